@@ -1,0 +1,30 @@
+// The few services of the operating system that the portable parts of the
+// runtime need: the process heap, one kind of lock, the debugger line and the
+// end of the process. On Windows they are the Win32 calls themselves; on
+// Linux (where the portable parts are tested) the C library and a mutex.
+#pragma once
+
+#include <cstddef>
+
+// Zero-filled block from the process heap; null when the heap cannot serve it.
+void* SysHeapAlloc(std::size_t bytes);
+// Resized block (new bytes are not cleared); null, leaving the old block
+// alone, when the heap cannot serve it.
+void* SysHeapReAlloc(void* block, std::size_t bytes);
+void SysHeapFree(void* block);
+
+// A lock for short critical sections; storage is reserved here so that
+// callers need no platform header. It must be initialised before first use
+// and is never destroyed.
+struct SysLock {
+  alignas(16) unsigned char storage[64];
+};
+void SysLockInit(SysLock* lock);
+void SysLockEnter(SysLock* lock);
+void SysLockLeave(SysLock* lock);
+
+// Sends a NUL-terminated line to the debugger (standard error on Linux).
+void SysDebugLine(const char* text);
+
+// Ends the whole process at once with the given exit code.
+[[noreturn]] void SysExitProcess(int code);

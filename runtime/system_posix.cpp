@@ -1,0 +1,32 @@
+#include "system.h"
+
+#include <pthread.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+static_assert(sizeof(pthread_mutex_t) <= sizeof(SysLock::storage));
+
+static pthread_mutex_t* AsMutex(SysLock* lock) {
+  return reinterpret_cast<pthread_mutex_t*>(lock->storage);
+}
+
+void SysLockInit(SysLock* lock) {
+  // Recursive, like a critical section: the owner may enter again.
+  pthread_mutexattr_t attributes;
+  pthread_mutexattr_init(&attributes);
+  pthread_mutexattr_settype(&attributes, PTHREAD_MUTEX_RECURSIVE);
+  pthread_mutex_init(AsMutex(lock), &attributes);
+  pthread_mutexattr_destroy(&attributes);
+}
+
+void SysLockEnter(SysLock* lock) { pthread_mutex_lock(AsMutex(lock)); }
+void SysLockLeave(SysLock* lock) { pthread_mutex_unlock(AsMutex(lock)); }
+
+void SysDebugLine(const char* text) {
+  std::fwrite(text, 1, std::strlen(text), stderr);
+  std::fflush(stderr);
+}
+
+void SysExitProcess(int code) { std::_Exit(code); }
