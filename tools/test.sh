@@ -25,11 +25,9 @@ results=$(mktemp -d)
 step "test host" bash -c "ctest --preset host 2>&1 | tee $results/host"
 
 balls_display_start
-balls_wine_prefix
-# One wine session for the whole run, its streams away from CTest's pipes.
-wineserver -p </dev/null >/dev/null 2>&1
+balls_wine_session_start
 step "test win64" bash -c "ctest --preset win64 2>&1 | tee $results/win64"
-wineserver -k 2>/dev/null
+balls_wine_session_stop
 balls_display_stop
 
 passed=0 failed=0

@@ -64,6 +64,10 @@ int32_t StrLength(RtString s) {
   return length;
 }
 
-void* MemAllocZero(std::size_t bytes) { return SysHeapAlloc(bytes); }
+void* MemAllocZero(std::size_t bytes) {
+  void* block = SysHeapAlloc(bytes);
+  if (block == nullptr) FailOutOfMemory();
+  return block;
+}
 
 void MemFree(void* block) { SysHeapFree(block); }

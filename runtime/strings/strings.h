@@ -48,6 +48,7 @@ RtString StrNew(int32_t length);
 void StrRelease(void* s);
 int32_t StrLength(RtString s);
 
-// Plain zero-filled blocks from the same heap, not registered.
+// Plain zero-filled blocks from the same heap, not registered; a failed
+// allocation ends the process as above.
 void* MemAllocZero(std::size_t bytes);
 void MemFree(void* block);

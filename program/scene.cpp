@@ -1,0 +1,3 @@
+#include "program/program.h"
+
+void RunScene() {}

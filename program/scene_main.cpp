@@ -1,0 +1,8 @@
+#include "program/program.h"
+
+void SceneMain() {
+  RuntimeStartUp();
+  AwaitFirstPaint();
+  RunScene();
+  RuntimeEnd();
+}

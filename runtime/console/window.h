@@ -1,0 +1,60 @@
+// The console window: a top-level window of class "PROMPT", caption
+// "BASIC PROMPT", served by a thread of its own.
+//
+// The picture lives in the BackBuffer, a memory bitmap as large as the whole
+// primary screen (ScreenSize, taken once when the window thread starts).
+// Every drawing statement draws on the window and into the back buffer; every
+// WM_PAINT copies the back buffer to the window and draws the character layer
+// over it, so the picture survives covering, resizing and minimising.
+//
+// Threads: the window thread creates everything here before the first paint
+// and alone runs the window procedure. The main thread only draws, after it
+// has seen FirstPaintFlag set. A device context serves one thread at a time,
+// so every use of the back buffer's device context, on either thread, holds
+// BackBufferLock for exactly the span of its calls on it and never while
+// waiting for the other thread.
+//
+// When the window is destroyed, the window thread frees the character layer
+// and ends the process with exit code 0.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+
+extern HWND PromptWindow;
+
+struct BackBufferState {
+  HDC dc;          // memory device context, the bitmap selected for life
+  HBITMAP bitmap;  // ScreenSize large
+};
+extern BackBufferState BackBuffer;
+
+struct ScreenSizeState {
+  int32_t width;
+  int32_t height;
+};
+extern ScreenSizeState ScreenSize;
+
+struct PromptFontState {
+  LOGFONTA logfont;  // also handed to the input method
+  HFONT handle;
+};
+extern PromptFontState PromptFont;
+
+// 0 until a WM_PAINT has been handled, then 1 for good.
+extern std::atomic<int32_t> FirstPaintFlag;
+// Low byte of the last key pressed while line input was inactive.
+extern uint8_t LastKey;
+
+void BackBufferLockEnter();
+void BackBufferLockLeave();
+
+DWORD WINAPI WindowThreadMain(LPVOID unused);
+LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Draws the character layer on dc, scrolling it first while the cursor row
+// lies below the client area. from = -1 draws every row the client area
+// shows; otherwise rows from..to inclusive (every row after a scroll).
+void TextRender(HDC dc, int32_t from, int32_t to);

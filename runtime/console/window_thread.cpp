@@ -1,0 +1,67 @@
+// The window thread: sets up the character layer, the font and the window,
+// runs the message loop, and ends the process when the window is gone.
+#include <windows.h>
+
+#include "runtime/console/text_layer.h"
+#include "runtime/console/window.h"
+
+HWND PromptWindow;
+ScreenSizeState ScreenSize;
+PromptFontState PromptFont;
+std::atomic<int32_t> FirstPaintFlag;
+uint8_t LastKey;
+
+// "ＭＳ 明朝" in code page 932.
+static constexpr char PromptFontFace[] = "\x82\x6C\x82\x72\x20\x96\xBE\x92\xA9";
+
+static void CreatePromptFont() {
+  LOGFONTA& font = PromptFont.logfont;
+  font = LOGFONTA{};
+  font.lfHeight = -16;
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  font.lfQuality = DEFAULT_QUALITY;
+  font.lfPitchAndFamily = FIXED_PITCH | FF_DONTCARE;
+  lstrcpyA(font.lfFaceName, PromptFontFace);
+  PromptFont.handle = CreateFontIndirectA(&font);
+}
+
+static void RegisterPromptClass(HINSTANCE instance) {
+  WNDCLASSEXA window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  window_class.lpfnWndProc = PromptWndProc;
+  window_class.hInstance = instance;
+  window_class.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+  window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  window_class.lpszClassName = "PROMPT";
+  window_class.hIconSm = LoadIconA(nullptr, IDI_WINLOGO);
+  RegisterClassExA(&window_class);
+}
+
+static void RunMessageLoop() {
+  MSG message{};
+  // GetMessageA gives 0 for WM_QUIT and -1 on failure: both end the loop.
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+DWORD WINAPI WindowThreadMain(LPVOID) {
+  TextScreenSetUp();
+  ScreenSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  CreatePromptFont();
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  RegisterPromptClass(instance);
+  PromptWindow = CreateWindowExA(WS_EX_CLIENTEDGE, "PROMPT", "BASIC PROMPT", WS_OVERLAPPEDWINDOW,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                 nullptr, nullptr, instance, nullptr);
+  // The first WM_PAINT comes through the message loop; no UpdateWindow.
+  ShowWindow(PromptWindow, SW_SHOW);
+  RunMessageLoop();
+  TextScreenTearDown();
+  ExitProcess(0);
+}

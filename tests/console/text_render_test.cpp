@@ -1,0 +1,184 @@
+// Drawing the character layer over the picture in the real window: where a
+// row's text ends, double-byte glyphs, transparent cells, the band to the
+// right of the text, and scrolling on paint.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "runtime/console/text_layer.h"
+#include "runtime/console/window.h"
+#include "tests/support/window_harness.h"
+
+namespace {
+
+constexpr uint32_t Black = 0x000000;
+constexpr uint32_t Red = 0x0000FF;
+constexpr uint32_t Blue = 0xFF0000;
+constexpr uint32_t White = 0xFFFFFF;
+
+class TextRenderTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    StartRuntimeOnce();
+    SetClientSize(640, 400);
+    TextClear();
+    FillBackBuffer(ClientRect(), Red);
+    RepaintNow(nullptr);
+  }
+
+  static void PutText(int32_t row, const std::string& bytes, uint32_t fore, uint32_t back) {
+    std::memcpy(TextScreen.characters[row], bytes.data(), bytes.size());
+    for (size_t j = 0; j < bytes.size(); ++j) {
+      TextScreen.foreground[row][j] = fore;
+      TextScreen.background[row][j] = back;
+    }
+  }
+
+  static RECT Band(int32_t row) {
+    return RECT{0, row * CellHeight, ClientRect().right, (row + 1) * CellHeight};
+  }
+
+  static int TextWidth(const std::string& bytes) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ kept = SelectObject(dc, PromptFont.handle);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, bytes.data(), static_cast<int>(bytes.size()), &extent);
+    SelectObject(dc, kept);
+    DeleteDC(dc);
+    return extent.cx;
+  }
+
+  struct Glyph {
+    int column;
+    std::string bytes;
+  };
+
+  // The band of one row as it must look: the back buffer's red, then each
+  // glyph drawn by itself at its cell in the given colours.
+  static Picture ExpectedBand(const std::vector<Glyph>& glyphs, uint32_t fore, uint32_t back) {
+    const int width = ClientRect().right;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, CellHeight);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ kept_bitmap = SelectObject(dc, bitmap);
+    HBRUSH red = CreateSolidBrush(Red);
+    const RECT all{0, 0, width, CellHeight};
+    FillRect(dc, &all, red);
+    DeleteObject(red);
+    HGDIOBJ kept_font = SelectObject(dc, PromptFont.handle);
+    SetTextColor(dc, fore);
+    SetBkMode(dc, back == TransparentColor ? TRANSPARENT : OPAQUE);
+    SetBkColor(dc, back);
+    for (const Glyph& glyph : glyphs) {
+      TextOutA(dc, glyph.column * CellWidth, 0, glyph.bytes.data(), static_cast<int>(glyph.bytes.size()));
+    }
+    SelectObject(dc, kept_font);
+    SelectObject(dc, kept_bitmap);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -CellHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<uint32_t> raw(static_cast<size_t>(width) * CellHeight);
+    GetDIBits(dc, bitmap, 0, CellHeight, raw.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    Picture picture;
+    picture.width = width;
+    picture.height = CellHeight;
+    for (uint32_t p : raw) picture.pixels.push_back(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
+    return picture;
+  }
+
+  static int NotColour(const Picture& picture, uint32_t colour) {
+    return picture.width * picture.height - CountColour(picture, RECT{0, 0, picture.width, picture.height}, colour);
+  }
+
+  // Draws `row` alone from this thread onto the window, over a blue window.
+  static void RenderRowOverBlue(int32_t row) {
+    HDC dc = GetDC(PromptWindow);
+    HBRUSH blue = CreateSolidBrush(Blue);
+    const RECT client = ClientRect();
+    FillRect(dc, &client, blue);
+    DeleteObject(blue);
+    TextRender(dc, row, row);
+    ReleaseDC(PromptWindow, dc);
+  }
+};
+
+TEST_F(TextRenderTest, RowTextEndsAtItsFirstNul) {
+  PutText(2, std::string("AB\0CD", 5), White, Black);
+  RepaintNow(nullptr);
+  const Picture window = CaptureWindow(Band(2));
+  EXPECT_GT(NotColour(window, Red), 0);
+  EXPECT_EQ(window.pixels, ExpectedBand({{0, "A"}, {1, "B"}}, White, Black).pixels)
+      << "A and B, each in its cell, and nothing from the NUL on";
+}
+
+TEST_F(TextRenderTest, TheBandRightOfTheTextComesFromTheBackBuffer) {
+  PutText(3, "Hi", White, Black);
+  RenderRowOverBlue(3);
+  const RECT client = ClientRect();
+  const Picture window = CaptureWindow(client);
+  const int text_end = TextWidth("Hi");
+  const RECT right_of_text{text_end, Band(3).top, client.right, Band(3).bottom};
+  EXPECT_EQ(CountColour(window, right_of_text, Red), (client.right - text_end) * CellHeight);
+  const RECT other_rows{0, Band(4).top, client.right, client.bottom};
+  EXPECT_EQ(CountColour(window, other_rows, Red), 0) << "only the asked row is drawn";
+}
+
+TEST_F(TextRenderTest, AnEmptyRowGetsItsWholeBandRestored) {
+  RenderRowOverBlue(6);
+  const RECT band = Band(6);
+  const Picture window = CaptureWindow(band);
+  EXPECT_EQ(CountColour(window, RECT{0, 0, band.right, CellHeight}, Red), band.right * CellHeight);
+}
+
+TEST_F(TextRenderTest, DoubleByteCharacterIsOneGlyphInTheColoursOfItsFirstCell) {
+  ASSERT_TRUE(IsDBCSLeadByte(0x82)) << "tests run with code page 932";
+  const std::string hiragana_a = "\x82\xA0";
+  PutText(4, hiragana_a, White, Black);
+  TextScreen.foreground[4][1] = Blue;  // the second cell's colours are not used
+  TextScreen.background[4][1] = Red;
+  RepaintNow(nullptr);
+  const Picture window = CaptureWindow(Band(4));
+  EXPECT_GT(NotColour(window, Red), 0);
+  EXPECT_EQ(window.pixels, ExpectedBand({{0, hiragana_a}}, White, Black).pixels);
+}
+
+TEST_F(TextRenderTest, ALeadByteBeforeTheRowsEndIsDrawnAlone) {
+  ASSERT_TRUE(IsDBCSLeadByte(0x82));
+  PutText(5, "\x82", White, Black);
+  TextScreen.characters[5][2] = 'Z';  // beyond the NUL in column 1: never paired
+  RepaintNow(nullptr);
+  const Picture window = CaptureWindow(Band(5));
+  EXPECT_EQ(window.pixels, ExpectedBand({{0, "\x82"}}, White, Black).pixels);
+}
+
+TEST_F(TextRenderTest, TransparentCellsDrawOnlyTheGlyph) {
+  PutText(7, "WW", White, TransparentColor);
+  PutText(8, "WW", White, Black);
+  RepaintNow(nullptr);
+  const Picture transparent = CaptureWindow(Band(7));
+  const Picture opaque = CaptureWindow(Band(8));
+  EXPECT_EQ(transparent.pixels, ExpectedBand({{0, "W"}, {1, "W"}}, White, TransparentColor).pixels);
+  EXPECT_EQ(opaque.pixels, ExpectedBand({{0, "W"}, {1, "W"}}, White, Black).pixels);
+  EXPECT_NE(transparent.pixels, opaque.pixels);
+}
+
+TEST_F(TextRenderTest, PaintScrollsTheCursorRowBackIntoTheClientArea) {
+  const int32_t last_whole_row = ClientRect().bottom / CellHeight - 1;
+  const int32_t below = last_whole_row + 1;  // its bottom edge lies below the client
+  PutText(below, "last", White, Black);
+  char* moved_row = TextScreen.characters[below];
+  TextCursor = {3, below};
+  RepaintNow(nullptr);
+  EXPECT_EQ(TextCursor.row, last_whole_row);
+  EXPECT_EQ(TextCursor.column, 3);
+  EXPECT_EQ(TextScreen.characters[last_whole_row], moved_row);
+  const Picture window = CaptureWindow(Band(last_whole_row));
+  EXPECT_EQ(window.pixels, ExpectedBand({{0, "l"}, {1, "a"}, {2, "s"}, {3, "t"}}, White, Black).pixels)
+      << "the scrolled row is drawn in its new place";
+}
+
+}  // namespace

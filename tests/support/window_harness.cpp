@@ -1,0 +1,114 @@
+#include "tests/support/window_harness.h"
+
+#include "program/program.h"
+#include "runtime/console/window.h"
+
+void StartRuntimeOnce() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  RuntimeStartUp();
+  AwaitFirstPaint();
+}
+
+static uint32_t ColorRefFromDib(uint32_t pixel) {
+  return ((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF);
+}
+
+// Copies area of `source` into a top-down 32-bit DIB and returns its pixels.
+static Picture Capture(HDC source, const RECT& area) {
+  Picture picture;
+  picture.width = area.right - area.left;
+  picture.height = area.bottom - area.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = picture.width;
+  info.bmiHeader.biHeight = -picture.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC memory = CreateCompatibleDC(nullptr);
+  HGDIOBJ kept = SelectObject(memory, dib);
+  BitBlt(memory, 0, 0, picture.width, picture.height, source, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  const auto* raw = static_cast<const uint32_t*>(bits);
+  picture.pixels.reserve(static_cast<size_t>(picture.width) * picture.height);
+  for (size_t i = 0; i < static_cast<size_t>(picture.width) * picture.height; ++i) {
+    picture.pixels.push_back(ColorRefFromDib(raw[i] & 0xFFFFFF));
+  }
+  SelectObject(memory, kept);
+  DeleteDC(memory);
+  DeleteObject(dib);
+  return picture;
+}
+
+Picture CaptureWindow(const RECT& area) {
+  HDC dc = GetDC(PromptWindow);
+  Picture picture = Capture(dc, area);
+  ReleaseDC(PromptWindow, dc);
+  return picture;
+}
+
+Picture CaptureBackBuffer(const RECT& area) {
+  BackBufferLockEnter();
+  Picture picture = Capture(BackBuffer.dc, area);
+  BackBufferLockLeave();
+  return picture;
+}
+
+void FillBackBuffer(const RECT& area, uint32_t colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  BackBufferLockEnter();
+  FillRect(BackBuffer.dc, &area, brush);
+  BackBufferLockLeave();
+  DeleteObject(brush);
+}
+
+void RepaintNow(const RECT* area) {
+  RedrawWindow(PromptWindow, area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void SetClientSize(int width, int height) {
+  RECT frame{0, 0, width, height};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(PromptWindow, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongA(PromptWindow, GWL_EXSTYLE)));
+  SetWindowPos(PromptWindow, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT ClientRect() {
+  RECT client{};
+  GetClientRect(PromptWindow, &client);
+  return client;
+}
+
+std::vector<void*> RegistryEntries() {
+  return std::vector<void*>(StringRegistry.entries, StringRegistry.entries + StringRegistry.count);
+}
+
+std::vector<void*> RegistrySettlesTo(const std::vector<void*>& expected) {
+  std::vector<void*> now = RegistryEntries();
+  for (int tries = 0; tries < 100 && now != expected; ++tries) {
+    Sleep(20);
+    now = RegistryEntries();
+  }
+  return now;
+}
+
+int CountColour(const Picture& picture, const RECT& area, uint32_t colour) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) count += picture.At(x, y) == colour;
+  }
+  return count;
+}
+
+std::string SiblingExecutable(const char* name) {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  folder.erase(folder.find_last_of("\\/") + 1);
+  return folder + name;
+}

@@ -1,0 +1,41 @@
+// Helpers for tests that drive the real console window in this process: the
+// runtime is brought up once per process, and pictures are read back from
+// the window and from the back buffer as COLORREFs (0x00BBGGRR).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;  // COLORREFs, row by row from the top
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+// Start-up and hand-shake, as the program does them; later calls return at once.
+void StartRuntimeOnce();
+
+// The client area of the console window, as it shows now.
+Picture CaptureWindow(const RECT& area);
+// The back buffer's pixels in `area`, read under its lock.
+Picture CaptureBackBuffer(const RECT& area);
+// Fills `area` of the back buffer with one colour, under its lock.
+void FillBackBuffer(const RECT& area, uint32_t colour);
+// Invalidates `area` (or everything for null) and has it painted before returning.
+void RepaintNow(const RECT* area);
+// Resizes the window so that its client area is width x height.
+void SetClientSize(int width, int height);
+RECT ClientRect();
+// Registry entries, oldest first.
+std::vector<void*> RegistryEntries();
+// The registry once the window thread holds no temporary string: waits up
+// to two seconds for it to hold exactly `expected`, and returns what it holds.
+std::vector<void*> RegistrySettlesTo(const std::vector<void*>& expected);
+// Counts the pixels of `picture` inside `area` (picture coordinates) equal to `colour`.
+int CountColour(const Picture& picture, const RECT& area, uint32_t colour);
+// Full path of an executable in the same folder as this test.
+std::string SiblingExecutable(const char* name);
