@@ -1,0 +1,151 @@
+// Start-up, the hand-shake and END, in this process and in the real program.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <iterator>
+#include <thread>
+
+#include "program/program.h"
+#include "runtime/console/text_layer.h"
+#include "runtime/console/window.h"
+#include "tests/support/debug_capture.h"
+#include "tests/support/window_harness.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::vector<void*> Slots() { return std::vector<void*>(std::begin(StringSlots), std::end(StringSlots)); }
+
+HWND CaretWindowOf(DWORD thread) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(thread, &info);
+  return info.hwndCaret;
+}
+
+TEST(StartUp, TheSceneStartsWithThirtyTwoEmptySlotsAndInputInactive) {
+  const auto started = Clock::now();
+  RuntimeStartUp();
+  AwaitFirstPaint();
+  EXPECT_GE(Clock::now() - started, std::chrono::milliseconds(20)) << "the first look comes after a sleep";
+  EXPECT_EQ(FirstPaintFlag.load(), 1);
+  EXPECT_EQ(RegistrySettlesTo(Slots()), Slots()) << "the slots, oldest first, and nothing else";
+  for (RtString slot : StringSlots) {
+    EXPECT_EQ(StrLength(slot), 0);
+    EXPECT_EQ(slot[0], '\0');
+  }
+  EXPECT_EQ(InputLine.length, -1);
+  EXPECT_EQ(CaretWindowOf(WindowThreadId), nullptr);
+  SendMessageA(PromptWindow, WM_SETFOCUS, 0, 0);
+  EXPECT_EQ(CaretWindowOf(WindowThreadId), nullptr) << "focus creates no caret while input is inactive";
+}
+
+TEST(StartUp, TheHandShakeWaitsUntilTheFirstPaint) {
+  FirstPaintFlag.store(0);
+  std::atomic<bool> done{false};
+  std::thread waiter([&] {
+    AwaitFirstPaint();
+    done = true;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_FALSE(done.load()) << "no paint yet";
+  FirstPaintFlag.store(1);
+  waiter.join();
+  EXPECT_TRUE(done.load());
+}
+
+TEST(StartUp, ReleasingTheSlotsEmptiesTheRegistrySilently) {
+  StartRuntimeOnce();
+  ASSERT_EQ(RegistrySettlesTo(Slots()), Slots());
+  DebugCaptureStart();
+  ReleaseStringSlots();
+  EXPECT_EQ(DebugCaptureStop(), "");
+  EXPECT_EQ(RegistrySettlesTo({}), std::vector<void*>{});
+}
+
+TEST(StartUpDeath, EndExitsWithCodeZero) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        RuntimeStartUp();
+        AwaitFirstPaint();
+        RuntimeEnd();
+      },
+      testing::ExitedWithCode(0), "");
+}
+
+TEST(StartUpDeath, DestroyingTheWindowExitsWithCodeZero) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        StartRuntimeOnce();
+        PostMessageA(PromptWindow, WM_CLOSE, 0, 0);
+        Sleep(INFINITE);  // the window thread ends the process
+      },
+      testing::ExitedWithCode(0), "");
+}
+
+// The real program, started as a separate process.
+class Program : public testing::Test {
+ protected:
+  PROCESS_INFORMATION Start() {
+    std::string command = "\"" + SiblingExecutable("balls.exe") + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process))
+        << command;
+    return process;
+  }
+
+  static DWORD Finish(PROCESS_INFORMATION process) {
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0) << "the program ends";
+    DWORD code = 0xDEAD;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+  }
+
+  // The program's window, once it exists; null if the program ended first.
+  static HWND WindowOf(const PROCESS_INFORMATION& process) {
+    for (;;) {
+      struct Search {
+        DWORD process;
+        HWND found;
+      } search{process.dwProcessId, nullptr};
+      EnumWindows(
+          [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            char name[16] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (owner == s->process && lstrcmpA(name, "PROMPT") == 0) s->found = window;
+            return s->found == nullptr;
+          },
+          reinterpret_cast<LPARAM>(&search));
+      if (search.found != nullptr) return search.found;
+      if (WaitForSingleObject(process.hProcess, 5) == WAIT_OBJECT_0) return nullptr;
+    }
+  }
+};
+
+TEST_F(Program, RunsToEndWithExitCodeZero) { EXPECT_EQ(Finish(Start()), 0u); }
+
+TEST_F(Program, ClosingTheWindowAtAnyMomentExitsWithCodeZero) {
+  // Delays after the window appears, from at once to well into the run.
+  for (int delay_ms : {0, 0, 1, 5, 10, 20, 35, 50, 80, 120, 200, 400}) {
+    PROCESS_INFORMATION process = Start();
+    if (HWND window = WindowOf(process)) {
+      Sleep(static_cast<DWORD>(delay_ms));
+      PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    EXPECT_EQ(Finish(process), 0u) << "closed " << delay_ms << " ms after the window appeared";
+  }
+}
+
+}  // namespace
