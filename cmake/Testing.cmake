@@ -1,8 +1,13 @@
 # GoogleTest, built from Debian's sources with whichever toolchain is active.
+# Elsewhere (MSYS2 on Windows, say) an installed GoogleTest serves.
 set(BALLS_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(${BALLS_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+if(EXISTS ${BALLS_GTEST_SOURCE}/CMakeLists.txt)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${BALLS_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+else()
+  find_package(GTest REQUIRED)
+endif()
 include(GoogleTest)
 
 # Wine starts a process in a fraction of a second but can take far longer
