@@ -48,6 +48,10 @@ extern std::atomic<int32_t> FirstPaintFlag;
 // Low byte of the last key pressed while line input was inactive.
 extern uint8_t LastKey;
 
+// Private message: empties the character layer and homes its cursor on the
+// window thread, its only writer. CLS sends it from the main thread.
+inline constexpr UINT PromptClearText = WM_APP + 1;
+
 void BackBufferLockEnter();
 void BackBufferLockLeave();
 

@@ -37,6 +37,7 @@ LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_SETFOCUS: LineInputSetFocus(window); break;
     case WM_KILLFOCUS: LineInputKillFocus(window); break;
     case WM_CHAR: LineInputChar(window, wparam, &echo); break;
+    case PromptClearText: TextClear(); break;
     default: result = DefWindowProcA(window, message, wparam, lparam); break;
   }
   StrRelease(echo);

@@ -113,24 +113,27 @@ class Program : public testing::Test {
   // The program's window, once it exists; null if the program ended first.
   static HWND WindowOf(const PROCESS_INFORMATION& process) {
     for (;;) {
-      struct Search {
-        DWORD process;
-        HWND found;
-      } search{process.dwProcessId, nullptr};
-      EnumWindows(
-          [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            char name[16] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (owner == s->process && lstrcmpA(name, "PROMPT") == 0) s->found = window;
-            return s->found == nullptr;
-          },
-          reinterpret_cast<LPARAM>(&search));
+      WindowSearch search{process.dwProcessId, nullptr};
+      EnumWindows(MatchPromptWindow, reinterpret_cast<LPARAM>(&search));
       if (search.found != nullptr) return search.found;
       if (WaitForSingleObject(process.hProcess, 5) == WAIT_OBJECT_0) return nullptr;
     }
+  }
+
+ private:
+  struct WindowSearch {
+    DWORD process;
+    HWND found;
+  };
+
+  static BOOL CALLBACK MatchPromptWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (owner == search->process && lstrcmpA(name, "PROMPT") == 0) search->found = window;
+    return search->found == nullptr;
   }
 };
 

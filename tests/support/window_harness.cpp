@@ -16,7 +16,7 @@ static uint32_t ColorRefFromDib(uint32_t pixel) {
 }
 
 // Copies area of `source` into a top-down 32-bit DIB and returns its pixels.
-static Picture Capture(HDC source, const RECT& area) {
+Picture CaptureDC(HDC source, const RECT& area) {
   Picture picture;
   picture.width = area.right - area.left;
   picture.height = area.bottom - area.top;
@@ -46,14 +46,14 @@ static Picture Capture(HDC source, const RECT& area) {
 
 Picture CaptureWindow(const RECT& area) {
   HDC dc = GetDC(PromptWindow);
-  Picture picture = Capture(dc, area);
+  Picture picture = CaptureDC(dc, area);
   ReleaseDC(PromptWindow, dc);
   return picture;
 }
 
 Picture CaptureBackBuffer(const RECT& area) {
   BackBufferLockEnter();
-  Picture picture = Capture(BackBuffer.dc, area);
+  Picture picture = CaptureDC(BackBuffer.dc, area);
   BackBufferLockLeave();
   return picture;
 }
@@ -111,4 +111,37 @@ std::string SiblingExecutable(const char* name) {
   std::string folder(path);
   folder.erase(folder.find_last_of("\\/") + 1);
   return folder + name;
+}
+
+DWORD RunProgram(std::string command, std::string* output) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE read_end = nullptr, write_end = nullptr;
+  CreatePipe(&read_end, &write_end, &inherit, 0);
+  SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = write_end;
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  PROCESS_INFORMATION process{};
+  const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                      nullptr, &startup, &process);
+  CloseHandle(write_end);
+  if (!started) {
+    CloseHandle(read_end);
+    return 0xFFFFFFFF;
+  }
+  std::string text;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(read_end, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+  CloseHandle(read_end);
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  if (output != nullptr) *output = text;
+  return code;
 }

@@ -19,6 +19,8 @@ struct Picture {
 // Start-up and hand-shake, as the program does them; later calls return at once.
 void StartRuntimeOnce();
 
+// Any device context's pixels in `area`.
+Picture CaptureDC(HDC dc, const RECT& area);
 // The client area of the console window, as it shows now.
 Picture CaptureWindow(const RECT& area);
 // The back buffer's pixels in `area`, read under its lock.
@@ -37,5 +39,8 @@ std::vector<void*> RegistryEntries();
 std::vector<void*> RegistrySettlesTo(const std::vector<void*>& expected);
 // Counts the pixels of `picture` inside `area` (picture coordinates) equal to `colour`.
 int CountColour(const Picture& picture, const RECT& area, uint32_t colour);
+// Runs a command line to its end; returns the exit code and, when asked, what
+// it wrote to its standard output.
+DWORD RunProgram(std::string command, std::string* output = nullptr);
 // Full path of an executable in the same folder as this test.
 std::string SiblingExecutable(const char* name);
