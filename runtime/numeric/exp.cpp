@@ -19,7 +19,11 @@
 // close to 3 ln2 / 2 just below each (k + 1.5) * ln2 (at -687.9485767057571).
 #include <limits>
 
+#include "runtime/numeric/binary.h"
 #include "runtime/numeric/numeric.h"
+
+using numeric_bits::BitsOf;
+using numeric_bits::DoubleOf;
 
 static constexpr double Ln2 = 6.93147180559945286227e-01;  // 0x3FE62E42FEFA39EF
 
@@ -34,14 +38,25 @@ static double ExpContinuedFraction(double r) {
   return (r + two_plus_g) / (two_plus_g - r);
 }
 
+// NumInt for an argument known to lie in the 32-bit range, without a branch
+// on its sign, which is random here and known only late inside NumPow.
+static int32_t FloorInRange(double x) {
+  const auto truncated = static_cast<int32_t>(x);
+  return truncated - static_cast<int32_t>(x < static_cast<double>(truncated));
+}
+
 double NumExp(double x) {
   if (x != x) return x;
   const double quotient = x / Ln2;
-  const double shifted = x >= 0.0 ? quotient + 0.5 : quotient - 0.5;
+  // x / ln2 + 0.5 for x >= 0 (-0.0 included), x / ln2 - 0.5 below, as one
+  // addition of a signed half. The sign is set from the comparison's bit:
+  // a branch on it would be mispredicted half the time.
+  const double half = DoubleOf(BitsOf(0.5) | (static_cast<uint64_t>(x < 0.0) << 63));
+  const double shifted = quotient + half;
   // Checked before the conversion: outside these bounds k does not fit.
   if (shifted >= 2147483648.0) return std::numeric_limits<double>::infinity();
   if (shifted < -2147483647.0) return 0.0;
-  const int32_t k = NumInt(shifted);
+  const int32_t k = FloorInRange(shifted);
   const double r = x - static_cast<double>(k) * Ln2;
   return NumScale2(ExpContinuedFraction(r), k);
 }

@@ -25,7 +25,10 @@
 #include "runtime/numeric/numeric.h"
 
 using numeric_bits::BinaryExponent;
+using numeric_bits::BitsOf;
 using numeric_bits::PowerOfTwo;
+
+static constexpr uint64_t SignificandMask = 0x000FFFFFFFFFFFFFu;
 
 static constexpr double Ln2 = 6.93147180559945286227e-01;    // 0x3FE62E42FEFA39EF
 static constexpr double Sqrt2 = 1.41421356237309514547e+00;  // 0x3FF6A09E667F3BCD
@@ -40,15 +43,26 @@ static double LogContinuedFraction(double u) {
   return s;
 }
 
+// The binary exponent e of x / sqrt2 (x / sqrt2 = f * 2^e, 0.5 <= f < 1).
+// With x = M * 2^E, 1 <= M < 2, the quotient rounds to 2^E or more exactly
+// when M >= sqrt2 (division is monotonic and sqrt2 / sqrt2 = 1), so e is E
+// or E + 1 by the significand bits alone, while the quotient is normal.
+static int32_t ExponentOverSqrt2(double x) {
+  if (x < 0x1p-1021) return BinaryExponent(x / Sqrt2);  // quotient may be subnormal
+  const uint64_t bits = BitsOf(x);
+  const int32_t exponent = static_cast<int32_t>(bits >> 52) - 1023;
+  return exponent + static_cast<int32_t>((bits & SignificandMask) >= (BitsOf(Sqrt2) & SignificandMask));
+}
+
 double NumLog(double x) {
   if (!(x > 0.0)) return x == x ? 0.0 : x;
   if (x == std::numeric_limits<double>::infinity()) return x;
   int32_t exponent_offset = 0;
-  if (x / Sqrt2 < 0x1p-1024) {
+  if (x < 0x1p-1021 && x / Sqrt2 < 0x1p-1024) {
     x = x * 0x1p64;  // exact: a subnormal scaled into the normal range
     exponent_offset = -64;
   }
-  const int32_t e = BinaryExponent(x / Sqrt2);
+  const int32_t e = ExponentOverSqrt2(x);
   // 2^-e is a double for every e here (-1023 ... 1024), so the product is
   // the same exact quotient as x / 2^e.
   const double u = x * PowerOfTwo(-e) - 1.0;

@@ -36,11 +36,11 @@ static double ScaleBySquaring(double v, int32_t n) {
 }
 
 double NumScale2(double v, int32_t n) {
-  if (n >= 1024) return v * std::numeric_limits<double>::infinity();
-  if (n >= 0) return v * PowerOfTwo(n);
-  if (n >= -1022) {
+  if (n >= -1022 && n <= 1023) {
     const double product = v * PowerOfTwo(n);
-    if (!(std::fabs(product) < DBL_MIN)) return product;
+    // Not a branch on the sign of n: callers pass both signs at random.
+    if ((n >= 0) | !(std::fabs(product) < DBL_MIN)) return product;
   }
+  if (n >= 1024) return v * std::numeric_limits<double>::infinity();
   return ScaleBySquaring(v, n);
 }
