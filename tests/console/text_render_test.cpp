@@ -58,36 +58,16 @@ class TextRenderTest : public testing::Test {
   // The band of one row as it must look: the back buffer's red, then each
   // glyph drawn by itself at its cell in the given colours.
   static Picture ExpectedBand(const std::vector<Glyph>& glyphs, uint32_t fore, uint32_t back) {
-    const int width = ClientRect().right;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, CellHeight);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ kept_bitmap = SelectObject(dc, bitmap);
-    HBRUSH red = CreateSolidBrush(Red);
-    const RECT all{0, 0, width, CellHeight};
-    FillRect(dc, &all, red);
-    DeleteObject(red);
-    HGDIOBJ kept_font = SelectObject(dc, PromptFont.handle);
-    SetTextColor(dc, fore);
-    SetBkMode(dc, back == TransparentColor ? TRANSPARENT : OPAQUE);
-    SetBkColor(dc, back);
-    for (const Glyph& glyph : glyphs) {
-      TextOutA(dc, glyph.column * CellWidth, 0, glyph.bytes.data(), static_cast<int>(glyph.bytes.size()));
-    }
-    SelectObject(dc, kept_font);
-    SelectObject(dc, kept_bitmap);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -CellHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<uint32_t> raw(static_cast<size_t>(width) * CellHeight);
-    GetDIBits(dc, bitmap, 0, CellHeight, raw.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    Picture picture;
-    picture.width = width;
-    picture.height = CellHeight;
-    for (uint32_t p : raw) picture.pixels.push_back(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
-    return picture;
+    return DrawOffscreen(ClientRect().right, CellHeight, Red, [&](HDC dc) {
+      HGDIOBJ kept_font = SelectObject(dc, PromptFont.handle);
+      SetTextColor(dc, fore);
+      SetBkMode(dc, back == TransparentColor ? TRANSPARENT : OPAQUE);
+      SetBkColor(dc, back);
+      for (const Glyph& glyph : glyphs) {
+        TextOutA(dc, glyph.column * CellWidth, 0, glyph.bytes.data(), static_cast<int>(glyph.bytes.size()));
+      }
+      SelectObject(dc, kept_font);
+    });
   }
 
   static int NotColour(const Picture& picture, uint32_t colour) {

@@ -24,19 +24,7 @@ static void Draw(HDC dc, const ReferenceFigure& f) {
 
 Picture DrawReference(int width, int height, uint32_t background,
                       const std::vector<ReferenceFigure>& figures) {
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ kept = SelectObject(dc, bitmap);
-  HBRUSH fill = CreateSolidBrush(background);
-  const RECT all{0, 0, width, height};
-  FillRect(dc, &all, fill);
-  DeleteObject(fill);
-  for (const ReferenceFigure& figure : figures) Draw(dc, figure);
-  Picture picture = CaptureDC(dc, all);
-  SelectObject(dc, kept);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return picture;
+  return DrawOffscreen(width, height, background, [&](HDC dc) {
+    for (const ReferenceFigure& figure : figures) Draw(dc, figure);
+  });
 }

@@ -44,6 +44,24 @@ Picture CaptureDC(HDC source, const RECT& area) {
   return picture;
 }
 
+Picture DrawOffscreen(int width, int height, uint32_t background, const std::function<void(HDC)>& draw) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ kept = SelectObject(dc, bitmap);
+  HBRUSH fill = CreateSolidBrush(background);
+  const RECT all{0, 0, width, height};
+  FillRect(dc, &all, fill);
+  DeleteObject(fill);
+  draw(dc);
+  Picture picture = CaptureDC(dc, all);
+  SelectObject(dc, kept);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return picture;
+}
+
 Picture CaptureWindow(const RECT& area) {
   HDC dc = GetDC(PromptWindow);
   Picture picture = CaptureDC(dc, area);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct Picture {
 // Start-up and hand-shake, as the program does them; later calls return at once.
 void StartRuntimeOnce();
 
+// A bitmap like the back buffer, filled with `background`, then drawn on by
+// `draw`, read back.
+Picture DrawOffscreen(int width, int height, uint32_t background, const std::function<void(HDC)>& draw);
 // Any device context's pixels in `area`.
 Picture CaptureDC(HDC dc, const RECT& area);
 // The client area of the console window, as it shows now.
