@@ -66,11 +66,4 @@ TEST(SameBitsOnEveryBuild, Pow) {
   EXPECT_EQ(digest.value, 0x71D75F7F8E2AA4BFu);
 }
 
-TEST(SameBitsOnEveryBuild, Rnd) {
-  RandSeed = 1;
-  Digest digest;
-  for (int i = 0; i < Count; ++i) digest.Add(NumRnd());
-  EXPECT_EQ(digest.value, 0xF50D41D74ADB5C36u);
-}
-
 }  // namespace
