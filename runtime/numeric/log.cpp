@@ -17,8 +17,8 @@
 // Accuracy, measured against the exact ln x over 10^7 arguments each,
 // spread over [1e-300, 1e300] and over [0.25, 4]: at most 1.7 ulp (2 ulp
 // from the correctly rounded result); the larger errors lie where e * ln2
-// and ln(1 + u) partly cancel, for e from -3 to 3; most results are
-// within 1 ulp.
+// and ln(1 + u) partly cancel, for small e (abs(ln x) below about 5);
+// most results are within 1 ulp.
 #include <limits>
 
 #include "runtime/numeric/binary.h"
