@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 // Zero-filled block from the process heap; null when the heap cannot serve it.
 void* SysHeapAlloc(std::size_t bytes);
@@ -22,6 +23,11 @@ struct SysLock {
 void SysLockInit(SysLock* lock);
 void SysLockEnter(SysLock* lock);
 void SysLockLeave(SysLock* lock);
+
+// Compares two byte strings of the given lengths in the system's locale:
+// 1 when a sorts before b, 2 when they are equal, 3 when a sorts after b,
+// 0 when the comparison fails. Embedded zero bytes are compared, not ends.
+int32_t SysCompareStrings(const char* a, int32_t a_length, const char* b, int32_t b_length);
 
 // Sends a NUL-terminated line to the debugger (standard error on Linux).
 void SysDebugLine(const char* text);

@@ -24,6 +24,16 @@ void SysLockInit(SysLock* lock) {
 void SysLockEnter(SysLock* lock) { pthread_mutex_lock(AsMutex(lock)); }
 void SysLockLeave(SysLock* lock) { pthread_mutex_unlock(AsMutex(lock)); }
 
+// Linux only serves the tests: a plain comparison of unsigned bytes, where a
+// string that is a prefix of the other sorts first, in place of the
+// system locale's collation.
+int32_t SysCompareStrings(const char* a, int32_t a_length, const char* b, int32_t b_length) {
+  const int32_t shorter = a_length < b_length ? a_length : b_length;
+  int order = std::memcmp(a, b, static_cast<std::size_t>(shorter < 0 ? 0 : shorter));
+  if (order == 0) order = (a_length > b_length) - (a_length < b_length);
+  return order < 0 ? 1 : order == 0 ? 2 : 3;
+}
+
 void SysDebugLine(const char* text) {
   std::fwrite(text, 1, std::strlen(text), stderr);
   std::fflush(stderr);

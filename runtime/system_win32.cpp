@@ -12,6 +12,10 @@ void SysLockInit(SysLock* lock) { InitializeCriticalSection(AsCriticalSection(lo
 void SysLockEnter(SysLock* lock) { EnterCriticalSection(AsCriticalSection(lock)); }
 void SysLockLeave(SysLock* lock) { LeaveCriticalSection(AsCriticalSection(lock)); }
 
+int32_t SysCompareStrings(const char* a, int32_t a_length, const char* b, int32_t b_length) {
+  return CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, a, a_length, b, b_length);
+}
+
 void SysDebugLine(const char* text) { OutputDebugStringA(text); }
 
 void SysExitProcess(int code) { ExitProcess(static_cast<UINT>(code)); }

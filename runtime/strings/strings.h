@@ -52,3 +52,23 @@ int32_t StrLength(RtString s);
 // allocation ends the process as above.
 void* MemAllocZero(std::size_t bytes);
 void MemFree(void* block);
+
+// String operations. Each consumes the operands it is handed (releases them
+// before it returns) and returns a new string owned by the caller. Lengths
+// come from the length fields, so embedded zero bytes are carried along.
+
+// The bytes of left followed by those of right; releases left, then right.
+// A result longer than the largest length ends the process as an exhausted
+// heap does.
+RtString StrConcat(RtString left, RtString right);
+// Compares left with right in the system's locale: 1 less, 2 equal,
+// 3 greater, 0 when the comparison fails. Releases left, then right.
+int32_t StrCompare(RtString left, RtString right);
+// As StrCompare, but releases right only: left stays the caller's.
+int32_t StrCompareKeep(RtString left, RtString right);
+// The first byte of s as 0..255 (0 for an empty string); releases s.
+int32_t StrFirstByte(RtString s);
+// A new zero-filled string of `length` bytes; releases nothing.
+RtString StrRenew(int32_t length);
+// The string a variable holds, still owned by the variable.
+RtString StrPeek(const RtString* variable);
