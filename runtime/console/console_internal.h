@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "runtime/console/window.h"
 #include "runtime/strings/strings.h"
 
 void BackBufferCreate(HWND window);
@@ -14,3 +15,6 @@ void BackBufferDestroy();
 void LineInputSetFocus(HWND window);
 void LineInputKillFocus(HWND window);
 void LineInputChar(HWND window, WPARAM code, RtString* echo);
+// Starts a line for `request`; PromptMessageTaken, or 0 when a line is
+// already active and the request is left alone.
+LRESULT LineInputStart(HWND window, LineInputRequest* request);

@@ -8,11 +8,20 @@
 // has none. The cell in column x of row y is drawn with its top-left corner
 // at client pixel (x * CellWidth, y * CellHeight).
 //
+// Bounds: text is clipped, never wrapped. A byte for a column past 254 is
+// dropped and the cursor column stops at 255, "past the end of the row"; a
+// tab fills only up to column 254. A line break on row 100 scrolls the layer
+// one line, so the cursor row never passes 100. Every write checks the cell
+// it writes, so nothing lands outside the row blocks whatever the cursor
+// holds.
+//
 // The window thread owns all of this: it sets the layer up before the window
 // exists, writes it, draws it and frees it at the end.
 #pragma once
 
 #include <cstdint>
+
+#include "runtime/strings/strings.h"
 
 inline constexpr int32_t TextRows = 101;
 inline constexpr int32_t TextColumns = 255;
@@ -65,3 +74,39 @@ bool TextScrollToCursor(int32_t client_bottom);
 int32_t TextRowLength(int32_t row);
 // Empties the text of every row (colours stay) and homes the cursor.
 void TextClear();
+
+inline bool TextCellInLayer(int32_t column, int32_t row) {
+  return 0 <= column && column < TextColumns && 0 <= row && row < TextRows;
+}
+
+// Rows a print touched, from..to inclusive; from is -1 when the layer
+// scrolled on the way, so that every row must be drawn again.
+struct TextRowSpan {
+  int32_t from;
+  int32_t to;
+};
+// Writes the bytes of s at the cursor in the current colours, up to its
+// first NUL whatever its length field says: a tab fills with spaces up to
+// the next multiple of 8, CR LF starts the next row, and any other byte
+// (a lone CR or LF, either half of a double-byte character) takes one cell.
+// s stays the caller's; nothing is drawn.
+TextRowSpan TextPrintWalk(RtString s);
+
+// The edits typing makes on an active input line and on the cells under the
+// cursor. Bytes past the line's 255 are dropped, and a dropped byte is not
+// echoed. The routines that return a string return the text to echo at the
+// cursor, a new string owned by the caller.
+
+// Starts a line: empty, active; the cursor stays where the echo will begin.
+void LineEditStart();
+// Removes the line's last byte and clears the cell left of the cursor,
+// moving the cursor onto it; in column 0 only the byte goes.
+void LineEditBackspace();
+// Ends the line: NUL after its text, input inactive; echoes CR LF.
+RtString LineEditEnter();
+// Adds one typed byte (control bytes included).
+RtString LineEditAppend(uint8_t byte);
+// Adds the first `length` bytes of clip as they are, CR LF and tabs included.
+RtString LineEditPaste(const char* clip, int32_t length);
+// The ended line, up to its first NUL, as a new string.
+RtString LineEditTakeLine();

@@ -23,6 +23,8 @@
 #include <atomic>
 #include <cstdint>
 
+#include "runtime/strings/strings.h"
+
 extern HWND PromptWindow;
 
 struct BackBufferState {
@@ -51,6 +53,22 @@ extern uint8_t LastKey;
 // Private message: empties the character layer and homes its cursor on the
 // window thread, its only writer. CLS sends it from the main thread.
 inline constexpr UINT PromptClearText = WM_APP + 1;
+// Private message: prints the RtString in wParam at the cursor, taking it
+// over. PRINT sends it from a program's thread.
+inline constexpr UINT PromptPrintText = WM_APP + 2;
+// Private message: starts line input for the LineInputRequest in lParam,
+// unless a line is being typed already. INPUT sends it from a program's thread.
+inline constexpr UINT PromptStartInput = WM_APP + 3;
+// The window procedure's result for a private message it acted on; a message
+// that SendMessageA could not deliver gives 0.
+inline constexpr LRESULT PromptMessageTaken = 1;
+
+// An INPUT waiting for its line. The window thread fills in the line, then
+// sets the event, and touches the request no more.
+struct LineInputRequest {
+  HANDLE ended;   // manual-reset event, set once Enter has ended the line
+  RtString line;  // the line typed, a new string for the requester
+};
 
 void BackBufferLockEnter();
 void BackBufferLockLeave();
@@ -62,3 +80,6 @@ LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM 
 // lies below the client area. from = -1 draws every row the client area
 // shows; otherwise rows from..to inclusive (every row after a scroll).
 void TextRender(HDC dc, int32_t from, int32_t to);
+// Writes s at the cursor, redraws on the window the rows that it touched
+// (every row when the layer scrolled) and releases s. Window thread only.
+void TextPrint(RtString s);

@@ -26,6 +26,13 @@ static void OnKeyDown(WPARAM key) {
   if (InputLine.length == -1) LastKey = static_cast<uint8_t>(key & 0xFF);
 }
 
+// PRINT's string, handed over by a program's thread.
+static LRESULT OnPrintText(WPARAM text) {
+  if (text == 0) return 0;
+  TextPrint(reinterpret_cast<RtString>(text));
+  return PromptMessageTaken;
+}
+
 LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   RtString echo = StrNew(0);
   LRESULT result = 0;
@@ -38,6 +45,8 @@ LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_KILLFOCUS: LineInputKillFocus(window); break;
     case WM_CHAR: LineInputChar(window, wparam, &echo); break;
     case PromptClearText: TextClear(); break;
+    case PromptPrintText: result = OnPrintText(wparam); break;
+    case PromptStartInput: result = LineInputStart(window, reinterpret_cast<LineInputRequest*>(lparam)); break;
     default: result = DefWindowProcA(window, message, wparam, lparam); break;
   }
   StrRelease(echo);
