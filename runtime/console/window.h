@@ -9,7 +9,9 @@
 //
 // Threads: the window thread creates everything here before the first paint
 // and alone runs the window procedure. The main thread only draws, after it
-// has seen FirstPaintFlag set. A device context serves one thread at a time,
+// has seen FirstPaintFlag set; a program's text output, line input and CLS
+// of the text reach the window thread as private messages (below), so that
+// the character layer, its cursor and the input line have one writer. A device context serves one thread at a time,
 // so every use of the back buffer's device context, on either thread, holds
 // BackBufferLock for exactly the span of its calls on it and never while
 // waiting for the other thread.
