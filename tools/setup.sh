@@ -9,6 +9,7 @@ packages=(
   googletest libbenchmark-dev                # tests and benchmarks
   wine64 xvfb xauth                          # running the Windows build here
   imagemagick                                # snapshot BMP -> PNG
+  fonts-ipafont-gothic fonts-ipafont-mincho  # a Japanese fixed-pitch face for wine
 )
 
 missing=()

@@ -94,7 +94,7 @@ TEST_F(PromptPrintTest, PassingTheBottomScrollsAndRedrawsEveryRow) {
   } bands[] = {
       {last_whole_row, "end", "the cursor row"},
       {last_whole_row - 1, "L" + std::to_string(last_line % 10), "the row above it"},
-      {0, "L4", "the top row: four lines scrolled away"},
+      {0, "L3", "the top row: the three lines past the bottom scrolled away"},
   };
   for (const auto& b : bands) {
     const Picture window = CaptureWindow(Band(b.row));
