@@ -100,7 +100,7 @@ TEST_F(PromptWindowTest, PaintingPartOfTheWindowRedrawsExactlyThatPart) {
   SetClientSize(400, 300);
   const RECT client = ClientRect();
   FillBackBuffer(client, Black);
-  RepaintNow(nullptr);
+  SettleWindow();
   // Change the back buffer everywhere, then repaint one rectangle only.
   FillBackBuffer(client, Red);
   const RECT part{50, 40, 170, 100};

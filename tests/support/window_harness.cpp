@@ -88,6 +88,13 @@ void RepaintNow(const RECT* area) {
   RedrawWindow(PromptWindow, area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
+void SettleWindow() {
+  for (int round = 0; round < 3; ++round) {
+    Sleep(100);
+    RepaintNow(nullptr);
+  }
+}
+
 void SetClientSize(int width, int height) {
   RECT frame{0, 0, width, height};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(PromptWindow, GWL_STYLE)), FALSE,

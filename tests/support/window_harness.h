@@ -33,6 +33,9 @@ Picture CaptureBackBuffer(const RECT& area);
 void FillBackBuffer(const RECT& area, uint32_t colour);
 // Invalidates `area` (or everything for null) and has it painted before returning.
 void RepaintNow(const RECT* area);
+// Waits for late exposures from the display server (after a resize, say) to
+// arrive and be painted, so that a test can tell its own repaint from them.
+void SettleWindow();
 // Resizes the window so that its client area is width x height.
 void SetClientSize(int width, int height);
 RECT ClientRect();
