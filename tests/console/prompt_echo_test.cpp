@@ -10,32 +10,6 @@
 
 namespace {
 
-struct WindowSearch {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK MatchPromptWindow(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<WindowSearch*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (owner == search->process && lstrcmpA(name, "PROMPT") == 0) search->found = window;
-  return search->found == nullptr;
-}
-
-// The program's window once it exists; null if the program ended first.
-HWND WindowOf(const PROCESS_INFORMATION& process) {
-  for (int tries = 0; tries < 2000; ++tries) {
-    WindowSearch search{process.dwProcessId, nullptr};
-    EnumWindows(MatchPromptWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
-    if (WaitForSingleObject(process.hProcess, 10) == WAIT_OBJECT_0) return nullptr;
-  }
-  return nullptr;
-}
-
 // Waits until the program is in INPUT: the window's own focus handler
 // shows a caret only while a line is being typed.
 bool AwaitInput(HWND window) {
@@ -51,14 +25,9 @@ bool AwaitInput(HWND window) {
 }
 
 TEST(PromptEcho, ReadsLinesUntilAnEmptyOneAndEndsWithExitCodeZero) {
-  std::string command = "\"" + SiblingExecutable("prompt-echo.exe") + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                             &process))
-      << command;
-  const HWND window = WindowOf(process);
+  const PROCESS_INFORMATION process = StartSibling("prompt-echo.exe");
+  ASSERT_NE(process.dwProcessId, 0u);
+  const HWND window = PromptWindowOf(process);
   ASSERT_NE(window, nullptr);
 
   ASSERT_TRUE(AwaitInput(window)) << "the first INPUT";
@@ -68,13 +37,7 @@ TEST(PromptEcho, ReadsLinesUntilAnEmptyOneAndEndsWithExitCodeZero) {
 
   ASSERT_TRUE(AwaitInput(window)) << "the next INPUT, after the echo";
   SendMessageA(window, WM_CHAR, '\r', 0);
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), static_cast<DWORD>(WAIT_OBJECT_0)) << "an empty line ends it";
-  DWORD code = 0xDEAD;
-  GetExitCodeProcess(process.hProcess, &code);
-  EXPECT_EQ(code, 0u);
-  if (code == STILL_ACTIVE) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  EXPECT_EQ(FinishProcess(process), 0u) << "an empty line ends it";
 }
 
 }  // namespace

@@ -29,27 +29,14 @@ RtString Text(const std::string& bytes) {
 // One row band as it must look: red, with each cell's byte drawn by itself
 // in white on black at its own cell.
 Picture ExpectedBand(const std::string& cells) {
-  const int width = ClientRect().right;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, CellHeight);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ kept_bitmap = SelectObject(dc, bitmap);
-  HBRUSH red = CreateSolidBrush(Red);
-  const RECT all{0, 0, width, CellHeight};
-  FillRect(dc, &all, red);
-  DeleteObject(red);
-  HGDIOBJ kept_font = SelectObject(dc, PromptFont.handle);
-  SetTextColor(dc, White);
-  SetBkMode(dc, OPAQUE);
-  SetBkColor(dc, Black);
-  for (size_t j = 0; j < cells.size(); ++j) TextOutA(dc, static_cast<int>(j) * CellWidth, 0, &cells[j], 1);
-  SelectObject(dc, kept_font);
-  Picture picture = CaptureDC(dc, all);
-  SelectObject(dc, kept_bitmap);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return picture;
+  return DrawOffscreen(ClientRect().right, CellHeight, Red, [&](HDC dc) {
+    HGDIOBJ kept_font = SelectObject(dc, PromptFont.handle);
+    SetTextColor(dc, White);
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, Black);
+    for (size_t j = 0; j < cells.size(); ++j) TextOutA(dc, static_cast<int>(j) * CellWidth, 0, &cells[j], 1);
+    SelectObject(dc, kept_font);
+  });
 }
 
 RECT Band(int32_t row) { return RECT{0, row * CellHeight, ClientRect().right, (row + 1) * CellHeight}; }

@@ -22,12 +22,7 @@ const RECT Area{0, 0, 200, 160};
 
 class Drawing : public testing::Test {
  protected:
-  void SetUp() override {
-    StartRuntimeOnce();
-    SetClientSize(640, 400);
-    FillBackBuffer(ClientRect(), Sentinel);
-    RepaintNow(nullptr);
-  }
+  void SetUp() override { PaintCanvas(Sentinel); }
 
   static Picture BackBufferArea() { return CaptureBackBuffer(Area); }
 

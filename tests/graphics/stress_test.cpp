@@ -17,12 +17,7 @@ const RECT Area{0, 0, 200, 160};
 
 class Stress : public testing::Test {
  protected:
-  void SetUp() override {
-    StartRuntimeOnce();
-    SetClientSize(640, 400);
-    FillBackBuffer(ClientRect(), Sentinel);
-    RepaintNow(nullptr);
-  }
+  void SetUp() override { PaintCanvas(Sentinel); }
 };
 
 // wine's GDI handle table holds about 65 000 objects: if any kind of call

@@ -88,66 +88,22 @@ TEST(StartUpDeath, DestroyingTheWindowExitsWithCodeZero) {
 }
 
 // The real program, started as a separate process.
-class Program : public testing::Test {
- protected:
-  PROCESS_INFORMATION Start() {
-    std::string command = "\"" + SiblingExecutable("balls.exe") + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &process))
-        << command;
-    return process;
-  }
+TEST(Program, RunsToEndWithExitCodeZero) {
+  const PROCESS_INFORMATION process = StartSibling("balls.exe");
+  ASSERT_NE(process.dwProcessId, 0u);
+  EXPECT_EQ(FinishProcess(process), 0u);
+}
 
-  static DWORD Finish(PROCESS_INFORMATION process) {
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0) << "the program ends";
-    DWORD code = 0xDEAD;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
-  }
-
-  // The program's window, once it exists; null if the program ended first.
-  static HWND WindowOf(const PROCESS_INFORMATION& process) {
-    for (;;) {
-      WindowSearch search{process.dwProcessId, nullptr};
-      EnumWindows(MatchPromptWindow, reinterpret_cast<LPARAM>(&search));
-      if (search.found != nullptr) return search.found;
-      if (WaitForSingleObject(process.hProcess, 5) == WAIT_OBJECT_0) return nullptr;
-    }
-  }
-
- private:
-  struct WindowSearch {
-    DWORD process;
-    HWND found;
-  };
-
-  static BOOL CALLBACK MatchPromptWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (owner == search->process && lstrcmpA(name, "PROMPT") == 0) search->found = window;
-    return search->found == nullptr;
-  }
-};
-
-TEST_F(Program, RunsToEndWithExitCodeZero) { EXPECT_EQ(Finish(Start()), 0u); }
-
-TEST_F(Program, ClosingTheWindowAtAnyMomentExitsWithCodeZero) {
+TEST(Program, ClosingTheWindowAtAnyMomentExitsWithCodeZero) {
   // Delays after the window appears, from at once to well into the run.
   for (int delay_ms : {0, 0, 1, 5, 10, 20, 35, 50, 80, 120, 200, 400}) {
-    PROCESS_INFORMATION process = Start();
-    if (HWND window = WindowOf(process)) {
+    const PROCESS_INFORMATION process = StartSibling("balls.exe");
+    ASSERT_NE(process.dwProcessId, 0u);
+    if (HWND window = PromptWindowOf(process)) {
       Sleep(static_cast<DWORD>(delay_ms));
       PostMessageA(window, WM_CLOSE, 0, 0);
     }
-    EXPECT_EQ(Finish(process), 0u) << "closed " << delay_ms << " ms after the window appeared";
+    EXPECT_EQ(FinishProcess(process), 0u) << "closed " << delay_ms << " ms after the window appeared";
   }
 }
 

@@ -170,3 +170,56 @@ DWORD RunProgram(std::string command, std::string* output) {
   if (output != nullptr) *output = text;
   return code;
 }
+
+PROCESS_INFORMATION StartSibling(const char* name) {
+  std::string command = "\"" + SiblingExecutable(name) + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  return process;
+}
+
+namespace {
+struct WindowSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK MatchPromptWindow(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<WindowSearch*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (owner == search->process && lstrcmpA(name, "PROMPT") == 0) search->found = window;
+  return search->found == nullptr;
+}
+}  // namespace
+
+HWND PromptWindowOf(const PROCESS_INFORMATION& process) {
+  for (int tries = 0; tries < 12000; ++tries) {
+    WindowSearch search{process.dwProcessId, nullptr};
+    EnumWindows(MatchPromptWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) return search.found;
+    if (WaitForSingleObject(process.hProcess, 5) == WAIT_OBJECT_0) return nullptr;
+  }
+  return nullptr;
+}
+
+DWORD FinishProcess(PROCESS_INFORMATION process) {
+  WaitForSingleObject(process.hProcess, 60000);
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process.hProcess, &code);
+  if (code == STILL_ACTIVE) TerminateProcess(process.hProcess, 1);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return code;
+}
+
+void PaintCanvas(uint32_t colour) {
+  StartRuntimeOnce();
+  SetClientSize(640, 400);
+  FillBackBuffer(ClientRect(), colour);
+  RepaintNow(nullptr);
+}

@@ -49,5 +49,17 @@ int CountColour(const Picture& picture, const RECT& area, uint32_t colour);
 // Runs a command line to its end; returns the exit code and, when asked, what
 // it wrote to its standard output.
 DWORD RunProgram(std::string command, std::string* output = nullptr);
+// Starts an executable from this test's folder as a process of its own;
+// dwProcessId is 0 when it could not be started.
+PROCESS_INFORMATION StartSibling(const char* name);
+// The process's PROMPT window once it exists; null if the process ended
+// first (or none appeared within a minute).
+HWND PromptWindowOf(const PROCESS_INFORMATION& process);
+// Waits up to a minute for the process to end and gives its exit code
+// (STILL_ACTIVE if it did not end, and then it is ended); closes its handles.
+DWORD FinishProcess(PROCESS_INFORMATION process);
+// A 640 x 400 client area whose back buffer, and so whose picture, is all
+// one colour.
+void PaintCanvas(uint32_t colour);
 // Full path of an executable in the same folder as this test.
 std::string SiblingExecutable(const char* name);
