@@ -30,7 +30,7 @@ double Uniform(uint64_t& state, double low, double high) {
 struct Digest {
   uint64_t value = 0xCBF29CE484222325u;  // FNV-1a
   void Add(double v) {
-    const uint64_t bits = Bits(v);
+    const uint64_t bits = BitsOf(v);
     for (int byte = 0; byte < 8; ++byte) {
       value = (value ^ ((bits >> (8 * byte)) & 0xFF)) * 0x100000001B3u;
     }
@@ -50,7 +50,7 @@ TEST(SameBitsOnEveryBuild, Log) {
   uint64_t state = 2;
   Digest digest;
   for (int i = 0; i < Count; ++i) {
-    digest.Add(NumLog(FromBits(NextRandom(state) & 0x7FFFFFFFFFFFFFFFu)));  // any positive double
+    digest.Add(NumLog(DoubleOf(NextRandom(state) & 0x7FFFFFFFFFFFFFFFu)));  // any positive double
   }
   EXPECT_EQ(digest.value, 0x17A6996AB3230564u);
 }

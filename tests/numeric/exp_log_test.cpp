@@ -94,10 +94,10 @@ std::vector<double> LogDomainSample() {
     }
   }
   std::mt19937_64 random(11);
-  const uint64_t lowest = Bits(0x1p-1024 * 1.4142135623730951);
-  const uint64_t highest = Bits(0x1p1023 * 1.4142135623730951);
+  const uint64_t lowest = BitsOf(0x1p-1024 * 1.4142135623730951);
+  const uint64_t highest = BitsOf(0x1p1023 * 1.4142135623730951);
   std::uniform_int_distribution<uint64_t> bits(lowest, highest - 1);
-  for (int i = 0; i < 200000; ++i) sample.push_back(FromBits(bits(random)));
+  for (int i = 0; i < 200000; ++i) sample.push_back(DoubleOf(bits(random)));
   return sample;
 }
 

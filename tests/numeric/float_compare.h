@@ -10,17 +10,10 @@
 #include <cstring>
 #include <string>
 
-inline uint64_t Bits(double v) {
-  uint64_t bits;
-  std::memcpy(&bits, &v, sizeof bits);
-  return bits;
-}
+#include "runtime/numeric/binary.h"
 
-inline double FromBits(uint64_t bits) {
-  double v;
-  std::memcpy(&v, &bits, sizeof v);
-  return v;
-}
+using numeric_bits::BitsOf;
+using numeric_bits::DoubleOf;
 
 inline std::string Hex(double v) {
   char text[64];
@@ -30,7 +23,7 @@ inline std::string Hex(double v) {
 
 // Passes when both are the same bits, or both NaN.
 inline testing::AssertionResult SameBits(double want, double got) {
-  if (Bits(want) == Bits(got) || (want != want && got != got)) {
+  if (BitsOf(want) == BitsOf(got) || (want != want && got != got)) {
     return testing::AssertionSuccess();
   }
   return testing::AssertionFailure() << "want " << Hex(want) << " got " << Hex(got);
@@ -39,7 +32,7 @@ inline testing::AssertionResult SameBits(double want, double got) {
 // Doubles as integers in the order of their values, so that the difference
 // of two is the number of doubles between them.
 inline int64_t OrderedBits(double v) {
-  const auto bits = static_cast<int64_t>(Bits(v));
+  const auto bits = static_cast<int64_t>(BitsOf(v));
   return bits < 0 ? INT64_MIN - bits : bits;
 }
 

@@ -37,7 +37,7 @@ std::vector<double> SpecialDoubles() {
 std::vector<double> RandomDoubles(int count, uint64_t seed) {
   std::mt19937_64 random(seed);
   std::vector<double> values(count);
-  for (double& v : values) v = FromBits(random());
+  for (double& v : values) v = DoubleOf(random());
   return values;
 }
 

@@ -152,7 +152,7 @@ TEST(NumAbs, Table) {
       {-Inf, Inf, "negative infinity"},
   };
   for (const AbsRow& row : rows) {
-    EXPECT_EQ(Bits(row.want), Bits(NumAbs(row.x))) << Hex(row.x) << ": " << row.why;
+    EXPECT_EQ(BitsOf(row.want), BitsOf(NumAbs(row.x))) << Hex(row.x) << ": " << row.why;
   }
   EXPECT_TRUE(std::isnan(NumAbs(NaN)));
 }

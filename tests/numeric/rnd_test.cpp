@@ -108,7 +108,7 @@ TEST_F(Generator, RndIsAWholeMultipleOfTheStepAndNeverOne) {
   for (int i = 0; i < 1000000 && failures < 10; ++i) {
     const double r = NumRnd();
     const double m = std::nearbyint(r * 100000.0);
-    if (!(r >= 0.0 && r < 1.0 && m <= 99999.0 && Bits(r) == Bits(m / 100000.0))) {
+    if (!(r >= 0.0 && r < 1.0 && m <= 99999.0 && BitsOf(r) == BitsOf(m / 100000.0))) {
       ++failures;
       ADD_FAILURE() << "draw " << i << ": " << Hex(r);
     }

@@ -62,7 +62,7 @@ std::vector<double> ScaleValues() {
   std::mt19937_64 random(31);
   std::uniform_int_distribution<uint64_t> bits;
   for (int i = 0; i < 40; ++i) {
-    const double v = FromBits(bits(random));
+    const double v = DoubleOf(bits(random));
     if (std::isfinite(v)) values.push_back(v);
   }
   return values;
@@ -147,9 +147,9 @@ std::vector<double> SplitDomainSample() {
     }
   }
   std::mt19937_64 random(43);
-  std::uniform_int_distribution<uint64_t> bits(Bits(0x1p-1024), Bits(0x1p1023) - 1);
+  std::uniform_int_distribution<uint64_t> bits(BitsOf(0x1p-1024), BitsOf(0x1p1023) - 1);
   for (int i = 0; i < 200000; ++i) {
-    const double x = FromBits(bits(random));
+    const double x = DoubleOf(bits(random));
     sample.push_back(i % 2 ? x : -x);
   }
   return sample;
@@ -170,7 +170,7 @@ TEST(NumSplit2, SameResultAsTheStepByStepSearch) {
 TEST(NumSplit2, MatchesFrexpForEveryFiniteNonzeroDouble) {
   std::mt19937_64 random(47);
   for (int i = 0; i < 200000; ++i) {
-    const double v = FromBits(random());
+    const double v = DoubleOf(random());
     if (!std::isfinite(v) || v == 0) continue;
     int want_e = 0;
     int32_t got_e = 0;
