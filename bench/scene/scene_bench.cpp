@@ -61,9 +61,11 @@ void BareScene(const std::vector<Figure>& figures) {
   BackBufferLockLeave();
   InvalidateRect(PromptWindow, nullptr, FALSE);
   for (const Figure& f : figures) {
-    HDC window = GetDC(PromptWindow);
+    // LINE takes the window DC first, CIRCLE after its pen and brush.
+    HDC window = f.box ? GetDC(PromptWindow) : nullptr;
     HPEN pen = CreatePen(PS_SOLID, 1, f.pen);
     HBRUSH brush = CreateSolidBrush(f.brush);
+    if (!f.box) window = GetDC(PromptWindow);
     SelectObject(window, pen);
     SelectObject(window, brush);
     BackBufferLockEnter();

@@ -45,6 +45,10 @@ Picture ReadBmp(const std::string& path, int width, int height) {
   EXPECT_EQ(field(30), 0) << "uncompressed";
   const size_t row_bytes = (static_cast<size_t>(file_width) * 3 + 3) & ~size_t{3};
   EXPECT_EQ(bytes.size(), static_cast<size_t>(offset) + row_bytes * file_height);
+  if (file_width < width || file_height < height || bytes.size() < offset + row_bytes * file_height) {
+    ADD_FAILURE() << path << " is " << file_width << " x " << file_height;
+    return picture;
+  }
   picture.width = width;
   picture.height = height;
   for (int y = 0; y < height; ++y) {
@@ -57,15 +61,22 @@ Picture ReadBmp(const std::string& path, int width, int height) {
   return picture;
 }
 
-TEST(Snapshot, WritesTheScreenSizedBackBufferAndTheScenesTime) {
+TEST(Snapshot, WritesTheBackBufferTheWindowAndTheScenesTime) {
   const std::string out = SiblingExecutable("snapshot_test_out.bmp");
+  const std::string window = SiblingExecutable("snapshot_test_window.bmp");
   std::remove(out.c_str());
+  std::remove(window.c_str());
   std::string output;
-  EXPECT_EQ(RunProgram("\"" + SiblingExecutable("balls-snapshot.exe") + "\" \"" + out + "\"", &output), 0u);
+  const std::string command =
+      "\"" + SiblingExecutable("balls-snapshot.exe") + "\" \"" + out + "\" \"" + window + "\"";
+  EXPECT_EQ(RunProgram(command, &output), 0u);
   EXPECT_EQ(output.rfind("scene_ms=", 0), 0u) << output;
-  const Picture picture = ReadBmp(out, 640, 400);
-  EXPECT_EQ(picture.pixels, DrawReference(640, 400, 0, SceneFigures()).pixels);
+  const Picture expected = DrawReference(640, 400, 0, SceneFigures());
+  EXPECT_EQ(ReadBmp(out, 640, 400).pixels, expected.pixels) << "the back buffer";
+  // The default window's client area is larger than the scene here.
+  EXPECT_EQ(ReadBmp(window, 640, 400).pixels, expected.pixels) << "the window as the screen shows it";
   std::remove(out.c_str());
+  std::remove(window.c_str());
 }
 
 TEST(Snapshot, AFileThatCannotBeWrittenFailsWithAMessage) {
