@@ -13,14 +13,15 @@ namespace {
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
-struct IntRow {
+// A double, the integer a conversion must give for it, and why.
+struct ConversionRow {
   double x;
   int32_t want;
   const char* why;
 };
 
 TEST(NumInt, Table) {
-  const IntRow rows[] = {
+  const ConversionRow rows[] = {
       {2.7, 2, "positive fraction truncates down"},
       {-2.7, -3, "negative fraction: truncation went up, one step down"},
       {-3.0, -3, "negative whole number: no step"},
@@ -42,7 +43,7 @@ TEST(NumInt, Table) {
       {-Inf, INT32_MAX, "-inf like any negative out of range"},
       {NaN, INT32_MAX, "NaN: indefinite value, then the wrapping step"},
   };
-  for (const IntRow& row : rows) {
+  for (const ConversionRow& row : rows) {
     EXPECT_EQ(NumInt(row.x), row.want) << Hex(row.x) << ": " << row.why;
   }
 }
@@ -72,14 +73,8 @@ TEST(NumInt, IsTheFloorOverManyArguments) {
   }
 }
 
-struct RoundRow {
-  double x;
-  int32_t want;
-  const char* why;
-};
-
 TEST(NumToInt32, RoundsToNearestTiesToEven) {
-  const RoundRow rows[] = {
+  const ConversionRow rows[] = {
       {0.5, 0, "tie down to even zero"},
       {1.5, 2, "tie up to even two"},
       {2.5, 2, "tie down to even two"},
@@ -97,7 +92,7 @@ TEST(NumToInt32, RoundsToNearestTiesToEven) {
       {-Inf, INT32_MIN, "infinite: the indefinite value"},
       {NaN, INT32_MIN, "NaN: the indefinite value"},
   };
-  for (const RoundRow& row : rows) {
+  for (const ConversionRow& row : rows) {
     EXPECT_EQ(NumToInt32(row.x), row.want) << Hex(row.x) << ": " << row.why;
   }
 }
