@@ -1,0 +1,93 @@
+// The BASIC interpreter: source text in, the runtime's statements out.
+//
+// A program goes through three stages before anything runs: its text is cut
+// into tokens, the tokens are parsed and checked into a program whose names
+// are slots and whose jumps are targets, and that program is turned into a
+// compact form that the executor runs. Every error of the first stages is
+// found before the run, all at once; a program with any error never runs.
+//
+// The executor draws, prints and reads through the runtime's own routines
+// (GfxCls, GfxLine, GfxCircle, NumInt, NumRnd, NumPow, StrConcat,
+// StrCompare, PromptPrint, PromptInput), on the calling thread: the main
+// thread, after the window has painted once. Every string value is an
+// RtString in the registry; when a run ends, however it ends, every string
+// it made has been released.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One error found before the run. Lines and columns count from 1; a column
+// counts bytes of the source line.
+struct BasicDiagnostic {
+  std::string file;
+  int32_t line;
+  int32_t column;
+  std::string message;
+  std::string source_line;  // the line's text, without its line end
+};
+// "FILE:LINE:COLUMN: message", the source line, and a caret under the
+// column, each line ending in CR LF.
+std::string BasicFormatDiagnostic(const BasicDiagnostic& diagnostic);
+
+// A checked, compiled program with its variables. Opaque to front ends.
+struct BasicProgram;
+struct BasicProgramDeleter {
+  void operator()(BasicProgram* program) const;
+};
+using BasicProgramPtr = std::unique_ptr<BasicProgram, BasicProgramDeleter>;
+
+// Compiles the whole text of a file. On success every diagnostic list is
+// left as it was; on any error the result is null and every error found has
+// been appended, in source order.
+BasicProgramPtr BasicCompile(std::string_view source, const std::string& file,
+                             std::vector<BasicDiagnostic>* errors);
+
+struct BasicRunOptions {
+  bool echo = false;  // also write what PRINT writes, and every line INPUT reads, to stdout
+};
+
+enum class BasicOutcome {
+  Ended,         // END, STOP, or past the last line
+  RuntimeError,  // message holds "FILE:LINE: message"
+};
+struct BasicRunResult {
+  BasicOutcome outcome;
+  std::string message;
+};
+
+// Runs the program from its first line with every variable fresh: 0 or the
+// empty string.
+BasicRunResult BasicRun(BasicProgram* program, const BasicRunOptions& options);
+
+// Direct mode: lines typed one at a time. A line that starts with a line
+// number is stored into the program in memory (a number alone deletes that
+// line); RUN, LIST, NEW, LOAD "file", SAVE "file" and SYSTEM act on that
+// program; any other line is compiled and run at once. Variables live as
+// long as the session: a direct line sees what the last RUN or direct line
+// left. Errors come back as text for the front end to print.
+struct BasicSession;
+struct BasicSessionDeleter {
+  void operator()(BasicSession* session) const;
+};
+using BasicSessionPtr = std::unique_ptr<BasicSession, BasicSessionDeleter>;
+BasicSessionPtr BasicNewSession(const BasicRunOptions& options);
+
+enum class BasicLineOutcome {
+  Done,          // stored, deleted, run or listed; nothing more to do
+  Error,         // message holds the error, ready to print
+  System,        // SYSTEM: the front end ends the process
+};
+struct BasicLineResult {
+  BasicLineOutcome outcome;
+  std::string message;
+};
+// Takes one typed line, without its line end.
+BasicLineResult BasicEnterLine(BasicSession* session, std::string_view line);
+
+// Exit codes of basic.exe.
+inline constexpr int BasicExitCompileError = 1;
+inline constexpr int BasicExitRuntimeError = 2;
