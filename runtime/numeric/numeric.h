@@ -3,7 +3,11 @@
 //
 // Every routine works in IEEE 754 double precision with each intermediate
 // result rounded to a double (no fused multiply-add, no wider format), so
-// the same argument gives the same bits on every build. None reports an
+// the same argument gives the same bits on every build, with one exception
+// that lies in the platform, not in the routines: the 32-bit x86 calling
+// convention returns a double on the x87 stack, and loading a signalling NaN
+// there quiets it, so on the 32-bit build a routine that passes a
+// signalling NaN through hands it back quiet. None reports an
 // error and none keeps state, except RandSeed. Only the main thread draws
 // random numbers; everything else is reentrant.
 #pragma once
