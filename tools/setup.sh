@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, and nothing when they are
-# all present. Runs apt-get as root, or through sudo.
+# all present, then sets up the emulated 32-bit wine once (in a cache outside
+# the work tree; see tools/wine32-setup.sh). Runs apt-get as root, or through
+# sudo. Without the 32-bit wine everything else still works: its tests are
+# then reported as skipped.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
   cmake ninja-build g++                      # host build and tests
@@ -9,6 +13,7 @@ packages=(
   googletest libbenchmark-dev                # tests and benchmarks
   wine64 xvfb xauth                          # running the Windows build here
   imagemagick                                # snapshot BMP -> PNG
+  clang libclang-rt-14-dev                   # the fuzzers (libFuzzer)
   fonts-ipafont-gothic fonts-ipafont-mincho  # a Japanese fixed-pitch face for wine
 )
 
@@ -16,12 +21,14 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  echo "setup: done"
+fi
 
-echo "setup: installing ${missing[*]}"
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-echo "setup: done"
+tools/wine32-setup.sh || true
