@@ -1,7 +1,14 @@
-# Sourced by the wine scripts: the project's own wine prefix, inside the
-# build tree of the win64 configuration, created once and quietly.
+# Sourced by the wine scripts: which wine runs a Windows program here, the
+# project's own prefix for it inside the build tree, and the session around
+# a run.
+#
+# x86_64 programs run under Debian's wine64. 32-bit programs run under a
+# 32-bit wine: the machine's own where it has one that runs, otherwise the
+# i386 wine that tools/wine32-setup.sh unpacked, through the user-mode
+# emulator qemu-i386. The emulator is registered with binfmt_misc (wine
+# starts further 32-bit processes of its own) only while a run needs it.
 BALLS_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX=${BALLS_WINEPREFIX:-$BALLS_ROOT/build/win64/wineprefix}
+source "$BALLS_ROOT/tools/wine32-paths.sh"
 export WINEDEBUG=-all
 # No .NET or HTML engine: nothing here needs them, and wine would offer to
 # download them.
@@ -9,19 +16,113 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # A Japanese system, the program's own: code page 932 with its double-byte
 # characters (wine needs no generated Linux locale for this).
 BALLS_WINE_LOCALE=${BALLS_WINE_LOCALE:-ja_JP.UTF-8}
-WINE=$(command -v wine || echo /usr/lib/wine/wine64)
+
+# balls_pe_bits FILE: 32 or 64, read from the machine field of the PE header.
+balls_pe_bits() {
+  local header machine
+  header=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
+  [ -n "$header" ] || return 1
+  machine=$(od -An -tx2 -j$((header + 4)) -N2 "$1" 2>/dev/null | tr -d ' ')
+  case $machine in
+    014c) echo 32 ;;
+    8664) echo 64 ;;
+    *) return 1 ;;
+  esac
+}
+
+# The machine's own 32-bit wine, where it is installed and this kernel runs it.
+balls_native_wine32() {
+  [ -x /usr/lib/wine/wine ] && env -u QEMU_LD_PREFIX /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# balls_wine_use 64|32: chooses WINE, the WINESERVER beside it and the
+# prefix. When no wine here runs that kind of program, BALLS_WINE_MISSING
+# says why and the function fails.
+balls_wine_use() {
+  BALLS_WINE_BITS=$1
+  BALLS_WINE_MISSING=
+  BALLS_WINE_EMULATED=no
+  unset WINEARCH QEMU_LD_PREFIX
+  if [ "$1" = 64 ]; then
+    WINE=/usr/lib/wine/wine64
+    [ -x "$WINE" ] || WINE=$(command -v wine64 || true)
+    export WINEPREFIX=${BALLS_WINEPREFIX:-$BALLS_ROOT/build/win64/wineprefix}
+  else
+    export WINEARCH=win32
+    export WINEPREFIX=${BALLS_WINEPREFIX32:-$BALLS_ROOT/build/win32/wineprefix}
+    if balls_native_wine32; then
+      WINE=/usr/lib/wine/wine
+    elif [ -f "$BALLS_WINE32_READY" ]; then
+      WINE=$BALLS_WINE32_ROOT/usr/lib/wine/wine
+      export QEMU_LD_PREFIX=$BALLS_WINE32_ROOT
+      BALLS_WINE_EMULATED=yes
+    else
+      BALLS_WINE_MISSING="no 32-bit wine here, and tools/wine32-setup.sh has not set up the emulated one"
+      return 1
+    fi
+  fi
+  if [ ! -x "$WINE" ]; then
+    BALLS_WINE_MISSING="no $1-bit wine found"
+    return 1
+  fi
+  # The server must be the one of this wine: another one speaks another
+  # protocol or serves the other kind of process.
+  WINESERVER=$(dirname "$WINE")/wineserver
+  if [ ! -x "$WINESERVER" ]; then
+    BALLS_WINE_MISSING="no wineserver beside $WINE"
+    return 1
+  fi
+}
 
 balls_wine() { env LANG="$BALLS_WINE_LOCALE" LC_ALL="$BALLS_WINE_LOCALE" "$WINE" "$@"; }
+
+# The emulator's binfmt_misc entry lives while a run holds it: every holder
+# keeps a shared lock, and whoever lets go last removes the entry. While it
+# exists, every i386 program on the machine runs through that emulator.
+BALLS_BINFMT_DIR=/proc/sys/fs/binfmt_misc
+BALLS_BINFMT_ENTRY=$BALLS_BINFMT_DIR/balls-i386
+BALLS_BINFMT_HELD=no
+balls_binfmt_hold() {
+  [ "$BALLS_WINE_EMULATED" = yes ] || return 0
+  [ "$BALLS_BINFMT_HELD" = yes ] && return 0
+  exec 8>>"$BALLS_WINE32_CACHE/binfmt.lock"
+  flock -s 8
+  BALLS_BINFMT_HELD=yes
+  [ -e "$BALLS_BINFMT_ENTRY" ] && return 0
+  if ! mountpoint -q "$BALLS_BINFMT_DIR" && ! mount -t binfmt_misc binfmt_misc "$BALLS_BINFMT_DIR" 2>/dev/null; then
+    BALLS_WINE_MISSING="binfmt_misc is not available (it needs root), so no 32-bit program can start"
+    balls_binfmt_release
+    return 1
+  fi
+  # i386 ELF executables and shared objects; F opens the emulator now.
+  local magic='\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+  local mask='\xff\xff\xff\xff\xff\xfe\xfe\xfc\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+  echo ":balls-i386:M::$magic:$mask:$BALLS_WINE32_QEMU:F" >"$BALLS_BINFMT_DIR/register" 2>/dev/null
+  if [ ! -e "$BALLS_BINFMT_ENTRY" ]; then
+    BALLS_WINE_MISSING="binfmt_misc refused the emulator's entry (it needs root), so no 32-bit program can start"
+    balls_binfmt_release
+    return 1
+  fi
+}
+balls_binfmt_release() {
+  [ "$BALLS_BINFMT_HELD" = yes ] || return 0
+  BALLS_BINFMT_HELD=no
+  if flock -x -n 8; then
+    [ -e "$BALLS_BINFMT_ENTRY" ] && echo -1 >"$BALLS_BINFMT_ENTRY" 2>/dev/null
+  fi
+  exec 8>&-
+  return 0
+}
 
 # Keeps one wine session alive until balls_wine_session_stop: the server and
 # wine's own background processes, started with their streams on /dev/null
 # so that they never hold a caller's pipes open.
 balls_wine_session_start() {
-  balls_wine_prefix
-  wineserver -p </dev/null >/dev/null 2>&1
+  balls_wine_prefix || return 1
+  "$WINESERVER" -p </dev/null >/dev/null 2>&1
   balls_wine cmd /c exit </dev/null >/dev/null 2>&1
 }
-balls_wine_session_stop() { wineserver -k 2>/dev/null; return 0; }
+balls_wine_session_stop() { "$WINESERVER" -k </dev/null >/dev/null 2>&1; return 0; }
 
 balls_wine_prefix() {
   [ -f "$WINEPREFIX/.balls-ready" ] && return 0
@@ -29,11 +130,11 @@ balls_wine_prefix() {
   (
     flock 9
     if [ ! -f "$WINEPREFIX/.balls-ready" ]; then
-      echo "wine: creating the prefix $WINEPREFIX (once)" >&2
+      echo "wine: creating the $BALLS_WINE_BITS-bit prefix $WINEPREFIX (once)" >&2
       balls_wine wineboot -i >/dev/null 2>&1 </dev/null
       # Without a window manager, every destroyed window would wait for one.
       balls_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-      wineserver -w
+      "$WINESERVER" -w || exit 1
       touch "$WINEPREFIX/.balls-ready"
     fi
   ) 9>"$WINEPREFIX.lock"

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The wine scripts' choices, checked without starting wine: the executable's
+# kind read from its header, a server found beside each wine (never through
+# the PATH, where Debian's wine64 puts none), and the emulator's binfmt_misc
+# entry gone once its last holder lets go.
+set -u
+source "$(dirname "$0")/../../tools/wine-env.sh"
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# A PE header: its offset at 0x3C, then "PE\0\0" and the machine field.
+fake_pe() {  # fake_pe FILE MACHINE_BYTES
+  { printf 'MZ'; head -c 58 /dev/zero; printf '\x40\x00\x00\x00'; printf 'PE\0\0'; printf "$2"; head -c 16 /dev/zero; } >"$1"
+}
+fake_pe "$scratch/i386.exe" '\x4c\x01'
+fake_pe "$scratch/amd64.exe" '\x64\x86'
+fake_pe "$scratch/arm.exe" '\xc4\x01'
+printf 'not a program' >"$scratch/text.exe"
+check "a PE32 for i386 is a 32-bit program" [ "$(balls_pe_bits "$scratch/i386.exe")" = 32 ]
+check "a PE32+ for x86_64 is a 64-bit program" [ "$(balls_pe_bits "$scratch/amd64.exe")" = 64 ]
+check "another machine is neither" eval '! balls_pe_bits "$scratch/arm.exe" >/dev/null'
+check "a file without a PE header is neither" eval '! balls_pe_bits "$scratch/text.exe" >/dev/null'
+
+# The PATH of a plain shell, without wine's private folder.
+PATH=/usr/local/bin:/usr/bin:/bin
+for bits in 64 32; do
+  if balls_wine_use "$bits"; then
+    check "the $bits-bit wine's server lies beside it and runs" [ -x "$WINESERVER" ]
+    check "the $bits-bit server is the one beside $WINE" [ "$(dirname "$WINESERVER")" = "$(dirname "$WINE")" ]
+  else
+    echo "skipped: no $bits-bit wine here ($BALLS_WINE_MISSING)"
+  fi
+done
+
+if balls_wine_use 32 && [ "$BALLS_WINE_EMULATED" = yes ] && [ ! -e "$BALLS_BINFMT_ENTRY" ]; then
+  if balls_binfmt_hold; then
+    check "a held emulator is registered" [ -e "$BALLS_BINFMT_ENTRY" ]
+    # A second holder, as a test run inside a held session is, leaves it.
+    (BALLS_BINFMT_HELD=no; balls_binfmt_hold && balls_binfmt_release)
+    check "a nested holder leaves the entry to the outer one" [ -e "$BALLS_BINFMT_ENTRY" ]
+    balls_binfmt_release
+    check "the last holder removes the entry" [ ! -e "$BALLS_BINFMT_ENTRY" ]
+  else
+    echo "skipped: the emulator cannot be registered here ($BALLS_WINE_MISSING)"
+  fi
+fi
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
