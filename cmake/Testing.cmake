@@ -14,14 +14,41 @@ include(GoogleTest)
 # when the machine is busy, so discovery and each test get generous limits.
 set(BALLS_TEST_TIMEOUT 120)
 
-# balls_add_test(NAME SOURCES ... LIBS ...): one GoogleTest executable whose
-# tests CTest runs one process per test.
+# Where every process start is expensive (the 32-bit build runs under an
+# emulated wine, seconds per process), CTest runs each test executable once,
+# all its tests in one process, and each writes its results to
+# BALLS_TEST_RESULTS as XML, where the test command counts them.
+option(BALLS_TEST_PER_EXECUTABLE "Run each test executable once instead of once per test" OFF)
+set(BALLS_TEST_RESULTS ${CMAKE_BINARY_DIR}/test-results)
+set(BALLS_EXECUTABLE_TIMEOUT 1200)
+
+# balls_add_test(NAME SOURCES ... LIBS ... [ALONE SUITE ...]): one GoogleTest
+# executable whose tests CTest runs one process per test. Suites listed
+# under ALONE need a process of their own even where an executable runs its
+# tests together (a process whose runtime was never started, say).
 function(balls_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ALONE" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     return()  # built for warnings only: nothing here can run it
+  endif()
+  if(BALLS_TEST_PER_EXECUTABLE)
+    set(others "")
+    foreach(suite ${ARG_ALONE})
+      add_test(NAME ${name}.${suite}
+               COMMAND ${name} --gtest_filter=${suite}.* --gtest_output=xml:${BALLS_TEST_RESULTS}/${name}.${suite}.xml)
+      list(APPEND others "${suite}.*")
+    endforeach()
+    set(together "")
+    if(others)
+      list(JOIN others ":" others)
+      set(together --gtest_filter=-${others})
+    endif()
+    add_test(NAME ${name}
+             COMMAND ${name} ${together} --gtest_output=xml:${BALLS_TEST_RESULTS}/${name}.xml)
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${BALLS_EXECUTABLE_TIMEOUT})
+    return()
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
