@@ -20,6 +20,12 @@ set(BALLS_TEST_TIMEOUT 120)
 # BALLS_TEST_RESULTS as XML, where the test command counts them.
 option(BALLS_TEST_PER_EXECUTABLE "Run each test executable once instead of once per test" OFF)
 set(BALLS_TEST_RESULTS ${CMAKE_BINARY_DIR}/test-results)
+# The tests see the build tree through wine's drive Z:, the Linux root; a
+# path without a drive would be taken as relative to the working folder.
+set(BALLS_TEST_RESULTS_ARG ${BALLS_TEST_RESULTS})
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  set(BALLS_TEST_RESULTS_ARG Z:${BALLS_TEST_RESULTS})
+endif()
 set(BALLS_EXECUTABLE_TIMEOUT 1200)
 
 # balls_add_test(NAME SOURCES ... LIBS ... [ALONE SUITE ...]): one GoogleTest
@@ -37,7 +43,7 @@ function(balls_add_test name)
     set(others "")
     foreach(suite ${ARG_ALONE})
       add_test(NAME ${name}.${suite}
-               COMMAND ${name} --gtest_filter=${suite}.* --gtest_output=xml:${BALLS_TEST_RESULTS}/${name}.${suite}.xml)
+               COMMAND ${name} --gtest_filter=${suite}.* --gtest_output=xml:${BALLS_TEST_RESULTS_ARG}/${name}.${suite}.xml)
       list(APPEND others "${suite}.*")
     endforeach()
     set(together "")
@@ -46,7 +52,7 @@ function(balls_add_test name)
       set(together --gtest_filter=-${others})
     endif()
     add_test(NAME ${name}
-             COMMAND ${name} ${together} --gtest_output=xml:${BALLS_TEST_RESULTS}/${name}.xml)
+             COMMAND ${name} ${together} --gtest_output=xml:${BALLS_TEST_RESULTS_ARG}/${name}.xml)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${BALLS_EXECUTABLE_TIMEOUT})
     return()
   endif()

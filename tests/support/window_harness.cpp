@@ -89,9 +89,19 @@ void RepaintNow(const RECT* area) {
 }
 
 void SettleWindow() {
-  for (int round = 0; round < 3; ++round) {
+  // Exposures come when the display server sends them, which on a busy or
+  // emulated machine can be long after the change that caused them: wait
+  // until half a second has passed with nothing left to paint.
+  RepaintNow(nullptr);
+  constexpr int QuietRounds = 5, MaxRounds = 50;
+  for (int round = 0, quiet = 0; quiet < QuietRounds && round < MaxRounds; ++round) {
     Sleep(100);
-    RepaintNow(nullptr);
+    if (GetUpdateRect(PromptWindow, nullptr, FALSE)) {
+      UpdateWindow(PromptWindow);
+      quiet = 0;
+    } else {
+      quiet += 1;
+    }
   }
 }
 
