@@ -58,6 +58,14 @@ void StrRelease(void* s) {
   if (s != nullptr) SysDebugLine(UnknownStringMessage);
 }
 
+bool StrIsLive(const void* s) {
+  SysLockEnter(&StringRegistry.lock);
+  bool live = false;
+  for (int32_t i = 0; i < StringRegistry.count && !live; ++i) live = StringRegistry.entries[i] == s;
+  SysLockLeave(&StringRegistry.lock);
+  return live;
+}
+
 int32_t StrLength(RtString s) {
   int32_t length;
   std::memcpy(&length, s - LengthFieldBytes, LengthFieldBytes);

@@ -5,11 +5,21 @@
 
 #include "runtime/strings/strings.h"
 
-// A length field below zero belongs to no string of this heap; such an
-// operand counts as empty rather than steering a copy out of bounds.
+// Only a live string has a length field and bytes to read: anything else
+// (null, a freed block, a pointer into the middle of a string, whose
+// "length field" is text) counts as empty. So does a length field below
+// zero, which belongs to no string of this heap, rather than steering a
+// copy out of bounds.
 static int32_t OperandLength(RtString s) {
+  if (!StrIsLive(s)) return 0;
   const int32_t length = StrLength(s);
   return length < 0 ? 0 : length;
+}
+
+// n bytes of s to dest; nothing at all for none, so that an operand counted
+// as empty is not even handed to the copy.
+static void CopyOperand(char* dest, RtString s, int32_t n) {
+  if (n > 0) std::memmove(dest, s, static_cast<std::size_t>(n));
 }
 
 RtString StrConcat(RtString left, RtString right) {
@@ -20,15 +30,19 @@ RtString StrConcat(RtString left, RtString right) {
   // cannot serve the block, so a sum past INT32_MAX never wraps into a short
   // block.
   RtString result = StrNew(total > INT32_MAX ? -1 : static_cast<int32_t>(total));
-  std::memmove(result, left, static_cast<std::size_t>(left_length));
-  std::memmove(result + left_length, right, static_cast<std::size_t>(right_length));
+  CopyOperand(result, left, left_length);
+  CopyOperand(result + left_length, right, right_length);
   StrRelease(left);
   StrRelease(right);
   return result;
 }
 
+// An empty operand is compared as the empty text, never through its
+// pointer, which may be null or dangling.
 static int32_t CompareOperands(RtString left, RtString right) {
-  return SysCompareStrings(left, OperandLength(left), right, OperandLength(right));
+  const int32_t left_length = OperandLength(left);
+  const int32_t right_length = OperandLength(right);
+  return SysCompareStrings(left_length > 0 ? left : "", left_length, right_length > 0 ? right : "", right_length);
 }
 
 int32_t StrCompare(RtString left, RtString right) {
@@ -46,7 +60,7 @@ int32_t StrCompareKeep(RtString left, RtString right) {
 
 int32_t StrFirstByte(RtString s) {
   // Zero-extended: a lead byte such as 0x82 is 130, never negative.
-  const int32_t byte = static_cast<unsigned char>(s[0]);
+  const int32_t byte = StrIsLive(s) ? static_cast<unsigned char>(s[0]) : 0;
   StrRelease(s);
   return byte;
 }

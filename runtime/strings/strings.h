@@ -46,6 +46,8 @@ void StrHeapInit();
 RtString StrNew(int32_t length);
 // Unregisters and frees s; see above for unknown pointers and null.
 void StrRelease(void* s);
+// Whether the registry holds s now: whether releasing it would free it.
+bool StrIsLive(const void* s);
 int32_t StrLength(RtString s);
 
 // Plain zero-filled blocks from the same heap, not registered; a failed
@@ -56,6 +58,9 @@ void MemFree(void* block);
 // String operations. Each consumes the operands it is handed (releases them
 // before it returns) and returns a new string owned by the caller. Lengths
 // come from the length fields, so embedded zero bytes are carried along.
+// An operand the registry does not hold (null, released already, into the
+// middle of a string) is never read: it counts as the empty string, and its
+// release sends the debugger line as above (none for null).
 
 // The bytes of left followed by those of right; releases left, then right.
 // A result longer than the largest length ends the process as an exhausted

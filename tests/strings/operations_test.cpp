@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/strings/strings.h"
+#include "tests/support/debug_capture.h"
 
 namespace {
 
@@ -163,6 +164,40 @@ TEST_F(StringOperations, PeekGivesTheVariablesStringWithoutTakingIt) {
   EXPECT_EQ(Entries(), before);
   EXPECT_EQ(Bytes(variable), "held");
   StrRelease(variable);
+}
+
+TEST_F(StringOperations, OperandsTheRegistryDoesNotHoldCountAsEmpty) {
+  // Only the release finds out about such an operand; reading its length
+  // field or its bytes first would read whatever lies there (a freed block,
+  // the text of another string, address zero).
+  RtString live = Make("\xFF\xFF\xFF\x7F" "after a huge length field");
+  RtString gone = Make("gone");
+  StrRelease(gone);
+  const struct {
+    char* operand;
+    int lines;
+    const char* why;
+  } cases[] = {
+      {nullptr, 0, "null"},
+      {gone, 1, "released already"},
+      {live + 4, 1, "into the middle of a live string, after bytes that read as INT32_MAX"},
+  };
+  for (const auto& c : cases) {
+    const std::string line = c.lines == 0 ? "" : UnknownStringMessage;
+    DebugCaptureStart();
+    RtString joined = StrConcat(Make("A"), c.operand);
+    EXPECT_EQ(DebugCaptureStop(), line) << c.why;
+    EXPECT_EQ(Bytes(joined), "A") << c.why;
+    StrRelease(joined);
+
+    DebugCaptureStart();
+    EXPECT_EQ(StrCompare(c.operand, Make("")), 2) << c.why;
+    EXPECT_EQ(StrCompareKeep(live, c.operand), 3) << c.why;
+    EXPECT_EQ(StrFirstByte(c.operand), 0) << c.why;
+    EXPECT_EQ(DebugCaptureStop(), line + line + line) << c.why;
+  }
+  EXPECT_TRUE(Registered(live));
+  StrRelease(live);
 }
 
 }  // namespace
