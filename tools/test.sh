@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every configuration and runs every test:
-# host (native, sanitizers), win64 (under wine) and win32 (under a 32-bit
-# wine, emulated where this machine cannot run 32-bit code). Ends with one
+# host (native, sanitizers), each fuzzer briefly, win64 (under wine) and win32
+# (under a 32-bit wine, emulated where this machine cannot run 32-bit code). Ends with one
 # summary line and a non-zero status on any failure. Where 32-bit programs
 # cannot run at all, the win32 tests count as skipped, with the reason.
 set -uo pipefail
@@ -33,6 +33,9 @@ done
 
 results=$(mktemp -d)
 step "test host" bash -c "ctest --preset host 2>&1 | tee $results/host"
+# Each fuzzer briefly, its kept findings first; tools/fuzz.sh SECONDS runs
+# them for longer.
+step "fuzz" bash -c "tools/fuzz.sh ${BALLS_FUZZ_SECONDS:-20} 2>&1 | tee $results/fuzz"
 
 balls_display_start
 if balls_wine_use 64 && balls_wine_session_start; then
@@ -68,6 +71,12 @@ for f in "$results"/host "$results"/win64; do
   [ "$(basename "$f")" = win64 ] && ctest_total=$total
   echo "$(basename "$f"): $line"
 done
+
+# Each fuzzer counts as one test: clean, or a finding.
+fuzz_clean=$(grep -cE '^fuzz [^ ]+: .* clean$' "$results/fuzz" 2>/dev/null)
+fuzz_found=$(grep -cE '^fuzz [^ ]+: (FINDING|a kept regression)' "$results/fuzz" 2>/dev/null)
+echo "fuzz: ${fuzz_clean:-0} targets clean, ${fuzz_found:-0} with findings"
+passed=$((passed + ${fuzz_clean:-0})); failed=$((failed + ${fuzz_found:-0}))
 
 # win32: the tests each executable ran, from its XML; an executable that
 # left no XML (it crashed or timed out) counts as one failed test.
