@@ -144,7 +144,7 @@ void Compiler::Input() {
   }
   // The line is read first; then each variable, subscripts included, is
   // evaluated and given its field in turn.
-  const int32_t read = builder_.Emit(Op::Input, static_cast<int32_t>(code_->input_forms.size()), prompt, question);
+  builder_.Emit(Op::Input, static_cast<int32_t>(code_->input_forms.size()), prompt, question);
   std::vector<bool> form;
   do {
     ValueKind kind;
@@ -154,7 +154,6 @@ void Compiler::Input() {
     builder_.Emit(kind == ValueKind::String ? Op::InputFieldString : Op::InputFieldNumber, field);
     builder_.Emit(store.op, store.a, store.b);
   } while (Match(TokenKind::Comma));
-  (void)read;
   code_->input_forms.push_back(std::move(form));
 }
 
