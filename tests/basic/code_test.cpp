@@ -43,7 +43,9 @@ std::string CheckStackDiscipline(const Code& code) {
     const Depth after{depth.numbers - effect.numbers_taken + effect.numbers_left,
                       depth.strings - effect.strings_taken + effect.strings_left};
     const std::string where = " at instruction " + std::to_string(at);
-    if (depth.numbers < effect.numbers_taken || depth.strings < effect.strings_taken) return "operands missing" + where;
+    if (depth.numbers < effect.numbers_taken || depth.strings < effect.strings_taken) {
+      return "operands missing" + where;
+    }
     if (after.numbers > code.number_stack || after.strings > code.string_stack) return "stack too small" + where;
     for (const int32_t next : Successors(code, at)) {
       if (next < 0 || next >= size) return "jump outside the program" + where;

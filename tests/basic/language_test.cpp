@@ -112,7 +112,8 @@ TEST(BasicLanguage, PrintSeparators) {
 
 TEST(BasicLanguage, ForLoops) {
   const Case cases[] = {
-      {"FOR T = 10 TO 1 STEP -2.5: PRINT T;: NEXT: PRINT T", " 10  7.5  5  2.5  0 \r\n", "negative fractional step"},
+      {"FOR T = 10 TO 1 STEP -2.5: PRINT T;: NEXT: PRINT T", " 10  7.5  5  2.5  0 \r\n",
+       "negative fractional step"},
       {"FOR I = 5 TO 1: PRINT \"X\": NEXT: PRINT I", " 5 \r\n", "start past the limit skips the body"},
       {"N = 3: FOR I = 1 TO N: N = 10: PRINT I;: NEXT: PRINT", " 1  2  3 \r\n", "the limit is evaluated once"},
       {"S = 1: FOR I = 1 TO 3 STEP S: S = 5: PRINT I;: NEXT: PRINT", " 1  2  3 \r\n", "so is the step"},
