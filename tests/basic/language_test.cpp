@@ -153,8 +153,8 @@ TEST(BasicLanguage, OtherLoopsAndIfs) {
 TEST(BasicLanguage, JumpsAndSubroutines) {
   const Case cases[] = {
       {"GOSUB 100: PRINT \"B\": END\n100 PRINT \"A\": RETURN", "A\r\nB\r\n", "GOSUB and RETURN"},
-      {"N = 0: GOSUB down: PRINT N: END\ndown: N = N + 1: IF N < 5000 THEN GOSUB down\nRETURN", " 5000 \r\n",
-       "5000 nested GOSUBs"},
+      {"N = 0: GOSUB down: PRINT N: END\ndown: N = N + 1: IF N < 10000 THEN GOSUB down\nRETURN", " 10000 \r\n",
+       "10000 nested GOSUBs"},
       {"10 GOTO 5\n30 PRINT \"C\": END\n5 PRINT \"A\": GOTO 30", "A\r\nC\r\n",
        "line numbers are labels, in any order"},
       {"goto Done\nprint \"no\"\ndone: print \"yes\"", "yes\r\n", "case-insensitive keywords and labels"},
