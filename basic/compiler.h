@@ -115,6 +115,7 @@ class Compiler {
   // Compiles a variable reference; for a store, the subscripts are pushed
   // now and the returned instruction stores the value pushed after them.
   Instruction Variable(bool for_store, ValueKind* kind);
+  int32_t ArrayWithSubscripts(const Token& name, int32_t* subscripts);
 
   // compile_blocks.cpp
   void If();
