@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "runtime/console/console_internal.h"
+#include "runtime/console/prompt_queue.h"
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
 #include "runtime/strings/strings.h"
@@ -17,6 +18,10 @@ static void OnPaint(HWND window) {
   FirstPaintFlag.store(1);
 }
 
+// A window without its back buffer could show nothing: -1 makes the
+// creation fail, and the window thread reports it.
+static LRESULT OnCreate(HWND window) { return BackBufferCreate(window) ? 0 : -1; }
+
 static void OnDestroy() {
   BackBufferDestroy();
   PostQuitMessage(0);
@@ -26,27 +31,38 @@ static void OnKeyDown(WPARAM key) {
   if (InputLine.length == -1) LastKey = static_cast<uint8_t>(key & 0xFF);
 }
 
-// PRINT's string, handed over by a program's thread.
-static LRESULT OnPrintText(WPARAM text) {
-  if (text == 0) return 0;
-  TextPrint(reinterpret_cast<RtString>(text));
-  return PromptMessageTaken;
+// One queued request, taken over from its requester. After an INPUT's start
+// the request may be gone at any moment: nothing touches it afterwards.
+static void ServeRequest(HWND window, const PromptRequest& request) {
+  switch (request.kind) {
+    case PromptRequestKind::Print: TextPrint(request.text); break;
+    case PromptRequestKind::ClearText: TextClear(); break;
+    case PromptRequestKind::StartInput: LineInputStart(window, request.input); break;
+  }
+}
+
+// The message's parameters are ignored: only the queue says what to do.
+static LRESULT OnQueueMessage(HWND window) {
+  LRESULT result = 0;
+  while (PromptRequest* request = PromptQueueTake()) {
+    ServeRequest(window, *request);
+    result = PromptMessageTaken;
+  }
+  return result;
 }
 
 LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   RtString echo = StrNew(0);
   LRESULT result = 0;
   switch (message) {
-    case WM_CREATE: BackBufferCreate(window); break;
+    case WM_CREATE: result = OnCreate(window); break;
     case WM_PAINT: OnPaint(window); break;
     case WM_DESTROY: OnDestroy(); break;
     case WM_KEYDOWN: OnKeyDown(wparam); break;
     case WM_SETFOCUS: LineInputSetFocus(window); break;
     case WM_KILLFOCUS: LineInputKillFocus(window); break;
     case WM_CHAR: LineInputChar(window, wparam, &echo); break;
-    case PromptClearText: TextClear(); break;
-    case PromptPrintText: result = OnPrintText(wparam); break;
-    case PromptStartInput: result = LineInputStart(window, reinterpret_cast<LineInputRequest*>(lparam)); break;
+    case PromptQueueMessage: result = OnQueueMessage(window); break;
     default: result = DefWindowProcA(window, message, wparam, lparam); break;
   }
   StrRelease(echo);
