@@ -242,3 +242,21 @@ void PaintCanvas(uint32_t colour) {
   FillBackBuffer(ClientRect(), colour);
   RepaintNow(nullptr);
 }
+
+static std::vector<HPEN> HeldPens;
+
+int ExhaustGdiHandles() {
+  // The table is bounded (about 65 000 objects on wine, 10 000 by default
+  // on Windows): the loop's own bound only guards against a system without one.
+  for (int i = 0; i < 1000000; ++i) {
+    HPEN pen = CreatePen(PS_SOLID, 1, static_cast<COLORREF>(i & 0xFFFFFF));
+    if (pen == nullptr) break;
+    HeldPens.push_back(pen);
+  }
+  return static_cast<int>(HeldPens.size());
+}
+
+void FreeGdiHandles() {
+  for (HPEN pen : HeldPens) DeleteObject(pen);
+  HeldPens.clear();
+}

@@ -66,3 +66,9 @@ DWORD FinishProcess(PROCESS_INFORMATION process);
 void PaintCanvas(uint32_t colour);
 // Full path of an executable in the same folder as this test.
 std::string SiblingExecutable(const char* name);
+
+// Takes every GDI handle this process has left, as pens, so that the next
+// CreatePen or CreateSolidBrush fails; returns how many it took.
+int ExhaustGdiHandles();
+// Gives back what ExhaustGdiHandles took.
+void FreeGdiHandles();
