@@ -6,6 +6,9 @@
 //   char  WM_CHAR, any code
 //   ime   the WM_IME_* messages
 //   all   the three mixed
+//   storm resizes, minimises and restores, covers with a window of its own,
+//         and invalidates random parts; it ends with the window restored to
+//         a 640 x 400 client area and uncovered
 // When the window's queue is full it waits a moment and posts again. EVENT,
 // when given, names an event set once the first hundred messages are out,
 // so that a test knows the flood is under way. Exit code 0 when every
@@ -59,6 +62,76 @@ Message Draw(const char* kind, std::mt19937_64& random) {
   return m;
 }
 
+// A plain popup window that covers parts of the target as it moves.
+HWND CreateCover() {
+  WNDCLASSA cover_class{};
+  cover_class.lpfnWndProc = DefWindowProcA;
+  cover_class.hInstance = GetModuleHandleA(nullptr);
+  cover_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  cover_class.lpszClassName = "window-flood-cover";
+  RegisterClassA(&cover_class);
+  return CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "window-flood-cover", "", WS_POPUP, 0, 0, 10, 10,
+                         nullptr, nullptr, cover_class.hInstance, nullptr);
+}
+
+void PumpOwnMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+void SetClientSize(HWND window, int width, int height) {
+  RECT frame{0, 0, width, height};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+  SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// One step of the storm; false once the window is gone.
+bool StormStep(HWND window, HWND cover, std::mt19937_64& random) {
+  if (!IsWindow(window)) return false;
+  RECT place{};
+  GetWindowRect(window, &place);
+  const int x = static_cast<int>(random() % 700), y = static_cast<int>(random() % 500);
+  const int width = 20 + static_cast<int>(random() % 600), height = 20 + static_cast<int>(random() % 500);
+  switch (random() % 6) {
+    case 0: SetClientSize(window, 50 + static_cast<int>(random() % 900), 50 + static_cast<int>(random() % 700)); break;
+    case 1:
+      SetWindowPos(cover, HWND_TOPMOST, place.left + x, place.top + y, width, height,
+                   SWP_NOACTIVATE | SWP_SHOWWINDOW);
+      break;
+    case 2: ShowWindow(cover, SW_HIDE); break;
+    case 3: {
+      const RECT part{x, y, x + width, y + height};
+      InvalidateRect(window, &part, random() % 2 == 0);
+      break;
+    }
+    case 4: RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); break;
+    case 5:
+      ShowWindow(window, SW_SHOWMINNOACTIVE);
+      ShowWindow(window, SW_SHOWNOACTIVATE);
+      break;
+  }
+  PumpOwnMessages();
+  return true;
+}
+
+int Storm(HWND window, long count, std::mt19937_64& random, HANDLE started) {
+  HWND cover = CreateCover();
+  int code = 0;
+  for (long i = 0; i < count && code == 0; ++i) {
+    if (!StormStep(window, cover, random)) code = 1;
+    if (i == 10 && started != nullptr) SetEvent(started);
+  }
+  DestroyWindow(cover);
+  PumpOwnMessages();
+  if (code == 0) {
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    SetClientSize(window, 640, 400);
+  }
+  return code;
+}
+
 bool Post(HWND window, const Message& m) {
   while (!PostMessageA(window, m.id, m.wparam, m.lparam)) {
     if (!IsWindow(window)) return false;
@@ -71,13 +144,18 @@ bool Post(HWND window, const Message& m) {
 
 int main(int argc, char** argv) {
   if (argc < 5 || argc > 6) {
-    std::fprintf(stderr, "usage: window-flood WINDOW app|char|ime|all COUNT SEED [EVENT]\n");
+    std::fprintf(stderr, "usage: window-flood WINDOW app|char|ime|all|storm COUNT SEED [EVENT]\n");
     return 2;
   }
   const auto window = reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(argv[1], nullptr, 16)));
   const long count = std::strtol(argv[3], nullptr, 10);
   std::mt19937_64 random(std::strtoull(argv[4], nullptr, 10));
   HANDLE started = argc == 6 ? OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[5]) : nullptr;
+  if (std::strcmp(argv[2], "storm") == 0) {
+    const int code = Storm(window, count, random, started);
+    if (started != nullptr) SetEvent(started);
+    return code;
+  }
   for (long i = 0; i < count; ++i) {
     if (!Post(window, Draw(argv[2], random))) return 1;
     if (i == 100 && started != nullptr) SetEvent(started);
