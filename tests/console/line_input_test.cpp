@@ -238,6 +238,21 @@ TEST_F(LineInputTest, APasteWithoutClipboardTextChangesNothing) {
   EXPECT_EQ(input.Finish(), "q");
 }
 
+TEST_F(LineInputTest, ATenMegabytePasteKeepsTheFirst255BytesQuickly) {
+  std::string huge(10 * 1024 * 1024, 'm');
+  for (size_t i = 0; i < huge.size(); i += 97) huge[i] = static_cast<char>('a' + i % 26);
+  PutOnClipboard(huge.c_str());
+  InputThread input;
+  const DWORD started = GetTickCount();
+  Send(WM_CHAR, CtrlV);
+  const DWORD elapsed = GetTickCount() - started;
+  EXPECT_EQ(Line(), huge.substr(0, 255));
+  EXPECT_EQ(TextCursor.column, 255) << "the echo holds what was kept";
+  SendMessageA(PromptWindow, WM_CHAR, Enter, 0);
+  EXPECT_EQ(input.Finish(), huge.substr(0, 255));
+  std::printf("pasting 10 MB took %lu ms\n", static_cast<unsigned long>(elapsed));
+}
+
 TEST_F(LineInputTest, FocusShowsTheCaretAndPlacesTheCompositionWindowAtTheCursor) {
   InputThread input;
   Type("ab");
