@@ -74,14 +74,16 @@ class ForeignMessages : public testing::Test {
 TEST_F(ForeignMessages, PrivateNumbersWithAnyParametersDoNothingAndGiveZero) {
   PromptPrint(Text("kept"));
   const int32_t column = TextCursor.column;
+  // Its low 32 bits serve as the foreign address in a 32-bit process.
+  const uint64_t foreign = 0xdeadbeef000;
   const struct {
     WPARAM wparam;
     LPARAM lparam;
     const char* why;
   } parameters[] = {
       {0, 0, "nothing at all"},
-      {0xdeadbeef000, 0, "a foreign address where a string was once handed over"},
-      {0x10, static_cast<LPARAM>(0xdeadbeef000), "a foreign address where a request was once handed over"},
+      {static_cast<WPARAM>(foreign), 0, "a foreign address where a string was once handed over"},
+      {0x10, static_cast<LPARAM>(foreign), "a foreign address where a request was once handed over"},
       {0x10, 0x10, "small numbers"},
       {~WPARAM{0}, -1, "all ones"},
   };
