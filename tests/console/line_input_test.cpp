@@ -238,6 +238,28 @@ TEST_F(LineInputTest, APasteWithoutClipboardTextChangesNothing) {
   EXPECT_EQ(input.Finish(), "q");
 }
 
+// A clipboard holding data, but none of it text: the paste changes nothing
+// and echoes nothing, and typing goes on.
+TEST_F(LineInputTest, APasteOfDataThatIsNotTextChangesNothing) {
+  HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 4);
+  std::memcpy(GlobalLock(block), "\x01\x02\x03", 4);
+  GlobalUnlock(block);
+  EXPECT_NE(SetClipboardData(RegisterClipboardFormatA("balls test: not text"), block), nullptr);
+  CloseClipboard();
+  DestroyWindow(owner);
+  InputThread input;
+  Type("p");
+  Send(WM_CHAR, CtrlV);
+  EXPECT_EQ(Line(), "p");
+  EXPECT_EQ(TextCursor.column, 1);
+  Type("q");
+  SendMessageA(PromptWindow, WM_CHAR, Enter, 0);
+  EXPECT_EQ(input.Finish(), "pq");
+}
+
 TEST_F(LineInputTest, ATenMegabytePasteKeepsTheFirst255BytesQuickly) {
   std::string huge(10 * 1024 * 1024, 'm');
   for (size_t i = 0; i < huge.size(); i += 97) huge[i] = static_cast<char>('a' + i % 26);
