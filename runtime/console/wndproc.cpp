@@ -19,8 +19,13 @@ static void OnPaint(HWND window) {
 }
 
 // A window without its back buffer could show nothing: -1 makes the
-// creation fail, and the window thread reports it.
-static LRESULT OnCreate(HWND window) { return BackBufferCreate(window) ? 0 : -1; }
+// creation fail, and the window thread reports it. The back buffer is made
+// once for the window's life: a second WM_CREATE, which only another program
+// would send, must not wipe the picture.
+static LRESULT OnCreate(HWND window) {
+  if (BackBuffer.dc != nullptr) return 0;
+  return BackBufferCreate(window) ? 0 : -1;
+}
 
 static void OnDestroy() {
   BackBufferDestroy();

@@ -100,6 +100,22 @@ TEST_F(ForeignMessages, PrivateNumbersWithAnyParametersDoNothingAndGiveZero) {
   EXPECT_EQ(RowText(0), "kept!") << "PRINT still works";
 }
 
+// A WM_CREATE can only come from another program once the window exists; it
+// must not make a new, black back buffer under the picture.
+TEST_F(ForeignMessages, ASecondCreateKeepsTheBackBufferAndThePicture) {
+  const RECT area{0, 0, 64, 48};
+  FillBackBuffer(area, 0x00FF00);
+  RepaintNow(nullptr);
+  const HDC back_buffer = BackBuffer.dc;
+  const uint64_t foreign = 0xdeadbeef000;
+  EXPECT_EQ(SendMessageA(PromptWindow, WM_CREATE, 0, static_cast<LPARAM>(foreign)), 0);
+  EXPECT_EQ(BackBuffer.dc, back_buffer);
+  EXPECT_EQ(CountColour(CaptureBackBuffer(area), RECT{0, 0, 64, 48}, 0x00FF00), 64 * 48);
+  RepaintNow(nullptr);
+  EXPECT_EQ(CountColour(CaptureWindow(area), RECT{0, 0, 64, 48}, 0x00FF00), 64 * 48);
+  EXPECT_EQ(RegistrySettlesTo(at_rest_), at_rest_);
+}
+
 // The flood of the issue that once left INPUT deaf: private numbers, typed
 // codes and input-method messages posted by another process while a line is
 // being typed. Afterwards Enter still ends the line, and the registry holds
