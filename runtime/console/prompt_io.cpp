@@ -1,5 +1,5 @@
 // PRINT, INPUT and CLS's text clearing queue their requests for the window
-// thread and wait until it has taken them.
+// thread and wait until it has carried them out.
 #include "runtime/console/prompt_io.h"
 
 #include <windows.h>
@@ -7,31 +7,64 @@
 #include "runtime/console/prompt_queue.h"
 #include "runtime/console/window.h"
 
+static bool OnWindowThread() {
+  return GetWindowThreadProcessId(PromptWindow, nullptr) == GetCurrentThreadId();
+}
+
+// Tells the window to look at the queue. The message is posted, not sent: a
+// window serves sent messages before posted ones, so a program printing
+// without pause would otherwise hold back the user's keys and clicks
+// (closing the window among them) for as long as it prints.
+static bool PostToWindow() {
+  while (!PostMessageA(PromptWindow, PromptQueueMessage, 0, 0)) {
+    if (!IsWindow(PromptWindow)) return false;
+    Sleep(1);  // the window's queue is full: let it catch up
+  }
+  return true;
+}
+
+// Waits for the window thread to carry out `request`; true when it did,
+// false when the window went away first and the request is the caller's
+// again.
+static bool AwaitServed(PromptRequest* request) {
+  const HANDLE served = request->served;
+  if (PostToWindow()) {
+    while (WaitForSingleObject(served, 50) == WAIT_TIMEOUT && IsWindow(PromptWindow)) {
+    }
+  }
+  if (PromptQueueWithdraw(request)) return false;
+  // Taken: the window thread is carrying it out and sets the event at the end.
+  WaitForSingleObject(served, INFINITE);
+  return true;
+}
+
 // Queues `request` and has the window serve the queue. True when the window
-// thread took the request; false when it could not (no window, or the
-// window is gone), and then the request is the caller's again.
+// thread carried the request out; false when it could not (no window, or
+// the window is gone), and then the request is the caller's again.
 static bool PromptSubmit(PromptRequest* request) {
   if (PromptWindow == nullptr) return false;
+  request->served = OnWindowThread() ? nullptr : CreateEventA(nullptr, TRUE, FALSE, nullptr);
   PromptQueuePush(request);
-  // Whatever message serves the queue, ours or an earlier one, serves it to
-  // the end: once this returns, the request was taken unless it is still
-  // queued, and then nobody will take it.
+  if (request->served != nullptr) {
+    const bool served = AwaitServed(request);
+    CloseHandle(request->served);
+    return served;
+  }
+  // On the window thread the message is a plain call, and without an event
+  // sending is the one way to wait. Whatever message serves the queue, it
+  // serves it to the end: unless the request is still queued, it was served.
   SendMessageA(PromptWindow, PromptQueueMessage, 0, 0);
   return !PromptQueueWithdraw(request);
 }
 
 void PromptPrint(RtString s) {
-  PromptRequest request{PromptRequestKind::Print, s, nullptr, nullptr};
+  PromptRequest request{PromptRequestKind::Print, s, nullptr, nullptr, nullptr};
   if (!PromptSubmit(&request)) StrRelease(s);
 }
 
 void PromptClearText() {
-  PromptRequest request{PromptRequestKind::ClearText, nullptr, nullptr, nullptr};
+  PromptRequest request{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, nullptr};
   PromptSubmit(&request);
-}
-
-static bool OnWindowThread() {
-  return GetWindowThreadProcessId(PromptWindow, nullptr) == GetCurrentThreadId();
 }
 
 RtString PromptInput() {
@@ -40,7 +73,7 @@ RtString PromptInput() {
   // Without an event there is nothing to wait on, and the window thread must
   // never hold a request whose owner has already returned.
   if (input.ended == nullptr) return StrNew(0);
-  PromptRequest request{PromptRequestKind::StartInput, nullptr, &input, nullptr};
+  PromptRequest request{PromptRequestKind::StartInput, nullptr, &input, nullptr, nullptr};
   if (PromptSubmit(&request)) WaitForSingleObject(input.ended, INFINITE);
   CloseHandle(input.ended);
   return input.line != nullptr ? input.line : StrNew(0);

@@ -9,7 +9,7 @@
 // nothing.
 //
 // Each request lives with its requester, who waits until the window thread
-// has taken it. When the window cannot serve the queue (it is gone, or was
+// has carried it out. When the window cannot serve the queue (it is gone, or was
 // never there), the requester withdraws its own request and keeps what the
 // request held: nothing is lost and no string leaks.
 #pragma once
@@ -26,6 +26,7 @@ struct PromptRequest {
   PromptRequestKind kind;
   RtString text;            // Print: the string, handed over once taken
   LineInputRequest* input;  // StartInput: the INPUT waiting for its line
+  void* served;             // event the window thread sets once it is done; may be null
   PromptRequest* next;      // the queue's own link
 };
 

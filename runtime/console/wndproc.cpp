@@ -36,8 +36,7 @@ static void OnKeyDown(WPARAM key) {
   if (InputLine.length == -1) LastKey = static_cast<uint8_t>(key & 0xFF);
 }
 
-// One queued request, taken over from its requester. After an INPUT's start
-// the request may be gone at any moment: nothing touches it afterwards.
+// One queued request, taken over from its requester.
 static void ServeRequest(HWND window, const PromptRequest& request) {
   switch (request.kind) {
     case PromptRequestKind::Print: TextPrint(request.text); break;
@@ -47,10 +46,13 @@ static void ServeRequest(HWND window, const PromptRequest& request) {
 }
 
 // The message's parameters are ignored: only the queue says what to do.
+// Once its event is set, a request may be gone at any moment.
 static LRESULT OnQueueMessage(HWND window) {
   LRESULT result = 0;
   while (PromptRequest* request = PromptQueueTake()) {
+    const HANDLE served = request->served;
     ServeRequest(window, *request);
+    if (served != nullptr) SetEvent(served);
     result = PromptMessageTaken;
   }
   return result;

@@ -70,7 +70,7 @@ HWND CreateCover() {
   cover_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
   cover_class.lpszClassName = "window-flood-cover";
   RegisterClassA(&cover_class);
-  return CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "window-flood-cover", "", WS_POPUP, 0, 0, 10, 10,
+  return CreateWindowExA(WS_EX_NOACTIVATE, "window-flood-cover", "", WS_POPUP, 0, 0, 10, 10,
                          nullptr, nullptr, cover_class.hInstance, nullptr);
 }
 
@@ -87,6 +87,23 @@ void SetClientSize(HWND window, int width, int height) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Shows the cover over part of the window, directly above it in the
+// z-order and never beyond its frame, so that it hides nothing of other
+// programs' windows (other tests may be reading theirs).
+void Cover(HWND window, HWND cover, const RECT& place, int x, int y, int width, int height) {
+  const int left = place.left + x, top = place.top + y;
+  const int right = left + width < place.right ? left + width : place.right;
+  const int bottom = top + height < place.bottom ? top + height : place.bottom;
+  if (right <= left || bottom <= top) return;
+  // The cover goes just below whatever is above the window; when that is
+  // the cover already, it stays where it is.
+  HWND above = GetWindow(window, GW_HWNDPREV);
+  UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
+  if (above == cover) flags |= SWP_NOZORDER;
+  if (above == nullptr) above = HWND_TOP;
+  SetWindowPos(cover, above, left, top, right - left, bottom - top, flags);
+}
+
 // One step of the storm; false once the window is gone.
 bool StormStep(HWND window, HWND cover, std::mt19937_64& random) {
   if (!IsWindow(window)) return false;
@@ -96,10 +113,7 @@ bool StormStep(HWND window, HWND cover, std::mt19937_64& random) {
   const int width = 20 + static_cast<int>(random() % 600), height = 20 + static_cast<int>(random() % 500);
   switch (random() % 6) {
     case 0: SetClientSize(window, 50 + static_cast<int>(random() % 900), 50 + static_cast<int>(random() % 700)); break;
-    case 1:
-      SetWindowPos(cover, HWND_TOPMOST, place.left + x, place.top + y, width, height,
-                   SWP_NOACTIVATE | SWP_SHOWWINDOW);
-      break;
+    case 1: Cover(window, cover, place, x, y, width, height); break;
     case 2: ShowWindow(cover, SW_HIDE); break;
     case 3: {
       const RECT part{x, y, x + width, y + height};
