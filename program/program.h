@@ -1,6 +1,9 @@
 // The main sequence: start-up, the hand-shake with the window thread, the
 // scene, and END. It runs on the main thread; the process ends either at END
-// or when the window is destroyed, both with exit code 0.
+// or when the window is destroyed, both with exit code 0. When the window
+// thread or its window cannot be made, the process sends one debugger line
+// and ends with WindowUnavailableExitCode (runtime/console/window.h) at once,
+// rather than wait for a paint that can never come.
 #pragma once
 
 #include <windows.h>

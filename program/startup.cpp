@@ -13,7 +13,13 @@ void RuntimeStartUp() {
   InputLine.length = -1;
   FirstPaintFlag.store(0);
   // The handle is not kept: nothing ever waits for the window thread.
-  CloseHandle(CreateThread(nullptr, 0, WindowThreadMain, nullptr, 0, &WindowThreadId));
+  HANDLE thread = CreateThread(nullptr, 0, WindowThreadMain, nullptr, 0, &WindowThreadId);
+  // Without the window thread nothing would ever paint.
+  if (thread == nullptr) {
+    SysDebugLine(WindowUnavailableMessage);
+    SysExitProcess(WindowUnavailableExitCode);
+  }
+  CloseHandle(thread);
 }
 
 void AwaitFirstPaint() {

@@ -2,6 +2,7 @@
 // resize ever needs a new one, and copied to the window on every WM_PAINT.
 #include <windows.h>
 
+#include "runtime/console/console_internal.h"
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
 
@@ -32,16 +33,21 @@ static void MeasureCell() {
   CellHeight = metrics.tmHeight;
 }
 
-void BackBufferCreate(HWND window) {
+bool BackBufferCreate(HWND window) {
   HDC window_dc = GetDC(window);
   BackBufferLockEnter();
   BackBuffer.bitmap = CreateCompatibleBitmap(window_dc, ScreenSize.width, ScreenSize.height);
   BackBuffer.dc = CreateCompatibleDC(window_dc);
-  SelectObject(BackBuffer.dc, BackBuffer.bitmap);
-  PaintBackBufferBlack();
-  MeasureCell();
+  const bool created = BackBuffer.bitmap != nullptr && BackBuffer.dc != nullptr;
+  if (created) {
+    SelectObject(BackBuffer.dc, BackBuffer.bitmap);
+    PaintBackBufferBlack();
+    MeasureCell();
+  }
   BackBufferLockLeave();
   ReleaseDC(window, window_dc);
+  if (!created) BackBufferDestroy();
+  return created;
 }
 
 void BackBufferCopyTo(HDC dc) {
@@ -54,5 +60,6 @@ void BackBufferDestroy() {
   BackBufferLockEnter();
   DeleteDC(BackBuffer.dc);
   DeleteObject(BackBuffer.bitmap);
+  BackBuffer = BackBufferState{};
   BackBufferLockLeave();
 }

@@ -6,7 +6,9 @@
 #include "runtime/console/window.h"
 #include "runtime/strings/strings.h"
 
-void BackBufferCreate(HWND window);
+// False when the bitmap or its device context cannot be made; then
+// nothing of the back buffer is left.
+bool BackBufferCreate(HWND window);
 void BackBufferCopyTo(HDC dc);
 void BackBufferDestroy();
 
@@ -15,6 +17,6 @@ void BackBufferDestroy();
 void LineInputSetFocus(HWND window);
 void LineInputKillFocus(HWND window);
 void LineInputChar(HWND window, WPARAM code, RtString* echo);
-// Starts a line for `request`; PromptMessageTaken, or 0 when a line is
-// already active and the request is left alone.
-LRESULT LineInputStart(HWND window, LineInputRequest* request);
+// Starts a line for `request`; when a line is already being typed, ends the
+// request at once with no line.
+void LineInputStart(HWND window, LineInputRequest* request);

@@ -57,6 +57,18 @@ void LineInputKillFocus(HWND window) {
   DestroyCaret();
 }
 
+// The length of the clipboard's text as far as the line can take it: the
+// block comes from another program, so the search for its NUL stays inside
+// the block and stops once the line would be full. Pasting megabytes costs
+// no more than pasting a line.
+static int32_t ClipboardTextLength(HANDLE data, const char* clip) {
+  const SIZE_T block = GlobalSize(data);
+  const SIZE_T wanted = static_cast<SIZE_T>(InputLineCapacity) + 1;
+  const SIZE_T searched = block < wanted ? block : wanted;
+  const void* nul = std::memchr(clip, 0, searched);
+  return static_cast<int32_t>(nul == nullptr ? searched : static_cast<const char*>(nul) - clip);
+}
+
 // The clipboard's text added to the line; null when it holds no text, and
 // then nothing is echoed either.
 static RtString PasteClipboardText(HWND window) {
@@ -65,7 +77,7 @@ static RtString PasteClipboardText(HWND window) {
   const char* clip = data == nullptr ? nullptr : static_cast<const char*>(GlobalLock(data));
   RtString echo = nullptr;
   if (clip != nullptr) {
-    echo = LineEditPaste(clip, lstrlenA(clip));
+    echo = LineEditPaste(clip, ClipboardTextLength(data, clip));
     GlobalUnlock(data);
   }
   CloseClipboard();
@@ -120,10 +132,12 @@ void LineInputChar(HWND window, WPARAM code, RtString* echo) {
   if (ended != nullptr) SetEvent(ended->ended);
 }
 
-LRESULT LineInputStart(HWND window, LineInputRequest* request) {
-  if (LineInputActive() || request == nullptr) return 0;
+void LineInputStart(HWND window, LineInputRequest* request) {
+  if (LineInputActive()) {
+    SetEvent(request->ended);
+    return;
+  }
   LineInputWaiter = request;
   LineEditStart();
   if (GetFocus() == window) LineInputSetFocus(window);
-  return PromptMessageTaken;
 }

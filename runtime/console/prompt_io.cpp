@@ -1,27 +1,80 @@
-// PRINT and INPUT hand their work to the window thread and wait for it.
+// PRINT, INPUT and CLS's text clearing queue their requests for the window
+// thread and wait until it has carried them out.
 #include "runtime/console/prompt_io.h"
 
 #include <windows.h>
 
+#include "runtime/console/prompt_queue.h"
 #include "runtime/console/window.h"
-
-void PromptPrint(RtString s) {
-  const LRESULT taken = SendMessageA(PromptWindow, PromptPrintText, reinterpret_cast<WPARAM>(s), 0);
-  if (taken != PromptMessageTaken) StrRelease(s);
-}
 
 static bool OnWindowThread() {
   return GetWindowThreadProcessId(PromptWindow, nullptr) == GetCurrentThreadId();
 }
 
+// Tells the window to look at the queue. The message is posted, not sent: a
+// window serves sent messages before posted ones, so a program printing
+// without pause would otherwise hold back the user's keys and clicks
+// (closing the window among them) for as long as it prints.
+static bool PostToWindow() {
+  while (!PostMessageA(PromptWindow, PromptQueueMessage, 0, 0)) {
+    if (!IsWindow(PromptWindow)) return false;
+    Sleep(1);  // the window's queue is full: let it catch up
+  }
+  return true;
+}
+
+// Waits for the window thread to carry out `request`; true when it did,
+// false when the window went away first and the request is the caller's
+// again.
+static bool AwaitServed(PromptRequest* request) {
+  const HANDLE served = request->served;
+  if (PostToWindow()) {
+    while (WaitForSingleObject(served, 50) == WAIT_TIMEOUT && IsWindow(PromptWindow)) {
+    }
+  }
+  if (PromptQueueWithdraw(request)) return false;
+  // Taken: the window thread is carrying it out and sets the event at the end.
+  WaitForSingleObject(served, INFINITE);
+  return true;
+}
+
+// Queues `request` and has the window serve the queue. True when the window
+// thread carried the request out; false when it could not (no window, or
+// the window is gone), and then the request is the caller's again.
+static bool PromptSubmit(PromptRequest* request) {
+  if (PromptWindow == nullptr) return false;
+  request->served = OnWindowThread() ? nullptr : CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  PromptQueuePush(request);
+  if (request->served != nullptr) {
+    const bool served = AwaitServed(request);
+    CloseHandle(request->served);
+    return served;
+  }
+  // On the window thread the message is a plain call, and without an event
+  // sending is the one way to wait. Whatever message serves the queue, it
+  // serves it to the end: unless the request is still queued, it was served.
+  SendMessageA(PromptWindow, PromptQueueMessage, 0, 0);
+  return !PromptQueueWithdraw(request);
+}
+
+void PromptPrint(RtString s) {
+  PromptRequest request{PromptRequestKind::Print, s, nullptr, nullptr, nullptr};
+  if (!PromptSubmit(&request)) StrRelease(s);
+}
+
+void PromptClearText() {
+  PromptRequest request{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, nullptr};
+  PromptSubmit(&request);
+}
+
 RtString PromptInput() {
   if (PromptWindow == nullptr || OnWindowThread()) return StrNew(0);
-  LineInputRequest request{CreateEventA(nullptr, TRUE, FALSE, nullptr), nullptr};
+  LineInputRequest input{CreateEventA(nullptr, TRUE, FALSE, nullptr), nullptr};
   // Without an event there is nothing to wait on, and the window thread must
   // never hold a request whose owner has already returned.
-  if (request.ended == nullptr) return StrNew(0);
-  const LRESULT taken = SendMessageA(PromptWindow, PromptStartInput, 0, reinterpret_cast<LPARAM>(&request));
-  if (taken == PromptMessageTaken) WaitForSingleObject(request.ended, INFINITE);
-  CloseHandle(request.ended);
-  return request.line != nullptr ? request.line : StrNew(0);
+  if (input.ended == nullptr) return StrNew(0);
+  PromptRequest request{PromptRequestKind::StartInput, nullptr, &input, nullptr, nullptr};
+  if (PromptSubmit(&request)) WaitForSingleObject(input.ended, INFINITE);
+  CloseHandle(input.ended);
+  return input.line != nullptr ? input.line : StrNew(0);
 }

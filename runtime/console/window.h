@@ -10,11 +10,12 @@
 // Threads: the window thread creates everything here before the first paint
 // and alone runs the window procedure. The main thread only draws, after it
 // has seen FirstPaintFlag set; a program's text output, line input and CLS
-// of the text reach the window thread as private messages (below), so that
-// the character layer, its cursor and the input line have one writer. A device context serves one thread at a time,
-// so every use of the back buffer's device context, on either thread, holds
-// BackBufferLock for exactly the span of its calls on it and never while
-// waiting for the other thread.
+// of the text reach the window thread through a request queue (below), so
+// that the character layer, its cursor and the input line have one writer.
+// A device context serves one thread at a time, so every use of the back
+// buffer's device context, on either thread, holds BackBufferLock for
+// exactly the span of its calls on it and never while waiting for the other
+// thread.
 //
 // When the window is destroyed, the window thread frees the character layer
 // and ends the process with exit code 0.
@@ -52,25 +53,32 @@ extern std::atomic<int32_t> FirstPaintFlag;
 // Low byte of the last key pressed while line input was inactive.
 extern uint8_t LastKey;
 
-// Private message: empties the character layer and homes its cursor on the
-// window thread, its only writer. CLS sends it from the main thread.
-inline constexpr UINT PromptClearText = WM_APP + 1;
-// Private message: prints the RtString in wParam at the cursor, taking it
-// over. PRINT sends it from a program's thread.
-inline constexpr UINT PromptPrintText = WM_APP + 2;
-// Private message: starts line input for the LineInputRequest in lParam,
-// unless a line is being typed already. INPUT sends it from a program's thread.
-inline constexpr UINT PromptStartInput = WM_APP + 3;
-// The window procedure's result for a private message it acted on; a message
-// that SendMessageA could not deliver gives 0.
+// The one private message: "look at the request queue" (prompt_queue.h).
+// Its parameters mean nothing, since anyone may send it; it returns
+// PromptMessageTaken when it found requests and carried them out, and 0 when
+// the queue was empty.
+inline constexpr UINT PromptQueueMessage = WM_APP + 1;
 inline constexpr LRESULT PromptMessageTaken = 1;
 
-// An INPUT waiting for its line. The window thread fills in the line, then
+// An INPUT waiting for its line. The window thread fills in the line (null
+// when the request was refused because a line is being typed already), then
 // sets the event, and touches the request no more.
 struct LineInputRequest {
-  HANDLE ended;   // manual-reset event, set once Enter has ended the line
+  HANDLE ended;   // manual-reset event, set once the line has ended
   RtString line;  // the line typed, a new string for the requester
 };
+
+// CLS's clearing of the text: empties the character layer and homes its
+// cursor on the window thread, its only writer, and returns once that is
+// done. Does nothing when there is no window.
+void PromptClearText();
+
+// When the window thread cannot create the window (no display, say) or its
+// back buffer, it sends WindowUnavailableMessage to the debugger and ends
+// the process with this exit code instead of leaving the hand-shake waiting.
+inline constexpr int WindowUnavailableExitCode = 4;
+inline constexpr char WindowUnavailableMessage[] =
+    "BASIC PROMPT: the console window or its back buffer cannot be created\r\n";
 
 void BackBufferLockEnter();
 void BackBufferLockLeave();

@@ -2,8 +2,10 @@
 // runs the message loop, and ends the process when the window is gone.
 #include <windows.h>
 
+#include "runtime/console/prompt_queue.h"
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
+#include "runtime/system.h"
 
 HWND PromptWindow;
 ScreenSizeState ScreenSize;
@@ -51,14 +53,21 @@ static void RunMessageLoop() {
 }
 
 DWORD WINAPI WindowThreadMain(LPVOID) {
+  PromptQueueInit();
   TextScreenSetUp();
   ScreenSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   CreatePromptFont();
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   RegisterPromptClass(instance);
-  PromptWindow = CreateWindowExA(WS_EX_CLIENTEDGE, "PROMPT", "BASIC PROMPT", WS_OVERLAPPEDWINDOW,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "PROMPT", "BASIC PROMPT", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+  // Without a window nothing would ever paint, and the hand-shake would wait
+  // for ever.
+  if (window == nullptr) {
+    SysDebugLine(WindowUnavailableMessage);
+    SysExitProcess(WindowUnavailableExitCode);
+  }
+  PromptWindow = window;
   // The first WM_PAINT comes through the message loop; no UpdateWindow.
   ShowWindow(PromptWindow, SW_SHOW);
   RunMessageLoop();

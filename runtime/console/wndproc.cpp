@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "runtime/console/console_internal.h"
+#include "runtime/console/prompt_queue.h"
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
 #include "runtime/strings/strings.h"
@@ -17,6 +18,15 @@ static void OnPaint(HWND window) {
   FirstPaintFlag.store(1);
 }
 
+// A window without its back buffer could show nothing: -1 makes the
+// creation fail, and the window thread reports it. The back buffer is made
+// once for the window's life: a second WM_CREATE, which only another program
+// would send, must not wipe the picture.
+static LRESULT OnCreate(HWND window) {
+  if (BackBuffer.dc != nullptr) return 0;
+  return BackBufferCreate(window) ? 0 : -1;
+}
+
 static void OnDestroy() {
   BackBufferDestroy();
   PostQuitMessage(0);
@@ -26,27 +36,40 @@ static void OnKeyDown(WPARAM key) {
   if (InputLine.length == -1) LastKey = static_cast<uint8_t>(key & 0xFF);
 }
 
-// PRINT's string, handed over by a program's thread.
-static LRESULT OnPrintText(WPARAM text) {
-  if (text == 0) return 0;
-  TextPrint(reinterpret_cast<RtString>(text));
-  return PromptMessageTaken;
+// One queued request, taken over from its requester.
+static void ServeRequest(HWND window, const PromptRequest& request) {
+  switch (request.kind) {
+    case PromptRequestKind::Print: TextPrint(request.text); break;
+    case PromptRequestKind::ClearText: TextClear(); break;
+    case PromptRequestKind::StartInput: LineInputStart(window, request.input); break;
+  }
+}
+
+// The message's parameters are ignored: only the queue says what to do.
+// Once its event is set, a request may be gone at any moment.
+static LRESULT OnQueueMessage(HWND window) {
+  LRESULT result = 0;
+  while (PromptRequest* request = PromptQueueTake()) {
+    const HANDLE served = request->served;
+    ServeRequest(window, *request);
+    if (served != nullptr) SetEvent(served);
+    result = PromptMessageTaken;
+  }
+  return result;
 }
 
 LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   RtString echo = StrNew(0);
   LRESULT result = 0;
   switch (message) {
-    case WM_CREATE: BackBufferCreate(window); break;
+    case WM_CREATE: result = OnCreate(window); break;
     case WM_PAINT: OnPaint(window); break;
     case WM_DESTROY: OnDestroy(); break;
     case WM_KEYDOWN: OnKeyDown(wparam); break;
     case WM_SETFOCUS: LineInputSetFocus(window); break;
     case WM_KILLFOCUS: LineInputKillFocus(window); break;
     case WM_CHAR: LineInputChar(window, wparam, &echo); break;
-    case PromptClearText: TextClear(); break;
-    case PromptPrintText: result = OnPrintText(wparam); break;
-    case PromptStartInput: result = LineInputStart(window, reinterpret_cast<LineInputRequest*>(lparam)); break;
+    case PromptQueueMessage: result = OnQueueMessage(window); break;
     default: result = DefWindowProcA(window, message, wparam, lparam); break;
   }
   StrRelease(echo);

@@ -25,8 +25,9 @@ void GfxCircle(int32_t x, int32_t y, int32_t radius, int32_t colour, double star
   // CIRCLE makes its pen and brush before it takes the window DC.
   MirrorCreatePenAndBrush(&mirror, colour, fill != 0, fill_colour);
   MirrorGetWindowDC(&mirror);
-  MirrorSelect(&mirror);
-  DrawCircleFigure(mirror.window, plan);
-  DrawCircleFigure(BackBuffer.dc, plan);
+  if (MirrorSelect(&mirror)) {
+    DrawCircleFigure(mirror.window, plan);
+    DrawCircleFigure(BackBuffer.dc, plan);
+  }
   MirrorEnd(&mirror);
 }

@@ -13,9 +13,9 @@ static void ClearBackBuffer() {
 
 void GfxCls(int32_t mode) {
   const ClsPlan plan = PlanCls(mode);
-  // The window thread alone writes the character layer; the message returns
-  // once the layer is empty.
-  if (plan.text) SendMessageA(PromptWindow, PromptClearText, 0, 0);
+  // The window thread alone writes the character layer; this returns once
+  // the layer is empty.
+  if (plan.text) PromptClearText();
   if (plan.graphics) ClearBackBuffer();
   InvalidateRect(PromptWindow, nullptr, FALSE);
 }

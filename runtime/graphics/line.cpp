@@ -24,14 +24,17 @@ void GfxLine(int32_t x1, int32_t y1, int32_t step, int32_t x2, int32_t y2, int32
   Mirror mirror{};
   MirrorGetWindowDC(&mirror);
   MirrorCreatePenAndBrush(&mirror, colour, plan.figure == LineFigure::FilledBox, fill_colour);
-  MirrorSelect(&mirror);
-  if (plan.figure == LineFigure::Line) {
-    DrawLine(BackBuffer.dc, plan, ColorFromCode(colour));
-    DrawLine(mirror.window, plan, ColorFromCode(colour));
-  } else {
-    DrawBox(mirror.window, plan);
-    DrawBox(BackBuffer.dc, plan);
+  if (MirrorSelect(&mirror)) {
+    if (plan.figure == LineFigure::Line) {
+      DrawLine(BackBuffer.dc, plan, ColorFromCode(colour));
+      DrawLine(mirror.window, plan, ColorFromCode(colour));
+    } else {
+      DrawBox(mirror.window, plan);
+      DrawBox(BackBuffer.dc, plan);
+    }
   }
   MirrorEnd(&mirror);
+  // Drawn or not, the statement ran: the last point follows it, so later
+  // statements go where the program meant them to.
   LastPoint = {plan.x2, plan.y2};
 }

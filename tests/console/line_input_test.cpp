@@ -67,7 +67,7 @@ class LineInputTest : public testing::Test {
   void SetUp() override {
     StartRuntimeOnce();
     SetClientSize(640, 400);
-    SendMessageA(PromptWindow, PromptClearText, 0, 0);
+    PromptClearText();
     at_rest_.assign(std::begin(StringSlots), std::end(StringSlots));
     ASSERT_EQ(RegistrySettlesTo(at_rest_), at_rest_);
   }
@@ -236,6 +236,43 @@ TEST_F(LineInputTest, APasteWithoutClipboardTextChangesNothing) {
   EXPECT_TRUE(EqualRect(&after, &caret)) << "no echo, so the caret was not moved";
   SendMessageA(PromptWindow, WM_CHAR, Enter, 0);
   EXPECT_EQ(input.Finish(), "q");
+}
+
+// A clipboard holding data, but none of it text: the paste changes nothing
+// and echoes nothing, and typing goes on.
+TEST_F(LineInputTest, APasteOfDataThatIsNotTextChangesNothing) {
+  HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 4);
+  std::memcpy(GlobalLock(block), "\x01\x02\x03", 4);
+  GlobalUnlock(block);
+  EXPECT_NE(SetClipboardData(RegisterClipboardFormatA("balls test: not text"), block), nullptr);
+  CloseClipboard();
+  DestroyWindow(owner);
+  InputThread input;
+  Type("p");
+  Send(WM_CHAR, CtrlV);
+  EXPECT_EQ(Line(), "p");
+  EXPECT_EQ(TextCursor.column, 1);
+  Type("q");
+  SendMessageA(PromptWindow, WM_CHAR, Enter, 0);
+  EXPECT_EQ(input.Finish(), "pq");
+}
+
+TEST_F(LineInputTest, ATenMegabytePasteKeepsTheFirst255BytesQuickly) {
+  std::string huge(10 * 1024 * 1024, 'm');
+  for (size_t i = 0; i < huge.size(); i += 97) huge[i] = static_cast<char>('a' + i % 26);
+  PutOnClipboard(huge.c_str());
+  InputThread input;
+  const DWORD started = GetTickCount();
+  Send(WM_CHAR, CtrlV);
+  const DWORD elapsed = GetTickCount() - started;
+  EXPECT_EQ(Line(), huge.substr(0, 255));
+  EXPECT_EQ(TextCursor.column, 255) << "the echo holds what was kept";
+  SendMessageA(PromptWindow, WM_CHAR, Enter, 0);
+  EXPECT_EQ(input.Finish(), huge.substr(0, 255));
+  std::printf("pasting 10 MB took %lu ms\n", static_cast<unsigned long>(elapsed));
 }
 
 TEST_F(LineInputTest, FocusShowsTheCaretAndPlacesTheCompositionWindowAtTheCursor) {

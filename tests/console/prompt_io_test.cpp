@@ -46,7 +46,7 @@ class PromptPrintTest : public testing::Test {
   void SetUp() override {
     StartRuntimeOnce();
     SetClientSize(640, 400);
-    SendMessageA(PromptWindow, PromptClearText, 0, 0);
+    PromptClearText();
     FillBackBuffer(ClientRect(), Red);
     RepaintNow(nullptr);
     at_rest_.assign(std::begin(StringSlots), std::end(StringSlots));

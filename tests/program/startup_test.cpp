@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <chrono>
 #include <iterator>
 #include <thread>
@@ -105,6 +106,33 @@ TEST(Program, ClosingTheWindowAtAnyMomentExitsWithCodeZero) {
     }
     EXPECT_EQ(FinishProcess(process), 0u) << "closed " << delay_ms << " ms after the window appeared";
   }
+}
+
+// Writes every debugger line of this process to standard error, where a
+// death test can match it.
+LONG CALLBACK DebugLineToStandardError(EXCEPTION_POINTERS* info) {
+  const EXCEPTION_RECORD* record = info->ExceptionRecord;
+  if (record->ExceptionCode == 0x40010006 && record->NumberParameters >= 2) {  // DBG_PRINTEXCEPTION_C
+    std::fputs(reinterpret_cast<const char*>(record->ExceptionInformation[1]), stderr);
+    std::fflush(stderr);
+  }
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
+// With no handles left the back buffer cannot be made. The process says so
+// and ends at once with its own exit code instead of waiting for a paint
+// that can never come. (Without a display it is the window itself that
+// cannot be made: tests/program/no_display.sh.)
+TEST(StartUpDeath, NoHandlesLeftForTheBackBufferEndsWithTheWindowUnavailableCode) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        AddVectoredExceptionHandler(1, DebugLineToStandardError);
+        ExhaustGdiHandles();
+        RuntimeStartUp();
+        AwaitFirstPaint();
+      },
+      testing::ExitedWithCode(WindowUnavailableExitCode), "back buffer cannot be created");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "tests/support/window_harness.h"
 
+#include <cstdio>
+
 #include "program/program.h"
 #include "runtime/console/window.h"
 
@@ -181,13 +183,30 @@ DWORD RunProgram(std::string command, std::string* output) {
   return code;
 }
 
-PROCESS_INFORMATION StartSibling(const char* name) {
+PROCESS_INFORMATION StartSibling(const char* name, const std::string& arguments) {
   std::string command = "\"" + SiblingExecutable(name) + "\"";
+  if (!arguments.empty()) command += " " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
   return process;
+}
+
+PROCESS_INFORMATION StartFlood(HWND window, const char* kind, int count, unsigned seed) {
+  char event_name[64];
+  std::snprintf(event_name, sizeof event_name, "window-flood-%lu-%u", GetCurrentProcessId(), seed);
+  HANDLE started = CreateEventA(nullptr, TRUE, FALSE, event_name);
+  char arguments[160];
+  std::snprintf(arguments, sizeof arguments, "%llx %s %d %u %s",
+                static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)), kind, count, seed, event_name);
+  PROCESS_INFORMATION flood = StartSibling("window-flood.exe", arguments);
+  if (flood.dwProcessId != 0) {
+    const HANDLE either[] = {started, flood.hProcess};
+    WaitForMultipleObjects(2, either, FALSE, 60000);
+  }
+  CloseHandle(started);
+  return flood;
 }
 
 namespace {
@@ -232,4 +251,22 @@ void PaintCanvas(uint32_t colour) {
   SetClientSize(640, 400);
   FillBackBuffer(ClientRect(), colour);
   RepaintNow(nullptr);
+}
+
+static std::vector<HPEN> HeldPens;
+
+int ExhaustGdiHandles() {
+  // The table is bounded (about 65 000 objects on wine, 10 000 by default
+  // on Windows): the loop's own bound only guards against a system without one.
+  for (int i = 0; i < 1000000; ++i) {
+    HPEN pen = CreatePen(PS_SOLID, 1, static_cast<COLORREF>(i & 0xFFFFFF));
+    if (pen == nullptr) break;
+    HeldPens.push_back(pen);
+  }
+  return static_cast<int>(HeldPens.size());
+}
+
+void FreeGdiHandles() {
+  for (HPEN pen : HeldPens) DeleteObject(pen);
+  HeldPens.clear();
 }

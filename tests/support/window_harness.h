@@ -49,9 +49,12 @@ int CountColour(const Picture& picture, const RECT& area, uint32_t colour);
 // Runs a command line to its end; returns the exit code and, when asked, what
 // it wrote to its standard output.
 DWORD RunProgram(std::string command, std::string* output = nullptr);
-// Starts an executable from this test's folder as a process of its own;
-// dwProcessId is 0 when it could not be started.
-PROCESS_INFORMATION StartSibling(const char* name);
+// Starts an executable from this test's folder as a process of its own,
+// with the arguments given; dwProcessId is 0 when it could not be started.
+PROCESS_INFORMATION StartSibling(const char* name, const std::string& arguments = "");
+// Starts window-flood.exe on `window` (see tests/support/window_flood.cpp)
+// and returns once its first messages are out.
+PROCESS_INFORMATION StartFlood(HWND window, const char* kind, int count, unsigned seed);
 // The process's PROMPT window once it exists; null if the process ended
 // first (or none appeared within a minute).
 HWND PromptWindowOf(const PROCESS_INFORMATION& process);
@@ -63,3 +66,9 @@ DWORD FinishProcess(PROCESS_INFORMATION process);
 void PaintCanvas(uint32_t colour);
 // Full path of an executable in the same folder as this test.
 std::string SiblingExecutable(const char* name);
+
+// Takes every GDI handle this process has left, as pens, so that the next
+// CreatePen or CreateSolidBrush fails; returns how many it took.
+int ExhaustGdiHandles();
+// Gives back what ExhaustGdiHandles took.
+void FreeGdiHandles();

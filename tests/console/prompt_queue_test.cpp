@@ -1,0 +1,83 @@
+// The request queue between the requesting threads and the window thread:
+// oldest first, a request withdrawn only while still queued, and nothing
+// lost when requesters and the taker race.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "runtime/console/prompt_queue.h"
+
+namespace {
+
+PromptRequest Request(PromptRequestKind kind) { return PromptRequest{kind, nullptr, nullptr, nullptr, nullptr}; }
+
+class PromptQueueTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    PromptQueueInit();
+    while (PromptQueueTake() != nullptr) {
+    }
+  }
+};
+
+TEST_F(PromptQueueTest, TakesOldestFirstAndWithdrawsOnlyWhatIsStillQueued) {
+  PromptRequest a = Request(PromptRequestKind::Print), b = Request(PromptRequestKind::ClearText),
+                c = Request(PromptRequestKind::StartInput), stranger = Request(PromptRequestKind::Print);
+  EXPECT_EQ(PromptQueueTake(), nullptr) << "an empty queue gives nothing";
+  PromptQueuePush(&a);
+  PromptQueuePush(&b);
+  PromptQueuePush(&c);
+  const struct {
+    PromptRequest* request;
+    bool withdrawn;
+    const char* why;
+  } withdrawals[] = {
+      {&b, true, "from the middle"},
+      {&b, false, "a second time"},
+      {&stranger, false, "never queued"},
+  };
+  for (const auto& w : withdrawals) EXPECT_EQ(PromptQueueWithdraw(w.request), w.withdrawn) << w.why;
+  EXPECT_EQ(PromptQueueTake(), &a);
+  EXPECT_FALSE(PromptQueueWithdraw(&a)) << "taken already";
+  EXPECT_TRUE(PromptQueueWithdraw(&c)) << "the last one";
+  EXPECT_EQ(PromptQueueTake(), nullptr);
+  PromptQueuePush(&b);
+  EXPECT_EQ(PromptQueueTake(), &b) << "a withdrawn tail leaves the queue usable";
+}
+
+// Each request ends exactly one way: taken by the taker or withdrawn by its
+// requester, never both and never neither.
+TEST_F(PromptQueueTest, RacingRequestersAndTakerAccountForEveryRequest) {
+  constexpr int Requesters = 4, Rounds = 5000;
+  std::atomic<int> withdrawn{0}, taken{0};
+  std::atomic<bool> requesting{true};
+  std::thread taker([&] {
+    for (;;) {
+      const bool last_look = !requesting.load();
+      if (PromptQueueTake() != nullptr) {
+        taken += 1;
+      } else if (last_look) {
+        return;
+      }
+    }
+  });
+  std::vector<std::thread> requesters;
+  for (int r = 0; r < Requesters; ++r) {
+    requesters.emplace_back([&] {
+      for (int i = 0; i < Rounds; ++i) {
+        PromptRequest request = Request(PromptRequestKind::Print);
+        PromptQueuePush(&request);
+        if (i % 3 == 0) std::this_thread::yield();
+        if (PromptQueueWithdraw(&request)) withdrawn += 1;
+      }
+    });
+  }
+  for (std::thread& t : requesters) t.join();
+  requesting = false;
+  taker.join();
+  EXPECT_EQ(withdrawn.load() + taken.load(), Requesters * Rounds);
+}
+
+}  // namespace
