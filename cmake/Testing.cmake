@@ -28,12 +28,14 @@ if(WIN32 AND CMAKE_CROSSCOMPILING)
 endif()
 set(BALLS_EXECUTABLE_TIMEOUT 1200)
 
-# balls_add_test(NAME SOURCES ... LIBS ... [ALONE SUITE ...]): one GoogleTest
-# executable whose tests CTest runs one process per test. Suites listed
-# under ALONE need a process of their own even where an executable runs its
-# tests together (a process whose runtime was never started, say).
+# balls_add_test(NAME SOURCES ... LIBS ... [ALONE SUITE ...] [SERIAL]): one
+# GoogleTest executable whose tests CTest runs one process per test. Suites
+# listed under ALONE need a process of their own even where an executable
+# runs its tests together (a process whose runtime was never started, say).
+# SERIAL tests run with nothing beside them (they move windows about on the
+# shared display).
 function(balls_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ALONE" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;LIBS;ALONE" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
@@ -53,11 +55,11 @@ function(balls_add_test name)
     endif()
     add_test(NAME ${name}
              COMMAND ${name} ${together} --gtest_output=xml:${BALLS_TEST_RESULTS_ARG}/${name}.xml)
-    set_tests_properties(${name} PROPERTIES TIMEOUT ${BALLS_EXECUTABLE_TIMEOUT})
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${BALLS_EXECUTABLE_TIMEOUT} RUN_SERIAL ${ARG_SERIAL})
     return()
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT ${BALLS_TEST_TIMEOUT}
-    PROPERTIES TIMEOUT ${BALLS_TEST_TIMEOUT})
+    PROPERTIES TIMEOUT ${BALLS_TEST_TIMEOUT} RUN_SERIAL ${ARG_SERIAL})
 endfunction()

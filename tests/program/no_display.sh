@@ -5,6 +5,9 @@
 # paint that never comes.
 set -uo pipefail
 source "$(dirname "$0")/../../tools/wine-env.sh"
+balls_wine_use "$(balls_pe_bits "$1")" || { echo "$BALLS_WINE_MISSING" >&2; exit 1; }
+trap balls_binfmt_release EXIT
+balls_binfmt_hold || { echo "$BALLS_WINE_MISSING" >&2; exit 1; }
 balls_wine_prefix
 status=0
 timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY LANG="$BALLS_WINE_LOCALE" LC_ALL="$BALLS_WINE_LOCALE" \
