@@ -1,0 +1,9 @@
+' Reads lines typed into the window and prints each back, until an empty
+' line ends the program. Type, paste (Ctrl+V) or use the input method.
+PRINT "Type a line and press Enter; an empty line ends."
+DO
+  INPUT L$
+  IF L$ = "" THEN EXIT DO
+  PRINT "You typed: ["; L$; "]"
+LOOP
+END
