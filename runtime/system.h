@@ -1,6 +1,6 @@
 // The few services of the operating system that the portable parts of the
-// runtime need: the process heap, one kind of lock, the debugger line and the
-// end of the process. On Windows they are the Win32 calls themselves; on
+// runtime need: the process heap, one kind of lock, the debugger line, a pause
+// and the end of the process. On Windows they are the Win32 calls themselves; on
 // Linux (where the portable parts are tested) the C library and a mutex.
 #pragma once
 
@@ -31,6 +31,9 @@ int32_t SysCompareStrings(const char* a, int32_t a_length, const char* b, int32_
 
 // Sends a NUL-terminated line to the debugger (standard error on Linux).
 void SysDebugLine(const char* text);
+
+// Waits ms milliseconds (nothing for 0 or less) on the calling thread.
+void SysSleep(int32_t ms);
 
 // Ends the whole process at once with the given exit code.
 [[noreturn]] void SysExitProcess(int code);

@@ -4,7 +4,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cerrno>
 #include <cstring>
+#include <ctime>
 
 static_assert(sizeof(pthread_mutex_t) <= sizeof(SysLock::storage));
 
@@ -40,3 +42,11 @@ void SysDebugLine(const char* text) {
 }
 
 void SysExitProcess(int code) { std::_Exit(code); }
+
+void SysSleep(int32_t ms) {
+  if (ms <= 0) return;
+  timespec wait{ms / 1000, static_cast<long>(ms % 1000) * 1000000L};
+  // A signal cuts the wait short; the rest of it is waited again.
+  while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
+  }
+}

@@ -18,4 +18,8 @@ int32_t SysCompareStrings(const char* a, int32_t a_length, const char* b, int32_
 
 void SysDebugLine(const char* text) { OutputDebugStringA(text); }
 
+void SysSleep(int32_t ms) {
+  if (ms > 0) Sleep(static_cast<DWORD>(ms));
+}
+
 void SysExitProcess(int code) { ExitProcess(static_cast<UINT>(code)); }

@@ -1,0 +1,55 @@
+#include "basic/code.h"
+
+StackEffect EffectOf(const Instruction& in) {
+  const auto n = [](int taken, int left) { return StackEffect{int8_t(taken), int8_t(left), 0, 0}; };
+  const auto s = [](int taken, int left) { return StackEffect{0, 0, int8_t(taken), int8_t(left)}; };
+  const auto mixed = [](int numbers, int numbers_left, int strings, int strings_left) {
+    return StackEffect{int8_t(numbers), int8_t(numbers_left), int8_t(strings), int8_t(strings_left)};
+  };
+  // Subscripts are at most three, so a count fits the effect's bytes.
+  const int subscripts = in.b;
+  switch (in.op) {
+    case Op::PushNumber: case Op::LoadNumber: case Op::FnRnd: case Op::InputFieldNumber:
+      return n(0, 1);
+    case Op::StoreNumber: case Op::StoreInteger: case Op::Pop: case Op::JumpIfFalse:
+    case Op::JumpIfTrue: case Op::Cls: case Op::PrintNumber: case Op::Randomize: case Op::Sleep:
+      return n(1, 0);
+    case Op::Add: case Op::Subtract: case Op::Multiply: case Op::Divide: case Op::Power:
+    case Op::IntegerDivide: case Op::Modulo: case Op::And: case Op::Or: case Op::Xor:
+    case Op::Equal: case Op::NotEqual: case Op::Less: case Op::Greater: case Op::LessEqual:
+    case Op::GreaterEqual:
+      return n(2, 1);
+    case Op::Negate: case Op::Not: case Op::FnInt: case Op::FnAbs: case Op::FnSgn: case Op::FnSqr:
+    case Op::FnExp: case Op::FnLog: case Op::FnSin: case Op::FnCos: case Op::FnTan: case Op::FnAtn:
+      return n(1, 1);
+    case Op::PushString: case Op::LoadString: case Op::InputFieldString:
+      return s(0, 1);
+    case Op::StoreString: case Op::PrintString:
+      return s(1, 0);
+    case Op::Concat:
+      return s(2, 1);
+    case Op::CompareStrings:
+      return mixed(0, 1, 2, 0);
+    case Op::FnLen: case Op::FnAsc: case Op::FnVal:
+      return mixed(0, 1, 1, 0);
+    case Op::FnChr: case Op::FnStr: case Op::FnSpace:
+      return mixed(1, 0, 0, 1);
+    case Op::FnLeft: case Op::FnRight: case Op::FnMidToEnd:
+      return mixed(1, 0, 1, 1);
+    case Op::FnMid:
+      return mixed(2, 0, 1, 1);
+    case Op::LoadElement: return n(subscripts, 1);
+    case Op::StoreElement: case Op::StoreIntegerElement: return n(subscripts + 1, 0);
+    case Op::LoadStringElement: return mixed(subscripts, 0, 0, 1);
+    case Op::StoreStringElement: return mixed(subscripts, 0, 1, 0);
+    case Op::Dim: return n(subscripts, 0);
+    case Op::ForStart: case Op::ForStartInteger: case Op::Pset:
+      return n(3, 0);
+    case Op::Line: return n(in.c ? 5 : 6, 0);
+    case Op::Circle: return n(in.c ? 7 : 8, 0);
+    case Op::Jump: case Op::Gosub: case Op::Return: case Op::ForNext: case Op::ForNextInteger:
+    case Op::End: case Op::PrintComma: case Op::PrintNewline: case Op::PrintFlush: case Op::Input:
+      return n(0, 0);
+  }
+  return n(0, 0);
+}

@@ -1,0 +1,107 @@
+// The compact form a checked program runs in: a flat array of instructions
+// for a machine with two operand stacks, one of doubles and one of strings.
+//
+// Every operand is resolved before the run: a variable is a slot, a jump a
+// position, a constant an index into the program's tables. Each statement
+// leaves both stacks empty, so the deepest each stack gets is known when the
+// program is built.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class Op : uint8_t {
+  // Numbers. a: constant index or variable slot.
+  PushNumber,
+  LoadNumber,
+  StoreNumber,
+  StoreInteger,  // rounds, then keeps the low 16 bits as a signed number
+  Add,
+  Subtract,
+  Multiply,
+  Divide,
+  Power,
+  Negate,
+  IntegerDivide,
+  Modulo,
+  And,
+  Or,
+  Xor,
+  Not,
+  Equal,
+  NotEqual,
+  Less,
+  Greater,
+  LessEqual,
+  GreaterEqual,
+  Pop,
+  // Strings. a: string constant index or variable slot.
+  PushString,
+  LoadString,
+  StoreString,
+  Concat,
+  CompareStrings,  // a: the comparison, as Op::Equal ... Op::GreaterEqual
+  // Functions, each on the stacks' top operands.
+  FnInt, FnRnd, FnAbs, FnSgn, FnSqr, FnExp, FnLog, FnSin, FnCos, FnTan, FnAtn,
+  FnLen, FnAsc, FnVal,
+  FnChr, FnStr, FnSpace, FnLeft, FnRight, FnMid, FnMidToEnd,
+  // Arrays. a: array slot, b: number of subscripts, below the value to store.
+  LoadElement,
+  StoreElement,
+  StoreIntegerElement,
+  LoadStringElement,
+  StoreStringElement,
+  Dim,
+  // Control. a: target position unless said otherwise.
+  Jump,
+  JumpIfFalse,
+  JumpIfTrue,
+  Gosub,
+  Return,
+  ForStart,        // a: variable, b: loop, c: position after the loop
+  ForStartInteger,
+  ForNext,         // a: variable, b: loop, c: first position of the body
+  ForNextInteger,
+  End,
+  // Statements.
+  Cls,
+  Line,    // a: STEP, b: box mode, c: 1 when the fill colour is the colour
+  Circle,  // a: F, c: 1 when the fill colour is the colour
+  Pset,
+  PrintNumber,
+  PrintString,
+  PrintComma,
+  PrintNewline,
+  PrintFlush,
+  Input,             // a: input form, b: prompt string or -1, c: 1 adds "? "
+  InputFieldNumber,  // a: field
+  InputFieldString,
+  Randomize,
+  Sleep,
+};
+
+struct Instruction {
+  Op op;
+  int32_t a = 0;
+  int32_t b = 0;
+  int32_t c = 0;
+};
+
+struct Code {
+  std::string file;
+  std::vector<Instruction> instructions;  // ends with End
+  std::vector<int32_t> lines;             // the source line reported for each instruction
+  std::vector<double> numbers;
+  std::vector<std::string> strings;
+  std::vector<std::vector<bool>> input_forms;  // per INPUT: true where a field is a string
+  int32_t loop_count = 0;                      // FOR statements, each with its limit and step
+  int32_t number_stack = 0;                    // deepest use of each stack
+  int32_t string_stack = 0;
+};
+
+// How many numbers and strings an instruction takes off and puts on.
+struct StackEffect {
+  int8_t numbers_taken, numbers_left, strings_taken, strings_left;
+};
+StackEffect EffectOf(const Instruction& instruction);

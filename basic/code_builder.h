@@ -1,0 +1,35 @@
+// Writes instructions into a Code: constants interned, jumps patched, and
+// the depth of both stacks followed so that the executor can size them once.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+
+#include "basic/code.h"
+
+class CodeBuilder {
+ public:
+  explicit CodeBuilder(Code* code) : code_(code) {}
+
+  // Appends an instruction for the given source line; returns its position.
+  int32_t Emit(Op op, int32_t a = 0, int32_t b = 0, int32_t c = 0);
+  int32_t EmitNumber(double value);
+  int32_t EmitString(const std::string& bytes);
+  int32_t StringConstant(const std::string& bytes);
+  // The position the next instruction will take.
+  int32_t Here() const { return static_cast<int32_t>(code_->instructions.size()); }
+  // Points the jump at `position` (operand a, or c for the FOR instructions).
+  void PatchJump(int32_t position, int32_t target);
+  void SetLine(int32_t line) { line_ = line; }
+  // Statements start with empty stacks; after an error the count is stale.
+  void ResetDepth() { numbers_ = strings_ = 0; }
+  int32_t NewLoop() { return code_->loop_count++; }
+
+ private:
+  Code* code_;
+  int32_t line_ = 0;
+  int32_t numbers_ = 0;
+  int32_t strings_ = 0;
+  std::unordered_map<uint64_t, int32_t> number_index_;
+};

@@ -1,0 +1,257 @@
+// Expressions, one function per precedence level, lowest first:
+// XOR, OR, AND, NOT, comparisons, + -, \ MOD, * /, unary - +, ^, operands.
+// Each returns the kind of the value it left on the stacks, so that a
+// string where a number belongs is found here, before anything runs.
+#include "basic/compiler.h"
+
+namespace {
+
+const char* KindName(ValueKind kind) { return kind == ValueKind::String ? "a string" : "a number"; }
+
+struct BinaryOperator {
+  TokenKind token;
+  Keyword keyword;
+  Op op;
+};
+
+}  // namespace
+
+ValueKind Compiler::Expression() {
+  NestingGuard guard(this);
+  return Xor();
+}
+
+void Compiler::NumberExpression() {
+  const Token& at = Peek();
+  NumberOperand(Expression(), at);
+}
+
+void Compiler::StringExpression() {
+  const Token& at = Peek();
+  if (Expression() != ValueKind::String) Fail(at, "expected a string, found a number");
+}
+
+void Compiler::NumberOperand(ValueKind kind, const Token& at) {
+  if (kind == ValueKind::String) Fail(at, "expected a number, found a string");
+}
+
+// The bitwise levels and the arithmetic ones take numbers only; a helper
+// runs one left-associative level over its operators.
+#define BASIC_NUMERIC_LEVEL(Level, Next, ...)                                     \
+  ValueKind Compiler::Level() {                                                   \
+    static const BinaryOperator operators[] = {__VA_ARGS__};                      \
+    const Token* left_at = &Peek();                                               \
+    ValueKind kind = Next();                                                      \
+    for (;;) {                                                                    \
+      const BinaryOperator* found = nullptr;                                      \
+      for (const BinaryOperator& candidate : operators) {                         \
+        if (candidate.token == TokenKind::Keyword ? CheckKeyword(candidate.keyword) \
+                                                  : Check(candidate.token)) {     \
+          found = &candidate;                                                     \
+        }                                                                         \
+      }                                                                           \
+      if (!found) return kind;                                                    \
+      NumberOperand(kind, *left_at);                                              \
+      Advance();                                                                  \
+      left_at = &Peek();                                                          \
+      NumberOperand(Next(), *left_at);                                            \
+      builder_.Emit(found->op);                                                   \
+      kind = ValueKind::Number;                                                   \
+    }                                                                             \
+  }
+
+BASIC_NUMERIC_LEVEL(Xor, Or, {TokenKind::Keyword, Keyword::Xor, Op::Xor})
+BASIC_NUMERIC_LEVEL(Or, And, {TokenKind::Keyword, Keyword::Or, Op::Or})
+BASIC_NUMERIC_LEVEL(And, Not, {TokenKind::Keyword, Keyword::And, Op::And})
+BASIC_NUMERIC_LEVEL(IntegerDivision, Multiplicative, {TokenKind::Backslash, Keyword::None, Op::IntegerDivide},
+                    {TokenKind::Keyword, Keyword::Mod, Op::Modulo})
+BASIC_NUMERIC_LEVEL(Multiplicative, Unary, {TokenKind::Star, Keyword::None, Op::Multiply},
+                    {TokenKind::Slash, Keyword::None, Op::Divide})
+#undef BASIC_NUMERIC_LEVEL
+
+ValueKind Compiler::Not() {
+  if (!CheckKeyword(Keyword::Not)) return Comparison();
+  NestingGuard guard(this);
+  Advance();
+  const Token& at = Peek();
+  NumberOperand(Not(), at);
+  builder_.Emit(Op::Not);
+  return ValueKind::Number;
+}
+
+ValueKind Compiler::Comparison() {
+  static const BinaryOperator operators[] = {
+      {TokenKind::Equal, Keyword::None, Op::Equal},        {TokenKind::NotEqual, Keyword::None, Op::NotEqual},
+      {TokenKind::Less, Keyword::None, Op::Less},          {TokenKind::Greater, Keyword::None, Op::Greater},
+      {TokenKind::LessEqual, Keyword::None, Op::LessEqual}, {TokenKind::GreaterEqual, Keyword::None, Op::GreaterEqual},
+  };
+  ValueKind kind = Additive();
+  for (;;) {
+    const BinaryOperator* found = nullptr;
+    for (const BinaryOperator& candidate : operators) {
+      if (Check(candidate.token)) found = &candidate;
+    }
+    if (!found) return kind;
+    const Token& op = Advance();
+    const ValueKind right = Additive();
+    if (right != kind) Fail(op, std::string("cannot compare ") + KindName(kind) + " with " + KindName(right));
+    if (kind == ValueKind::String) {
+      builder_.Emit(Op::CompareStrings, static_cast<int32_t>(found->op));
+    } else {
+      builder_.Emit(found->op);
+    }
+    kind = ValueKind::Number;
+  }
+}
+
+ValueKind Compiler::Additive() {
+  ValueKind kind = IntegerDivision();
+  while (Check(TokenKind::Plus) || Check(TokenKind::Minus)) {
+    const Token& op = Advance();
+    const ValueKind right = IntegerDivision();
+    if (right != kind) Fail(op, std::string("cannot combine ") + KindName(kind) + " with " + KindName(right));
+    if (kind == ValueKind::String) {
+      if (op.kind == TokenKind::Minus) Fail(op, "strings cannot be subtracted");
+      builder_.Emit(Op::Concat);
+    } else {
+      builder_.Emit(op.kind == TokenKind::Plus ? Op::Add : Op::Subtract);
+    }
+  }
+  return kind;
+}
+
+// Signs bind looser than ^, so -2^2 is -4.
+ValueKind Compiler::Unary() {
+  if (!Check(TokenKind::Minus) && !Check(TokenKind::Plus)) return Power();
+  NestingGuard guard(this);
+  const bool negate = Advance().kind == TokenKind::Minus;
+  const Token& at = Peek();
+  NumberOperand(Unary(), at);
+  if (negate) builder_.Emit(Op::Negate);
+  return ValueKind::Number;
+}
+
+// Left to right: 2^3^2 is (2^3)^2.
+ValueKind Compiler::Power() {
+  const Token& at = Peek();
+  const ValueKind kind = Primary();
+  if (!Check(TokenKind::Caret)) return kind;
+  NumberOperand(kind, at);
+  while (Match(TokenKind::Caret)) {
+    Exponent();
+    builder_.Emit(Op::Power);
+  }
+  return ValueKind::Number;
+}
+
+// An exponent may carry its own sign: 2^-1 is 0.5.
+ValueKind Compiler::Exponent() {
+  if (Check(TokenKind::Minus) || Check(TokenKind::Plus)) {
+    NestingGuard guard(this);
+    const bool negate = Advance().kind == TokenKind::Minus;
+    Exponent();
+    if (negate) builder_.Emit(Op::Negate);
+    return ValueKind::Number;
+  }
+  const Token& at = Peek();
+  NumberOperand(Primary(), at);
+  return ValueKind::Number;
+}
+
+ValueKind Compiler::Primary() {
+  const Token& token = Peek();
+  switch (token.kind) {
+    case TokenKind::Number:
+      builder_.EmitNumber(Advance().number);
+      return ValueKind::Number;
+    case TokenKind::String:
+      builder_.EmitString(Advance().text);
+      return ValueKind::String;
+    case TokenKind::LeftParen: {
+      Advance();
+      const ValueKind kind = Expression();
+      Expect(TokenKind::RightParen, "')'");
+      return kind;
+    }
+    case TokenKind::Name: {
+      ValueKind kind;
+      const Instruction load = Variable(false, &kind);
+      builder_.Emit(load.op, load.a, load.b);
+      return kind == ValueKind::String ? kind : ValueKind::Number;
+    }
+    case TokenKind::Keyword:
+      return Function(Advance());
+    default:
+      Unexpected("an expression");
+  }
+}
+
+namespace {
+
+struct FunctionEntry {
+  Keyword keyword;
+  Op op;
+  ValueKind result;
+  std::initializer_list<ValueKind> arguments;
+};
+
+constexpr ValueKind N = ValueKind::Number;
+constexpr ValueKind S = ValueKind::String;
+
+const FunctionEntry Functions[] = {
+    {Keyword::Int, Op::FnInt, N, {N}},     {Keyword::Abs, Op::FnAbs, N, {N}},
+    {Keyword::Sgn, Op::FnSgn, N, {N}},     {Keyword::Sqr, Op::FnSqr, N, {N}},
+    {Keyword::Exp, Op::FnExp, N, {N}},     {Keyword::Log, Op::FnLog, N, {N}},
+    {Keyword::Sin, Op::FnSin, N, {N}},     {Keyword::Cos, Op::FnCos, N, {N}},
+    {Keyword::Tan, Op::FnTan, N, {N}},     {Keyword::Atn, Op::FnAtn, N, {N}},
+    {Keyword::Len, Op::FnLen, N, {S}},     {Keyword::Asc, Op::FnAsc, N, {S}},
+    {Keyword::Val, Op::FnVal, N, {S}},     {Keyword::Chr, Op::FnChr, S, {N}},
+    {Keyword::Str, Op::FnStr, S, {N}},     {Keyword::Space, Op::FnSpace, S, {N}},
+    {Keyword::Left, Op::FnLeft, S, {S, N}}, {Keyword::Right, Op::FnRight, S, {S, N}},
+};
+
+}  // namespace
+
+void Compiler::Arguments(std::initializer_list<ValueKind> kinds) {
+  Expect(TokenKind::LeftParen, "'('");
+  bool first = true;
+  for (ValueKind kind : kinds) {
+    if (!first) Expect(TokenKind::Comma, "','");
+    first = false;
+    if (kind == ValueKind::String) {
+      StringExpression();
+    } else {
+      NumberExpression();
+    }
+  }
+}
+
+ValueKind Compiler::Function(const Token& name) {
+  NestingGuard guard(this);
+  if (name.keyword == Keyword::Rnd) {
+    // The argument is evaluated and ignored.
+    if (Check(TokenKind::LeftParen)) {
+      Arguments({N});
+      Expect(TokenKind::RightParen, "')'");
+      builder_.Emit(Op::Pop);
+    }
+    builder_.Emit(Op::FnRnd);
+    return N;
+  }
+  if (name.keyword == Keyword::Mid) {
+    Arguments({S, N});
+    const bool count = Match(TokenKind::Comma);
+    if (count) NumberExpression();
+    Expect(TokenKind::RightParen, "')'");
+    builder_.Emit(count ? Op::FnMid : Op::FnMidToEnd);
+    return S;
+  }
+  for (const FunctionEntry& function : Functions) {
+    if (function.keyword != name.keyword) continue;
+    Arguments(function.arguments);
+    Expect(TokenKind::RightParen, "')'");
+    builder_.Emit(function.op);
+    return function.result;
+  }
+  Fail(name, "expected an expression, found " + DescribeToken(name));
+}

@@ -1,0 +1,176 @@
+// The compiler: tokens to a checked program in its compact form.
+//
+// A recursive-descent parser with one function per precedence level reads
+// each line's tokens and has the CodeBuilder write the instructions as it
+// goes; names become slots of the Variables, jumps are patched once every
+// label is known, and open blocks are checked at the end. An error abandons
+// the rest of its line, and compiling goes on with the next, so that every
+// line's first error is reported in one go.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "basic/basic.h"
+#include "basic/code.h"
+#include "basic/code_builder.h"
+#include "basic/token.h"
+#include "basic/variables.h"
+
+struct CompileInput {
+  std::string_view source;
+  std::string file;
+  // When given, the line number reported for source line i + 1 (the direct
+  // mode reports its stored programs by their BASIC line numbers).
+  const std::vector<int32_t>* reported_lines = nullptr;
+};
+
+// Fills code on success; otherwise appends the errors, in source order.
+bool CompileProgram(const CompileInput& input, Variables* variables, Code* code,
+                    std::vector<BasicDiagnostic>* errors);
+
+// A parse or check error: message at a column of the current line.
+struct CompileError {
+  int32_t column;
+  std::string message;
+};
+
+inline constexpr int MaxNesting = 200;           // parentheses, operators, one-line IFs
+inline constexpr std::size_t MaxDiagnostics = 50;
+
+enum class BlockKind : uint8_t { For, While, Do, If };
+
+struct Block {
+  BlockKind kind;
+  int32_t line;    // where it opened, for the error if it never closes
+  int32_t column;
+  std::vector<int32_t> exits;  // EXIT FOR, EXIT DO and IF branch ends to patch
+  // FOR
+  int32_t variable = 0;
+  bool integer = false;
+  std::string name;
+  int32_t start = 0;  // ForStart, or the top of a WHILE or DO
+  // WHILE, DO WHILE/UNTIL at the top, and IF: the jump taken when false.
+  int32_t pending = -1;
+  bool seen_else = false;
+};
+
+struct PendingJump {
+  int32_t position;
+  std::string label;
+  int32_t line;
+  int32_t column;
+};
+
+class Compiler {
+ public:
+  Compiler(const CompileInput& input, Variables* variables, Code* code, std::vector<BasicDiagnostic>* errors)
+      : input_(input), variables_(variables), code_(code), builder_(code), errors_(errors) {}
+  bool Run();
+
+ private:
+  // compile_program.cpp: lines, labels, diagnostics.
+  void CompileLine(std::string_view text);
+  void LineLabels();
+  void ResolveJumps();
+  void CloseOpenBlocks();
+  void Report(int32_t line, int32_t column, std::string message);
+  std::string_view SourceLine(int32_t line) const;
+  int32_t ReportedLine(int32_t line) const;
+
+  // Token access.
+  const Token& Peek(std::size_t ahead = 0) const;
+  const Token& Advance();
+  bool Check(TokenKind kind) const { return Peek().kind == kind; }
+  bool CheckKeyword(Keyword keyword) const;
+  bool Match(TokenKind kind);
+  bool MatchKeyword(Keyword keyword);
+  const Token& Expect(TokenKind kind, const char* what);
+  void ExpectKeyword(Keyword keyword);
+  bool AtStatementEnd() const;
+  [[noreturn]] void Fail(const Token& at, std::string message) const;
+  [[noreturn]] void Unexpected(const char* expected) const;
+
+  // compile_statement.cpp
+  void StatementList(bool in_one_line_if);
+  void Statement(bool in_one_line_if);
+  void Assignment();
+  void Print();
+  void Input();
+  void Dim();
+  void JumpStatement(Op op);
+  std::string Target();
+  void AddJump(int32_t position, const Token& at, std::string label);
+  // Compiles a variable reference; for a store, the subscripts are pushed
+  // now and the returned instruction stores the value pushed after them.
+  Instruction Variable(bool for_store, ValueKind* kind);
+
+  // compile_blocks.cpp
+  void If();
+  void OneLineBranch();
+  void ElseIf();
+  void Else();
+  void EndIf();
+  void For();
+  void Next();
+  void While();
+  void Wend();
+  void Do();
+  void Loop();
+  void Exit();
+  Block& OpenBlock(BlockKind kind, const Token& at);
+  Block& Innermost(BlockKind kind, const Token& at, const char* message);
+
+  // compile_graphics.cpp
+  void Cls();
+  void Line();
+  void Circle();
+  void Pset();
+  void OptionalNumber(double default_value);
+  void Point();
+
+  // compile_expression.cpp: one function per precedence level, lowest first.
+  ValueKind Expression();
+  void NumberExpression();
+  void StringExpression();
+  ValueKind Xor();
+  ValueKind Or();
+  ValueKind And();
+  ValueKind Not();
+  ValueKind Comparison();
+  ValueKind Additive();
+  ValueKind IntegerDivision();
+  ValueKind Multiplicative();
+  ValueKind Unary();
+  ValueKind Power();
+  ValueKind Exponent();
+  ValueKind Primary();
+  ValueKind Function(const Token& name);
+  void NumberOperand(ValueKind kind, const Token& at);
+  void Arguments(std::initializer_list<ValueKind> kinds);
+
+  struct NestingGuard {
+    explicit NestingGuard(Compiler* compiler);
+    ~NestingGuard() { --compiler->nesting_; }
+    Compiler* compiler;
+  };
+
+  const CompileInput& input_;
+  Variables* variables_;
+  Code* code_;
+  CodeBuilder builder_;
+  std::vector<BasicDiagnostic>* errors_;
+  std::vector<std::string_view> lines_;
+  int32_t line_ = 0;  // 1-based source line being compiled
+  std::vector<Token> tokens_;
+  std::size_t at_ = 0;
+  int nesting_ = 0;
+  std::vector<Block> blocks_;
+  std::size_t block_floor_ = 0;  // blocks below belong to lines before a one-line IF
+  std::map<std::string, int32_t> labels_;
+  std::vector<PendingJump> jumps_;
+  bool too_many_ = false;
+};

@@ -1,0 +1,47 @@
+// The executor: runs a program's compact form on its variables, calling
+// the runtime for every statement. It only executes; everything that can be
+// checked was checked when the program was built.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "basic/basic.h"
+#include "basic/code.h"
+#include "basic/variables.h"
+
+inline constexpr std::size_t MaxGosubDepth = 100000;
+inline constexpr int32_t PrintZoneWidth = 14;
+
+// Runs code from its first instruction on the variables as they stand.
+BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOptions& options);
+
+// A new registered string holding the bytes; "a string too long" is the
+// caller's to check first.
+RtString NewString(std::string_view bytes);
+// The bytes of a string held by a variable (null is empty).
+std::string_view BytesOf(RtString s);
+
+// Writes text at the cursor through the runtime's PRINT, and to stdout when
+// echoing ("\r\n" written as "\n").
+void OutputText(std::string_view text, bool echo);
+// Writes a line INPUT read to stdout when echoing.
+void EchoInputLine(std::string_view line, bool echo);
+
+// The string functions; each consumes its string operand and, on success,
+// stores its result. A message comes back for a bad count or code.
+const char* StringFunction(Op op, RtString* s, const double* numbers, RtString* result);
+
+// INPUT's reading of a typed line into fields: true where the form wants a
+// string. Numbers go to numbers[i], strings to texts[i].
+enum class InputVerdict { Accepted, Redo, ExtraIgnored };
+InputVerdict SplitInputLine(std::string_view line, const std::vector<bool>& form, std::vector<double>* numbers,
+                            std::vector<std::string>* texts);
+
+// The element an array's subscripts pick, making the array with bounds of 10
+// on first use; a message when a subscript is out of range.
+const char* ElementIndex(ArrayVariable& array, const double* subscripts, std::size_t* index);
+// DIM: makes the array with the given bounds.
+const char* DimArray(ArrayVariable& array, const double* bounds);

@@ -1,0 +1,289 @@
+// Method: one pass over the bytes of a line, longest match first. Names are
+// folded to upper case with their suffix kept; a word that is a keyword
+// becomes one (LEFT$ with its '$'), so keywords are never names.
+#include "basic/lexer.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "basic/number_text.h"
+
+namespace {
+
+struct KeywordEntry {
+  const char* text;
+  Keyword keyword;
+};
+constexpr KeywordEntry Keywords[] = {
+#define BASIC_KEYWORD_ENTRY(name, text) {text, Keyword::name},
+    BASIC_KEYWORDS(BASIC_KEYWORD_ENTRY)
+#undef BASIC_KEYWORD_ENTRY
+};
+
+Keyword FindKeyword(const std::string& word) {
+  for (const KeywordEntry& entry : Keywords) {
+    if (word == entry.text) return entry.keyword;
+  }
+  return Keyword::None;
+}
+
+bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool IsSuffix(char c) { return c == '$' || c == '%' || c == '#' || c == '!'; }
+int HexValue(unsigned char c) {
+  if (IsDigit(c)) return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+class Lexer {
+ public:
+  explicit Lexer(std::string_view line) : line_(line) {}
+
+  LexResult Run() {
+    while (!result_.failed) {
+      SkipSpaces();
+      if (at_ >= line_.size()) break;
+      if (!NextToken()) break;
+    }
+    Token end;
+    end.column = static_cast<int32_t>(line_.size()) + 1;
+    result_.tokens.push_back(end);
+    return std::move(result_);
+  }
+
+ private:
+  void SkipSpaces() {
+    while (at_ < line_.size() && (line_[at_] == ' ' || line_[at_] == '\t' || line_[at_] == '\r')) ++at_;
+  }
+  unsigned char Peek(std::size_t ahead = 0) const {
+    return at_ + ahead < line_.size() ? static_cast<unsigned char>(line_[at_ + ahead]) : 0;
+  }
+  Token Start() const {
+    Token token;
+    token.column = static_cast<int32_t>(at_) + 1;
+    return token;
+  }
+  void Fail(std::size_t at, std::string message) {
+    result_.failed = true;
+    result_.error_column = static_cast<int32_t>(at) + 1;
+    result_.error = std::move(message);
+  }
+  void Add(Token token) { result_.tokens.push_back(std::move(token)); }
+
+  // Returns false when the rest of the line is consumed (a comment).
+  bool NextToken() {
+    const unsigned char c = Peek();
+    if (IsLetter(c)) return Word();
+    if (IsDigit(c) || (c == '.' && IsDigit(Peek(1)))) return Number();
+    if (c == '&' && (Peek(1) == 'H' || Peek(1) == 'h')) return Hex();
+    if (c == '"') return String();
+    if (c == '\'') return Comment(Start());
+    return Punctuation();
+  }
+
+  bool Word() {
+    Token token = Start();
+    const std::size_t begin = at_;
+    while (IsLetter(Peek()) || IsDigit(Peek()) || Peek() == '_') ++at_;
+    const std::size_t length = at_ - begin;
+    std::string word(line_.substr(begin, length));
+    std::transform(word.begin(), word.end(), word.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+    if (IsSuffix(static_cast<char>(Peek()))) {
+      const Keyword with_suffix = FindKeyword(word + static_cast<char>(Peek()));
+      if (with_suffix != Keyword::None) {
+        ++at_;
+        token.kind = TokenKind::Keyword;
+        token.keyword = with_suffix;
+        Add(std::move(token));
+        return true;
+      }
+    }
+    const Keyword keyword = FindKeyword(word);
+    if (keyword != Keyword::None) {
+      token.kind = TokenKind::Keyword;
+      token.keyword = keyword;
+      if (keyword == Keyword::Rem) return Comment(std::move(token));
+      Add(std::move(token));
+      return true;
+    }
+    if (length > MaxNameLength) {
+      Fail(begin, "name longer than 40 characters");
+      return false;
+    }
+    if (IsSuffix(static_cast<char>(Peek()))) word += static_cast<char>(line_[at_++]);
+    token.kind = TokenKind::Name;
+    token.text = std::move(word);
+    Add(std::move(token));
+    return true;
+  }
+
+  bool Comment(Token token) {
+    token.kind = TokenKind::Keyword;
+    token.keyword = Keyword::Rem;
+    Add(std::move(token));
+    at_ = line_.size();
+    return false;
+  }
+
+  void Digits() {
+    while (IsDigit(Peek())) ++at_;
+  }
+
+  bool Number() {
+    Token token = Start();
+    const std::size_t begin = at_;
+    Digits();
+    token.digits_only = Peek() != '.';
+    if (Peek() == '.') {
+      ++at_;
+      Digits();
+    }
+    const bool sign = Peek(1) == '+' || Peek(1) == '-';
+    if ((Peek() == 'E' || Peek() == 'e') && IsDigit(Peek(sign ? 2 : 1))) {
+      token.digits_only = false;
+      at_ += sign ? 2 : 1;
+      Digits();
+    }
+    const NumberPrefix read = ReadNumberPrefix(line_.substr(begin, at_ - begin));
+    if (!std::isfinite(read.value)) {
+      Fail(begin, "number too large");
+      return false;
+    }
+    token.kind = TokenKind::Number;
+    token.number = read.value;
+    Add(std::move(token));
+    return true;
+  }
+
+  // &H followed by 1 to 8 hexadecimal digits, read as an unsigned value.
+  bool Hex() {
+    Token token = Start();
+    const std::size_t begin = at_;
+    at_ += 2;
+    uint32_t value = 0;
+    int digits = 0;
+    for (; HexValue(Peek()) >= 0; ++at_, ++digits) {
+      value = value * 16 + static_cast<uint32_t>(HexValue(Peek()));
+      if (digits == 8) {
+        Fail(begin, "hexadecimal number longer than 8 digits");
+        return false;
+      }
+    }
+    if (digits == 0) {
+      Fail(begin, "&H without hexadecimal digits");
+      return false;
+    }
+    token.kind = TokenKind::Number;
+    token.number = value;
+    Add(std::move(token));
+    return true;
+  }
+
+  bool String() {
+    Token token = Start();
+    const std::size_t begin = at_++;
+    while (at_ < line_.size() && line_[at_] != '"') {
+      const bool pair = IsLeadByte(Peek()) && at_ + 1 < line_.size();
+      token.text.append(line_.substr(at_, pair ? 2 : 1));
+      at_ += pair ? 2 : 1;
+    }
+    if (at_ >= line_.size()) {
+      Fail(begin, "string without its closing quote");
+      return false;
+    }
+    ++at_;
+    token.kind = TokenKind::String;
+    Add(std::move(token));
+    return true;
+  }
+
+  bool Punctuation() {
+    Token token = Start();
+    const unsigned char c = Peek();
+    const unsigned char next = Peek(1);
+    std::size_t length = 1;
+    switch (c) {
+      case ':': token.kind = TokenKind::Colon; break;
+      case ',': token.kind = TokenKind::Comma; break;
+      case ';': token.kind = TokenKind::Semicolon; break;
+      case '(': token.kind = TokenKind::LeftParen; break;
+      case ')': token.kind = TokenKind::RightParen; break;
+      case '+': token.kind = TokenKind::Plus; break;
+      case '-': token.kind = TokenKind::Minus; break;
+      case '*': token.kind = TokenKind::Star; break;
+      case '/': token.kind = TokenKind::Slash; break;
+      case '\\': token.kind = TokenKind::Backslash; break;
+      case '^': token.kind = TokenKind::Caret; break;
+      case '=': token.kind = TokenKind::Equal; break;
+      case '?':
+        token.kind = TokenKind::Keyword;
+        token.keyword = Keyword::Print;
+        break;
+      case '<':
+        token.kind = next == '>' ? TokenKind::NotEqual : next == '=' ? TokenKind::LessEqual : TokenKind::Less;
+        length = token.kind == TokenKind::Less ? 1 : 2;
+        break;
+      case '>':
+        token.kind = next == '=' ? TokenKind::GreaterEqual : TokenKind::Greater;
+        length = token.kind == TokenKind::Greater ? 1 : 2;
+        break;
+      default:
+        Fail(at_, c >= 0x80 || c < 0x20 ? "unexpected byte in program text"
+                                        : std::string("unexpected character '") + static_cast<char>(c) + "'");
+        return false;
+    }
+    at_ += length;
+    Add(std::move(token));
+    return true;
+  }
+
+  std::string_view line_;
+  std::size_t at_ = 0;
+  LexResult result_;
+};
+
+}  // namespace
+
+bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
+LexResult LexLine(std::string_view line) { return Lexer(line).Run(); }
+
+const char* KeywordText(Keyword keyword) {
+  for (const KeywordEntry& entry : Keywords) {
+    if (entry.keyword == keyword) return entry.text;
+  }
+  return "";
+}
+
+std::string DescribeToken(const Token& token) {
+  switch (token.kind) {
+    case TokenKind::EndOfLine: return "end of line";
+    case TokenKind::Number: return "a number";
+    case TokenKind::String: return "a string";
+    case TokenKind::Name: return "'" + token.text + "'";
+    case TokenKind::Keyword: return token.keyword == Keyword::Rem ? "a comment" : std::string("'") + KeywordText(token.keyword) + "'";
+    case TokenKind::Colon: return "':'";
+    case TokenKind::Comma: return "','";
+    case TokenKind::Semicolon: return "';'";
+    case TokenKind::LeftParen: return "'('";
+    case TokenKind::RightParen: return "')'";
+    case TokenKind::Plus: return "'+'";
+    case TokenKind::Minus: return "'-'";
+    case TokenKind::Star: return "'*'";
+    case TokenKind::Slash: return "'/'";
+    case TokenKind::Backslash: return "'\\'";
+    case TokenKind::Caret: return "'^'";
+    case TokenKind::Equal: return "'='";
+    case TokenKind::NotEqual: return "'<>'";
+    case TokenKind::Less: return "'<'";
+    case TokenKind::Greater: return "'>'";
+    case TokenKind::LessEqual: return "'<='";
+    case TokenKind::GreaterEqual: return "'>='";
+  }
+  return "a token";
+}

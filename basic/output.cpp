@@ -1,0 +1,39 @@
+#include <cstdio>
+#include <cstring>
+
+#include "basic/executor.h"
+#include "runtime/console/prompt_io.h"
+
+RtString NewString(std::string_view bytes) {
+  RtString s = StrNew(static_cast<int32_t>(bytes.size()));
+  if (!bytes.empty()) std::memcpy(s, bytes.data(), bytes.size());
+  return s;
+}
+
+std::string_view BytesOf(RtString s) {
+  return s ? std::string_view(s, static_cast<std::size_t>(StrLength(s))) : std::string_view();
+}
+
+static void EchoText(std::string_view text) {
+  std::string lines;
+  lines.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    lines += text[i];
+  }
+  std::fwrite(lines.data(), 1, lines.size(), stdout);
+  std::fflush(stdout);
+}
+
+void OutputText(std::string_view text, bool echo) {
+  if (text.empty()) return;
+  PromptPrint(NewString(text));
+  if (echo) EchoText(text);
+}
+
+void EchoInputLine(std::string_view line, bool echo) {
+  if (!echo) return;
+  std::fwrite(line.data(), 1, line.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}

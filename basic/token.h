@@ -1,0 +1,68 @@
+// Tokens: what the lexer cuts a source line into and the compiler reads.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Every reserved word. A keyword is never a name; the direct mode's commands
+// are reserved too, so that a program cannot use them as variables.
+#define BASIC_KEYWORDS(X)                                                              \
+  X(Abs, "ABS") X(And, "AND") X(Asc, "ASC") X(Atn, "ATN") X(Chr, "CHR$")              \
+  X(Circle, "CIRCLE") X(Cls, "CLS") X(Cos, "COS") X(Dim, "DIM") X(Do, "DO")           \
+  X(Else, "ELSE") X(ElseIf, "ELSEIF") X(End, "END") X(Exit, "EXIT") X(Exp, "EXP")     \
+  X(For, "FOR") X(Gosub, "GOSUB") X(Goto, "GOTO") X(If, "IF") X(Input, "INPUT")       \
+  X(Int, "INT") X(Left, "LEFT$") X(Len, "LEN") X(Let, "LET") X(Line, "LINE")          \
+  X(List, "LIST") X(Load, "LOAD") X(Log, "LOG") X(Loop, "LOOP") X(Mid, "MID$")        \
+  X(Mod, "MOD") X(New, "NEW") X(Next, "NEXT") X(Not, "NOT") X(Or, "OR")               \
+  X(Print, "PRINT") X(Pset, "PSET") X(Randomize, "RANDOMIZE") X(Rem, "REM")           \
+  X(Return, "RETURN") X(Right, "RIGHT$") X(Rnd, "RND") X(Run, "RUN") X(Save, "SAVE")  \
+  X(Sgn, "SGN") X(Sin, "SIN") X(Sleep, "SLEEP") X(Space, "SPACE$") X(Sqr, "SQR")      \
+  X(Step, "STEP") X(Stop, "STOP") X(Str, "STR$") X(System, "SYSTEM") X(Tan, "TAN")    \
+  X(Then, "THEN") X(To, "TO") X(Until, "UNTIL") X(Val, "VAL") X(Wend, "WEND")         \
+  X(While, "WHILE") X(Xor, "XOR")
+
+enum class Keyword : uint8_t {
+  None,
+#define BASIC_KEYWORD_ENUM(name, text) name,
+  BASIC_KEYWORDS(BASIC_KEYWORD_ENUM)
+#undef BASIC_KEYWORD_ENUM
+};
+
+enum class TokenKind : uint8_t {
+  EndOfLine,
+  Number,
+  String,
+  Name,
+  Keyword,
+  Colon,
+  Comma,
+  Semicolon,
+  LeftParen,
+  RightParen,
+  Plus,
+  Minus,
+  Star,
+  Slash,
+  Backslash,
+  Caret,
+  Equal,
+  NotEqual,
+  Less,
+  Greater,
+  LessEqual,
+  GreaterEqual,
+};
+
+struct Token {
+  TokenKind kind = TokenKind::EndOfLine;
+  Keyword keyword = Keyword::None;
+  int32_t column = 1;          // of the token's first byte, from 1
+  double number = 0;           // Number
+  bool digits_only = false;    // Number written as plain digits: may be a line number
+  std::string text;            // Name: upper case, suffix kept; String: its bytes
+};
+
+// The reserved word's text ("LEFT$"), for messages.
+const char* KeywordText(Keyword keyword);
+// How a token is named in a message: its text for names and keywords.
+std::string DescribeToken(const Token& token);

@@ -1,0 +1,60 @@
+#include "basic/variables.h"
+
+ValueKind KindOfName(const std::string& name) {
+  if (name.empty()) return ValueKind::Number;
+  if (name.back() == '$') return ValueKind::String;
+  if (name.back() == '%') return ValueKind::Integer;
+  return ValueKind::Number;
+}
+
+std::string CanonicalName(const std::string& name) {
+  if (!name.empty() && (name.back() == '#' || name.back() == '!')) return name.substr(0, name.size() - 1);
+  return name;
+}
+
+Variables::~Variables() { Reset(); }
+
+int32_t Variables::NumberSlot(const std::string& canonical_name) {
+  const auto [entry, added] = number_slots_.emplace(canonical_name, static_cast<int32_t>(numbers.size()));
+  if (added) numbers.push_back(0);
+  return entry->second;
+}
+
+int32_t Variables::StringSlot(const std::string& canonical_name) {
+  const auto [entry, added] = string_slots_.emplace(canonical_name, static_cast<int32_t>(strings.size()));
+  if (added) strings.push_back(nullptr);
+  return entry->second;
+}
+
+int32_t Variables::ArraySlot(const std::string& canonical_name, int32_t subscripts) {
+  const auto [entry, added] = array_slots_.emplace(canonical_name, static_cast<int32_t>(arrays.size()));
+  if (added) {
+    ArrayVariable array;
+    array.name = canonical_name;
+    array.kind = KindOfName(canonical_name);
+    array.subscripts = subscripts;
+    arrays.push_back(std::move(array));
+  }
+  return arrays[entry->second].subscripts == subscripts ? entry->second : -1;
+}
+
+int32_t Variables::ArraySubscripts(const std::string& canonical_name) const {
+  const auto entry = array_slots_.find(canonical_name);
+  return entry == array_slots_.end() ? 0 : arrays[entry->second].subscripts;
+}
+
+void UnmakeArray(ArrayVariable& array) {
+  for (RtString s : array.strings) StrRelease(s);
+  std::vector<double>().swap(array.numbers);
+  std::vector<RtString>().swap(array.strings);
+  array.made = false;
+}
+
+void Variables::Reset() {
+  for (double& value : numbers) value = 0;
+  for (RtString& s : strings) {
+    StrRelease(s);
+    s = nullptr;
+  }
+  for (ArrayVariable& array : arrays) UnmakeArray(array);
+}

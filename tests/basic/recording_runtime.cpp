@@ -1,0 +1,94 @@
+#include "tests/basic/recording_runtime.h"
+
+#include <gtest/gtest.h>
+
+#include "basic/number_text.h"
+#include "runtime/console/prompt_io.h"
+#include "runtime/graphics/graphics.h"
+#include "runtime/strings/strings.h"
+
+Recording TheRecording;
+
+namespace {
+
+std::string Join(std::initializer_list<std::string> parts) {
+  std::string text;
+  for (const std::string& part : parts) text += (text.empty() ? "" : " ") + part;
+  return text;
+}
+
+std::string Text(int32_t value) { return std::to_string(value); }
+std::string Text(double value) { return FormatNumber(value); }
+
+// Once INPUT has been asked more often than any test needs, the program
+// under test is looping on its input: the test stops there.
+constexpr int MaxInputsPastScript = 100;
+
+}  // namespace
+
+void GfxCls(int32_t mode) { TheRecording.calls.push_back(Join({"CLS", Text(mode)})); }
+
+void GfxLine(int32_t x1, int32_t y1, int32_t step, int32_t x2, int32_t y2, int32_t colour, int32_t box,
+             int32_t fill_colour) {
+  TheRecording.calls.push_back(Join({"LINE", Text(x1), Text(y1), Text(step), Text(x2), Text(y2), Text(colour),
+                                     Text(box), Text(fill_colour)}));
+}
+
+void GfxCircle(int32_t x, int32_t y, int32_t radius, int32_t colour, double start, double end, double aspect,
+               int32_t fill, int32_t fill_colour) {
+  TheRecording.calls.push_back(Join({"CIRCLE", Text(x), Text(y), Text(radius), Text(colour), Text(start), Text(end),
+                                     Text(aspect), Text(fill), Text(fill_colour)}));
+}
+
+void PromptPrint(RtString s) {
+  TheRecording.printed.append(s, static_cast<std::size_t>(StrLength(s)));
+  StrRelease(s);
+}
+
+RtString PromptInput() {
+  std::string line;
+  if (!TheRecording.input.empty()) {
+    line = TheRecording.input.front();
+    TheRecording.input.pop_front();
+  } else if (++TheRecording.inputs_past_script > MaxInputsPastScript) {
+    ADD_FAILURE() << "INPUT asked again and again past the end of its script";
+    std::abort();
+  }
+  RtString s = StrNew(static_cast<int32_t>(line.size()));
+  line.copy(s, line.size());
+  TheRecording.printed += line + "\r\n";  // the window echoes the line and its Enter
+  return s;
+}
+
+void StartRecording(std::vector<std::string> input) {
+  static const bool started = (StrHeapInit(), true);
+  (void)started;
+  TheRecording = Recording{};
+  TheRecording.input.assign(input.begin(), input.end());
+}
+
+int RegistryCount() { return StringRegistry.count; }
+
+ProgramRun RunProgram(const std::string& source, std::vector<std::string> input) {
+  StartRecording(std::move(input));
+  const int before = RegistryCount();
+  ProgramRun run;
+  {
+    std::vector<BasicDiagnostic> errors;
+    BasicProgramPtr program = BasicCompile(source, "test.bas", &errors);
+    for (const BasicDiagnostic& error : errors) {
+      run.errors += (run.errors.empty() ? "" : "\n") + std::to_string(error.line) + ":" +
+                    std::to_string(error.column) + ": " + error.message;
+    }
+    run.compiled = program != nullptr;
+    if (program) {
+      const BasicRunResult result = BasicRun(program.get(), BasicRunOptions{});
+      run.outcome = result.outcome;
+      run.message = result.message;
+    }
+  }
+  EXPECT_EQ(RegistryCount(), before) << "strings left behind by:\n" << source;
+  run.printed = TheRecording.printed;
+  run.calls = TheRecording.calls;
+  return run;
+}

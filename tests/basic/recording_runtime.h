@@ -1,0 +1,39 @@
+// A stand-in for the runtime's window routines on Linux: CLS, LINE, CIRCLE,
+// PRINT and INPUT record what they were handed, and INPUT answers from a
+// script, so that tests see exactly what a program asks of the runtime.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "basic/basic.h"
+
+struct Recording {
+  std::vector<std::string> calls;  // "LINE x1 y1 step x2 y2 colour box fill", ...
+  std::string printed;             // everything PRINT was handed, in order
+  std::deque<std::string> input;   // lines INPUT answers with, first first
+  int inputs_past_script = 0;      // INPUTs asked when the script was used up
+};
+extern Recording TheRecording;
+
+// Clears the recording and sets the lines INPUT will read.
+void StartRecording(std::vector<std::string> input = {});
+
+// Everything a test wants to know about one program: its compile errors
+// (formatted, joined), or the run's outcome, message, text and calls.
+struct ProgramRun {
+  bool compiled = false;
+  std::string errors;
+  BasicOutcome outcome = BasicOutcome::Ended;
+  std::string message;
+  std::string printed;
+  std::vector<std::string> calls;
+};
+// Compiles and runs source as "test.bas" with a fresh recording, and checks
+// that the string registry holds as many strings as before once the program
+// is gone.
+ProgramRun RunProgram(const std::string& source, std::vector<std::string> input = {});
+
+// The registry's count of live strings.
+int RegistryCount();
