@@ -145,6 +145,7 @@ void Compiler::Next() {
   const auto close = [this](const Token& where, const Token* name) {
     const Block block = Innermost(BlockKind::For, where, "NEXT without FOR");
     if (name && CanonicalName(name->text) != block.name) {
+      blocks_.pop_back();  // closed all the same, so that one mistake makes one error
       Fail(*name, "NEXT " + name->text + " does not match FOR " + block.name);
     }
     const int32_t loop = code_->instructions[static_cast<std::size_t>(block.start)].b;

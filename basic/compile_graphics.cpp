@@ -52,7 +52,7 @@ void Compiler::Line() {
       } else if (!Check(TokenKind::Comma) && !AtStatementEnd()) {
         Unexpected("B or BF");
       }
-      if (Match(TokenKind::Comma)) {
+      if (Match(TokenKind::Comma) && !AtStatementEnd()) {
         NumberExpression();
         fill = true;
       }
@@ -87,7 +87,7 @@ void Compiler::Circle() {
     } else if (!Check(TokenKind::Comma) && !AtStatementEnd()) {
       Unexpected("F");
     }
-    if (Match(TokenKind::Comma)) {
+    if (Match(TokenKind::Comma) && !AtStatementEnd()) {
       NumberExpression();
       fill = true;
     }
