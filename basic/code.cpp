@@ -19,6 +19,8 @@ StackEffect EffectOf(const Instruction& in) {
     case Op::Equal: case Op::NotEqual: case Op::Less: case Op::Greater: case Op::LessEqual:
     case Op::GreaterEqual:
       return n(2, 1);
+    case Op::AddVariable: case Op::SubtractVariable: case Op::MultiplyVariable: case Op::DivideVariable:
+    case Op::AddConstant: case Op::SubtractConstant: case Op::MultiplyConstant: case Op::DivideConstant:
     case Op::Negate: case Op::Not: case Op::FnInt: case Op::FnAbs: case Op::FnSgn: case Op::FnSqr:
     case Op::FnExp: case Op::FnLog: case Op::FnSin: case Op::FnCos: case Op::FnTan: case Op::FnAtn:
       return n(1, 1);

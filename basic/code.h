@@ -21,6 +21,16 @@ enum class Op : uint8_t {
   Subtract,
   Multiply,
   Divide,
+  // The same with the right operand a variable's or a constant's, fused
+  // with the load that would have pushed it.
+  AddVariable,
+  SubtractVariable,
+  MultiplyVariable,
+  DivideVariable,
+  AddConstant,
+  SubtractConstant,
+  MultiplyConstant,
+  DivideConstant,
   Power,
   Negate,
   IntegerDivide,

@@ -3,7 +3,41 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+// The fused form of an arithmetic operator whose right operand was pushed
+// by `load`, or op itself when there is none.
+Op Fused(Op op, Op load) {
+  static const struct {
+    Op op, from_variable, from_constant;
+  } fusions[] = {
+      {Op::Add, Op::AddVariable, Op::AddConstant},
+      {Op::Subtract, Op::SubtractVariable, Op::SubtractConstant},
+      {Op::Multiply, Op::MultiplyVariable, Op::MultiplyConstant},
+      {Op::Divide, Op::DivideVariable, Op::DivideConstant},
+  };
+  for (const auto& fusion : fusions) {
+    if (fusion.op != op) continue;
+    if (load == Op::LoadNumber) return fusion.from_variable;
+    if (load == Op::PushNumber) return fusion.from_constant;
+  }
+  return op;
+}
+
+}  // namespace
+
 int32_t CodeBuilder::Emit(Op op, int32_t a, int32_t b, int32_t c) {
+  // A right operand is never where a statement starts, so no jump lands on
+  // the load that the fused instruction replaces.
+  if (!code_->instructions.empty()) {
+    Instruction& last = code_->instructions.back();
+    const Op fused = Fused(op, last.op);
+    if (fused != op) {
+      last.op = fused;
+      numbers_ -= 1;
+      return Here() - 1;
+    }
+  }
   const Instruction instruction{op, a, b, c};
   const StackEffect effect = EffectOf(instruction);
   numbers_ = std::max(0, numbers_ - effect.numbers_taken) + effect.numbers_left;

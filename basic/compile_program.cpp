@@ -1,6 +1,6 @@
 // Lines, labels and diagnostics: the frame around the statements.
 #include <algorithm>
-#include <cmath>
+#include <cctype>
 
 #include "basic/compiler.h"
 #include "basic/lexer.h"

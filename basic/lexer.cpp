@@ -4,9 +4,8 @@
 #include "basic/lexer.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cctype>
 #include <cmath>
-#include <cstring>
 
 #include "basic/number_text.h"
 

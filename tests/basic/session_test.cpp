@@ -89,6 +89,26 @@ TEST_F(BasicSessionTest, LoadNumbersAFileWithoutLineNumbers) {
   EXPECT_EQ(Type({("LOAD \"" + file + "\"").c_str()}), "cannot open " + file + "\r\n");
 }
 
+TEST_F(BasicSessionTest, TheSessionKeepsOnlyItsVariablesStrings) {
+  // Three string variables (C$ an empty one) and one element hold strings
+  // between lines; every line's temporaries are gone when it ends, also
+  // after an error.
+  Type({"A$ = \"one\" + \"two\": B$ = A$: C$ = \"\"", "D$(3) = LEFT$(A$, 1)", "E$ = A$ + CHR$(999)"});
+  EXPECT_EQ(RegistryCount(), before_ + 4);
+  Type({"NEW"});
+  EXPECT_EQ(RegistryCount(), before_);
+}
+
+TEST_F(BasicSessionTest, ArraysAndLoopsSpanDirectLines) {
+  EXPECT_EQ(Type({"DIM A(2): A(2) = 9", "FOR I = 0 TO 2: PRINT A(I);: NEXT: PRINT", "DIM A(3)"}),
+                 " 0  0  9 \r\ndirect:1: array already dimensioned\r\n");
+}
+
+TEST_F(BasicSessionTest, SaveToAPlaceThatCannotBeWrittenFails) {
+  const std::string file = TempFile("no such folder/x.bas");
+  EXPECT_EQ(Type({"10 PRINT", ("SAVE \"" + file + "\"").c_str()}), "cannot write " + file + "\r\n");
+}
+
 TEST_F(BasicSessionTest, SystemEndsTheSession) {
   EXPECT_EQ(BasicEnterLine(session_.get(), "system").outcome, BasicLineOutcome::System);
 }

@@ -1,0 +1,52 @@
+// The executor's machine: the two operand stacks, the loops' limits and
+// steps, the GOSUB stack and the text of the PRINT being built. Whatever
+// way a run ends, the machine releases the strings still on its stack.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "basic/basic.h"
+#include "basic/code.h"
+#include "basic/variables.h"
+
+struct LoopState {
+  double limit;
+  double step;
+  bool started;  // a NEXT reached by a jump into a loop never started has no limit
+};
+
+struct Machine {
+  Machine(const Code& code, Variables& variables, const BasicRunOptions& options);
+  ~Machine();
+  Machine(const Machine&) = delete;
+  Machine& operator=(const Machine&) = delete;
+
+  void Push(RtString s) { *strings_top++ = s; }
+  RtString Pop() { return *--strings_top; }
+
+  const Code& code;
+  Variables& variables;
+  const bool echo;
+  std::vector<double> numbers;
+  std::vector<RtString> strings;
+  RtString* strings_top;  // the next free place
+  std::vector<LoopState> loops;
+  std::vector<int32_t> gosubs;
+  std::string printed;  // this PRINT statement's text, written at its end
+  int32_t column = 0;   // the cursor column as PRINT and INPUT left it
+  std::vector<double> input_numbers;
+  std::vector<std::string> input_texts;
+};
+
+// Runs one instruction off the numeric fast path: strings, arrays,
+// functions and statements. sp is the number stack's next free place; the
+// place after the instruction comes back, and a run-time error's message
+// goes to *error (null when there is none).
+double* ExecuteStatement(Machine& machine, const Instruction& in, double* sp, const char** error);
+
+// A value as a % variable keeps it: rounded, low 16 bits, signed.
+double Integer16(double x);
+
+// Writes the PRINT text built so far.
+void FlushPrinted(Machine& machine);

@@ -1,0 +1,27 @@
+// Fuzzes the interpreter's lexer, parser and checker: any bytes, compiled as
+// a file, must come back as a program or as diagnostics, never as a crash,
+// a hang or a string left in the registry.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+#include "basic/basic.h"
+#include "runtime/strings/strings.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const bool started = (StrHeapInit(), true);
+  (void)started;
+  const int32_t before = StringRegistry.count;
+  {
+    std::vector<BasicDiagnostic> errors;
+    const std::string_view source(reinterpret_cast<const char*>(data), size);
+    BasicProgramPtr program = BasicCompile(source, "fuzz.bas", &errors);
+    if ((program == nullptr) == errors.empty()) std::abort();  // a program, or the reasons there is none
+    for (const BasicDiagnostic& error : errors) {
+      if (BasicFormatDiagnostic(error).empty()) std::abort();
+    }
+  }
+  if (StringRegistry.count != before) std::abort();
+  return 0;
+}

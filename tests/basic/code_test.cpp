@@ -1,0 +1,95 @@
+// The compact form: every jump lands inside the program, and along every
+// path each instruction finds the operands it takes, with the stacks never
+// deeper than the sizes the executor allocates. The executor trusts both
+// without checking, so they are proved here over all paths, also those a
+// run never takes.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "basic/program.h"
+#include "tests/basic/recording_runtime.h"
+
+namespace {
+
+struct Depth {
+  int numbers;
+  int strings;
+  bool operator!=(const Depth& other) const { return numbers != other.numbers || strings != other.strings; }
+};
+
+std::vector<int32_t> Successors(const Code& code, int32_t at) {
+  const Instruction& in = code.instructions[static_cast<std::size_t>(at)];
+  switch (in.op) {
+    case Op::Jump: return {in.a};
+    case Op::JumpIfFalse: case Op::JumpIfTrue: case Op::Gosub: return {in.a, at + 1};
+    case Op::ForStart: case Op::ForStartInteger: case Op::ForNext: case Op::ForNextInteger: return {in.c, at + 1};
+    case Op::Return: case Op::End: return {};
+    default: return {at + 1};
+  }
+}
+
+// An empty string when the code keeps its discipline, the first fault otherwise.
+std::string CheckStackDiscipline(const Code& code) {
+  const int32_t size = static_cast<int32_t>(code.instructions.size());
+  if (size == 0 || code.instructions.back().op != Op::End) return "no End at the end";
+  std::map<int32_t, Depth> seen{{0, {0, 0}}};
+  std::vector<int32_t> work{0};
+  while (!work.empty()) {
+    const int32_t at = work.back();
+    work.pop_back();
+    const Depth depth = seen[at];
+    const StackEffect effect = EffectOf(code.instructions[static_cast<std::size_t>(at)]);
+    const Depth after{depth.numbers - effect.numbers_taken + effect.numbers_left,
+                      depth.strings - effect.strings_taken + effect.strings_left};
+    const std::string where = " at instruction " + std::to_string(at);
+    if (depth.numbers < effect.numbers_taken || depth.strings < effect.strings_taken) return "operands missing" + where;
+    if (after.numbers > code.number_stack || after.strings > code.string_stack) return "stack too small" + where;
+    for (const int32_t next : Successors(code, at)) {
+      if (next < 0 || next >= size) return "jump outside the program" + where;
+      const auto [entry, added] = seen.emplace(next, after);
+      if (added) {
+        work.push_back(next);
+      } else if (entry->second != after) {
+        return "two depths meet at instruction " + std::to_string(next);
+      }
+    }
+  }
+  return "";
+}
+
+TEST(BasicCode, EveryPathKeepsTheStackDiscipline) {
+  const char* const programs[] = {
+      "FOR I = 1 TO 10000000: T = T + I * 0.5: NEXT",
+      "A$ = \"x\": FOR I% = 3 TO 1 STEP -1: A$ = A$ + MID$(A$, I%, 1) + STR$(I% / 2): NEXT I%: PRINT A$,",
+      "IF A THEN PRINT 1 ELSE IF B THEN PRINT 2 ELSE 30\n30 PRINT \"x\" + LEFT$(\"ab\", 1); 2; : GOTO 40\n40 END",
+      "X = 2\nIF X = 1 THEN\nPRINT 1\nELSEIF X = 2 THEN\nPRINT 2\nELSE\nPRINT 3\nEND IF",
+      "DO WHILE N < 3: N = N + 1: IF N = 2 THEN EXIT DO\nLOOP UNTIL N > 5: WHILE 0: WEND",
+      "DIM A(3, 3), B$(2): A(1, 2) = A(1, 1) + 1: B$(1) = B$(0) + \"y\": INPUT \"?\"; A(0, 0), B$(2), Z",
+      "GOSUB 10: END\n10 CIRCLE (1, 2), 3, , , , , F: LINE -(4, 5), , BF: PSET (1, 1): CLS: RETURN",
+      "PRINT 2 ^ 3 ^ 2 - -1 * (4 \\ 3 MOD 2) / (NOT 5) AND NOT 6 OR 7 XOR 8 = 9 <> 10 < 11 > 12 <= 13 >= 14",
+      "PRINT \"a\" < \"b\"; VAL(\"1\") + LEN(\"x\") + ASC(\"y\"); CHR$(65); SPACE$(2); RIGHT$(\"z\", 1); RND(1)",
+      "FOR I = 1 TO 2: FOR J = 1 TO 2: IF J = 2 THEN GOTO 50\nNEXT J\n50 NEXT I: RANDOMIZE 3: SLEEP 0: STOP",
+  };
+  StartRecording();
+  for (const char* source : programs) {
+    std::vector<BasicDiagnostic> errors;
+    BasicProgramPtr program = BasicCompile(source, "t.bas", &errors);
+    ASSERT_NE(program, nullptr) << source << "\n" << (errors.empty() ? "" : errors[0].message);
+    EXPECT_EQ(CheckStackDiscipline(program->code), "") << source;
+  }
+}
+
+TEST(BasicCode, RightOperandsFuseIntoTheirOperator) {
+  // The benchmark loop's body is five instructions, not six.
+  std::vector<BasicDiagnostic> errors;
+  BasicProgramPtr program = BasicCompile("T = T + I * 0.5", "t.bas", &errors);
+  ASSERT_NE(program, nullptr);
+  std::vector<Op> ops;
+  for (const Instruction& in : program->code.instructions) ops.push_back(in.op);
+  const std::vector<Op> expected = {Op::LoadNumber, Op::LoadNumber, Op::MultiplyConstant, Op::Add,
+                                    Op::StoreNumber, Op::End};
+  EXPECT_EQ(ops, expected);
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+// Invariants over many generated programs: expressions printed with the
+// fewest parentheses compute what the same tree computes in C++, and string
+// work that stops at any point leaves the registry as it found it.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "basic/number_text.h"
+#include "runtime/numeric/numeric.h"
+#include "tests/basic/recording_runtime.h"
+
+namespace {
+
+struct Expression {
+  std::string text;
+  double value;
+  int level;  // the precedence level of its outermost operator; 1 for an operand
+};
+
+// Builds a random expression and its value. Operands are bracketed only
+// where precedence or left associativity needs it, so the parser's
+// precedence levels are what gets tested.
+class ExpressionMaker {
+ public:
+  explicit ExpressionMaker(uint32_t seed) : random_(seed) {}
+
+  Expression Make(int depth) {
+    const int choice = depth <= 0 ? 0 : Pick(6);
+    if (choice == 0) return Operand();
+    if (choice == 1) {
+      Expression inner = Make(depth - 1);
+      return {"-" + Bracket(inner, inner.level > 2), -inner.value, 3};
+    }
+    static const struct {
+      char op;
+      int level;
+    } operators[] = {{'+', 6}, {'-', 6}, {'*', 4}, {'/', 4}, {'^', 2}};
+    const auto& op = operators[Pick(5)];
+    Expression left = Make(depth - 1);
+    Expression right = Make(depth - 1);
+    const double value = op.op == '+'   ? left.value + right.value
+                         : op.op == '-' ? left.value - right.value
+                         : op.op == '*' ? left.value * right.value
+                         : op.op == '/' ? left.value / right.value
+                                        : NumPow(left.value, right.value);
+    // Unary minus binds looser than ^, so it is bracketed under ^ on either side.
+    const bool bracket_left = left.level > op.level || (op.op == '^' && left.level == 3);
+    const bool bracket_right = right.level >= op.level || (op.op == '^' && right.level == 3);
+    return {Bracket(left, bracket_left) + " " + op.op + " " + Bracket(right, bracket_right), value, op.level};
+  }
+
+ private:
+  int Pick(int n) { return static_cast<int>(random_() % static_cast<uint32_t>(n)); }
+  static std::string Bracket(const Expression& e, bool needed) { return needed ? "(" + e.text + ")" : e.text; }
+  Expression Operand() {
+    static const struct {
+      const char* text;
+      double value;
+    } operands[] = {{"A", 3}, {"B", -0.5}, {"C%", 7}, {"2", 2}, {"0.1", 0.1}, {"1.5E1", 15}, {"&H10", 16}};
+    const auto& operand = operands[Pick(7)];
+    return {operand.text, operand.value, 1};
+  }
+  std::mt19937 random_;
+};
+
+TEST(BasicProperties, ExpressionsComputeWhatTheirTreesCompute) {
+  ExpressionMaker maker(2024);
+  int failures = 0;
+  for (int i = 0; i < 400; ++i) {
+    const Expression e = maker.Make(4);
+    const ProgramRun run = RunProgram("A = 3: B = -0.5: C% = 7: PRINT " + e.text);
+    const std::string expected = FormatPrintedNumber(e.value) + "\r\n";
+    if ((run.printed != expected || !run.errors.empty()) && ++failures <= 5) {
+      ADD_FAILURE() << e.text << "\nwant " << expected << "got  " << run.printed << run.errors;
+    }
+  }
+  EXPECT_EQ(failures, 0);
+}
+
+// Statements on strings, arrays and subroutines, some of which stop the run.
+TEST(BasicProperties, StringsAreReleasedHoweverARunEnds) {
+  static const char* const statements[] = {
+      "A$ = A$ + \"x\"",       "B$(I) = A$ + B$(I)",       "A$ = MID$(A$, 2)",      "PRINT A$; B$(1)",
+      "A$ = LEFT$(A$, N)",     "C$ = STR$(N) + CHR$(N)",   "N = N + LEN(A$)",       "IF A$ < C$ THEN A$ = C$",
+      "I = (I + 1) MOD 12",    "GOSUB 900",                "DIM D$(N)",             "N = ASC(A$ + \"?\") - 70",
+      "A$ = SPACE$(N) + A$",   "A$ = RIGHT$(C$ + A$, 3)",  "PRINT VAL(A$ + \"1\")", "RETURN",
+  };
+  std::mt19937 random(99);
+  int runtime_errors = 0;
+  for (int program = 0; program < 300; ++program) {
+    std::string source = "N = 3\n";
+    for (int line = 0; line < 12; ++line) source += std::string(statements[random() % 16]) + "\n";
+    source += "END\n900 A$ = A$ + \"g\": RETURN\n";
+    const ProgramRun run = RunProgram(source);  // checks the registry
+    EXPECT_EQ(run.errors, "") << source;
+    runtime_errors += run.outcome == BasicOutcome::RuntimeError;
+  }
+  // Both ways of ending must be well represented for the check to mean much.
+  EXPECT_GT(runtime_errors, 30);
+  EXPECT_LT(runtime_errors, 270);
+}
+
+}  // namespace
