@@ -49,13 +49,7 @@ TEST(BallsBas, TheWindowShowsTheCompiledScene) {
 
   // The window keeps changing until the last ball; after END it holds still.
   const Picture expected = DrawReference(640, 400, 0, SceneFigures());
-  Picture shown;
-  for (int tries = 0; tries < 600; ++tries) {
-    shown = CaptureForeignWindow(window, SceneArea);
-    if (shown.pixels == expected.pixels) break;
-    Sleep(100);
-  }
-  EXPECT_TRUE(SamePictures(expected, shown));
+  EXPECT_TRUE(SamePictures(expected, AwaitWindowPicture(window, SceneArea, expected, 60)));
   PostMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(basic.Finish(), 0u);
 }

@@ -9,6 +9,15 @@ Picture CaptureForeignWindow(HWND window, const RECT& area) {
   return picture;
 }
 
+Picture AwaitWindowPicture(HWND window, const RECT& area, const Picture& expected, int seconds) {
+  Picture shown = CaptureForeignWindow(window, area);
+  for (int tries = 0; tries < seconds * 10 && shown.pixels != expected.pixels; ++tries) {
+    Sleep(100);
+    shown = CaptureForeignWindow(window, area);
+  }
+  return shown;
+}
+
 ::testing::AssertionResult SamePictures(const Picture& expected, const Picture& actual) {
   if (expected.width != actual.width || expected.height != actual.height) {
     return ::testing::AssertionFailure() << "sizes " << expected.width << "x" << expected.height << " and "

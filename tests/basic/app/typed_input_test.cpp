@@ -39,13 +39,8 @@ TEST(DirectMode, ATypedCircleIsDrawnAtOnceAndSystemEnds) {
     SelectObject(dc, kept_brush);
     DeleteObject(pen);
   });
-  Picture shown;
-  for (int tries = 0; tries < 100; ++tries) {
-    shown = CaptureForeignWindow(window, area);
-    if (shown.pixels == expected.pixels) break;
-    Sleep(100);
-  }
-  EXPECT_TRUE(SamePictures(expected, shown)) << "the circle, while the window waits for the next line";
+  EXPECT_TRUE(SamePictures(expected, AwaitWindowPicture(window, area, expected, 10)))
+      << "the circle, while the window waits for the next line";
   EXPECT_EQ(WaitForSingleObject(basic.Process().hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
 
   ASSERT_TRUE(TypeLine(window, "SYSTEM"));
