@@ -68,7 +68,8 @@ BasicRunResult BasicRun(BasicProgram* program, const BasicRunOptions& options);
 // line); RUN, LIST, NEW, LOAD "file", SAVE "file" and SYSTEM act on that
 // program; any other line is compiled and run at once. Variables live as
 // long as the session: a direct line sees what the last RUN or direct line
-// left. Errors come back as text for the front end to print.
+// left. Errors come back as text for the front end to print, each line of
+// it ending in CR LF; LIST and PRINT write to the window themselves.
 struct BasicSession;
 struct BasicSessionDeleter {
   void operator()(BasicSession* session) const;

@@ -10,6 +10,9 @@ StackEffect EffectOf(const Instruction& in) {
   const int subscripts = in.b;
   switch (in.op) {
     case Op::PushNumber: case Op::LoadNumber: case Op::FnRnd: case Op::InputFieldNumber:
+    case Op::VariableAddConstant: case Op::VariableSubtractConstant: case Op::VariableMultiplyConstant:
+    case Op::VariableDivideConstant: case Op::VariableAddVariable: case Op::VariableSubtractVariable:
+    case Op::VariableMultiplyVariable: case Op::VariableDivideVariable:
       return n(0, 1);
     case Op::StoreNumber: case Op::StoreInteger: case Op::Pop: case Op::JumpIfFalse:
     case Op::JumpIfTrue: case Op::Cls: case Op::PrintNumber: case Op::Randomize: case Op::Sleep:

@@ -31,6 +31,16 @@ enum class Op : uint8_t {
   SubtractConstant,
   MultiplyConstant,
   DivideConstant,
+  // And with the left operand a variable's too: a: variable, b: the right
+  // operand's constant or variable; the result is pushed.
+  VariableAddConstant,
+  VariableSubtractConstant,
+  VariableMultiplyConstant,
+  VariableDivideConstant,
+  VariableAddVariable,
+  VariableSubtractVariable,
+  VariableMultiplyVariable,
+  VariableDivideVariable,
   Power,
   Negate,
   IntegerDivide,

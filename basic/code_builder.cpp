@@ -5,38 +5,52 @@
 
 namespace {
 
-// The fused form of an arithmetic operator whose right operand was pushed
-// by `load`, or op itself when there is none.
-Op Fused(Op op, Op load) {
-  static const struct {
-    Op op, from_variable, from_constant;
-  } fusions[] = {
-      {Op::Add, Op::AddVariable, Op::AddConstant},
-      {Op::Subtract, Op::SubtractVariable, Op::SubtractConstant},
-      {Op::Multiply, Op::MultiplyVariable, Op::MultiplyConstant},
-      {Op::Divide, Op::DivideVariable, Op::DivideConstant},
-  };
-  for (const auto& fusion : fusions) {
-    if (fusion.op != op) continue;
-    if (load == Op::LoadNumber) return fusion.from_variable;
-    if (load == Op::PushNumber) return fusion.from_constant;
+struct Fusion {
+  Op op;
+  Op right_variable, right_constant;  // the right operand fused
+  Op both_variable, both_constant;    // and the left one, a variable, too
+};
+constexpr Fusion Fusions[] = {
+    {Op::Add, Op::AddVariable, Op::AddConstant, Op::VariableAddVariable, Op::VariableAddConstant},
+    {Op::Subtract, Op::SubtractVariable, Op::SubtractConstant, Op::VariableSubtractVariable,
+     Op::VariableSubtractConstant},
+    {Op::Multiply, Op::MultiplyVariable, Op::MultiplyConstant, Op::VariableMultiplyVariable,
+     Op::VariableMultiplyConstant},
+    {Op::Divide, Op::DivideVariable, Op::DivideConstant, Op::VariableDivideVariable, Op::VariableDivideConstant},
+};
+
+const Fusion* FusionOf(Op op) {
+  for (const Fusion& fusion : Fusions) {
+    if (fusion.op == op) return &fusion;
   }
-  return op;
+  return nullptr;
 }
 
 }  // namespace
 
+// An arithmetic operator whose right operand was just loaded takes the
+// load's place; when the left operand was loaded just before, the two
+// become one instruction that pushes the result. Operands are never where a
+// statement starts, so no jump lands on an instruction that fusing removes.
 int32_t CodeBuilder::Emit(Op op, int32_t a, int32_t b, int32_t c) {
-  // A right operand is never where a statement starts, so no jump lands on
-  // the load that the fused instruction replaces.
-  if (!code_->instructions.empty()) {
-    Instruction& last = code_->instructions.back();
-    const Op fused = Fused(op, last.op);
-    if (fused != op) {
-      last.op = fused;
-      numbers_ -= 1;
-      return Here() - 1;
+  std::vector<Instruction>& instructions = code_->instructions;
+  const Fusion* fusion = FusionOf(op);
+  const std::size_t count = instructions.size();
+  const bool loaded = count >= 1 && (instructions[count - 1].op == Op::LoadNumber ||
+                                     instructions[count - 1].op == Op::PushNumber);
+  if (fusion && loaded) {
+    Instruction& right = instructions[count - 1];
+    const bool variable = right.op == Op::LoadNumber;
+    numbers_ -= 1;
+    if (count >= 2 && instructions[count - 2].op == Op::LoadNumber) {
+      Instruction& left = instructions[count - 2];
+      left = Instruction{variable ? fusion->both_variable : fusion->both_constant, left.a, right.a};
+      instructions.pop_back();
+      code_->lines.pop_back();
+    } else {
+      right.op = variable ? fusion->right_variable : fusion->right_constant;
     }
+    return Here() - 1;
   }
   const Instruction instruction{op, a, b, c};
   const StackEffect effect = EffectOf(instruction);
@@ -44,7 +58,7 @@ int32_t CodeBuilder::Emit(Op op, int32_t a, int32_t b, int32_t c) {
   strings_ = std::max(0, strings_ - effect.strings_taken) + effect.strings_left;
   code_->number_stack = std::max(code_->number_stack, numbers_);
   code_->string_stack = std::max(code_->string_stack, strings_);
-  code_->instructions.push_back(instruction);
+  instructions.push_back(instruction);
   code_->lines.push_back(line_);
   return Here() - 1;
 }

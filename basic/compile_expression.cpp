@@ -8,12 +8,6 @@ namespace {
 
 const char* KindName(ValueKind kind) { return kind == ValueKind::String ? "a string" : "a number"; }
 
-struct BinaryOperator {
-  TokenKind token;
-  Keyword keyword;
-  Op op;
-};
-
 }  // namespace
 
 ValueKind Compiler::Expression() {
@@ -35,39 +29,42 @@ void Compiler::NumberOperand(ValueKind kind, const Token& at) {
   if (kind == ValueKind::String) Fail(at, "expected a number, found a string");
 }
 
-// The bitwise levels and the arithmetic ones take numbers only; a helper
-// runs one left-associative level over its operators.
-#define BASIC_NUMERIC_LEVEL(Level, Next, ...)                                     \
-  ValueKind Compiler::Level() {                                                   \
-    static const BinaryOperator operators[] = {__VA_ARGS__};                      \
-    const Token* left_at = &Peek();                                               \
-    ValueKind kind = Next();                                                      \
-    for (;;) {                                                                    \
-      const BinaryOperator* found = nullptr;                                      \
-      for (const BinaryOperator& candidate : operators) {                         \
-        if (candidate.token == TokenKind::Keyword ? CheckKeyword(candidate.keyword) \
-                                                  : Check(candidate.token)) {     \
-          found = &candidate;                                                     \
-        }                                                                         \
-      }                                                                           \
-      if (!found) return kind;                                                    \
-      NumberOperand(kind, *left_at);                                              \
-      Advance();                                                                  \
-      left_at = &Peek();                                                          \
-      NumberOperand(Next(), *left_at);                                            \
-      builder_.Emit(found->op);                                                   \
-      kind = ValueKind::Number;                                                   \
-    }                                                                             \
+// The bitwise levels and the arithmetic ones take numbers only; one
+// routine runs such a level, left-associative, over its operators.
+ValueKind Compiler::NumericLevel(std::initializer_list<BinaryOperator> operators, ValueKind (Compiler::*next)()) {
+  const Token* left_at = &Peek();
+  ValueKind kind = (this->*next)();
+  for (;;) {
+    const BinaryOperator* found = nullptr;
+    for (const BinaryOperator& candidate : operators) {
+      const bool keyword = candidate.token == TokenKind::Keyword;
+      if (keyword ? CheckKeyword(candidate.keyword) : Check(candidate.token)) found = &candidate;
+    }
+    if (!found) return kind;
+    NumberOperand(kind, *left_at);
+    Advance();
+    left_at = &Peek();
+    NumberOperand((this->*next)(), *left_at);
+    builder_.Emit(found->op);
+    kind = ValueKind::Number;
   }
+}
 
-BASIC_NUMERIC_LEVEL(Xor, Or, {TokenKind::Keyword, Keyword::Xor, Op::Xor})
-BASIC_NUMERIC_LEVEL(Or, And, {TokenKind::Keyword, Keyword::Or, Op::Or})
-BASIC_NUMERIC_LEVEL(And, Not, {TokenKind::Keyword, Keyword::And, Op::And})
-BASIC_NUMERIC_LEVEL(IntegerDivision, Multiplicative, {TokenKind::Backslash, Keyword::None, Op::IntegerDivide},
-                    {TokenKind::Keyword, Keyword::Mod, Op::Modulo})
-BASIC_NUMERIC_LEVEL(Multiplicative, Unary, {TokenKind::Star, Keyword::None, Op::Multiply},
-                    {TokenKind::Slash, Keyword::None, Op::Divide})
-#undef BASIC_NUMERIC_LEVEL
+ValueKind Compiler::Xor() { return NumericLevel({{TokenKind::Keyword, Keyword::Xor, Op::Xor}}, &Compiler::Or); }
+ValueKind Compiler::Or() { return NumericLevel({{TokenKind::Keyword, Keyword::Or, Op::Or}}, &Compiler::And); }
+ValueKind Compiler::And() { return NumericLevel({{TokenKind::Keyword, Keyword::And, Op::And}}, &Compiler::Not); }
+
+ValueKind Compiler::IntegerDivision() {
+  return NumericLevel({{TokenKind::Backslash, Keyword::None, Op::IntegerDivide},
+                       {TokenKind::Keyword, Keyword::Mod, Op::Modulo}},
+                      &Compiler::Multiplicative);
+}
+
+ValueKind Compiler::Multiplicative() {
+  return NumericLevel({{TokenKind::Star, Keyword::None, Op::Multiply},
+                       {TokenKind::Slash, Keyword::None, Op::Divide}},
+                      &Compiler::Unary);
+}
 
 ValueKind Compiler::Not() {
   if (!CheckKeyword(Keyword::Not)) return Comparison();
@@ -81,9 +78,12 @@ ValueKind Compiler::Not() {
 
 ValueKind Compiler::Comparison() {
   static const BinaryOperator operators[] = {
-      {TokenKind::Equal, Keyword::None, Op::Equal},        {TokenKind::NotEqual, Keyword::None, Op::NotEqual},
-      {TokenKind::Less, Keyword::None, Op::Less},          {TokenKind::Greater, Keyword::None, Op::Greater},
-      {TokenKind::LessEqual, Keyword::None, Op::LessEqual}, {TokenKind::GreaterEqual, Keyword::None, Op::GreaterEqual},
+      {TokenKind::Equal, Keyword::None, Op::Equal},
+      {TokenKind::NotEqual, Keyword::None, Op::NotEqual},
+      {TokenKind::Less, Keyword::None, Op::Less},
+      {TokenKind::Greater, Keyword::None, Op::Greater},
+      {TokenKind::LessEqual, Keyword::None, Op::LessEqual},
+      {TokenKind::GreaterEqual, Keyword::None, Op::GreaterEqual},
   };
   ValueKind kind = Additive();
   for (;;) {

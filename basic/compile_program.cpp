@@ -82,7 +82,8 @@ void Compiler::LineLabels() {
     Advance();
   }
   const char last = Peek().text.empty() ? 0 : Peek().text.back();
-  if (Check(TokenKind::Name) && Peek(1).kind == TokenKind::Colon && std::isalnum(static_cast<unsigned char>(last))) {
+  const bool plain_name = std::isalnum(static_cast<unsigned char>(last));
+  if (Check(TokenKind::Name) && Peek(1).kind == TokenKind::Colon && plain_name) {
     define(Peek().text, Peek());
     Advance();
     Advance();
@@ -177,7 +178,9 @@ bool Compiler::AtStatementEnd() const {
          CheckKeyword(Keyword::Rem);
 }
 
-void Compiler::Fail(const Token& at, std::string message) const { throw CompileError{at.column, std::move(message)}; }
+void Compiler::Fail(const Token& at, std::string message) const {
+  throw CompileError{at.column, std::move(message)};
+}
 
 void Compiler::Unexpected(const char* expected) const {
   Fail(Peek(), std::string("expected ") + expected + ", found " + DescribeToken(Peek()));

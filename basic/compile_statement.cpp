@@ -79,23 +79,33 @@ Instruction Compiler::Variable(bool for_store, ValueKind* kind) {
     const Op store = *kind == ValueKind::Integer ? Op::StoreInteger : Op::StoreNumber;
     return {for_store ? store : Op::LoadNumber, variables_->NumberSlot(canonical)};
   }
-  Advance();
-  int32_t subscripts = 0;
-  do {
-    if (++subscripts > 3) Fail(Peek(), "an array has at most 3 subscripts");
-    NumberExpression();
-  } while (Match(TokenKind::Comma));
-  Expect(TokenKind::RightParen, "')'");
-  const int32_t slot = variables_->ArraySlot(canonical, subscripts);
-  if (slot < 0) {
-    Fail(name, "array " + canonical + " has " + std::to_string(variables_->ArraySubscripts(canonical)) +
-                   " subscripts elsewhere");
-  }
+  int32_t subscripts;
+  const int32_t slot = ArrayWithSubscripts(name, &subscripts);
   if (*kind == ValueKind::String) {
     return {for_store ? Op::StoreStringElement : Op::LoadStringElement, slot, subscripts};
   }
   const Op store = *kind == ValueKind::Integer ? Op::StoreIntegerElement : Op::StoreElement;
   return {for_store ? store : Op::LoadElement, slot, subscripts};
+}
+
+// "(a [, b [, c]])" after an array's name: compiles the subscripts (or
+// bounds) and gives the array's slot, checking that every use of the array
+// agrees on their number.
+int32_t Compiler::ArrayWithSubscripts(const Token& name, int32_t* subscripts) {
+  const std::string canonical = CanonicalName(name.text);
+  Expect(TokenKind::LeftParen, "'('");
+  *subscripts = 0;
+  do {
+    if (++*subscripts > 3) Fail(Peek(), "an array has at most 3 subscripts");
+    NumberExpression();
+  } while (Match(TokenKind::Comma));
+  Expect(TokenKind::RightParen, "')'");
+  const int32_t slot = variables_->ArraySlot(canonical, *subscripts);
+  if (slot < 0) {
+    Fail(name, "array " + canonical + " has " + std::to_string(variables_->ArraySubscripts(canonical)) +
+                   " subscripts elsewhere");
+  }
+  return slot;
 }
 
 void Compiler::Assignment() {
@@ -144,7 +154,7 @@ void Compiler::Input() {
   }
   // The line is read first; then each variable, subscripts included, is
   // evaluated and given its field in turn.
-  const int32_t read = builder_.Emit(Op::Input, static_cast<int32_t>(code_->input_forms.size()), prompt, question);
+  builder_.Emit(Op::Input, static_cast<int32_t>(code_->input_forms.size()), prompt, question);
   std::vector<bool> form;
   do {
     ValueKind kind;
@@ -154,26 +164,15 @@ void Compiler::Input() {
     builder_.Emit(kind == ValueKind::String ? Op::InputFieldString : Op::InputFieldNumber, field);
     builder_.Emit(store.op, store.a, store.b);
   } while (Match(TokenKind::Comma));
-  (void)read;
   code_->input_forms.push_back(std::move(form));
 }
 
 void Compiler::Dim() {
   do {
     const Token& name = Expect(TokenKind::Name, "an array name");
-    const std::string canonical = CanonicalName(name.text);
-    Expect(TokenKind::LeftParen, "'(' and the array's bounds");
-    int32_t subscripts = 0;
-    do {
-      if (++subscripts > 3) Fail(Peek(), "an array has at most 3 subscripts");
-      NumberExpression();
-    } while (Match(TokenKind::Comma));
-    Expect(TokenKind::RightParen, "')'");
-    const int32_t slot = variables_->ArraySlot(canonical, subscripts);
-    if (slot < 0) {
-      Fail(name, "array " + canonical + " has " + std::to_string(variables_->ArraySubscripts(canonical)) +
-                     " subscripts elsewhere");
-    }
+    if (!Check(TokenKind::LeftParen)) Unexpected("'(' and the array's bounds");
+    int32_t subscripts;
+    const int32_t slot = ArrayWithSubscripts(name, &subscripts);
     builder_.Emit(Op::Dim, slot, subscripts);
   } while (Match(TokenKind::Comma));
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
@@ -56,6 +57,13 @@ struct Block {
   // WHILE, DO WHILE/UNTIL at the top, and IF: the jump taken when false.
   int32_t pending = -1;
   bool seen_else = false;
+};
+
+// An operator of a precedence level: its token (or keyword) and instruction.
+struct BinaryOperator {
+  TokenKind token;
+  Keyword keyword;
+  Op op;
 };
 
 struct PendingJump {
@@ -107,6 +115,7 @@ class Compiler {
   // Compiles a variable reference; for a store, the subscripts are pushed
   // now and the returned instruction stores the value pushed after them.
   Instruction Variable(bool for_store, ValueKind* kind);
+  int32_t ArrayWithSubscripts(const Token& name, int32_t* subscripts);
 
   // compile_blocks.cpp
   void If();
@@ -136,6 +145,7 @@ class Compiler {
   ValueKind Expression();
   void NumberExpression();
   void StringExpression();
+  ValueKind NumericLevel(std::initializer_list<BinaryOperator> operators, ValueKind (Compiler::*next)());
   ValueKind Xor();
   ValueKind Or();
   ValueKind And();

@@ -71,6 +71,14 @@ BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOpt
       case Op::SubtractConstant: sp[-1] = sp[-1] - constants[in.a]; break;
       case Op::MultiplyConstant: sp[-1] = sp[-1] * constants[in.a]; break;
       case Op::DivideConstant: sp[-1] = sp[-1] / constants[in.a]; break;
+      case Op::VariableAddConstant: *sp++ = vars[in.a] + constants[in.b]; break;
+      case Op::VariableSubtractConstant: *sp++ = vars[in.a] - constants[in.b]; break;
+      case Op::VariableMultiplyConstant: *sp++ = vars[in.a] * constants[in.b]; break;
+      case Op::VariableDivideConstant: *sp++ = vars[in.a] / constants[in.b]; break;
+      case Op::VariableAddVariable: *sp++ = vars[in.a] + vars[in.b]; break;
+      case Op::VariableSubtractVariable: *sp++ = vars[in.a] - vars[in.b]; break;
+      case Op::VariableMultiplyVariable: *sp++ = vars[in.a] * vars[in.b]; break;
+      case Op::VariableDivideVariable: *sp++ = vars[in.a] / vars[in.b]; break;
       case Op::Power: --sp; sp[-1] = NumPow(sp[-1], sp[0]); break;
       case Op::Negate: sp[-1] = -sp[-1]; break;
       case Op::Equal: --sp; sp[-1] = Truth(sp[-1] == sp[0]); break;

@@ -254,7 +254,8 @@ static const char* Statement(Machine& machine, const Instruction& in, double*& s
       return nullptr;
     }
     case Op::PrintComma:
-      Printed(machine, std::string(static_cast<std::size_t>(PrintZoneWidth - machine.column % PrintZoneWidth), ' '));
+      Printed(machine, std::string(static_cast<std::size_t>(PrintZoneWidth - machine.column % PrintZoneWidth),
+                                   ' '));
       return nullptr;
     case Op::PrintNewline: Printed(machine, "\r\n"); return nullptr;
     case Op::PrintFlush: FlushPrinted(machine); return nullptr;

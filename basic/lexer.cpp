@@ -265,7 +265,9 @@ std::string DescribeToken(const Token& token) {
     case TokenKind::Number: return "a number";
     case TokenKind::String: return "a string";
     case TokenKind::Name: return "'" + token.text + "'";
-    case TokenKind::Keyword: return token.keyword == Keyword::Rem ? "a comment" : std::string("'") + KeywordText(token.keyword) + "'";
+    case TokenKind::Keyword:
+      if (token.keyword == Keyword::Rem) return "a comment";
+      return std::string("'") + KeywordText(token.keyword) + "'";
     case TokenKind::Colon: return "':'";
     case TokenKind::Comma: return "','";
     case TokenKind::Semicolon: return "';'";

@@ -25,10 +25,21 @@ static void EchoText(std::string_view text) {
   std::fflush(stdout);
 }
 
+// PRINT hands the runtime at most this much at once, cut after a line end
+// where there is one: a string's length must fit its 32-bit field.
+static constexpr std::size_t MaxPrintPiece = std::size_t{1} << 20;
+
 void OutputText(std::string_view text, bool echo) {
-  if (text.empty()) return;
-  PromptPrint(NewString(text));
-  if (echo) EchoText(text);
+  while (!text.empty()) {
+    std::size_t piece = text.size();
+    if (piece > MaxPrintPiece) {
+      const std::size_t line_end = text.rfind("\r\n", MaxPrintPiece - 2);
+      piece = line_end == std::string_view::npos ? MaxPrintPiece : line_end + 2;
+    }
+    PromptPrint(NewString(text.substr(0, piece)));
+    if (echo) EchoText(text.substr(0, piece));
+    text.remove_prefix(piece);
+  }
 }
 
 void EchoInputLine(std::string_view line, bool echo) {

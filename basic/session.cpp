@@ -100,8 +100,9 @@ bool Command(BasicSession* session, const std::vector<Token>& tokens, BasicLineR
   }
   const std::size_t length = takes_file ? 2 : 1;
   if (tokens.size() != length + 1 || (takes_file && tokens[1].kind != TokenKind::String)) {
-    *result = Error(takes_file ? std::string(KeywordText(command)) + " needs a file name in quotes, and nothing after it"
-                               : std::string(KeywordText(command)) + " takes nothing after it");
+    const std::string name = KeywordText(command);
+    *result = Error(takes_file ? name + " needs a file name in quotes, and nothing after it"
+                               : name + " takes nothing after it");
     return true;
   }
   switch (command) {

@@ -40,7 +40,9 @@ const char* StringFunction(Op op, RtString* s, const double* numbers, RtString* 
   }
   const int32_t length = StrLength(*s);
   if (op == Op::FnLeft || op == Op::FnRight) {
-    if (first < 0) return op == Op::FnLeft ? "LEFT$ needs a count of 0 or more" : "RIGHT$ needs a count of 0 or more";
+    if (first < 0) {
+      return op == Op::FnLeft ? "LEFT$ needs a count of 0 or more" : "RIGHT$ needs a count of 0 or more";
+    }
     const int32_t count = std::min(first, length);
     *result = Slice(*s, op == Op::FnLeft ? 0 : length - count, count);
     *s = nullptr;

@@ -112,7 +112,8 @@ TEST(BasicLanguage, PrintSeparators) {
 
 TEST(BasicLanguage, ForLoops) {
   const Case cases[] = {
-      {"FOR T = 10 TO 1 STEP -2.5: PRINT T;: NEXT: PRINT T", " 10  7.5  5  2.5  0 \r\n", "negative fractional step"},
+      {"FOR T = 10 TO 1 STEP -2.5: PRINT T;: NEXT: PRINT T", " 10  7.5  5  2.5  0 \r\n",
+       "negative fractional step"},
       {"FOR I = 5 TO 1: PRINT \"X\": NEXT: PRINT I", " 5 \r\n", "start past the limit skips the body"},
       {"N = 3: FOR I = 1 TO N: N = 10: PRINT I;: NEXT: PRINT", " 1  2  3 \r\n", "the limit is evaluated once"},
       {"S = 1: FOR I = 1 TO 3 STEP S: S = 5: PRINT I;: NEXT: PRINT", " 1  2  3 \r\n", "so is the step"},
@@ -152,8 +153,8 @@ TEST(BasicLanguage, OtherLoopsAndIfs) {
 TEST(BasicLanguage, JumpsAndSubroutines) {
   const Case cases[] = {
       {"GOSUB 100: PRINT \"B\": END\n100 PRINT \"A\": RETURN", "A\r\nB\r\n", "GOSUB and RETURN"},
-      {"N = 0: GOSUB down: PRINT N: END\ndown: N = N + 1: IF N < 5000 THEN GOSUB down\nRETURN", " 5000 \r\n",
-       "5000 nested GOSUBs"},
+      {"N = 0: GOSUB down: PRINT N: END\ndown: N = N + 1: IF N < 10000 THEN GOSUB down\nRETURN", " 10000 \r\n",
+       "10000 nested GOSUBs"},
       {"10 GOTO 5\n30 PRINT \"C\": END\n5 PRINT \"A\": GOTO 30", "A\r\nC\r\n",
        "line numbers are labels, in any order"},
       {"goto Done\nprint \"no\"\ndone: print \"yes\"", "yes\r\n", "case-insensitive keywords and labels"},

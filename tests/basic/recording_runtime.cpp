@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "basic/number_text.h"
 #include "runtime/console/prompt_io.h"
 #include "runtime/graphics/graphics.h"
@@ -41,7 +43,9 @@ void GfxCircle(int32_t x, int32_t y, int32_t radius, int32_t colour, double star
 }
 
 void PromptPrint(RtString s) {
-  TheRecording.printed.append(s, static_cast<std::size_t>(StrLength(s)));
+  const std::size_t length = static_cast<std::size_t>(StrLength(s));
+  TheRecording.printed.append(s, length);
+  TheRecording.largest_print = std::max(TheRecording.largest_print, length);
   StrRelease(s);
 }
 

@@ -12,6 +12,7 @@
 struct Recording {
   std::vector<std::string> calls;  // "LINE x1 y1 step x2 y2 colour box fill", ...
   std::string printed;             // everything PRINT was handed, in order
+  std::size_t largest_print = 0;   // the longest string PRINT was handed
   std::deque<std::string> input;   // lines INPUT answers with, first first
   int inputs_past_script = 0;      // INPUTs asked when the script was used up
 };

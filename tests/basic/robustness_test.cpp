@@ -67,6 +67,13 @@ TEST(BasicRobustness, ErrorsInTheMiddleOfStringWorkReleaseEveryString) {
   }
 }
 
+TEST(BasicRobustness, LongPrintsReachTheRuntimeInPieces) {
+  const ProgramRun run = RunProgram("A$ = SPACE$(1500000) + \"|\": PRINT A$: PRINT \"x\": PRINT A$; A$");
+  EXPECT_EQ(run.printed, std::string(1500000, ' ') + "|\r\nx\r\n" + std::string(1500000, ' ') + "|" +
+                             std::string(1500000, ' ') + "|\r\n");
+  EXPECT_LE(TheRecording.largest_print, std::size_t{1} << 20);
+}
+
 TEST(BasicRobustness, BinaryFilesAreRejectedQuietly) {
   std::mt19937 random(12345);
   for (int file = 0; file < 20; ++file) {

@@ -59,7 +59,8 @@ TEST_F(BasicSessionTest, ErrorsNameTheStoredLineNumber) {
   EXPECT_EQ(Type({"10 PRINT 1", "20 PRINT 1 \\ 0", "RUN"}), " 1 \r\nprogram:20: division by zero\r\n");
   EXPECT_EQ(Type({"20 PRINT (", "RUN"}),
             "program:20:11: expected an expression, found end of line\r\n20 PRINT (\r\n          ^\r\n");
-  EXPECT_EQ(Type({"PRINT 1 +"}), "direct:1:10: expected an expression, found end of line\r\nPRINT 1 +\r\n         ^\r\n");
+  EXPECT_EQ(Type({"PRINT 1 +"}),
+            "direct:1:10: expected an expression, found end of line\r\nPRINT 1 +\r\n         ^\r\n");
   EXPECT_EQ(Type({"70000 PRINT"}), "line number must be 0 to 65529\r\n");
   EXPECT_EQ(Type({"RUN 10", "LOAD", "SAVE x"}),
             "RUN takes nothing after it\r\nLOAD needs a file name in quotes, and nothing after it\r\n"

@@ -2,6 +2,9 @@
 // the language gives them.
 #include <gtest/gtest.h>
 
+#include "basic/number_text.h"
+#include "program/scene.h"
+#include "runtime/numeric/numeric.h"
 #include "tests/basic/recording_runtime.h"
 
 namespace {
@@ -68,6 +71,36 @@ TEST(BasicStatements, TheScenesFirstBallMatchesTheCompiledProgram) {
   EXPECT_EQ(run.calls, calls);
 }
 
+TEST(BasicStatements, TheWholeSceneMakesTheCompiledProgramsCalls) {
+  const ProgramRun run = RunProgram(
+      "CLS\n"
+      "LINE (0, 0)-(639, 399), 7, BF\n"
+      "LINE (0, 280)-(639, 399), 1, BF\n"
+      "FOR I = 1 TO 500\n"
+      "  X = INT(RND * 600) + 20: Y = INT(RND * 220) + 40: R% = INT(RND * 30) + 20\n"
+      "  CIRCLE (X - 2, Y / 5 + 300), R%, 0, , , 0.2, F\n"
+      "  CIRCLE (X - 2, Y - 8), R%, 0, , , , F\n"
+      "  CIRCLE (X - 5, Y - 10), R% - 3, 1, , , , F\n"
+      "  CIRCLE (X - 10, Y - 12), R% - 7, 5, , , , F\n"
+      "  CIRCLE (X - 15, Y - 16), R% - 19, 7, , , , F\n"
+      "NEXT\n"
+      "PRINT I\n");
+  // The compiled scene's own arithmetic, from the same seed.
+  std::vector<std::string> calls = {"CLS 3", "LINE 0 0 0 639 399 7 2 7", "LINE 0 280 0 639 399 1 2 1"};
+  RandSeed = 1;
+  for (int ball = 0; ball < 500; ++ball) {
+    PlaceNextBall();
+    for (const BallCircle& c : BallCircles(SceneVariables.X, SceneVariables.Y, SceneVariables.R)) {
+      calls.push_back("CIRCLE " + std::to_string(c.x) + " " + std::to_string(c.y) + " " + std::to_string(c.radius) +
+                      " " + std::to_string(c.colour) + " 0 0 " + FormatNumber(c.aspect) + " 1 " +
+                      std::to_string(c.fill_colour));
+    }
+  }
+  ASSERT_EQ(run.calls.size(), calls.size());
+  for (std::size_t i = 0; i < calls.size(); ++i) ASSERT_EQ(run.calls[i], calls[i]) << "call " << i;
+  EXPECT_EQ(run.printed, " 501 \r\n");
+}
+
 struct InputCase {
   const char* source;
   std::vector<std::string> typed;
@@ -82,7 +115,8 @@ TEST(BasicStatements, InputReadsFieldsAndAsksAgain) {
        "';' adds \"? \"; outer spaces go"},
       {"INPUT \"X=\", A: PRINT A", {"1.5"}, "X=1.5\r\n 1.5 \r\n", "',' adds nothing"},
       {"INPUT A, B: PRINT A + B", {"1", "1, 2"}, "? 1\r\n?Redo from start\r\n? 1, 2\r\n 3 \r\n", "too few fields"},
-      {"INPUT A: PRINT A", {"abc", "12abc", " 7 "}, "? abc\r\n?Redo from start\r\n? 12abc\r\n?Redo from start\r\n?  7 \r\n 7 \r\n",
+      {"INPUT A: PRINT A", {"abc", "12abc", " 7 "},
+       "? abc\r\n?Redo from start\r\n? 12abc\r\n?Redo from start\r\n?  7 \r\n 7 \r\n",
        "a number that does not parse"},
       {"INPUT A$, B$: PRINT A$; \"|\"; B$", {"\"a, b\" , c"}, "? \"a, b\" , c\r\na, b|c\r\n", "quotes keep commas"},
       {"INPUT A: PRINT A", {"1, 2"}, "? 1, 2\r\n?Extra ignored\r\n 1 \r\n", "extra fields"},
