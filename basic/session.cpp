@@ -134,7 +134,12 @@ BasicLineResult BasicEnterLine(BasicSession* session, std::string_view line) {
     if (rest.empty()) {
       session->lines.erase(number);
     } else {
-      session->lines[number] = std::string(rest);
+      // A stored line stays one line, also in SAVE's file.
+      std::string text(rest);
+      for (char& byte : text) {
+        if (byte == '\n' || byte == '\r') byte = ' ';
+      }
+      session->lines[number] = std::move(text);
     }
     return Done();
   }

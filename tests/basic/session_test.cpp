@@ -53,6 +53,7 @@ TEST_F(BasicSessionTest, StoredLinesRunInOrderAndANumberAloneDeletes) {
   EXPECT_EQ(Type({"20", "RUN"}), "A\r\nC\r\n");
   EXPECT_EQ(Type({"10 PRINT \"new A\"", "LIST"}), "10 PRINT \"new A\"\r\n30 PRINT \"C\"\r\n") << "a line replaced";
   EXPECT_EQ(Type({"NEW", "LIST", "RUN"}), "");
+  EXPECT_EQ(Type({"10 PRINT 1:\nPRINT 2", "LIST"}), "10 PRINT 1: PRINT 2\r\n") << "a line end inside a line";
 }
 
 TEST_F(BasicSessionTest, ErrorsNameTheStoredLineNumber) {
