@@ -11,11 +11,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
+#include "bench/timing.h"
 #include "program/program.h"
 #include "program/scene.h"
 #include "runtime/console/window.h"
@@ -80,18 +80,6 @@ void BareScene(const std::vector<Figure>& figures) {
     DeleteObject(pen);
     DeleteObject(brush);
   }
-}
-
-template <typename Work>
-double Milliseconds(Work work) {
-  const auto started = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 }  // namespace

@@ -10,32 +10,18 @@
 
 namespace {
 
-// Waits until the program is in INPUT: the window's own focus handler
-// shows a caret only while a line is being typed.
-bool AwaitInput(HWND window) {
-  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-  for (int tries = 0; tries < 1000; ++tries) {
-    SendMessageA(window, WM_SETFOCUS, 0, 0);
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (GetGUIThreadInfo(thread, &info) && info.hwndCaret == window) return true;
-    Sleep(10);
-  }
-  return false;
-}
-
 TEST(PromptEcho, ReadsLinesUntilAnEmptyOneAndEndsWithExitCodeZero) {
   const PROCESS_INFORMATION process = StartSibling("prompt-echo.exe");
   ASSERT_NE(process.dwProcessId, 0u);
   const HWND window = PromptWindowOf(process);
   ASSERT_NE(window, nullptr);
 
-  ASSERT_TRUE(AwaitInput(window)) << "the first INPUT";
+  ASSERT_TRUE(AwaitLineInput(window)) << "the first INPUT";
   for (char byte : std::string("hi")) SendMessageA(window, WM_CHAR, static_cast<uint8_t>(byte), 0);
   SendMessageA(window, WM_CHAR, '\r', 0);
   EXPECT_EQ(WaitForSingleObject(process.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "a line does not end it";
 
-  ASSERT_TRUE(AwaitInput(window)) << "the next INPUT, after the echo";
+  ASSERT_TRUE(AwaitLineInput(window)) << "the next INPUT, after the echo";
   SendMessageA(window, WM_CHAR, '\r', 0);
   EXPECT_EQ(FinishProcess(process), 0u) << "an empty line ends it";
 }

@@ -246,6 +246,18 @@ DWORD FinishProcess(PROCESS_INFORMATION process) {
   return code;
 }
 
+bool AwaitLineInput(HWND window) {
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  for (int tries = 0; tries < 1000; ++tries) {
+    SendMessageA(window, WM_SETFOCUS, 0, 0);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (GetGUIThreadInfo(thread, &info) && info.hwndCaret == window) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
 void PaintCanvas(uint32_t colour) {
   StartRuntimeOnce();
   SetClientSize(640, 400);

@@ -61,6 +61,10 @@ HWND PromptWindowOf(const PROCESS_INFORMATION& process);
 // Waits up to a minute for the process to end and gives its exit code
 // (STILL_ACTIVE if it did not end, and then it is ended); closes its handles.
 DWORD FinishProcess(PROCESS_INFORMATION process);
+// Waits up to ten seconds for the PROMPT window of another process to be
+// reading a line: its focus handler shows a caret only while a line is
+// being typed. False if it never was.
+bool AwaitLineInput(HWND window);
 // A 640 x 400 client area whose back buffer, and so whose picture, is all
 // one colour.
 void PaintCanvas(uint32_t colour);

@@ -9,24 +9,7 @@
 #include <cstdio>
 
 #include "program/program.h"
-#include "runtime/console/window.h"
-#include "tools/snapshot/bmp.h"
-
-static bool WriteBackBuffer(const char* path) {
-  BackBufferLockEnter();
-  const bool written = WriteBmp(path, BackBuffer.dc, ScreenSize.width, ScreenSize.height);
-  BackBufferLockLeave();
-  return written;
-}
-
-static bool WriteWindow(const char* path) {
-  RECT client{};
-  GetClientRect(PromptWindow, &client);
-  HDC dc = GetDC(PromptWindow);
-  const bool written = WriteBmp(path, dc, client.right, client.bottom);
-  ReleaseDC(PromptWindow, dc);
-  return written;
-}
+#include "tools/snapshot/snapshot.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {
@@ -41,7 +24,7 @@ int main(int argc, char** argv) {
 
   int code = 0;
   for (int i = 1; i < argc; ++i) {
-    const bool written = i == 1 ? WriteBackBuffer(argv[i]) : WriteWindow(argv[i]);
+    const bool written = i == 1 ? WriteBackBufferBmp(argv[i]) : WriteWindowBmp(argv[i]);
     if (!written) {
       std::fprintf(stderr, "balls-snapshot: cannot write %s\n", argv[i]);
       code = 1;

@@ -1,0 +1,44 @@
+// basic.exe: runs a BASIC program, or the direct mode, in the console window.
+//
+// Start-up is the compiled program's: the runtime comes up, the window paints
+// once, then the program runs on the main thread. What the front end itself
+// says (errors, "Ok") goes to the window's character layer; errors go to
+// standard error as well, and with --echo the rest to standard output.
+//
+// At the end, by default the window stays open until the user closes it
+// (exit code 0); with --exit the process ends at once: 0 after END, the
+// error's code after an error. --snapshot first writes the back buffer.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "basic/app/options.h"
+
+// The exit code when --snapshot cannot write its file.
+inline constexpr int BasicExitSnapshotFailed = 4;
+// A source file larger than this is refused rather than read.
+inline constexpr std::size_t BasicMaxSourceBytes = std::size_t{64} << 20;
+
+// Text for the character layer; also to standard output when echo is set.
+void ShowText(std::string_view text, bool echo);
+// Text for standard output alone: what the window shows already.
+void EchoText(std::string_view text);
+// A message for the user: to the character layer and to standard error,
+// ending in CR LF whether or not the text did.
+void ShowMessage(std::string_view text);
+
+// The whole file as bytes; false, with a message in *error, when it cannot
+// be read or is too large.
+bool ReadSourceFile(const std::string& path, std::string* source, std::string* error);
+
+// Reads, compiles and runs the file; gives 0 after END, else the exit code of
+// the error.
+int RunFile(const BasicAppOptions& options);
+// Reads lines typed into the window and hands each to a session; SYSTEM ends
+// the process as END does.
+[[noreturn]] void RunDirectMode(const BasicAppOptions& options);
+// Writes the snapshot when asked and the program ran, then ends the process
+// with `code`, or, without --exit, leaves the window open for the user.
+[[noreturn]] void Finish(const BasicAppOptions& options, int code);

@@ -1,0 +1,34 @@
+#include <windows.h>
+
+#include <cstdio>
+
+#include "basic/app/app.h"
+#include "basic/basic.h"
+#include "program/program.h"
+#include "runtime/console/window.h"
+#include "tools/snapshot/snapshot.h"
+
+// The window thread ends the process, with exit code 0, once the user has
+// closed the window; until then the picture stays. The last figures drawn
+// may not have reached the screen yet when the window thread is idle (wine
+// shows a window's drawing as its thread handles messages), so the window
+// repaints itself once from the back buffer, which holds the same picture.
+[[noreturn]] static void KeepWindowOpen() {
+  InvalidateRect(PromptWindow, nullptr, FALSE);
+  for (;;) Sleep(INFINITE);
+}
+
+void Finish(const BasicAppOptions& options, int code) {
+  // A program stopped before it ran has drawn nothing worth keeping.
+  const bool ran = code != BasicExitCompileError;
+  if (!options.snapshot.empty() && ran && !WriteBackBufferBmp(options.snapshot.c_str())) {
+    ShowMessage("basic: cannot write " + options.snapshot);
+    code = BasicExitSnapshotFailed;
+  }
+  std::fflush(stdout);
+  std::fflush(stderr);
+  if (!options.exit_at_end) KeepWindowOpen();
+  if (code == 0) RuntimeEnd();
+  ReleaseStringSlots();
+  ExitProcess(static_cast<UINT>(code));
+}

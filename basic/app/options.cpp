@@ -1,0 +1,38 @@
+#include "basic/app/options.h"
+
+// Takes one argument, and the next when it belongs to the option; gives the
+// mistake, if any, as a message.
+static std::string TakeArgument(const std::vector<std::string>& arguments, size_t* i,
+                                bool* options_ended, BasicAppOptions* options) {
+  const std::string& argument = arguments[*i];
+  if (*options_ended || argument.size() < 2 || argument[0] != '-') {
+    if (!options->file.empty()) return "only one file can be run: " + argument;
+    options->file = argument;
+  } else if (argument == "--") {
+    *options_ended = true;
+  } else if (argument == "--exit") {
+    options->exit_at_end = true;
+  } else if (argument == "--echo") {
+    options->echo = true;
+  } else if (argument == "--snapshot") {
+    if (*i + 1 == arguments.size() || arguments[*i + 1].empty()) return "--snapshot needs the file to write";
+    options->snapshot = arguments[++*i];
+    options->exit_at_end = true;
+  } else {
+    return "unknown option " + argument;
+  }
+  return {};
+}
+
+bool ParseCommandLine(const std::vector<std::string>& arguments, BasicAppOptions* options,
+                      std::string* error) {
+  bool options_ended = false;
+  error->clear();
+  // Every argument is read, also after a mistake, so that --exit counts
+  // wherever it stands.
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string mistake = TakeArgument(arguments, &i, &options_ended, options);
+    if (!mistake.empty() && error->empty()) *error = "basic: " + mistake + "\r\n";
+  }
+  return error->empty();
+}

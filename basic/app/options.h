@@ -1,0 +1,28 @@
+// The command line of basic.exe:
+//
+//   basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [FILE.bas]
+//
+// Options and the file may come in any order; "--" ends the options, so that
+// a file whose name starts with "--" can still be run. Without a file the
+// window is the direct mode.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct BasicAppOptions {
+  std::string file;           // empty: the direct mode
+  std::string snapshot;       // empty: no snapshot
+  bool exit_at_end = false;   // --exit, and --snapshot too
+  bool echo = false;          // --echo
+};
+
+inline constexpr char BasicUsage[] =
+    "usage: basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [FILE.bas]\r\n";
+
+// Reads the arguments after the program's name. On a mistake (an unknown
+// option, --snapshot without its file, a second file) gives false and says
+// what is wrong in *error, one line ending in CR LF; the other arguments are
+// still read, so that --exit and --snapshot hold for the mistake too.
+bool ParseCommandLine(const std::vector<std::string>& arguments, BasicAppOptions* options,
+                      std::string* error);
