@@ -34,7 +34,7 @@ TEST(PromptEcho, PrivateMessagesFromAnotherProcessAreRefusedAndLeaveItWorking) {
   ASSERT_NE(process.dwProcessId, 0u);
   const HWND window = PromptWindowOf(process);
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(AwaitInput(window));
+  ASSERT_TRUE(AwaitLineInput(window));
   const uint64_t foreign = 0xdeadbeef000;  // its low half in a 32-bit process
   EXPECT_EQ(SendMessageA(window, WM_APP + 2, static_cast<WPARAM>(foreign), 0), 0);
   EXPECT_EQ(SendMessageA(window, WM_APP + 3, 0, 0x10), 0);
@@ -42,10 +42,10 @@ TEST(PromptEcho, PrivateMessagesFromAnotherProcessAreRefusedAndLeaveItWorking) {
   const PROCESS_INFORMATION flood = StartFlood(window, "app", 10000, 2);
   EXPECT_EQ(FinishProcess(flood), 0u);
 
-  ASSERT_TRUE(AwaitInput(window)) << "still in the same INPUT";
+  ASSERT_TRUE(AwaitLineInput(window)) << "still in the same INPUT";
   SendMessageA(window, WM_CHAR, 'x', 0);
   SendMessageA(window, WM_CHAR, '\r', 0);
-  ASSERT_TRUE(AwaitInput(window)) << "the line ended and the next INPUT began";
+  ASSERT_TRUE(AwaitLineInput(window)) << "the line ended and the next INPUT began";
   SendMessageA(window, WM_CHAR, '\r', 0);
   EXPECT_EQ(FinishProcess(process), 0u) << "an empty line ends it";
 }
