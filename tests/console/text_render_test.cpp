@@ -25,7 +25,9 @@ class TextRenderTest : public testing::Test {
     SetClientSize(640, 400);
     TextClear();
     FillBackBuffer(ClientRect(), Red);
-    RepaintNow(nullptr);
+    // A resize's exposures may come late on a slow machine; they must not
+    // land between a test's own repaint and its capture.
+    SettleWindow();
   }
 
   static void PutText(int32_t row, const std::string& bytes, uint32_t fore, uint32_t back) {
