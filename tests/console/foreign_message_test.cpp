@@ -20,16 +20,6 @@
 
 namespace {
 
-RtString Text(const std::string& bytes) {
-  RtString s = StrNew(static_cast<int32_t>(bytes.size()));
-  std::memcpy(s, bytes.data(), bytes.size());
-  return s;
-}
-
-std::string RowText(int32_t row) {
-  return std::string(TextScreen.characters[row], static_cast<size_t>(TextRowLength(row)));
-}
-
 // Waits (up to ten seconds) for `done`, polling.
 template <typename Done>
 bool AwaitUntil(Done done) {
@@ -71,7 +61,7 @@ class ForeignMessages : public testing::Test {
 };
 
 TEST_F(ForeignMessages, PrivateNumbersWithAnyParametersDoNothingAndGiveZero) {
-  PromptPrint(Text("kept"));
+  PromptPrint(TestString("kept"));
   const int32_t column = TextCursor.column;
   // Its low 32 bits serve as the foreign address in a 32-bit process.
   const uint64_t foreign = 0xdeadbeef000;
@@ -92,12 +82,12 @@ TEST_F(ForeignMessages, PrivateNumbersWithAnyParametersDoNothingAndGiveZero) {
           << "WM_APP + " << message - WM_APP << ": " << p.why;
     }
   }
-  EXPECT_EQ(RowText(0), "kept") << "the layer is untouched";
+  EXPECT_EQ(LayerRowText(0), "kept") << "the layer is untouched";
   EXPECT_EQ(TextCursor.column, column);
   EXPECT_EQ(InputLine.length, -1) << "no line input was started";
   EXPECT_EQ(RegistrySettlesTo(at_rest_), at_rest_);
-  PromptPrint(Text("!"));
-  EXPECT_EQ(RowText(0), "kept!") << "PRINT still works";
+  PromptPrint(TestString("!"));
+  EXPECT_EQ(LayerRowText(0), "kept!") << "PRINT still works";
 }
 
 // A WM_CREATE can only come from another program once the window exists; it

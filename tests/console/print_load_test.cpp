@@ -29,16 +29,6 @@ constexpr int Lines = 100000;
 
 std::string LineText(int n) { return "line " + std::to_string(n) + " of the load"; }
 
-RtString Text(const std::string& bytes) {
-  RtString s = StrNew(static_cast<int32_t>(bytes.size()));
-  std::memcpy(s, bytes.data(), bytes.size());
-  return s;
-}
-
-std::string RowText(int32_t row) {
-  return std::string(TextScreen.characters[row], static_cast<size_t>(TextRowLength(row)));
-}
-
 // A row band as it must show: the text in white on black over red.
 Picture ExpectedBand(const std::string& cells, int width) {
   return DrawOffscreen(width, CellHeight, Red, [&](HDC dc) {
@@ -74,7 +64,7 @@ TEST(PrintLoad, AHundredThousandLinesWhileTheWindowRepaintsLoseNothing) {
   for (int n = 0; n < Lines; ++prints) {
     std::string batch;
     for (int k = static_cast<int>(random() % 200) + 1; k > 0 && n < Lines; --k, ++n) batch += LineText(n) + "\r\n";
-    PromptPrint(Text(batch));
+    PromptPrint(TestString(batch));
   }
   const auto ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count();
@@ -92,12 +82,12 @@ TEST(PrintLoad, AHundredThousandLinesWhileTheWindowRepaintsLoseNothing) {
   int wrong_rows = 0;
   for (int32_t row = 0; row < kept; ++row) {
     const std::string want = LineText(Lines - kept + row);
-    if (RowText(row) != want) {
-      if (++wrong_rows <= 5) ADD_FAILURE() << "row " << row << ": want \"" << want << "\" got \"" << RowText(row) << "\"";
+    if (LayerRowText(row) != want) {
+      if (++wrong_rows <= 5) ADD_FAILURE() << "row " << row << ": want \"" << want << "\" got \"" << LayerRowText(row) << "\"";
     }
   }
   EXPECT_EQ(wrong_rows, 0);
-  EXPECT_EQ(RowText(kept), "");
+  EXPECT_EQ(LayerRowText(kept), "");
   EXPECT_GE(repaints.load(), 10) << "the window kept repainting";
 
   SettleWindow();

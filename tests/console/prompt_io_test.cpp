@@ -20,12 +20,6 @@ constexpr uint32_t Black = 0x000000;
 constexpr uint32_t Red = 0x0000FF;
 constexpr uint32_t White = 0xFFFFFF;
 
-RtString Text(const std::string& bytes) {
-  RtString s = StrNew(static_cast<int32_t>(bytes.size()));
-  std::memcpy(s, bytes.data(), bytes.size());
-  return s;
-}
-
 // One row band as it must look: red, with each cell's byte drawn by itself
 // in white on black at its own cell.
 Picture ExpectedBand(const std::string& cells) {
@@ -56,7 +50,7 @@ class PromptPrintTest : public testing::Test {
 };
 
 TEST_F(PromptPrintTest, TextIsOnTheWindowWhenPrintReturns) {
-  PromptPrint(Text("Hi\tZ"));
+  PromptPrint(TestString("Hi\tZ"));
   EXPECT_EQ(RegistrySettlesTo(at_rest_), at_rest_) << "PRINT's string is released";
   EXPECT_EQ(TextCursor.column, 9);
   EXPECT_EQ(TextCursor.row, 0);
@@ -70,7 +64,7 @@ TEST_F(PromptPrintTest, PassingTheBottomScrollsAndRedrawsEveryRow) {
   const int32_t last_whole_row = ClientRect().bottom / CellHeight - 1;
   std::string lines;
   for (int32_t i = 0; i < last_whole_row + 3; ++i) lines += "L" + std::to_string(i % 10) + "\r\n";
-  PromptPrint(Text(lines + "end"));
+  PromptPrint(TestString(lines + "end"));
   EXPECT_EQ(TextCursor.row, last_whole_row) << "the cursor row is back on the last whole row";
   EXPECT_EQ(TextCursor.column, 3);
   const int32_t last_line = last_whole_row + 2;  // the "L" line printed before "end"
@@ -93,7 +87,7 @@ TEST(PromptWithoutWindow, PrintReleasesItsStringAndInputGivesAnEmptyLine) {
   // The runtime's window is never started in this process.
   StrHeapInit();
   ASSERT_EQ(PromptWindow, nullptr);
-  PromptPrint(Text("lost"));
+  PromptPrint(TestString("lost"));
   EXPECT_EQ(StringRegistry.count, 0) << "a message nobody takes must not leak PRINT's string";
   RtString line = PromptInput();
   EXPECT_EQ(StrLength(line), 0) << "INPUT comes back at once with an empty line";

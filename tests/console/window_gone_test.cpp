@@ -18,12 +18,6 @@
 
 namespace {
 
-RtString Text(const char* text) {
-  RtString s = StrNew(static_cast<int32_t>(std::strlen(text)));
-  std::memcpy(s, text, std::strlen(text));
-  return s;
-}
-
 // A handle that once was a window, as PromptWindow holds it after the
 // window is destroyed.
 HWND GoneWindow() {
@@ -36,7 +30,7 @@ TEST(WindowGone, PrintAndInputComeBackAtOnceAndLeakNothing) {
   StrHeapInit();
   PromptQueueInit();
   PromptWindow = GoneWindow();
-  PromptPrint(Text("lost"));
+  PromptPrint(TestString("lost"));
   EXPECT_EQ(StringRegistry.count, 0) << "PRINT's string came back and was released";
   EXPECT_EQ(PromptQueueTake(), nullptr) << "and its request is not left in the queue";
   RtString line = PromptInput();
@@ -56,7 +50,7 @@ TEST(WindowGoneDeath, ClosingWhilePrintsAreQueuedEndsWithCodeZero) {
         // The program's thread prints without pause, as a program may; the
         // close must not wait behind its requests.
         std::thread printer([] {
-          for (;;) PromptPrint(Text("printing while the window goes\r\n"));
+          for (;;) PromptPrint(TestString("printing while the window goes\r\n"));
         });
         Sleep(200);
         PostMessageA(PromptWindow, WM_CLOSE, 0, 0);

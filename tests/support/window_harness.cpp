@@ -2,8 +2,20 @@
 
 #include <cstdio>
 
+#include <cstring>
 #include "program/program.h"
+#include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
+
+RtString TestString(const std::string& bytes) {
+  RtString s = StrNew(static_cast<int32_t>(bytes.size()));
+  std::memcpy(s, bytes.data(), bytes.size());
+  return s;
+}
+
+std::string LayerRowText(int32_t row) {
+  return std::string(TextScreen.characters[row], static_cast<size_t>(TextRowLength(row)));
+}
 
 void StartRuntimeOnce() {
   static bool started = false;

@@ -10,12 +10,19 @@
 #include <string>
 #include <vector>
 
+#include "runtime/strings/strings.h"
+
 struct Picture {
   int width = 0;
   int height = 0;
   std::vector<uint32_t> pixels;  // COLORREFs, row by row from the top
   uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
+
+// A new registered string holding `bytes`, owned by the caller.
+RtString TestString(const std::string& bytes);
+// The text of a row of the character layer, up to its end.
+std::string LayerRowText(int32_t row);
 
 // Start-up and hand-shake, as the program does them; later calls return at once.
 void StartRuntimeOnce();
