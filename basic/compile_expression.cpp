@@ -2,6 +2,7 @@
 // XOR, OR, AND, NOT, comparisons, + -, \ MOD, * /, unary - +, ^, operands.
 // Each returns the kind of the value it left on the stacks, so that a
 // string where a number belongs is found here, before anything runs.
+#include "basic/builtins.h"
 #include "basic/compiler.h"
 
 namespace {
@@ -186,72 +187,39 @@ ValueKind Compiler::Primary() {
   }
 }
 
-namespace {
-
-struct FunctionEntry {
-  Keyword keyword;
-  Op op;
-  ValueKind result;
-  std::initializer_list<ValueKind> arguments;
-};
-
-constexpr ValueKind N = ValueKind::Number;
-constexpr ValueKind S = ValueKind::String;
-
-const FunctionEntry Functions[] = {
-    {Keyword::Int, Op::FnInt, N, {N}},     {Keyword::Abs, Op::FnAbs, N, {N}},
-    {Keyword::Sgn, Op::FnSgn, N, {N}},     {Keyword::Sqr, Op::FnSqr, N, {N}},
-    {Keyword::Exp, Op::FnExp, N, {N}},     {Keyword::Log, Op::FnLog, N, {N}},
-    {Keyword::Sin, Op::FnSin, N, {N}},     {Keyword::Cos, Op::FnCos, N, {N}},
-    {Keyword::Tan, Op::FnTan, N, {N}},     {Keyword::Atn, Op::FnAtn, N, {N}},
-    {Keyword::Len, Op::FnLen, N, {S}},     {Keyword::Asc, Op::FnAsc, N, {S}},
-    {Keyword::Val, Op::FnVal, N, {S}},     {Keyword::Chr, Op::FnChr, S, {N}},
-    {Keyword::Str, Op::FnStr, S, {N}},     {Keyword::Space, Op::FnSpace, S, {N}},
-    {Keyword::Left, Op::FnLeft, S, {S, N}}, {Keyword::Right, Op::FnRight, S, {S, N}},
-};
-
-}  // namespace
-
-void Compiler::Arguments(std::initializer_list<ValueKind> kinds) {
-  Expect(TokenKind::LeftParen, "'('");
-  bool first = true;
-  for (ValueKind kind : kinds) {
-    if (!first) Expect(TokenKind::Comma, "','");
-    first = false;
-    if (kind == ValueKind::String) {
-      StringExpression();
-    } else {
-      NumberExpression();
-    }
-  }
-}
-
+// A built-in's arguments, read one at a time against the rows of the
+// table: each must be of a kind some row takes in that place, and the
+// list ends where a row ends. The row that fits is the call.
 ValueKind Compiler::Function(const Token& name) {
   NestingGuard guard(this);
-  if (name.keyword == Keyword::Rnd) {
-    // The argument is evaluated and ignored.
-    if (Check(TokenKind::LeftParen)) {
-      Arguments({N});
-      Expect(TokenKind::RightParen, "')'");
-      builder_.Emit(Op::Pop);
+  const Keyword keyword = name.keyword;
+  if (keyword == Keyword::Tab || keyword == Keyword::Spc) {
+    Fail(name, std::string(KeywordText(keyword)) + " works only in PRINT");
+  }
+  const int32_t bare = FindBuiltin(keyword, "");
+  const bool takes_arguments = BuiltinTakesMore(keyword, "");
+  if (bare < 0 && !takes_arguments) Fail(name, "expected an expression, found " + DescribeToken(name));
+  std::string given;
+  if (bare < 0 || (takes_arguments && Check(TokenKind::LeftParen))) {
+    Expect(TokenKind::LeftParen, "'('");
+    for (;;) {
+      const Token& at = Peek();
+      const char letter = Expression() == ValueKind::String ? 'S' : 'N';
+      if (BuiltinNextKind(keyword, given, letter) != letter) {
+        Fail(at, letter == 'S' ? "expected a number, found a string" : "expected a string, found a number");
+      }
+      given += letter;
+      const bool can_end = FindBuiltin(keyword, given) >= 0;
+      if (!BuiltinTakesMore(keyword, given)) break;
+      if (!can_end) {
+        Expect(TokenKind::Comma, "','");
+      } else if (!Match(TokenKind::Comma)) {
+        break;
+      }
     }
-    builder_.Emit(Op::FnRnd);
-    return N;
-  }
-  if (name.keyword == Keyword::Mid) {
-    Arguments({S, N});
-    const bool count = Match(TokenKind::Comma);
-    if (count) NumberExpression();
     Expect(TokenKind::RightParen, "')'");
-    builder_.Emit(count ? Op::FnMid : Op::FnMidToEnd);
-    return S;
   }
-  for (const FunctionEntry& function : Functions) {
-    if (function.keyword != name.keyword) continue;
-    Arguments(function.arguments);
-    Expect(TokenKind::RightParen, "')'");
-    builder_.Emit(function.op);
-    return function.result;
-  }
-  Fail(name, "expected an expression, found " + DescribeToken(name));
+  const int32_t row = FindBuiltin(keyword, given);
+  builder_.Emit(Op::CallBuiltin, row);
+  return BuiltinAt(row).result;
 }
