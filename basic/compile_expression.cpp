@@ -187,39 +187,43 @@ ValueKind Compiler::Primary() {
   }
 }
 
-// A built-in's arguments, read one at a time against the rows of the
-// table: each must be of a kind some row takes in that place, and the
-// list ends where a row ends. The row that fits is the call.
+// A built-in function: the row of the table that fits its arguments.
 ValueKind Compiler::Function(const Token& name) {
   NestingGuard guard(this);
   const Keyword keyword = name.keyword;
   if (keyword == Keyword::Tab || keyword == Keyword::Spc) {
     Fail(name, std::string(KeywordText(keyword)) + " works only in PRINT");
   }
-  const int32_t bare = FindBuiltin(keyword, "");
+  const bool bare = FindBuiltin(keyword, "") >= 0;
   const bool takes_arguments = BuiltinTakesMore(keyword, "");
-  if (bare < 0 && !takes_arguments) Fail(name, "expected an expression, found " + DescribeToken(name));
-  std::string given;
-  if (bare < 0 || (takes_arguments && Check(TokenKind::LeftParen))) {
-    Expect(TokenKind::LeftParen, "'('");
-    for (;;) {
-      const Token& at = Peek();
-      const char letter = Expression() == ValueKind::String ? 'S' : 'N';
-      if (BuiltinNextKind(keyword, given, letter) != letter) {
-        Fail(at, letter == 'S' ? "expected a number, found a string" : "expected a string, found a number");
-      }
-      given += letter;
-      const bool can_end = FindBuiltin(keyword, given) >= 0;
-      if (!BuiltinTakesMore(keyword, given)) break;
-      if (!can_end) {
-        Expect(TokenKind::Comma, "','");
-      } else if (!Match(TokenKind::Comma)) {
-        break;
-      }
-    }
-    Expect(TokenKind::RightParen, "')'");
-  }
-  const int32_t row = FindBuiltin(keyword, given);
+  if (!bare && !takes_arguments) Fail(name, "expected an expression, found " + DescribeToken(name));
+  // RND alone, or RND with its parentheses.
+  const bool with_arguments = takes_arguments && (!bare || Check(TokenKind::LeftParen));
+  const int32_t row = FindBuiltin(keyword, with_arguments ? BuiltinArguments(keyword) : "");
   builder_.Emit(Op::CallBuiltin, row);
   return BuiltinAt(row).result;
+}
+
+// "(a, b, ...)" read one argument at a time against the rows of a
+// built-in: each must be of a kind some row takes in that place, and the
+// list ends where a row ends. Gives the kinds read, as a row writes them.
+std::string Compiler::BuiltinArguments(Keyword keyword) {
+  Expect(TokenKind::LeftParen, "'('");
+  std::string given;
+  for (;;) {
+    const Token& at = Peek();
+    const char letter = Expression() == ValueKind::String ? 'S' : 'N';
+    if (BuiltinNextKind(keyword, given, letter) != letter) {
+      Fail(at, letter == 'S' ? "expected a number, found a string" : "expected a string, found a number");
+    }
+    given += letter;
+    if (!BuiltinTakesMore(keyword, given)) break;
+    if (FindBuiltin(keyword, given) < 0) {
+      Expect(TokenKind::Comma, "','");  // no row ends here
+    } else if (!Match(TokenKind::Comma)) {
+      break;
+    }
+  }
+  Expect(TokenKind::RightParen, "')'");
+  return given;
 }

@@ -165,6 +165,7 @@ class Compiler {
   ValueKind Exponent();
   ValueKind Primary();
   ValueKind Function(const Token& name);
+  std::string BuiltinArguments(Keyword keyword);
   void NumberOperand(ValueKind kind, const Token& at);
 
   struct NestingGuard {
