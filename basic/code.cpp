@@ -1,5 +1,7 @@
 #include "basic/code.h"
 
+#include "basic/builtins.h"
+
 StackEffect EffectOf(const Instruction& in) {
   const auto n = [](int taken, int left) { return StackEffect{int8_t(taken), int8_t(left), 0, 0}; };
   const auto s = [](int taken, int left) { return StackEffect{0, 0, int8_t(taken), int8_t(left)}; };
@@ -9,13 +11,14 @@ StackEffect EffectOf(const Instruction& in) {
   // Subscripts are at most three, so a count fits the effect's bytes.
   const int subscripts = in.b;
   switch (in.op) {
-    case Op::PushNumber: case Op::LoadNumber: case Op::FnRnd: case Op::InputFieldNumber:
+    case Op::PushNumber: case Op::LoadNumber: case Op::InputFieldNumber:
     case Op::VariableAddConstant: case Op::VariableSubtractConstant: case Op::VariableMultiplyConstant:
     case Op::VariableDivideConstant: case Op::VariableAddVariable: case Op::VariableSubtractVariable:
     case Op::VariableMultiplyVariable: case Op::VariableDivideVariable:
       return n(0, 1);
     case Op::StoreNumber: case Op::StoreInteger: case Op::Pop: case Op::JumpIfFalse:
     case Op::JumpIfTrue: case Op::Cls: case Op::PrintNumber: case Op::Randomize: case Op::Sleep:
+    case Op::PrintTab: case Op::PrintSpc:
       return n(1, 0);
     case Op::Add: case Op::Subtract: case Op::Multiply: case Op::Divide: case Op::Power:
     case Op::IntegerDivide: case Op::Modulo: case Op::And: case Op::Or: case Op::Xor:
@@ -24,10 +27,9 @@ StackEffect EffectOf(const Instruction& in) {
       return n(2, 1);
     case Op::AddVariable: case Op::SubtractVariable: case Op::MultiplyVariable: case Op::DivideVariable:
     case Op::AddConstant: case Op::SubtractConstant: case Op::MultiplyConstant: case Op::DivideConstant:
-    case Op::Negate: case Op::Not: case Op::FnInt: case Op::FnAbs: case Op::FnSgn: case Op::FnSqr:
-    case Op::FnExp: case Op::FnLog: case Op::FnSin: case Op::FnCos: case Op::FnTan: case Op::FnAtn:
+    case Op::Negate: case Op::Not:
       return n(1, 1);
-    case Op::PushString: case Op::LoadString: case Op::InputFieldString:
+    case Op::PushString: case Op::LoadString: case Op::InputFieldString: case Op::LineInput:
       return s(0, 1);
     case Op::StoreString: case Op::PrintString:
       return s(1, 0);
@@ -35,14 +37,12 @@ StackEffect EffectOf(const Instruction& in) {
       return s(2, 1);
     case Op::CompareStrings:
       return mixed(0, 1, 2, 0);
-    case Op::FnLen: case Op::FnAsc: case Op::FnVal:
-      return mixed(0, 1, 1, 0);
-    case Op::FnChr: case Op::FnStr: case Op::FnSpace:
-      return mixed(1, 0, 0, 1);
-    case Op::FnLeft: case Op::FnRight: case Op::FnMidToEnd:
-      return mixed(1, 0, 1, 1);
-    case Op::FnMid:
-      return mixed(2, 0, 1, 1);
+    case Op::CallBuiltin: {
+      const Builtin& builtin = BuiltinAt(in.a);
+      const bool text = builtin.result == ValueKind::String;
+      return mixed(BuiltinNumbers(builtin), text ? 0 : 1, BuiltinTexts(builtin), text ? 1 : 0);
+    }
+    case Op::MidAssign: return mixed(subscripts + 1 + in.c, 0, 1, 0);
     case Op::LoadElement: return n(subscripts, 1);
     case Op::StoreElement: case Op::StoreIntegerElement: return n(subscripts + 1, 0);
     case Op::LoadStringElement: return mixed(subscripts, 0, 0, 1);

@@ -62,10 +62,9 @@ enum class Op : uint8_t {
   StoreString,
   Concat,
   CompareStrings,  // a: the comparison, as Op::Equal ... Op::GreaterEqual
-  // Functions, each on the stacks' top operands.
-  FnInt, FnRnd, FnAbs, FnSgn, FnSqr, FnExp, FnLog, FnSin, FnCos, FnTan, FnAtn,
-  FnLen, FnAsc, FnVal,
-  FnChr, FnStr, FnSpace, FnLeft, FnRight, FnMid, FnMidToEnd,
+  // A built-in function on the stacks' top operands. a: its row in the
+  // table of built-ins.
+  CallBuiltin,
   // Arrays. a: array slot, b: number of subscripts, below the value to store.
   LoadElement,
   StoreElement,
@@ -99,6 +98,10 @@ enum class Op : uint8_t {
   InputFieldString,
   Randomize,
   Sleep,
+  PrintTab,        // to the column on the stack, counted from 1
+  PrintSpc,        // as many spaces as the stack says
+  LineInput,       // a: prompt string or -1; pushes the line read
+  MidAssign,       // a: string slot or array slot, b: subscripts (0: a variable), c: 1 with a count
 };
 
 struct Instruction {

@@ -2,6 +2,7 @@
 // XOR, OR, AND, NOT, comparisons, + -, \ MOD, * /, unary - +, ^, operands.
 // Each returns the kind of the value it left on the stacks, so that a
 // string where a number belongs is found here, before anything runs.
+#include "basic/builtins.h"
 #include "basic/compiler.h"
 
 namespace {
@@ -186,72 +187,43 @@ ValueKind Compiler::Primary() {
   }
 }
 
-namespace {
-
-struct FunctionEntry {
-  Keyword keyword;
-  Op op;
-  ValueKind result;
-  std::initializer_list<ValueKind> arguments;
-};
-
-constexpr ValueKind N = ValueKind::Number;
-constexpr ValueKind S = ValueKind::String;
-
-const FunctionEntry Functions[] = {
-    {Keyword::Int, Op::FnInt, N, {N}},     {Keyword::Abs, Op::FnAbs, N, {N}},
-    {Keyword::Sgn, Op::FnSgn, N, {N}},     {Keyword::Sqr, Op::FnSqr, N, {N}},
-    {Keyword::Exp, Op::FnExp, N, {N}},     {Keyword::Log, Op::FnLog, N, {N}},
-    {Keyword::Sin, Op::FnSin, N, {N}},     {Keyword::Cos, Op::FnCos, N, {N}},
-    {Keyword::Tan, Op::FnTan, N, {N}},     {Keyword::Atn, Op::FnAtn, N, {N}},
-    {Keyword::Len, Op::FnLen, N, {S}},     {Keyword::Asc, Op::FnAsc, N, {S}},
-    {Keyword::Val, Op::FnVal, N, {S}},     {Keyword::Chr, Op::FnChr, S, {N}},
-    {Keyword::Str, Op::FnStr, S, {N}},     {Keyword::Space, Op::FnSpace, S, {N}},
-    {Keyword::Left, Op::FnLeft, S, {S, N}}, {Keyword::Right, Op::FnRight, S, {S, N}},
-};
-
-}  // namespace
-
-void Compiler::Arguments(std::initializer_list<ValueKind> kinds) {
-  Expect(TokenKind::LeftParen, "'('");
-  bool first = true;
-  for (ValueKind kind : kinds) {
-    if (!first) Expect(TokenKind::Comma, "','");
-    first = false;
-    if (kind == ValueKind::String) {
-      StringExpression();
-    } else {
-      NumberExpression();
-    }
-  }
-}
-
+// A built-in function: the row of the table that fits its arguments.
 ValueKind Compiler::Function(const Token& name) {
   NestingGuard guard(this);
-  if (name.keyword == Keyword::Rnd) {
-    // The argument is evaluated and ignored.
-    if (Check(TokenKind::LeftParen)) {
-      Arguments({N});
-      Expect(TokenKind::RightParen, "')'");
-      builder_.Emit(Op::Pop);
+  const Keyword keyword = name.keyword;
+  if (keyword == Keyword::Tab || keyword == Keyword::Spc) {
+    Fail(name, std::string(KeywordText(keyword)) + " works only in PRINT");
+  }
+  const bool bare = FindBuiltin(keyword, "") >= 0;
+  const bool takes_arguments = BuiltinTakesMore(keyword, "");
+  if (!bare && !takes_arguments) Fail(name, "expected an expression, found " + DescribeToken(name));
+  // RND alone, or RND with its parentheses.
+  const bool with_arguments = takes_arguments && (!bare || Check(TokenKind::LeftParen));
+  const int32_t row = FindBuiltin(keyword, with_arguments ? BuiltinArguments(keyword) : "");
+  builder_.Emit(Op::CallBuiltin, row);
+  return BuiltinAt(row).result;
+}
+
+// "(a, b, ...)" read one argument at a time against the rows of a
+// built-in: each must be of a kind some row takes in that place, and the
+// list ends where a row ends. Gives the kinds read, as a row writes them.
+std::string Compiler::BuiltinArguments(Keyword keyword) {
+  Expect(TokenKind::LeftParen, "'('");
+  std::string given;
+  for (;;) {
+    const Token& at = Peek();
+    const char letter = Expression() == ValueKind::String ? 'S' : 'N';
+    if (BuiltinNextKind(keyword, given, letter) != letter) {
+      Fail(at, letter == 'S' ? "expected a number, found a string" : "expected a string, found a number");
     }
-    builder_.Emit(Op::FnRnd);
-    return N;
+    given += letter;
+    if (!BuiltinTakesMore(keyword, given)) break;
+    if (FindBuiltin(keyword, given) < 0) {
+      Expect(TokenKind::Comma, "','");  // no row ends here
+    } else if (!Match(TokenKind::Comma)) {
+      break;
+    }
   }
-  if (name.keyword == Keyword::Mid) {
-    Arguments({S, N});
-    const bool count = Match(TokenKind::Comma);
-    if (count) NumberExpression();
-    Expect(TokenKind::RightParen, "')'");
-    builder_.Emit(count ? Op::FnMid : Op::FnMidToEnd);
-    return S;
-  }
-  for (const FunctionEntry& function : Functions) {
-    if (function.keyword != name.keyword) continue;
-    Arguments(function.arguments);
-    Expect(TokenKind::RightParen, "')'");
-    builder_.Emit(function.op);
-    return function.result;
-  }
-  Fail(name, "expected an expression, found " + DescribeToken(name));
+  Expect(TokenKind::RightParen, "')'");
+  return given;
 }

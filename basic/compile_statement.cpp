@@ -47,14 +47,13 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Loop: return Loop();
     case Keyword::Exit: return Exit();
     case Keyword::Cls: return Cls();
-    case Keyword::Line: return Line();
+    case Keyword::Line:
+      if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::Input) return LineInput();
+      return Line();
+    case Keyword::Mid: return MidAssignment();
     case Keyword::Circle: return Circle();
     case Keyword::Pset: return Pset();
-    case Keyword::Randomize:
-      Advance();
-      NumberExpression();
-      builder_.Emit(Op::Randomize);
-      return;
+    case Keyword::Randomize: return Randomize();
     case Keyword::Sleep:
       Advance();
       NumberExpression();
@@ -132,6 +131,10 @@ void Compiler::Print() {
     if (Match(TokenKind::Comma)) {
       builder_.Emit(Op::PrintComma);
       ends_with_separator = true;
+      continue;
+    }
+    if (PrintPosition()) {
+      ends_with_separator = true;  // TAB and SPC keep the line open, as ';' does
       continue;
     }
     builder_.Emit(Expression() == ValueKind::String ? Op::PrintString : Op::PrintNumber);

@@ -117,6 +117,12 @@ class Compiler {
   Instruction Variable(bool for_store, ValueKind* kind);
   int32_t ArrayWithSubscripts(const Token& name, int32_t* subscripts);
 
+  // compile_text.cpp
+  bool PrintPosition();
+  void LineInput();
+  void MidAssignment();
+  void Randomize();
+
   // compile_blocks.cpp
   void If();
   void OneLineBranch();
@@ -159,8 +165,8 @@ class Compiler {
   ValueKind Exponent();
   ValueKind Primary();
   ValueKind Function(const Token& name);
+  std::string BuiltinArguments(Keyword keyword);
   void NumberOperand(ValueKind kind, const Token& at);
-  void Arguments(std::initializer_list<ValueKind> kinds);
 
   struct NestingGuard {
     explicit NestingGuard(Compiler* compiler);

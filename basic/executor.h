@@ -30,10 +30,6 @@ void OutputText(std::string_view text, bool echo);
 // Writes a line INPUT read to stdout when echoing.
 void EchoInputLine(std::string_view line, bool echo);
 
-// The string functions; each consumes its string operand and, on success,
-// stores its result. A message comes back for a bad count or code.
-const char* StringFunction(Op op, RtString* s, const double* numbers, RtString* result);
-
 // INPUT's reading of a typed line into fields: true where the form wants a
 // string. Numbers go to numbers[i], strings to texts[i].
 enum class InputVerdict { Accepted, Redo, ExtraIgnored };

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "basic/builtins.h"
 #include "basic/executor.h"
 #include "basic/machine.h"
 #include "basic/number_text.h"
@@ -23,20 +24,6 @@ bool CompareResult(int32_t relation, int32_t order) {
     case Op::LessEqual: return order == 1 || order == 2;
     case Op::GreaterEqual: return order == 2 || order == 3;
     default: return false;
-  }
-}
-
-void Printed(Machine& machine, std::string_view text) {
-  machine.printed.append(text);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-      machine.column = 0;
-      ++i;
-    } else if (text[i] == '\t') {
-      machine.column += 8 - machine.column % 8;
-    } else {
-      ++machine.column;
-    }
   }
 }
 
@@ -138,48 +125,26 @@ const char* StringOperation(Machine& machine, const Instruction& in, double*& sp
       *sp++ = CompareResult(in.a, StrCompare(left, right)) ? -1.0 : 0.0;
       return nullptr;
     }
-    case Op::FnLen: {
-      RtString s = machine.Pop();
-      *sp++ = StrLength(s);
-      StrRelease(s);
+    default:
       return nullptr;
-    }
-    case Op::FnAsc: *sp++ = StrFirstByte(machine.Pop()); return nullptr;
-    case Op::FnVal: {
-      RtString s = machine.Pop();
-      *sp++ = ReadNumberPrefix(BytesOf(s)).value;
-      StrRelease(s);
-      return nullptr;
-    }
-    default: break;
   }
-  // The string functions: the operand stays on the stack, the machine's,
-  // until the function has consumed it.
-  const StackEffect effect = EffectOf(in);
-  sp -= effect.numbers_taken;
-  RtString* operand = effect.strings_taken ? &top[-1] : nullptr;
-  RtString result = nullptr;
-  if (const char* error = StringFunction(in.op, operand, sp, &result)) return error;
-  if (operand) machine.Pop();
-  machine.Push(result);
-  return nullptr;
 }
 
-double Function(Op op, double x) {
-  switch (op) {
-    case Op::FnInt: return NumInt(x);
-    case Op::FnAbs: return NumAbs(x);
-    case Op::FnSgn: return x > 0 ? 1.0 : x < 0 ? -1.0 : 0.0;
-    case Op::FnSqr: return std::sqrt(x);
-    case Op::FnExp: return NumExp(x);
-    case Op::FnLog: return NumLog(x);
-    case Op::FnSin: return std::sin(x);
-    case Op::FnCos: return std::cos(x);
-    case Op::FnTan: return std::tan(x);
-    case Op::FnAtn: return std::atan(x);
-    case Op::Not: return ~NumToInt32(x);
-    default: return x;
+// A built-in function: its row's routine on the stacks' top operands,
+// which stay on the stacks until it has returned.
+const char* CallBuiltin(Machine& machine, const Instruction& in, double*& sp) {
+  const Builtin& builtin = BuiltinAt(in.a);
+  const int32_t texts = BuiltinTexts(builtin);
+  sp -= BuiltinNumbers(builtin);
+  BuiltinCall call{sp, machine.strings_top - texts};
+  if (const char* error = builtin.routine(call)) return error;
+  for (int32_t i = 0; i < texts; ++i) StrRelease(machine.Pop());
+  if (builtin.result == ValueKind::String) {
+    machine.Push(call.text);
+  } else {
+    *sp++ = call.number;
   }
+  return nullptr;
 }
 
 void Graphics(Machine& machine, const Instruction& in, double*& sp) {
@@ -217,6 +182,20 @@ void Graphics(Machine& machine, const Instruction& in, double*& sp) {
 
 }  // namespace
 
+void Printed(Machine& machine, std::string_view text) {
+  machine.printed.append(text);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      machine.column = 0;
+      ++i;
+    } else if (text[i] == '\t') {
+      machine.column += 8 - machine.column % 8;
+    } else {
+      ++machine.column;
+    }
+  }
+}
+
 void FlushPrinted(Machine& machine) {
   OutputText(machine.printed, machine.echo);
   machine.printed.clear();
@@ -228,15 +207,12 @@ static const char* Statement(Machine& machine, const Instruction& in, double*& s
   switch (in.op) {
     case Op::IntegerDivide: case Op::Modulo: case Op::And: case Op::Or: case Op::Xor:
       return IntegerOperator(in.op, sp);
-    case Op::Not: case Op::FnInt: case Op::FnAbs: case Op::FnSgn: case Op::FnSqr: case Op::FnExp:
-    case Op::FnLog: case Op::FnSin: case Op::FnCos: case Op::FnTan: case Op::FnAtn:
-      sp[-1] = Function(in.op, sp[-1]);
-      return nullptr;
-    case Op::FnRnd: *sp++ = NumRnd(); return nullptr;
+    case Op::Not: sp[-1] = static_cast<double>(~NumToInt32(sp[-1])); return nullptr;
+    case Op::CallBuiltin: return CallBuiltin(machine, in, sp);
     case Op::PushString: case Op::LoadString: case Op::StoreString: case Op::Concat: case Op::CompareStrings:
-    case Op::FnLen: case Op::FnAsc: case Op::FnVal: case Op::FnChr: case Op::FnStr: case Op::FnSpace:
-    case Op::FnLeft: case Op::FnRight: case Op::FnMid: case Op::FnMidToEnd:
       return StringOperation(machine, in, sp);
+    case Op::PrintTab: case Op::PrintSpc: case Op::LineInput: case Op::MidAssign:
+      return TextStatement(machine, in, sp);
     case Op::LoadElement: case Op::StoreElement: case Op::StoreIntegerElement:
     case Op::LoadStringElement: case Op::StoreStringElement:
       return Element(machine, in, sp);

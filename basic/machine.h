@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "basic/basic.h"
@@ -48,5 +49,10 @@ double* ExecuteStatement(Machine& machine, const Instruction& in, double* sp, co
 // A value as a % variable keeps it: rounded, low 16 bits, signed.
 double Integer16(double x);
 
+// Adds text to the PRINT being built, moving the column along.
+void Printed(Machine& machine, std::string_view text);
 // Writes the PRINT text built so far.
 void FlushPrinted(Machine& machine);
+
+// TAB, SPC, LINE INPUT and the MID$ statement (text_statements.cpp).
+const char* TextStatement(Machine& machine, const Instruction& in, double*& sp);

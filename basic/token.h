@@ -19,7 +19,11 @@
   X(Sgn, "SGN") X(Sin, "SIN") X(Sleep, "SLEEP") X(Space, "SPACE$") X(Sqr, "SQR")      \
   X(Step, "STEP") X(Stop, "STOP") X(Str, "STR$") X(System, "SYSTEM") X(Tan, "TAN")    \
   X(Then, "THEN") X(To, "TO") X(Until, "UNTIL") X(Val, "VAL") X(Wend, "WEND")         \
-  X(While, "WHILE") X(Xor, "XOR")
+  X(While, "WHILE") X(Xor, "XOR")                                                     \
+  X(Tab, "TAB") X(Spc, "SPC") X(Instr, "INSTR") X(String, "STRING$") X(Hex, "HEX$")   \
+  X(Oct, "OCT$") X(Ucase, "UCASE$") X(Lcase, "LCASE$") X(Ltrim, "LTRIM$")             \
+  X(Rtrim, "RTRIM$") X(Fix, "FIX") X(Cint, "CINT") X(Clng, "CLNG") X(Csng, "CSNG")    \
+  X(Cdbl, "CDBL") X(Timer, "TIMER") X(Time, "TIME$") X(Date, "DATE$")
 
 enum class Keyword : uint8_t {
   None,

@@ -1,7 +1,8 @@
 // The few services of the operating system that the portable parts of the
-// runtime need: the process heap, one kind of lock, the debugger line, a pause
-// and the end of the process. On Windows they are the Win32 calls themselves; on
-// Linux (where the portable parts are tested) the C library and a mutex.
+// runtime need: the process heap, one kind of lock, the debugger line, a pause,
+// the local time and the end of the process. On Windows they are the Win32
+// calls themselves; on Linux (where the portable parts are tested) the C
+// library and a mutex.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +32,13 @@ int32_t SysCompareStrings(const char* a, int32_t a_length, const char* b, int32_
 
 // Sends a NUL-terminated line to the debugger (standard error on Linux).
 void SysDebugLine(const char* text);
+
+// The local date and time, as the system's clock shows it now.
+struct SysTime {
+  int32_t year, month, day;                     // month and day count from 1
+  int32_t hour, minute, second, millisecond;    // 0-23, 0-59, 0-59, 0-999
+};
+void SysLocalTime(SysTime* now);
 
 // Waits ms milliseconds (nothing for 0 or less) on the calling thread.
 void SysSleep(int32_t ms);

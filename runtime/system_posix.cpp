@@ -50,3 +50,13 @@ void SysSleep(int32_t ms) {
   while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
   }
 }
+
+void SysLocalTime(SysTime* now) {
+  timespec clock{};
+  clock_gettime(CLOCK_REALTIME, &clock);
+  tm local{};
+  localtime_r(&clock.tv_sec, &local);
+  *now = SysTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                 // A leap second shows as the minute's last second.
+                 local.tm_sec < 60 ? local.tm_sec : 59, static_cast<int32_t>(clock.tv_nsec / 1000000)};
+}

@@ -23,3 +23,10 @@ void SysSleep(int32_t ms) {
 }
 
 void SysExitProcess(int code) { ExitProcess(static_cast<UINT>(code)); }
+
+void SysLocalTime(SysTime* now) {
+  SYSTEMTIME local;
+  GetLocalTime(&local);
+  *now = SysTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond,
+                 local.wMilliseconds};
+}

@@ -72,6 +72,8 @@ TEST(BasicCode, EveryPathKeepsTheStackDiscipline) {
       "PRINT 2 ^ 3 ^ 2 - -1 * (4 \\ 3 MOD 2) / (NOT 5) AND NOT 6 OR 7 XOR 8 = 9 <> 10 < 11 > 12 <= 13 >= 14",
       "PRINT \"a\" < \"b\"; VAL(\"1\") + LEN(\"x\") + ASC(\"y\"); CHR$(65); SPACE$(2); RIGHT$(\"z\", 1); RND(1)",
       "FOR I = 1 TO 2: FOR J = 1 TO 2: IF J = 2 THEN GOTO 50\nNEXT J\n50 NEXT I: RANDOMIZE 3: SLEEP 0: STOP",
+      "DIM B$(2): LINE INPUT \"?\"; B$(1): MID$(B$(1), 1, 2) = \"x\": MID$(A$, 1) = B$(INSTR(2, \"ab\", \"b\"))\n"
+      "PRINT TAB(3); SPC(2); STRING$(2, \"y\"); HEX$(FIX(TIMER)); TIME$; DATE$: RANDOMIZE: RANDOMIZE TIMER",
   };
   StartRecording();
   for (const char* source : programs) {

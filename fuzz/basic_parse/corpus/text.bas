@@ -1,0 +1,6 @@
+PRINT TAB(5); "X"; SPC(3); 1 TAB(2) SPC(-1): PRINT "A"; TAB(70)
+LINE INPUT "Name: "; N$: LINE INPUT A$(2): LINE (0, 0)-(9, 9)
+MID$(N$, 2) = "xy": MID$(A$(I + 1), 1, 3) = UCASE$(LCASE$(N$))
+PRINT INSTR(N$, "a"); INSTR(2, N$, ""); STRING$(3, 42); STRING$(2, "ab"); HEX$(-1); OCT$(8)
+PRINT LTRIM$("  a "); RTRIM$(" b  "); FIX(-2.5); CINT(2.5); CLNG(1E10); CSNG(1); CDBL(2)
+T = TIMER: PRINT TIME$; DATE$: RANDOMIZE: RANDOMIZE TIMER: X = TAB(3)
