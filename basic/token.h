@@ -19,7 +19,8 @@
   X(Sgn, "SGN") X(Sin, "SIN") X(Sleep, "SLEEP") X(Space, "SPACE$") X(Sqr, "SQR")      \
   X(Step, "STEP") X(Stop, "STOP") X(Str, "STR$") X(System, "SYSTEM") X(Tan, "TAN")    \
   X(Then, "THEN") X(To, "TO") X(Until, "UNTIL") X(Val, "VAL") X(Wend, "WEND")         \
-  X(While, "WHILE") X(Xor, "XOR")
+  X(While, "WHILE") X(Xor, "XOR")                                                      \
+  X(On, "ON")
 
 enum class Keyword : uint8_t {
   None,
@@ -34,6 +35,7 @@ enum class TokenKind : uint8_t {
   String,
   Name,
   Keyword,
+  Unsupported,  // a word of classic BASIC that this one lacks, or '#'; text: the word
   Colon,
   Comma,
   Semicolon,
