@@ -1,6 +1,8 @@
 // Method: one pass over the bytes of a line, longest match first. Names are
 // folded to upper case with their suffix kept; a word that is a keyword
-// becomes one (LEFT$ with its '$'), so keywords are never names.
+// becomes one (LEFT$ with its '$'), so keywords are never names; a word of
+// classic BASIC that this one lacks becomes an Unsupported token, so it is
+// never a name either.
 #include "basic/lexer.h"
 
 #include <algorithm>
@@ -32,6 +34,13 @@ bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 bool IsSuffix(char c) { return c == '$' || c == '%' || c == '#' || c == '!'; }
 bool IsNameByte(unsigned char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
+
+std::string UpperCase(std::string_view text) {
+  std::string upper(text);
+  std::transform(upper.begin(), upper.end(), upper.begin(),
+                 [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+  return upper;
+}
 
 class Lexer {
  public:
@@ -83,9 +92,7 @@ class Lexer {
     const std::size_t begin = at_;
     while (IsNameByte(Peek())) ++at_;
     const std::size_t length = at_ - begin;
-    std::string word(line_.substr(begin, length));
-    std::transform(word.begin(), word.end(), word.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+    std::string word = UpperCase(line_.substr(begin, length));
     if (IsSuffix(static_cast<char>(Peek()))) {
       const Keyword with_suffix = FindKeyword(word + static_cast<char>(Peek()));
       if (with_suffix != Keyword::None) {
@@ -141,9 +148,7 @@ class Lexer {
     while (after < line_.size() && (line_[after] == ' ' || line_[after] == '\t')) ++after;
     std::size_t end = after;
     while (end < line_.size() && IsNameByte(static_cast<unsigned char>(line_[end]))) ++end;
-    std::string next(line_.substr(after, end - after));
-    std::transform(next.begin(), next.end(), next.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+    const std::string next = UpperCase(line_.substr(after, end - after));
     const bool suffix = end < line_.size() && IsSuffix(line_[end]);
     if (after == at_ || suffix || (next != "TO" && next != "SUB")) return false;
     token->kind = TokenKind::Keyword;
