@@ -151,6 +151,7 @@ void Compiler::For() {
 void Compiler::Next() {
   const Token& at = Advance();
   const auto close = [this](const Token& where, const Token* name) {
+    if (name) DropRejectedLoops(CanonicalName(name->text));
     const Block block = Innermost(BlockKind::For, where, "NEXT without FOR");
     if (name && CanonicalName(name->text) != block.name) {
       blocks_.pop_back();  // closed all the same, so that one mistake makes one error
@@ -167,6 +168,15 @@ void Compiler::Next() {
     const Token& name = Expect(TokenKind::Name, "the loop's variable");
     close(name, &name);
   } while (Match(TokenKind::Comma));
+}
+
+// A NEXT naming another loop than one of a rejected line: that loop's own
+// NEXT was in the part of its line never read.
+void Compiler::DropRejectedLoops(const std::string& name) {
+  while (blocks_.size() > block_floor_ && blocks_.back().rejected && blocks_.back().kind == BlockKind::For &&
+         blocks_.back().name != name) {
+    blocks_.pop_back();
+  }
 }
 
 void Compiler::While() {

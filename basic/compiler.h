@@ -135,6 +135,7 @@ class Compiler {
   void Exit();
   Block& OpenBlock(BlockKind kind, const Token& at);
   Block& Innermost(BlockKind kind, const Token& at, const char* message);
+  void DropRejectedLoops(const std::string& name);
 
   // compile_classic.cpp: the classic words this BASIC lacks.
   void RejectClassicStatement();

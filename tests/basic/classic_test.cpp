@@ -149,6 +149,8 @@ TEST(BasicClassic, OneMistakeMakesOneError) {
       {"10 FOR N=0 TO 12: BADWORD M(N): NEXT N", "1:27: expected '=', found 'M'", "the FOR of a rejected line"},
       {"FOR I = 1 TO 2: KEY OFF\nPRINT I\nNEXT", "1:17: KEY is not a statement of this BASIC",
        "a later NEXT still closes it"},
+      {"FOR I = 1 TO 2\nFOR J = 1 TO 2: BEEP\nNEXT I", "2:17: BEEP is not a statement of this BASIC",
+       "a NEXT naming an outer loop passes it"},
       {"WHILE 1: PCOPY\nFOR I = 1 TO 2\nNEXT\nWEND", "1:10: PCOPY is not a statement of this BASIC",
        "blocks inside it nest as usual"},
       {"DO: FIELD #1\nWEND", "1:5: FIELD is not a statement of this BASIC\n2:1: WEND without WHILE",
