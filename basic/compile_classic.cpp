@@ -48,7 +48,7 @@ void Compiler::RejectEventTrap(const Token& on) {
   static const char* const events[] = {"COM", "ERROR", "KEY", "PEN", "PLAY", "STRIG", "TIMER"};
   const Token& next = Peek();
   if (!IsWord(next) && next.kind != TokenKind::Unsupported) return;
-  const std::string word = next.kind == TokenKind::Unsupported ? next.text : WordOf(next);
+  const std::string word = WordOf(next);
   for (const char* event : events) {
     if (word == event) Fail(on, NotAStatement("ON " + word));
   }
