@@ -19,6 +19,7 @@ StackEffect EffectOf(const Instruction& in) {
     case Op::StoreNumber: case Op::StoreInteger: case Op::Pop: case Op::JumpIfFalse:
     case Op::JumpIfTrue: case Op::Cls: case Op::PrintNumber: case Op::Randomize: case Op::Sleep:
     case Op::PrintTab: case Op::PrintSpc:
+    case Op::OnGoto: case Op::OnGosub:
       return n(1, 0);
     case Op::Add: case Op::Subtract: case Op::Multiply: case Op::Divide: case Op::Power:
     case Op::IntegerDivide: case Op::Modulo: case Op::And: case Op::Or: case Op::Xor:

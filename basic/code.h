@@ -78,6 +78,8 @@ enum class Op : uint8_t {
   JumpIfTrue,
   Gosub,
   Return,
+  OnGoto,   // a: the number of Jumps after it, one per target
+  OnGosub,
   ForStart,        // a: variable, b: loop, c: position after the loop
   ForStartInteger,
   ForNext,         // a: variable, b: loop, c: first position of the body

@@ -26,6 +26,8 @@ static const char* BlockName(BlockKind kind) {
 // The block a closer closes: the innermost, which must be of its kind and
 // must not have been opened before the one-line IF being compiled.
 Block& Compiler::Innermost(BlockKind kind, const Token& at, const char* message) {
+  // A block of a rejected line may have been closed in its unread part.
+  while (blocks_.size() > block_floor_ && blocks_.back().rejected && blocks_.back().kind != kind) blocks_.pop_back();
   if (blocks_.size() <= block_floor_) Fail(at, message);
   Block& top = blocks_.back();
   if (top.kind != kind) {
@@ -38,21 +40,24 @@ Block& Compiler::Innermost(BlockKind kind, const Token& at, const char* message)
 void Compiler::If() {
   const Token& at = Advance();
   NumberExpression();
-  if (MatchKeyword(Keyword::Goto)) {
+  const bool goto_form = MatchKeyword(Keyword::Goto);
+  if (!goto_form) ExpectKeyword(Keyword::Then);
+  const bool target_first = goto_form || (Check(TokenKind::Number) && Peek().digits_only);
+  const Token& after = Peek(1);
+  if (target_first && (after.kind == TokenKind::EndOfLine ||
+                       (after.kind == TokenKind::Keyword && after.keyword == Keyword::Rem))) {
+    // The target alone on the rest of the line: one conditional jump.
     const Token& target = Peek();
     AddJump(builder_.Emit(Op::JumpIfTrue), target, Target());
-    if (!MatchKeyword(Keyword::Else)) return;
-    OneLineBranch();
     return;
   }
-  ExpectKeyword(Keyword::Then);
-  if (Check(TokenKind::EndOfLine) || CheckKeyword(Keyword::Rem)) {
+  if (!goto_form && (Check(TokenKind::EndOfLine) || CheckKeyword(Keyword::Rem))) {
     const int32_t pending = builder_.Emit(Op::JumpIfFalse);
     OpenBlock(BlockKind::If, at).pending = pending;
     return;
   }
   const int32_t skip = builder_.Emit(Op::JumpIfFalse);
-  OneLineBranch();
+  OneLineBranch(goto_form);
   if (MatchKeyword(Keyword::Else)) {
     const int32_t end = builder_.Emit(Op::Jump);
     builder_.PatchJump(skip, builder_.Here());
@@ -63,13 +68,16 @@ void Compiler::If() {
   }
 }
 
-// THEN or ELSE of a one-line IF: a line number to jump to, or statements
-// up to ELSE or the end of the line, whose blocks must close there too.
-void Compiler::OneLineBranch() {
-  if (Check(TokenKind::Number) && Peek().digits_only) {
+// THEN or ELSE of a one-line IF: statements up to ELSE or the end of the
+// line, whose blocks must close there too. A line number may come first
+// (and after GOTO, a label): the jump taken, the statements after it on the
+// line are never reached, as in the classic BASICs, where everything after
+// THEN belongs to the IF.
+void Compiler::OneLineBranch(bool target_first) {
+  if (target_first || (Check(TokenKind::Number) && Peek().digits_only)) {
     const Token& at = Peek();
     AddJump(builder_.Emit(Op::Jump), at, Target());
-    return;
+    if (!AtStatementEnd()) Unexpected("':' or end of line");
   }
   NestingGuard guard(this);
   const std::size_t outer_floor = block_floor_;
@@ -143,6 +151,7 @@ void Compiler::For() {
 void Compiler::Next() {
   const Token& at = Advance();
   const auto close = [this](const Token& where, const Token* name) {
+    if (name) DropRejectedLoops(CanonicalName(name->text));
     const Block block = Innermost(BlockKind::For, where, "NEXT without FOR");
     if (name && CanonicalName(name->text) != block.name) {
       blocks_.pop_back();  // closed all the same, so that one mistake makes one error
@@ -159,6 +168,15 @@ void Compiler::Next() {
     const Token& name = Expect(TokenKind::Name, "the loop's variable");
     close(name, &name);
   } while (Match(TokenKind::Comma));
+}
+
+// A NEXT naming another loop than one of a rejected line: that loop's own
+// NEXT was in the part of its line never read.
+void Compiler::DropRejectedLoops(const std::string& name) {
+  while (blocks_.size() > block_floor_ && blocks_.back().rejected && blocks_.back().kind == BlockKind::For &&
+         blocks_.back().name != name) {
+    blocks_.pop_back();
+  }
 }
 
 void Compiler::While() {

@@ -182,6 +182,8 @@ ValueKind Compiler::Primary() {
     }
     case TokenKind::Keyword:
       return Function(Advance());
+    case TokenKind::Unsupported:
+      return ClassicFunction(Peek());
     default:
       Unexpected("an expression");
   }

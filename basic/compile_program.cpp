@@ -23,7 +23,7 @@ static std::vector<std::string_view> SplitLines(std::string_view source) {
 
 bool Compiler::Run() {
   code_->file = input_.file;
-  lines_ = SplitLines(input_.source);
+  lines_ = SplitLines(TextBeforeEndMark(input_.source));
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     line_ = static_cast<int32_t>(i) + 1;
     CompileLine(lines_[i]);
@@ -64,7 +64,22 @@ void Compiler::CompileLine(std::string_view text) {
     StatementList(false);
   } catch (const CompileError& error) {
     Report(line_, error.column, error.message);
+    ForgetRejectedLine();
   }
+}
+
+// A line with an error makes no more errors, so that one mistake makes one
+// message: its jumps may name lines that only look missing, and the blocks
+// it opened may have had their closers in the part never read. Those blocks
+// stay open for closers on later lines (FOR I = 1 TO 9: LOCATE I, 1 with
+// NEXT below), but are not reported if nothing closes them; blocks it
+// closed stay closed. Its labels stay, for the jumps of other lines.
+void Compiler::ForgetRejectedLine() {
+  for (auto block = blocks_.rbegin(); block != blocks_.rend() && block->line == line_; ++block) {
+    block->rejected = true;
+  }
+  const auto on_this_line = [this](const PendingJump& jump) { return jump.line == line_; };
+  jumps_.erase(std::remove_if(jumps_.begin(), jumps_.end(), on_this_line), jumps_.end());
 }
 
 // A line number, or a name and ':' (or both, in that order), at the start
@@ -92,6 +107,7 @@ void Compiler::LineLabels() {
 
 void Compiler::CloseOpenBlocks() {
   for (const Block& block : blocks_) {
+    if (block.rejected) continue;
     const char* message = block.kind == BlockKind::For     ? "FOR without NEXT"
                           : block.kind == BlockKind::While ? "WHILE without WEND"
                           : block.kind == BlockKind::Do    ? "DO without LOOP"

@@ -16,6 +16,7 @@ void Compiler::StatementList(bool in_one_line_if) {
 }
 
 void Compiler::Statement(bool in_one_line_if) {
+  RejectClassicStatement();
   const Token& first = Peek();
   if (first.kind == TokenKind::Name) return Assignment();
   if (first.kind != TokenKind::Keyword) Unexpected("a statement");
@@ -28,6 +29,8 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Goto: Advance(); return JumpStatement(Op::Jump);
     case Keyword::Gosub: Advance(); return JumpStatement(Op::Gosub);
     case Keyword::Return: Advance(); builder_.Emit(Op::Return); return;
+    case Keyword::On: return On();
+    case Keyword::System: Advance(); builder_.Emit(Op::End); return;  // as END; typed alone it ends basic.exe
     case Keyword::Stop: Advance(); builder_.Emit(Op::End); return;
     case Keyword::End:
       if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::If) return EndIf();
@@ -60,7 +63,6 @@ void Compiler::Statement(bool in_one_line_if) {
       builder_.Emit(Op::Sleep);
       return;
     case Keyword::Run: case Keyword::List: case Keyword::New: case Keyword::Load: case Keyword::Save:
-    case Keyword::System:
       Fail(first, std::string(KeywordText(first.keyword)) + " is a command of the direct mode");
     default:
       Unexpected("a statement");

@@ -57,6 +57,7 @@ struct Block {
   // WHILE, DO WHILE/UNTIL at the top, and IF: the jump taken when false.
   int32_t pending = -1;
   bool seen_else = false;
+  bool rejected = false;  // opened on a line with an error: never reported as left open
 };
 
 // An operator of a precedence level: its token (or keyword) and instruction.
@@ -83,6 +84,7 @@ class Compiler {
   // compile_program.cpp: lines, labels, diagnostics.
   void CompileLine(std::string_view text);
   void LineLabels();
+  void ForgetRejectedLine();
   void ResolveJumps();
   void CloseOpenBlocks();
   void Report(int32_t line, int32_t column, std::string message);
@@ -110,6 +112,7 @@ class Compiler {
   void Input();
   void Dim();
   void JumpStatement(Op op);
+  void On();
   std::string Target();
   void AddJump(int32_t position, const Token& at, std::string label);
   // Compiles a variable reference; for a store, the subscripts are pushed
@@ -125,7 +128,7 @@ class Compiler {
 
   // compile_blocks.cpp
   void If();
-  void OneLineBranch();
+  void OneLineBranch(bool target_first = false);
   void ElseIf();
   void Else();
   void EndIf();
@@ -138,6 +141,12 @@ class Compiler {
   void Exit();
   Block& OpenBlock(BlockKind kind, const Token& at);
   Block& Innermost(BlockKind kind, const Token& at, const char* message);
+  void DropRejectedLoops(const std::string& name);
+
+  // compile_classic.cpp: the classic words this BASIC lacks.
+  void RejectClassicStatement();
+  [[noreturn]] ValueKind ClassicFunction(const Token& word);
+  void RejectEventTrap(const Token& on);
 
   // compile_graphics.cpp
   void Cls();

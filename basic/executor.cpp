@@ -28,6 +28,15 @@ bool Continues(double value, const LoopState& loop) {
   return loop.step >= 0 ? value <= loop.limit : value >= loop.limit;
 }
 
+constexpr char GosubTooDeep[] = "GOSUB nested too deeply (more than 100000 without RETURN)";
+constexpr int32_t MaxOnChoice = 255;  // classic BASIC's limit for ON n
+
+bool PushReturn(Machine& machine, int32_t position) {
+  if (machine.gosubs.size() >= MaxGosubDepth) return false;
+  machine.gosubs.push_back(position);
+  return true;
+}
+
 BasicRunResult Failed(Machine& machine, int32_t position, const char* error) {
   FlushPrinted(machine);
   const int32_t line = machine.code.lines[static_cast<std::size_t>(position)];
@@ -93,12 +102,22 @@ BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOpt
       case Op::JumpIfFalse: if (*--sp == 0) pc = in.a; break;
       case Op::JumpIfTrue: if (*--sp != 0) pc = in.a; break;
       case Op::Gosub:
-        if (machine.gosubs.size() >= MaxGosubDepth) {
-          return Failed(machine, pc - 1, "GOSUB nested too deeply (more than 100000 without RETURN)");
-        }
-        machine.gosubs.push_back(pc);
+        if (!PushReturn(machine, pc)) return Failed(machine, pc - 1, GosubTooDeep);
         pc = in.a;
         break;
+      case Op::OnGoto: case Op::OnGosub: {
+        // Lands on the chosen one of the in.a Jumps that follow, or past them.
+        const int32_t choice = NumToInt32(*--sp);
+        if (choice < 0 || choice > MaxOnChoice) return Failed(machine, pc - 1, "ON needs a number from 0 to 255");
+        const int32_t after = pc + in.a;
+        if (choice == 0 || choice > in.a) {
+          pc = after;
+          break;
+        }
+        if (in.op == Op::OnGosub && !PushReturn(machine, after)) return Failed(machine, pc - 1, GosubTooDeep);
+        pc += choice - 1;
+        break;
+      }
       case Op::Return:
         if (machine.gosubs.empty()) return Failed(machine, pc - 1, "RETURN without GOSUB");
         pc = machine.gosubs.back();

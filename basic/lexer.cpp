@@ -1,13 +1,15 @@
 // Method: one pass over the bytes of a line, longest match first. Names are
 // folded to upper case with their suffix kept; a word that is a keyword
-// becomes one (LEFT$ with its '$'), so keywords are never names.
+// becomes one (LEFT$ with its '$'), so keywords are never names; a word of
+// classic BASIC that this one lacks becomes an Unsupported token, so it is
+// never a name either.
 #include "basic/lexer.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 
-#include "basic/number_text.h"
+#include "basic/classic_words.h"
+#include "basic/lex_number.h"
 
 namespace {
 
@@ -31,11 +33,13 @@ Keyword FindKeyword(const std::string& word) {
 bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 bool IsSuffix(char c) { return c == '$' || c == '%' || c == '#' || c == '!'; }
-int HexValue(unsigned char c) {
-  if (IsDigit(c)) return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
+bool IsNameByte(unsigned char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
+
+std::string UpperCase(std::string_view text) {
+  std::string upper(text);
+  std::transform(upper.begin(), upper.end(), upper.begin(),
+                 [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+  return upper;
 }
 
 class Lexer {
@@ -77,8 +81,7 @@ class Lexer {
   bool NextToken() {
     const unsigned char c = Peek();
     if (IsLetter(c)) return Word();
-    if (IsDigit(c) || (c == '.' && IsDigit(Peek(1)))) return Number();
-    if (c == '&' && (Peek(1) == 'H' || Peek(1) == 'h')) return Hex();
+    if (StartsNumber(line_.substr(at_))) return Number();
     if (c == '"') return String();
     if (c == '\'') return Comment(Start());
     return Punctuation();
@@ -87,11 +90,9 @@ class Lexer {
   bool Word() {
     Token token = Start();
     const std::size_t begin = at_;
-    while (IsLetter(Peek()) || IsDigit(Peek()) || Peek() == '_') ++at_;
+    while (IsNameByte(Peek())) ++at_;
     const std::size_t length = at_ - begin;
-    std::string word(line_.substr(begin, length));
-    std::transform(word.begin(), word.end(), word.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+    std::string word = UpperCase(line_.substr(begin, length));
     if (IsSuffix(static_cast<char>(Peek()))) {
       const Keyword with_suffix = FindKeyword(word + static_cast<char>(Peek()));
       if (with_suffix != Keyword::None) {
@@ -101,6 +102,15 @@ class Lexer {
         Add(std::move(token));
         return true;
       }
+      const std::string spelled = word + static_cast<char>(Peek());
+      if (FindClassicWord(spelled)) {
+        ++at_;
+        return Unsupported(std::move(token), spelled);
+      }
+    }
+    if (word == "GO" && GoesTo(&token)) {
+      Add(std::move(token));
+      return true;
     }
     const Keyword keyword = FindKeyword(word);
     if (keyword != Keyword::None) {
@@ -110,6 +120,8 @@ class Lexer {
       Add(std::move(token));
       return true;
     }
+    // NAME$ and COLOR% stay names: only the table's own spelling is reserved.
+    if (!IsSuffix(static_cast<char>(Peek())) && FindClassicWord(word)) return Unsupported(std::move(token), word);
     if (length > MaxNameLength) {
       Fail(begin, "name longer than 40 characters");
       return false;
@@ -129,56 +141,40 @@ class Lexer {
     return false;
   }
 
-  void Digits() {
-    while (IsDigit(Peek())) ++at_;
+  // GO TO and GO SUB, with the space, are GOTO and GOSUB; GO before
+  // anything else stays a name.
+  bool GoesTo(Token* token) {
+    std::size_t after = at_;
+    while (after < line_.size() && (line_[after] == ' ' || line_[after] == '\t')) ++after;
+    std::size_t end = after;
+    while (end < line_.size() && IsNameByte(static_cast<unsigned char>(line_[end]))) ++end;
+    const std::string next = UpperCase(line_.substr(after, end - after));
+    const bool suffix = end < line_.size() && IsSuffix(line_[end]);
+    if (after == at_ || suffix || (next != "TO" && next != "SUB")) return false;
+    token->kind = TokenKind::Keyword;
+    token->keyword = next == "TO" ? Keyword::Goto : Keyword::Gosub;
+    at_ = end;
+    return true;
   }
 
-  bool Number() {
-    Token token = Start();
-    const std::size_t begin = at_;
-    Digits();
-    token.digits_only = Peek() != '.';
-    if (Peek() == '.') {
-      ++at_;
-      Digits();
-    }
-    const bool sign = Peek(1) == '+' || Peek(1) == '-';
-    if ((Peek() == 'E' || Peek() == 'e') && IsDigit(Peek(sign ? 2 : 1))) {
-      token.digits_only = false;
-      at_ += sign ? 2 : 1;
-      Digits();
-    }
-    const NumberPrefix read = ReadNumberPrefix(line_.substr(begin, at_ - begin));
-    if (!std::isfinite(read.value)) {
-      Fail(begin, "number too large");
-      return false;
-    }
-    token.kind = TokenKind::Number;
-    token.number = read.value;
+  bool Unsupported(Token token, std::string word) {
+    token.kind = TokenKind::Unsupported;
+    token.text = std::move(word);
     Add(std::move(token));
     return true;
   }
 
-  // &H followed by 1 to 8 hexadecimal digits, read as an unsigned value.
-  bool Hex() {
+  bool Number() {
     Token token = Start();
-    const std::size_t begin = at_;
-    at_ += 2;
-    uint32_t value = 0;
-    int digits = 0;
-    for (; HexValue(Peek()) >= 0; ++at_, ++digits) {
-      value = value * 16 + static_cast<uint32_t>(HexValue(Peek()));
-      if (digits == 8) {
-        Fail(begin, "hexadecimal number longer than 8 digits");
-        return false;
-      }
-    }
-    if (digits == 0) {
-      Fail(begin, "&H without hexadecimal digits");
+    const ScannedNumber scanned = ScanNumber(line_.substr(at_));
+    if (!scanned.error.empty()) {
+      Fail(at_, scanned.error);
       return false;
     }
+    at_ += scanned.length;
     token.kind = TokenKind::Number;
-    token.number = value;
+    token.number = scanned.value;
+    token.digits_only = scanned.digits_only;
     Add(std::move(token));
     return true;
   }
@@ -223,6 +219,9 @@ class Lexer {
         token.kind = TokenKind::Keyword;
         token.keyword = Keyword::Print;
         break;
+      case '#':  // a file number: PRINT #1, INPUT #1
+        ++at_;
+        return Unsupported(std::move(token), "#");
       case '<':
         token.kind = next == '>' ? TokenKind::NotEqual : next == '=' ? TokenKind::LessEqual : TokenKind::Less;
         length = token.kind == TokenKind::Less ? 1 : 2;
@@ -252,6 +251,10 @@ bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (
 
 LexResult LexLine(std::string_view line) { return Lexer(line).Run(); }
 
+std::string_view TextBeforeEndMark(std::string_view source) {
+  return source.substr(0, source.find(EndOfTextMark));
+}
+
 const char* KeywordText(Keyword keyword) {
   for (const KeywordEntry& entry : Keywords) {
     if (entry.keyword == keyword) return entry.text;
@@ -264,7 +267,7 @@ std::string DescribeToken(const Token& token) {
     case TokenKind::EndOfLine: return "end of line";
     case TokenKind::Number: return "a number";
     case TokenKind::String: return "a string";
-    case TokenKind::Name: return "'" + token.text + "'";
+    case TokenKind::Name: case TokenKind::Unsupported: return "'" + token.text + "'";
     case TokenKind::Keyword:
       if (token.keyword == Keyword::Rem) return "a comment";
       return std::string("'") + KeywordText(token.keyword) + "'";

@@ -26,5 +26,10 @@ struct LexResult {
 // keyword token and drop the rest of the line.
 LexResult LexLine(std::string_view line);
 
+// A Ctrl-Z ends the program text, as it ended the files of old editors:
+// the text is what comes before the first one.
+inline constexpr char EndOfTextMark = '\x1A';
+std::string_view TextBeforeEndMark(std::string_view source);
+
 // Whether byte is the first byte of a double-byte character.
 bool IsLeadByte(unsigned char byte);

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "basic/lexer.h"
+
 static std::string_view TrimLeft(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   return text;
@@ -32,6 +34,7 @@ std::string ListLines(const StoredLines& lines) {
 }
 
 std::string ParseStoredLines(std::string_view text, StoredLines* lines) {
+  text = TextBeforeEndMark(text);
   std::vector<std::string_view> rows;
   for (std::size_t start = 0; start < text.size();) {
     std::size_t end = text.find('\n', start);

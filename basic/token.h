@@ -23,7 +23,8 @@
   X(Tab, "TAB") X(Spc, "SPC") X(Instr, "INSTR") X(String, "STRING$") X(Hex, "HEX$")   \
   X(Oct, "OCT$") X(Ucase, "UCASE$") X(Lcase, "LCASE$") X(Ltrim, "LTRIM$")             \
   X(Rtrim, "RTRIM$") X(Fix, "FIX") X(Cint, "CINT") X(Clng, "CLNG") X(Csng, "CSNG")    \
-  X(Cdbl, "CDBL") X(Timer, "TIMER") X(Time, "TIME$") X(Date, "DATE$")
+  X(Cdbl, "CDBL") X(Timer, "TIMER") X(Time, "TIME$") X(Date, "DATE$")                 \
+  X(On, "ON")
 
 enum class Keyword : uint8_t {
   None,
@@ -38,6 +39,7 @@ enum class TokenKind : uint8_t {
   String,
   Name,
   Keyword,
+  Unsupported,  // a word of classic BASIC that this one lacks, or '#'; text: the word
   Colon,
   Comma,
   Semicolon,

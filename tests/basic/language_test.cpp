@@ -121,9 +121,9 @@ TEST(BasicLanguage, ForLoops) {
       {"FOR I% = 1 TO 3: PRINT I%;: NEXT I%: PRINT I%", " 1  2  3  4 \r\n", "an integer loop variable"},
       {"FOR I = 1 TO 2: FOR J = 1 TO 2: PRINT I * 10 + J;: NEXT J, I: PRINT", " 11  12  21  22 \r\n", "NEXT J, I"},
       {"FOR I = 1 TO 10: IF I = 3 THEN EXIT FOR\nNEXT: PRINT I", " 3 \r\n", "EXIT FOR"},
-      {"FOR I = 1 TO 9: IF I = 2 THEN GOTO out\nNEXT\nout: PRINT I", " 2 \r\n", "a jump out of a loop"},
-      {"FOR I = 1 TO 3\nback: PRINT I;\nIF I = 2 AND F = 0 THEN F = 1: GOTO out\nNEXT: PRINT: END\n"
-       "out: PRINT \"out\";: GOTO back",
+      {"FOR I = 1 TO 9: IF I = 2 THEN GOTO away\nNEXT\naway: PRINT I", " 2 \r\n", "a jump out of a loop"},
+      {"FOR I = 1 TO 3\nback: PRINT I;\nIF I = 2 AND F = 0 THEN F = 1: GOTO away\nNEXT: PRINT: END\n"
+       "away: PRINT \"out\";: GOTO back",
        " 1  2 out 2  3 \r\n", "a jump back into a loop that has run continues it"},
       {"FOR I = 1 TO 2: FOR J = 1 TO 5: IF J = 2 THEN GOTO nx\nNEXT J\nnx: PRINT I; J;: NEXT I: PRINT",
        " 1  2  2  2 \r\n", "leaving an inner loop by a jump"},

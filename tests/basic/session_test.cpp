@@ -115,4 +115,15 @@ TEST_F(BasicSessionTest, SystemEndsTheSession) {
   EXPECT_EQ(BasicEnterLine(session_.get(), "system").outcome, BasicLineOutcome::System);
 }
 
+TEST_F(BasicSessionTest, SystemInAProgramEndsOnlyTheProgram) {
+  EXPECT_EQ(Type({"10 PRINT 1: SYSTEM", "20 PRINT 2", "RUN", "PRINT 3"}), " 1 \r\n 3 \r\n");
+}
+
+TEST_F(BasicSessionTest, LoadStopsAtCtrlZ) {
+  const std::string file = TempFile("basic_session_ctrl_z.bas");
+  std::ofstream(file, std::ios::binary) << "10 PRINT 1\r\n\x1A\r\nnot a numbered line\r\n";
+  EXPECT_EQ(Type({("LOAD \"" + file + "\"").c_str(), "RUN"}), " 1 \r\n");
+  std::remove(file.c_str());
+}
+
 }  // namespace

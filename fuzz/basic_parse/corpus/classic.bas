@@ -1,0 +1,12 @@
+10 REM a classic listing: jumps by number, typed literals, words we lack
+20 GO SUB 100: X = 5
+30 IF X < 1 THEN 40: PRINT "never" ELSE PRINT "else": PRINT "too"
+40 IF X GOTO 60 ELSE 50: PRINT "dead"
+50 ON X \ 2 GOTO 60, 70, 80
+60 ON 2.5 GO SUB 100, 100: PRINT 2#; 1.5!; 7%; 70000&; -32768%; 1D3; &O17; &17; &HFFFF&
+70 FOR N=0 TO 12: READ M(N): NEXT N
+80 SCREEN 12: COLOR 14: LOCATE 1, 1: A$ = INKEY$: P = PEEK(0) + POS(0)
+90 PRINT #1, A$: PRINT USING "##.#"; X: LINE INPUT #1, B$: DEF SEG = 0
+95 ON ERROR GOTO 100: ON KEY(1) GOSUB 100: ON TIMER(5) GOSUB 100: SYSTEM
+100 NAME$ = "x": RETURN: END
+
