@@ -37,6 +37,8 @@ struct Machine {
   int32_t column = 0;   // the cursor column as PRINT and INPUT left it
   std::vector<double> input_numbers;
   std::vector<std::string> input_texts;
+  std::size_t data_next = 0;  // the DATA item READ takes next
+  std::string message;        // a run-time error's text, when it is made at run time
 };
 
 // Runs one instruction off the numeric fast path: strings, arrays,
@@ -45,8 +47,14 @@ struct Machine {
 // goes to *error (null when there is none).
 double* ExecuteStatement(Machine& machine, const Instruction& in, double* sp, const char** error);
 
+// DIM, REDIM, ERASE, READ, RESTORE, SWAP and CLEAR.
+const char* VariablesStatement(Machine& machine, const Instruction& in, double*& sp);
+
 // A value as a % variable keeps it: rounded, low 16 bits, signed.
 double Integer16(double x);
+// A value as a & variable keeps it: rounded into 32 bits, out of range
+// -2147483648.
+double Integer32(double x);
 
 // Writes the PRINT text built so far.
 void FlushPrinted(Machine& machine);

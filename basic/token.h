@@ -19,6 +19,10 @@
   X(Sgn, "SGN") X(Sin, "SIN") X(Sleep, "SLEEP") X(Space, "SPACE$") X(Sqr, "SQR")      \
   X(Step, "STEP") X(Stop, "STOP") X(Str, "STR$") X(System, "SYSTEM") X(Tan, "TAN")    \
   X(Then, "THEN") X(To, "TO") X(Until, "UNTIL") X(Val, "VAL") X(Wend, "WEND")         \
+  X(Clear, "CLEAR") X(Const, "CONST") X(Data, "DATA") X(DefDbl, "DEFDBL")            \
+  X(DefInt, "DEFINT") X(DefLng, "DEFLNG") X(DefSng, "DEFSNG") X(DefStr, "DEFSTR")     \
+  X(Erase, "ERASE") X(Lbound, "LBOUND") X(Option, "OPTION") X(Read, "READ")           \
+  X(Redim, "REDIM") X(Restore, "RESTORE") X(Swap, "SWAP") X(Ubound, "UBOUND")         \
   X(While, "WHILE") X(Xor, "XOR")
 
 enum class Keyword : uint8_t {
@@ -59,7 +63,7 @@ struct Token {
   int32_t column = 1;          // of the token's first byte, from 1
   double number = 0;           // Number
   bool digits_only = false;    // Number written as plain digits: may be a line number
-  std::string text;            // Name: upper case, suffix kept; String: its bytes
+  std::string text;            // Name: upper case, suffix kept; String: its bytes; DATA: the raw items
 };
 
 // The reserved word's text ("LEFT$"), for messages.
