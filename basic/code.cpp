@@ -57,6 +57,7 @@ StackEffect EffectOf(const Instruction& in) {
     case Op::ReadNumber: return n(0, 1);
     case Op::ReadString: return s(0, 1);
     case Op::SwapNumbers: case Op::SwapStrings: return n((in.c & 3) + (in.c >> 2), 0);
+    case Op::Bound: return n(1, 1);
     case Op::ForNextLong: case Op::Erase: case Op::Restore: case Op::Clear: return n(0, 0);
     case Op::ForStart: case Op::ForStartInteger: case Op::Pset:
       return n(3, 0);

@@ -112,6 +112,7 @@ enum class Op : uint8_t {
   SwapNumbers,       // a, b: the two variables' slots; c: their subscripts, a's + 4 * b's
   SwapStrings,
   Clear,
+  Bound,  // a: array slot, b: 1 for the upper bound; the dimension is on the stack
 };
 
 struct Instruction {

@@ -238,6 +238,7 @@ ValueKind Compiler::Function(const Token& name) {
     builder_.Emit(Op::FnRnd);
     return N;
   }
+  if (name.keyword == Keyword::Lbound || name.keyword == Keyword::Ubound) return Bound(name);
   if (name.keyword == Keyword::Mid) {
     Arguments({S, N});
     const bool count = Match(TokenKind::Comma);

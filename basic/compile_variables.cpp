@@ -187,6 +187,23 @@ void Compiler::Swap() {
                 first.b + 4 * second.b);
 }
 
+// LBOUND(A [, dimension]) and UBOUND(A [, dimension]): dimension 1 when
+// omitted. An array not made yet is made, as a use would make it.
+ValueKind Compiler::Bound(const Token& function) {
+  Expect(TokenKind::LeftParen, "'('");
+  const Token& name = Expect(TokenKind::Name, "an array name");
+  ValueKind kind;
+  const int32_t slot = ArraySlotOf(name, 0, &kind);
+  if (Match(TokenKind::Comma)) {
+    NumberExpression();
+  } else {
+    builder_.EmitNumber(1);
+  }
+  Expect(TokenKind::RightParen, "')'");
+  builder_.Emit(Op::Bound, slot, function.keyword == Keyword::Ubound);
+  return ValueKind::Number;
+}
+
 // CLEAR [n] [, [n] [, n]]: the arguments are evaluated and ignored.
 void Compiler::Clear() {
   Advance();

@@ -131,6 +131,7 @@ class Compiler {
   void Erase();
   void Swap();
   void Clear();
+  ValueKind Bound(const Token& function);
   void Const();
   Instruction Fold(int32_t start, ValueKind kind, const Token& at);
 

@@ -243,7 +243,7 @@ static const char* Statement(Machine& machine, const Instruction& in, double*& s
     case Op::LoadStringElement: case Op::StoreStringElement:
       return Element(machine, in, sp);
     case Op::Dim: case Op::Redim: case Op::Erase: case Op::ReadNumber: case Op::ReadString: case Op::Restore:
-    case Op::SwapNumbers: case Op::SwapStrings: case Op::Clear:
+    case Op::SwapNumbers: case Op::SwapStrings: case Op::Clear: case Op::Bound:
       return VariablesStatement(machine, in, sp);
     case Op::Cls: case Op::Line: case Op::Circle: case Op::Pset:
       Graphics(machine, in, sp);

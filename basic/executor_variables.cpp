@@ -1,10 +1,12 @@
 // The statements that act on variables as a whole: DIM, REDIM and ERASE on
-// arrays, READ and RESTORE on the program's DATA, SWAP and CLEAR.
+// arrays, READ and RESTORE on the program's DATA, SWAP and CLEAR; and the
+// array's bounds, LBOUND and UBOUND.
 #include <utility>
 
 #include "basic/executor.h"
 #include "basic/fields.h"
 #include "basic/machine.h"
+#include "runtime/numeric/numeric.h"
 
 namespace {
 
@@ -57,6 +59,15 @@ const char* Swap(Machine& machine, const Instruction& in, const double* subscrip
   return nullptr;
 }
 
+// Replaces the dimension, counted from 1, with its bound.
+const char* Bound(ArrayVariable& array, bool upper, double& dimension) {
+  MakeAutomaticArray(array);
+  const int32_t which = NumToInt32(dimension);
+  if (which < 1 || which > array.subscripts) return "subscript out of range";
+  dimension = upper ? array.upper[which - 1] : array.lower[which - 1];
+  return nullptr;
+}
+
 }  // namespace
 
 const char* VariablesStatement(Machine& machine, const Instruction& in, double*& sp) {
@@ -76,6 +87,7 @@ const char* VariablesStatement(Machine& machine, const Instruction& in, double*&
     case Op::SwapStrings:
       sp -= EffectOf(in).numbers_taken;
       return Swap(machine, in, sp, variables.strings, &ArrayVariable::strings);
+    case Op::Bound: return Bound(variables.arrays[static_cast<std::size_t>(in.a)], in.b, sp[-1]);
     default:  // CLEAR
       variables.Reset();
       return nullptr;

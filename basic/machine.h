@@ -47,7 +47,7 @@ struct Machine {
 // goes to *error (null when there is none).
 double* ExecuteStatement(Machine& machine, const Instruction& in, double* sp, const char** error);
 
-// DIM, REDIM, ERASE, READ, RESTORE, SWAP and CLEAR.
+// DIM, REDIM, ERASE, READ, RESTORE, SWAP, CLEAR, LBOUND and UBOUND.
 const char* VariablesStatement(Machine& machine, const Instruction& in, double*& sp);
 
 // A value as a % variable keeps it: rounded, low 16 bits, signed.

@@ -87,7 +87,8 @@ TEST(BasicVariables, IntegerTypes) {
       {"DIM A(3) AS STRING: A(2) = \"z\": PRINT A(2); A$(2)", "zz\r\n", "an array of strings"},
       {"DIM D AS DOUBLE, S AS SINGLE: D = 0.1: S = 0.1: PRINT D = S", "-1 \r\n", "SINGLE is a double here"},
       {"FOR I& = 1 TO 3: NEXT I&: PRINT I&", " 4 \r\n", "a LONG loop variable"},
-      {"DEFINT I: FOR I = 1 TO 2.6 STEP 0.6: PRINT I;: NEXT I", " 1  2 ", "an integer loop rounds each step: 1, 1.6 as 2, 2.6 as 3"},
+      {"DEFINT I: FOR I = 1 TO 2.6 STEP 0.6: PRINT I;: NEXT I", " 1  2 ",
+       "an integer loop rounds each step: 1, 1.6 as 2, 2.6 as 3"},
   };
   for (const Case& c : cases) ExpectPrints(c);
 }
@@ -105,6 +106,9 @@ TEST(BasicVariables, ArrayBoundsAndBase) {
        "ERASE unmakes; DIM makes again"},
       {"A(1) = 5: ERASE A: PRINT A(1)", " 0 \r\n", "after ERASE a use makes the array automatic again"},
       {"ERASE Q: Q(1) = 2: PRINT Q(1)", " 2 \r\n", "ERASE before the array's first use"},
+      {"DIM A(-3 TO 4, 7): PRINT LBOUND(A); UBOUND(A); LBOUND(A, 2); UBOUND(A, 2)", "-3  4  0  7 \r\n",
+       "LBOUND and UBOUND, dimension 1 by default"},
+      {"OPTION BASE 1: Z$(5) = \"a\": PRINT LBOUND(Z$); UBOUND(Z$)", " 1  10 \r\n", "the bounds of an automatic array"},
   };
   for (const Case& c : cases) ExpectPrints(c);
 }
@@ -123,6 +127,8 @@ TEST(BasicVariables, ArrayErrors) {
       {"DIM N AS INTEGER, N AS STRING", "1:19: N is declared AS INTEGER already", "two types"},
       {"DIM N% AS INTEGER", "1:5: N% has a suffix: a name declared AS a type has none", "suffix and AS"},
       {"DIM N AS BYTE", "1:10: expected INTEGER, LONG, SINGLE, DOUBLE or STRING, found 'BYTE'", "a type"},
+      {"DIM A(2): PRINT UBOUND(A, 2)", "test.bas:1: subscript out of range", "no such dimension"},
+      {"DIM A(2): PRINT UBOUND(A, 0 / 0)", "test.bas:1: subscript out of range", "a NaN dimension"},
       {"DEFINT Z-A", "1:10: letters out of order: Z-A", "a reversed range"},
       {"DEFINT AB", "1:8: expected a letter, found 'AB'", "a letter, not a name"},
   };
