@@ -59,11 +59,7 @@ Instruction Compiler::Fold(int32_t start, ValueKind kind, const Token& at) {
     scratch.instructions.push_back(in);
   }
   builder_.Truncate(start);
-  const bool text = kind == ValueKind::String;
-  const Op store = text ? Op::StoreString : kind == ValueKind::Integer ? Op::StoreInteger
-                                          : kind == ValueKind::Long  ? Op::StoreLong
-                                                                     : Op::StoreNumber;
-  scratch.instructions.push_back(Instruction{store, 0});
+  scratch.instructions.push_back(Instruction{StoreOp(kind, false), 0});
   scratch.instructions.push_back(Instruction{Op::End});
   scratch.lines.assign(scratch.instructions.size(), 0);
   scratch.numbers = code_->numbers;
@@ -76,7 +72,7 @@ Instruction Compiler::Fold(int32_t start, ValueKind kind, const Token& at) {
   const BasicRunResult run = Execute(scratch, value, BasicRunOptions());
   // The message reads ":0: why", the scratch code having no file.
   if (run.outcome != BasicOutcome::Ended) Fail(at, run.message.substr(run.message.find(": ") + 2));
-  if (!text) return Instruction{Op::PushNumber, builder_.NumberConstant(value.numbers[0])};
+  if (kind != ValueKind::String) return Instruction{Op::PushNumber, builder_.NumberConstant(value.numbers[0])};
   const std::string_view bytes = BytesOf(value.strings[0]);
   if (bytes.size() > MaxConstantString) Fail(at, "a string constant holds at most 255 bytes");
   return Instruction{Op::PushString, builder_.StringConstant(std::string(bytes))};

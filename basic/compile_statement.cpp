@@ -81,7 +81,7 @@ void Compiler::Statement(bool in_one_line_if) {
   }
 }
 
-static Op StoreOp(ValueKind kind, bool element) {
+Op StoreOp(ValueKind kind, bool element) {
   switch (kind) {
     case ValueKind::Integer: return element ? Op::StoreIntegerElement : Op::StoreInteger;
     case ValueKind::Long: return element ? Op::StoreLongElement : Op::StoreLong;

@@ -33,6 +33,9 @@ struct CompileInput {
 bool CompileProgram(const CompileInput& input, Variables* variables, Code* code,
                     std::vector<BasicDiagnostic>* errors);
 
+// The instruction that stores into a variable (or an element) of that kind.
+Op StoreOp(ValueKind kind, bool element);
+
 // A parse or check error: message at a column of the current line.
 struct CompileError {
   int32_t column;
