@@ -102,6 +102,8 @@ TEST(BasicVariables, ArrayBoundsAndBase) {
       {"10 DIM A(2): A(1) = 5\n20 IF N < 2 THEN N = N + 1: GOTO 10\n30 PRINT A(1)", " 5 \r\n",
        "a DIM reached again with the same bounds leaves the array"},
       {"DIM A(3): A(1) = 2: REDIM A(5): PRINT A(1); A(5)", " 0  0 \r\n", "REDIM makes the array anew"},
+      {"A$(1) = \"x\": REDIM A$(1 TO 2): PRINT \"[\" A$(1) \"]\"", "[]\r\n",
+       "REDIM releases the old strings (RunProgram counts them)"},
       {"A$(1) = \"x\": ERASE A$: DIM A$(20): A$(20) = \"y\": PRINT \"[\" A$(1) \"]\" A$(20)", "[]y\r\n",
        "ERASE unmakes; DIM makes again"},
       {"A(1) = 5: ERASE A: PRINT A(1)", " 0 \r\n", "after ERASE a use makes the array automatic again"},
