@@ -48,7 +48,18 @@ StackEffect EffectOf(const Instruction& in) {
     case Op::StoreElement: case Op::StoreIntegerElement: return n(subscripts + 1, 0);
     case Op::LoadStringElement: return mixed(subscripts, 0, 0, 1);
     case Op::StoreStringElement: return mixed(subscripts, 0, 1, 0);
-    case Op::Dim: return n(subscripts, 0);
+    case Op::Dim: case Op::Redim: {
+      const int lower_bounds = (in.c & 1) + (in.c >> 1 & 1) + (in.c >> 2 & 1);
+      return n(subscripts + lower_bounds, 0);
+    }
+    case Op::StoreLong: return n(1, 0);
+    case Op::StoreLongElement: return n(subscripts + 1, 0);
+    case Op::ForStartLong: return n(3, 0);
+    case Op::ReadNumber: return n(0, 1);
+    case Op::ReadString: return s(0, 1);
+    case Op::SwapNumbers: case Op::SwapStrings: return n((in.c & 3) + (in.c >> 2), 0);
+    case Op::Bound: return n(1, 1);
+    case Op::ForNextLong: case Op::Erase: case Op::Restore: case Op::Clear: return n(0, 0);
     case Op::ForStart: case Op::ForStartInteger: case Op::Pset:
       return n(3, 0);
     case Op::Line: return n(in.c ? 5 : 6, 0);

@@ -71,7 +71,7 @@ enum class Op : uint8_t {
   StoreIntegerElement,
   LoadStringElement,
   StoreStringElement,
-  Dim,
+  Dim,  // c: a bit per dimension given as "lo TO hi"; the others have only their upper bound
   // Control. a: target position unless said otherwise.
   Jump,
   JumpIfFalse,
@@ -104,6 +104,20 @@ enum class Op : uint8_t {
   PrintSpc,        // as many spaces as the stack says
   LineInput,       // a: prompt string or -1; pushes the line read
   MidAssign,       // a: string slot or array slot, b: subscripts (0: a variable), c: 1 with a count
+  // Types and data.
+  StoreLong,         // rounds into 32 bits
+  StoreLongElement,
+  ForStartLong,
+  ForNextLong,
+  Redim,             // as Dim, making the array anew
+  Erase,             // a: array slot
+  ReadNumber,        // pushes the next DATA item
+  ReadString,
+  Restore,           // a: the DATA item read next
+  SwapNumbers,       // a, b: the two variables' slots; c: their subscripts, a's + 4 * b's
+  SwapStrings,
+  Clear,
+  Bound,  // a: array slot, b: 1 for the upper bound; the dimension is on the stack
 };
 
 struct Instruction {
@@ -113,6 +127,13 @@ struct Instruction {
   int32_t c = 0;
 };
 
+// One item of a DATA statement, as written.
+struct DataItem {
+  std::string text;
+  bool quoted;
+  int32_t line;  // the DATA's line, for messages: its line number where it has one
+};
+
 struct Code {
   std::string file;
   std::vector<Instruction> instructions;  // ends with End
@@ -120,6 +141,7 @@ struct Code {
   std::vector<double> numbers;
   std::vector<std::string> strings;
   std::vector<std::vector<bool>> input_forms;  // per INPUT: true where a field is a string
+  std::vector<DataItem> data;                  // every DATA item of the program, in text order
   int32_t loop_count = 0;                      // FOR statements, each with its limit and step
   int32_t number_stack = 0;                    // deepest use of each stack
   int32_t string_stack = 0;

@@ -63,12 +63,19 @@ int32_t CodeBuilder::Emit(Op op, int32_t a, int32_t b, int32_t c) {
   return Here() - 1;
 }
 
-int32_t CodeBuilder::EmitNumber(double value) {
+int32_t CodeBuilder::NumberConstant(double value) {
   uint64_t bits;
   std::memcpy(&bits, &value, sizeof bits);
   const auto [entry, added] = number_index_.emplace(bits, static_cast<int32_t>(code_->numbers.size()));
   if (added) code_->numbers.push_back(value);
-  return Emit(Op::PushNumber, entry->second);
+  return entry->second;
+}
+
+int32_t CodeBuilder::EmitNumber(double value) { return Emit(Op::PushNumber, NumberConstant(value)); }
+
+void CodeBuilder::Truncate(int32_t position) {
+  code_->instructions.resize(static_cast<std::size_t>(position));
+  code_->lines.resize(static_cast<std::size_t>(position));
 }
 
 int32_t CodeBuilder::StringConstant(const std::string& bytes) {
@@ -81,6 +88,7 @@ int32_t CodeBuilder::EmitString(const std::string& bytes) { return Emit(Op::Push
 void CodeBuilder::PatchJump(int32_t position, int32_t target) {
   Instruction& instruction = code_->instructions[static_cast<std::size_t>(position)];
   const bool loop = instruction.op == Op::ForStart || instruction.op == Op::ForStartInteger ||
-                    instruction.op == Op::ForNext || instruction.op == Op::ForNextInteger;
+                    instruction.op == Op::ForStartLong || instruction.op == Op::ForNext ||
+                    instruction.op == Op::ForNextInteger || instruction.op == Op::ForNextLong;
   (loop ? instruction.c : instruction.a) = target;
 }

@@ -17,6 +17,9 @@ class CodeBuilder {
   int32_t EmitNumber(double value);
   int32_t EmitString(const std::string& bytes);
   int32_t StringConstant(const std::string& bytes);
+  int32_t NumberConstant(double value);
+  // Drops the instructions from position on (a CONST's, once computed).
+  void Truncate(int32_t position);
   // The position the next instruction will take.
   int32_t Here() const { return static_cast<int32_t>(code_->instructions.size()); }
   // Points the jump at `position` (operand a, or c for the FOR instructions).

@@ -125,8 +125,9 @@ void Compiler::EndIf() {
 void Compiler::For() {
   const Token& at = Advance();
   const Token& name = Expect(TokenKind::Name, "the loop's variable");
-  const std::string canonical = CanonicalName(name.text);
-  const ValueKind kind = KindOfName(canonical);
+  if (Constant(name)) Fail(name, name.text + " is a constant");
+  ValueKind kind;
+  const std::string canonical = VariableName(name, false, &kind);
   if (kind == ValueKind::String) Fail(name, "FOR needs a numeric variable");
   if (Check(TokenKind::LeftParen)) Fail(Peek(), "FOR needs a simple variable, not an array element");
   const int32_t slot = variables_->NumberSlot(canonical);
@@ -139,11 +140,13 @@ void Compiler::For() {
   } else {
     builder_.EmitNumber(1);
   }
-  const bool integer = kind == ValueKind::Integer;
-  const int32_t start = builder_.Emit(integer ? Op::ForStartInteger : Op::ForStart, slot, builder_.NewLoop());
+  const Op start_op = kind == ValueKind::Integer ? Op::ForStartInteger
+                      : kind == ValueKind::Long  ? Op::ForStartLong
+                                                 : Op::ForStart;
+  const int32_t start = builder_.Emit(start_op, slot, builder_.NewLoop());
   Block& block = OpenBlock(BlockKind::For, at);
   block.variable = slot;
-  block.integer = integer;
+  block.variable_kind = kind;
   block.name = canonical;
   block.start = start;
 }
@@ -153,12 +156,16 @@ void Compiler::Next() {
   const auto close = [this](const Token& where, const Token* name) {
     if (name) DropRejectedLoops(CanonicalName(name->text));
     const Block block = Innermost(BlockKind::For, where, "NEXT without FOR");
-    if (name && CanonicalName(name->text) != block.name) {
+    ValueKind kind;
+    if (name && VariableName(*name, false, &kind) != block.name) {
       blocks_.pop_back();  // closed all the same, so that one mistake makes one error
       Fail(*name, "NEXT " + name->text + " does not match FOR " + block.name);
     }
     const int32_t loop = code_->instructions[static_cast<std::size_t>(block.start)].b;
-    builder_.Emit(block.integer ? Op::ForNextInteger : Op::ForNext, block.variable, loop, block.start + 1);
+    const Op next_op = block.variable_kind == ValueKind::Integer ? Op::ForNextInteger
+                       : block.variable_kind == ValueKind::Long  ? Op::ForNextLong
+                                                        : Op::ForNext;
+    builder_.Emit(next_op, block.variable, loop, block.start + 1);
     builder_.PatchJump(block.start, builder_.Here());
     for (int32_t exit : block.exits) builder_.PatchJump(exit, builder_.Here());
     blocks_.pop_back();

@@ -196,6 +196,7 @@ ValueKind Compiler::Function(const Token& name) {
   if (keyword == Keyword::Tab || keyword == Keyword::Spc) {
     Fail(name, std::string(KeywordText(keyword)) + " works only in PRINT");
   }
+  if (keyword == Keyword::Lbound || keyword == Keyword::Ubound) return Bound(name);
   const bool bare = FindBuiltin(keyword, "") >= 0;
   const bool takes_arguments = BuiltinTakesMore(keyword, "");
   if (!bare && !takes_arguments) Fail(name, "expected an expression, found " + DescribeToken(name));

@@ -89,6 +89,7 @@ void Compiler::LineLabels() {
     if (!labels_.emplace(label, builder_.Here()).second) {
       Fail(at, (at.kind == TokenKind::Number ? "line " : "label ") + label + " appears twice");
     }
+    data_labels_[label] = code_->data.size();
   };
   if (Check(TokenKind::Number) && Peek().digits_only) {
     const Token& number = Peek();
@@ -120,7 +121,8 @@ void Compiler::ResolveJumps() {
   for (const PendingJump& jump : jumps_) {
     const auto label = labels_.find(jump.label);
     if (label != labels_.end()) {
-      builder_.PatchJump(jump.position, label->second);
+      const auto target = jump.to_data ? static_cast<int32_t>(data_labels_[jump.label]) : label->second;
+      builder_.PatchJump(jump.position, target);
     } else if (std::isdigit(static_cast<unsigned char>(jump.label[0]))) {
       Report(jump.line, jump.column, "no line " + jump.label);
     } else {

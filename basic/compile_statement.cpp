@@ -25,7 +25,20 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Let: Advance(); return Assignment();
     case Keyword::Print: Advance(); return Print();
     case Keyword::Input: Advance(); return Input();
-    case Keyword::Dim: Advance(); return Dim();
+    case Keyword::Dim: Advance(); return Dim(false);
+    case Keyword::Redim: Advance(); return Dim(true);
+    case Keyword::Erase: return Erase();
+    case Keyword::Swap: return Swap();
+    case Keyword::Clear: return Clear();
+    case Keyword::Const: return Const();
+    case Keyword::Option: return OptionBase();
+    case Keyword::DefInt: return DefType(ValueKind::Integer);
+    case Keyword::DefLng: return DefType(ValueKind::Long);
+    case Keyword::DefSng: case Keyword::DefDbl: return DefType(ValueKind::Number);
+    case Keyword::DefStr: return DefType(ValueKind::String);
+    case Keyword::Data: return Data();
+    case Keyword::Read: return Read();
+    case Keyword::Restore: return Restore();
     case Keyword::Goto: Advance(); return JumpStatement(Op::Jump);
     case Keyword::Gosub: Advance(); return JumpStatement(Op::Gosub);
     case Keyword::Return: Advance(); builder_.Emit(Op::Return); return;
@@ -69,31 +82,40 @@ void Compiler::Statement(bool in_one_line_if) {
   }
 }
 
+Op StoreOp(ValueKind kind, bool element) {
+  switch (kind) {
+    case ValueKind::Integer: return element ? Op::StoreIntegerElement : Op::StoreInteger;
+    case ValueKind::Long: return element ? Op::StoreLongElement : Op::StoreLong;
+    case ValueKind::String: return element ? Op::StoreStringElement : Op::StoreString;
+    case ValueKind::Number: break;
+  }
+  return element ? Op::StoreElement : Op::StoreNumber;
+}
+
 Instruction Compiler::Variable(bool for_store, ValueKind* kind) {
   const Token& name = Expect(TokenKind::Name, "a variable");
-  const std::string canonical = CanonicalName(name.text);
-  *kind = KindOfName(canonical);
   if (!Check(TokenKind::LeftParen)) {
-    if (*kind == ValueKind::String) {
-      return {for_store ? Op::StoreString : Op::LoadString, variables_->StringSlot(canonical)};
+    if (const Instruction* constant = Constant(name)) {
+      if (for_store) Fail(name, name.text + " is a constant");
+      *kind = constant->op == Op::PushString ? ValueKind::String : ValueKind::Number;
+      return *constant;
     }
-    const Op store = *kind == ValueKind::Integer ? Op::StoreInteger : Op::StoreNumber;
-    return {for_store ? store : Op::LoadNumber, variables_->NumberSlot(canonical)};
+    const std::string canonical = VariableName(name, false, kind);
+    const bool text = *kind == ValueKind::String;
+    const int32_t slot = text ? variables_->StringSlot(canonical) : variables_->NumberSlot(canonical);
+    if (for_store) return {StoreOp(*kind, false), slot};
+    return {text ? Op::LoadString : Op::LoadNumber, slot};
   }
   int32_t subscripts;
-  const int32_t slot = ArrayWithSubscripts(name, &subscripts);
-  if (*kind == ValueKind::String) {
-    return {for_store ? Op::StoreStringElement : Op::LoadStringElement, slot, subscripts};
-  }
-  const Op store = *kind == ValueKind::Integer ? Op::StoreIntegerElement : Op::StoreElement;
-  return {for_store ? store : Op::LoadElement, slot, subscripts};
+  const int32_t slot = ArrayWithSubscripts(name, &subscripts, kind);
+  if (for_store) return {StoreOp(*kind, true), slot, subscripts};
+  return {*kind == ValueKind::String ? Op::LoadStringElement : Op::LoadElement, slot, subscripts};
 }
 
 // "(a [, b [, c]])" after an array's name: compiles the subscripts (or
 // bounds) and gives the array's slot, checking that every use of the array
 // agrees on their number.
-int32_t Compiler::ArrayWithSubscripts(const Token& name, int32_t* subscripts) {
-  const std::string canonical = CanonicalName(name.text);
+int32_t Compiler::ArrayWithSubscripts(const Token& name, int32_t* subscripts, ValueKind* kind) {
   Expect(TokenKind::LeftParen, "'('");
   *subscripts = 0;
   do {
@@ -101,12 +123,7 @@ int32_t Compiler::ArrayWithSubscripts(const Token& name, int32_t* subscripts) {
     NumberExpression();
   } while (Match(TokenKind::Comma));
   Expect(TokenKind::RightParen, "')'");
-  const int32_t slot = variables_->ArraySlot(canonical, *subscripts);
-  if (slot < 0) {
-    Fail(name, "array " + canonical + " has " + std::to_string(variables_->ArraySubscripts(canonical)) +
-                   " subscripts elsewhere");
-  }
-  return slot;
+  return ArraySlotOf(name, *subscripts, kind);
 }
 
 void Compiler::Assignment() {
@@ -170,16 +187,6 @@ void Compiler::Input() {
     builder_.Emit(store.op, store.a, store.b);
   } while (Match(TokenKind::Comma));
   code_->input_forms.push_back(std::move(form));
-}
-
-void Compiler::Dim() {
-  do {
-    const Token& name = Expect(TokenKind::Name, "an array name");
-    if (!Check(TokenKind::LeftParen)) Unexpected("'(' and the array's bounds");
-    int32_t subscripts;
-    const int32_t slot = ArrayWithSubscripts(name, &subscripts);
-    builder_.Emit(Op::Dim, slot, subscripts);
-  } while (Match(TokenKind::Comma));
 }
 
 void Compiler::JumpStatement(Op op) {

@@ -33,6 +33,9 @@ struct CompileInput {
 bool CompileProgram(const CompileInput& input, Variables* variables, Code* code,
                     std::vector<BasicDiagnostic>* errors);
 
+// The instruction that stores into a variable (or an element) of that kind.
+Op StoreOp(ValueKind kind, bool element);
+
 // A parse or check error: message at a column of the current line.
 struct CompileError {
   int32_t column;
@@ -51,7 +54,7 @@ struct Block {
   std::vector<int32_t> exits;  // EXIT FOR, EXIT DO and IF branch ends to patch
   // FOR
   int32_t variable = 0;
-  bool integer = false;
+  ValueKind variable_kind = ValueKind::Number;
   std::string name;
   int32_t start = 0;  // ForStart, or the top of a WHILE or DO
   // WHILE, DO WHILE/UNTIL at the top, and IF: the jump taken when false.
@@ -72,6 +75,7 @@ struct PendingJump {
   std::string label;
   int32_t line;
   int32_t column;
+  bool to_data = false;  // RESTORE: patched with the first DATA item at or after the label
 };
 
 class Compiler {
@@ -110,7 +114,6 @@ class Compiler {
   void Assignment();
   void Print();
   void Input();
-  void Dim();
   void JumpStatement(Op op);
   void On();
   std::string Target();
@@ -118,7 +121,30 @@ class Compiler {
   // Compiles a variable reference; for a store, the subscripts are pushed
   // now and the returned instruction stores the value pushed after them.
   Instruction Variable(bool for_store, ValueKind* kind);
-  int32_t ArrayWithSubscripts(const Token& name, int32_t* subscripts);
+  int32_t ArrayWithSubscripts(const Token& name, int32_t* subscripts, ValueKind* kind);
+
+  // compile_variables.cpp: types, declarations and the statements on whole
+  // variables.
+  std::string VariableName(const Token& name, bool array, ValueKind* kind);
+  int32_t ArraySlotOf(const Token& name, int32_t subscripts, ValueKind* kind);
+  bool AsType(ValueKind* kind);
+  void Declare(const Token& name, bool array, ValueKind kind);
+  const Instruction* Constant(const Token& name) const;
+  void Dim(bool redim);
+  void ArrayBounds(int32_t* subscripts, int32_t* given_lower);
+  void DefType(ValueKind kind);
+  void OptionBase();
+  void Erase();
+  void Swap();
+  void Clear();
+  ValueKind Bound(const Token& function);
+  void Const();
+  Instruction Fold(int32_t start, ValueKind kind, const Token& at);
+
+  // compile_data.cpp
+  void Data();
+  void Read();
+  void Restore();
 
   // compile_text.cpp
   bool PrintPosition();
@@ -198,4 +224,11 @@ class Compiler {
   std::map<std::string, int32_t> labels_;
   std::vector<PendingJump> jumps_;
   bool too_many_ = false;
+  // Types and data, as the text so far declared them.
+  ValueKind letter_kinds_[26] = {};                 // DEFINT and the others; Number by default
+  std::map<std::string, ValueKind> declared_;     // DIM ... AS: "A" a scalar, "A()" an array
+  std::map<std::string, Instruction> constants_;  // CONST: the push of its value
+  int32_t option_base_ = 0;
+  bool arrays_seen_ = false;
+  std::map<std::string, std::size_t> data_labels_;  // the DATA items before each label
 };

@@ -51,6 +51,8 @@ double Integer16(double x) {
   return v;
 }
 
+double Integer32(double x) { return NumToInt32(x); }
+
 BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOptions& options) {
   Machine machine(code, variables, options);
   const Instruction* const program = code.instructions.data();
@@ -68,6 +70,7 @@ BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOpt
       case Op::LoadNumber: *sp++ = vars[in.a]; break;
       case Op::StoreNumber: vars[in.a] = *--sp; break;
       case Op::StoreInteger: vars[in.a] = Integer16(*--sp); break;
+      case Op::StoreLong: vars[in.a] = Integer32(*--sp); break;
       case Op::Add: --sp; sp[-1] = sp[-1] + sp[0]; break;
       case Op::Subtract: --sp; sp[-1] = sp[-1] - sp[0]; break;
       case Op::Multiply: --sp; sp[-1] = sp[-1] * sp[0]; break;
@@ -123,11 +126,13 @@ BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOpt
         pc = machine.gosubs.back();
         machine.gosubs.pop_back();
         break;
-      case Op::ForStart: case Op::ForStartInteger: {
+      case Op::ForStart: case Op::ForStartInteger: case Op::ForStartLong: {
         sp -= 3;
         LoopState& loop = loops[in.b];
         loop = LoopState{sp[1], sp[2], true};
-        const double start = in.op == Op::ForStartInteger ? Integer16(sp[0]) : sp[0];
+        const double start = in.op == Op::ForStartInteger ? Integer16(sp[0])
+                             : in.op == Op::ForStartLong  ? Integer32(sp[0])
+                                                          : sp[0];
         vars[in.a] = start;
         if (!Continues(start, loop)) pc = in.c;
         break;
@@ -140,10 +145,11 @@ BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOpt
         if (Continues(value, loop)) pc = in.c;
         break;
       }
-      case Op::ForNextInteger: {
+      case Op::ForNextInteger: case Op::ForNextLong: {
         const LoopState& loop = loops[in.b];
         if (!loop.started) return Failed(machine, pc - 1, "NEXT without FOR: the loop was entered by a jump");
-        const double value = Integer16(vars[in.a] + loop.step);
+        const double sum = vars[in.a] + loop.step;
+        const double value = in.op == Op::ForNextInteger ? Integer16(sum) : Integer32(sum);
         vars[in.a] = value;
         if (Continues(value, loop)) pc = in.c;
         break;

@@ -67,7 +67,8 @@ const char* IntegerOperator(Op op, double*& sp) {
 
 const char* Element(Machine& machine, const Instruction& in, double*& sp) {
   ArrayVariable& array = machine.variables.arrays[static_cast<std::size_t>(in.a)];
-  const bool store_number = in.op == Op::StoreElement || in.op == Op::StoreIntegerElement;
+  const bool store_number =
+      in.op == Op::StoreElement || in.op == Op::StoreIntegerElement || in.op == Op::StoreLongElement;
   double* subscripts = sp - in.b - (store_number ? 1 : 0);
   std::size_t index;
   if (const char* error = ElementIndex(array, subscripts, &index)) return error;
@@ -76,9 +77,10 @@ const char* Element(Machine& machine, const Instruction& in, double*& sp) {
       subscripts[0] = array.numbers[index];
       sp = subscripts + 1;
       break;
-    case Op::StoreElement:
-    case Op::StoreIntegerElement:
-      array.numbers[index] = in.op == Op::StoreIntegerElement ? Integer16(sp[-1]) : sp[-1];
+    case Op::StoreElement: array.numbers[index] = sp[-1]; sp = subscripts; break;
+    case Op::StoreIntegerElement: array.numbers[index] = Integer16(sp[-1]); sp = subscripts; break;
+    case Op::StoreLongElement:
+      array.numbers[index] = Integer32(sp[-1]);
       sp = subscripts;
       break;
     case Op::LoadStringElement:
@@ -213,12 +215,12 @@ static const char* Statement(Machine& machine, const Instruction& in, double*& s
       return StringOperation(machine, in, sp);
     case Op::PrintTab: case Op::PrintSpc: case Op::LineInput: case Op::MidAssign:
       return TextStatement(machine, in, sp);
-    case Op::LoadElement: case Op::StoreElement: case Op::StoreIntegerElement:
+    case Op::LoadElement: case Op::StoreElement: case Op::StoreIntegerElement: case Op::StoreLongElement:
     case Op::LoadStringElement: case Op::StoreStringElement:
       return Element(machine, in, sp);
-    case Op::Dim:
-      sp -= in.b;
-      return DimArray(machine.variables.arrays[static_cast<std::size_t>(in.a)], sp);
+    case Op::Dim: case Op::Redim: case Op::Erase: case Op::ReadNumber: case Op::ReadString: case Op::Restore:
+    case Op::SwapNumbers: case Op::SwapStrings: case Op::Clear: case Op::Bound:
+      return VariablesStatement(machine, in, sp);
     case Op::Cls: case Op::Line: case Op::Circle: case Op::Pset:
       Graphics(machine, in, sp);
       return nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "basic/executor.h"
+#include "basic/fields.h"
 #include "basic/lexer.h"
 #include "basic/number_text.h"
 
@@ -14,13 +15,9 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-struct Field {
-  std::string_view text;
-  bool quoted = false;
-  bool malformed = false;  // bytes after the closing quote
-};
+}  // namespace
 
-std::vector<Field> Fields(std::string_view line) {
+std::vector<Field> SplitFields(std::string_view line) {
   std::vector<Field> fields;
   std::size_t at = 0;
   for (;;) {
@@ -46,11 +43,16 @@ std::vector<Field> Fields(std::string_view line) {
   }
 }
 
-}  // namespace
+bool ReadFieldNumber(const Field& field, double* value) {
+  if (field.quoted) return false;
+  const NumberPrefix number = ReadNumberPrefix(field.text);
+  *value = number.value;
+  return field.text.empty() || number.used == field.text.size();
+}
 
 InputVerdict SplitInputLine(std::string_view line, const std::vector<bool>& form, std::vector<double>* numbers,
                             std::vector<std::string>* texts) {
-  const std::vector<Field> fields = Fields(line);
+  const std::vector<Field> fields = SplitFields(line);
   if (fields.size() < form.size()) return InputVerdict::Redo;
   numbers->assign(form.size(), 0.0);
   texts->assign(form.size(), std::string());
@@ -61,11 +63,7 @@ InputVerdict SplitInputLine(std::string_view line, const std::vector<bool>& form
       (*texts)[i] = std::string(field.text);
       continue;
     }
-    if (field.quoted) return InputVerdict::Redo;
-    const NumberPrefix number = ReadNumberPrefix(field.text);
-    // An empty field reads as 0; anything else must be one whole number.
-    if (!field.text.empty() && number.used != field.text.size()) return InputVerdict::Redo;
-    (*numbers)[i] = number.value;
+    if (!ReadFieldNumber(field, &(*numbers)[i])) return InputVerdict::Redo;
   }
   return fields.size() > form.size() ? InputVerdict::ExtraIgnored : InputVerdict::Accepted;
 }

@@ -32,7 +32,7 @@ Keyword FindKeyword(const std::string& word) {
 
 bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-bool IsSuffix(char c) { return c == '$' || c == '%' || c == '#' || c == '!'; }
+bool IsSuffix(char c) { return c == '$' || c == '%' || c == '#' || c == '!' || c == '&'; }
 bool IsNameByte(unsigned char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
 
 std::string UpperCase(std::string_view text) {
@@ -117,6 +117,7 @@ class Lexer {
       token.kind = TokenKind::Keyword;
       token.keyword = keyword;
       if (keyword == Keyword::Rem) return Comment(std::move(token));
+      if (keyword == Keyword::Data) return DataItems(std::move(token));
       Add(std::move(token));
       return true;
     }
@@ -154,6 +155,20 @@ class Lexer {
     token->kind = TokenKind::Keyword;
     token->keyword = next == "TO" ? Keyword::Goto : Keyword::Gosub;
     at_ = end;
+    return true;
+  }
+
+  // DATA keeps its items as written, up to a ':' outside quotes or the end
+  // of the line; the compiler splits them.
+  bool DataItems(Token token) {
+    const std::size_t begin = at_;
+    bool quoted = false;
+    while (at_ < line_.size() && (quoted || line_[at_] != ':')) {
+      if (line_[at_] == '"') quoted = !quoted;
+      at_ += IsLeadByte(Peek()) && at_ + 1 < line_.size() ? 2 : 1;
+    }
+    token.text = std::string(line_.substr(begin, at_ - begin));
+    Add(std::move(token));
     return true;
   }
 

@@ -38,6 +38,8 @@ struct Machine {
   int32_t column = 0;   // the cursor column as PRINT and INPUT left it
   std::vector<double> input_numbers;
   std::vector<std::string> input_texts;
+  std::size_t data_next = 0;  // the DATA item READ takes next
+  std::string message;        // a run-time error's text, when it is made at run time
 };
 
 // Runs one instruction off the numeric fast path: strings, arrays,
@@ -46,8 +48,14 @@ struct Machine {
 // goes to *error (null when there is none).
 double* ExecuteStatement(Machine& machine, const Instruction& in, double* sp, const char** error);
 
+// DIM, REDIM, ERASE, READ, RESTORE, SWAP, CLEAR, LBOUND and UBOUND.
+const char* VariablesStatement(Machine& machine, const Instruction& in, double*& sp);
+
 // A value as a % variable keeps it: rounded, low 16 bits, signed.
 double Integer16(double x);
+// A value as a & variable keeps it: rounded into 32 bits, out of range
+// -2147483648.
+double Integer32(double x);
 
 // Adds text to the PRINT being built, moving the column along.
 void Printed(Machine& machine, std::string_view text);

@@ -24,7 +24,11 @@
   X(Oct, "OCT$") X(Ucase, "UCASE$") X(Lcase, "LCASE$") X(Ltrim, "LTRIM$")             \
   X(Rtrim, "RTRIM$") X(Fix, "FIX") X(Cint, "CINT") X(Clng, "CLNG") X(Csng, "CSNG")    \
   X(Cdbl, "CDBL") X(Timer, "TIMER") X(Time, "TIME$") X(Date, "DATE$")                 \
-  X(On, "ON")
+  X(On, "ON")                                                         \
+  X(Clear, "CLEAR") X(Const, "CONST") X(Data, "DATA") X(DefDbl, "DEFDBL")            \
+  X(DefInt, "DEFINT") X(DefLng, "DEFLNG") X(DefSng, "DEFSNG") X(DefStr, "DEFSTR")     \
+  X(Erase, "ERASE") X(Lbound, "LBOUND") X(Option, "OPTION") X(Read, "READ")           \
+  X(Redim, "REDIM") X(Restore, "RESTORE") X(Swap, "SWAP") X(Ubound, "UBOUND")
 
 enum class Keyword : uint8_t {
   None,
@@ -65,7 +69,7 @@ struct Token {
   int32_t column = 1;          // of the token's first byte, from 1
   double number = 0;           // Number
   bool digits_only = false;    // Number written as plain digits: may be a line number
-  std::string text;            // Name: upper case, suffix kept; String: its bytes
+  std::string text;            // Name: upper case, suffix kept; String: its bytes; DATA: the raw items
 };
 
 // The reserved word's text ("LEFT$"), for messages.

@@ -1,10 +1,27 @@
 #include "basic/variables.h"
 
+#include <cctype>
+
 ValueKind KindOfName(const std::string& name) {
   if (name.empty()) return ValueKind::Number;
   if (name.back() == '$') return ValueKind::String;
   if (name.back() == '%') return ValueKind::Integer;
+  if (name.back() == '&') return ValueKind::Long;
   return ValueKind::Number;
+}
+
+bool HasSuffix(const std::string& name) {
+  return !name.empty() && !std::isalnum(static_cast<unsigned char>(name.back())) && name.back() != '_';
+}
+
+std::string NameOfKind(const std::string& bare_name, ValueKind kind) {
+  switch (kind) {
+    case ValueKind::Integer: return bare_name + '%';
+    case ValueKind::Long: return bare_name + '&';
+    case ValueKind::String: return bare_name + '$';
+    case ValueKind::Number: break;
+  }
+  return bare_name;
 }
 
 std::string CanonicalName(const std::string& name) {
@@ -26,16 +43,19 @@ int32_t Variables::StringSlot(const std::string& canonical_name) {
   return entry->second;
 }
 
-int32_t Variables::ArraySlot(const std::string& canonical_name, int32_t subscripts) {
+int32_t Variables::ArraySlot(const std::string& canonical_name, int32_t subscripts, int32_t base) {
   const auto [entry, added] = array_slots_.emplace(canonical_name, static_cast<int32_t>(arrays.size()));
   if (added) {
     ArrayVariable array;
     array.name = canonical_name;
     array.kind = KindOfName(canonical_name);
     array.subscripts = subscripts;
+    array.base = base;
     arrays.push_back(std::move(array));
   }
-  return arrays[entry->second].subscripts == subscripts ? entry->second : -1;
+  ArrayVariable& array = arrays[entry->second];
+  if (array.subscripts == 0) array.subscripts = subscripts;
+  return subscripts == 0 || array.subscripts == subscripts ? entry->second : -1;
 }
 
 int32_t Variables::ArraySubscripts(const std::string& canonical_name) const {
@@ -48,6 +68,7 @@ void UnmakeArray(ArrayVariable& array) {
   std::vector<double>().swap(array.numbers);
   std::vector<RtString>().swap(array.strings);
   array.made = false;
+  array.dimensioned = false;
 }
 
 void Variables::Reset() {

@@ -2,7 +2,9 @@
 // to slots while compiling, values held while running.
 //
 // A name without suffix, with '#' or with '!' is one double variable; with
-// '%' a 16-bit integer held as a double; with '$' a string. Scalars and
+// '%' a 16-bit integer and with '&' a 32-bit one, both held as doubles; with
+// '$' a string. The compiler gives a name without suffix the suffix of its
+// type (DEFINT, DIM ... AS) before asking for its slot. Scalars and
 // arrays of the same name are different variables. A string slot holds an
 // RtString owned by the variable, or null for the empty string. Nothing is
 // looked up by name while a program runs.
@@ -15,12 +17,15 @@
 
 #include "runtime/strings/strings.h"
 
-enum class ValueKind : uint8_t { Number, Integer, String };
+enum class ValueKind : uint8_t { Number, Integer, String, Long };
 
 // The kind a name's suffix gives, and the name the variable is known by
 // ("A#" and "A!" are "A").
 ValueKind KindOfName(const std::string& name);
 std::string CanonicalName(const std::string& name);
+bool HasSuffix(const std::string& name);
+// The name a variable of that kind is known by: "A" and Integer give "A%".
+std::string NameOfKind(const std::string& bare_name, ValueKind kind);
 
 inline constexpr int32_t DefaultArrayBound = 10;
 inline constexpr int64_t MaxArrayElements = int64_t{1} << 24;
@@ -28,9 +33,12 @@ inline constexpr int64_t MaxArrayElements = int64_t{1} << 24;
 struct ArrayVariable {
   std::string name;
   ValueKind kind;
-  int32_t subscripts;      // fixed by the first use in the program text
+  int32_t subscripts;      // fixed by the first use in the program text; 0 until then
+  int32_t base = 0;        // the lower bound of an automatic array (OPTION BASE)
   bool made = false;       // by DIM, or by the first use of an element
-  int32_t bounds[3] = {0, 0, 0};
+  bool dimensioned = false;  // made by DIM or REDIM, not by a use
+  int32_t lower[3] = {0, 0, 0};
+  int32_t upper[3] = {0, 0, 0};
   std::vector<double> numbers;
   std::vector<RtString> strings;
 };
@@ -45,8 +53,11 @@ class Variables {
   // Slots, made on first sight; numbers and integers share one table.
   int32_t NumberSlot(const std::string& canonical_name);
   int32_t StringSlot(const std::string& canonical_name);
-  // -1 when the array exists with another number of subscripts.
-  int32_t ArraySlot(const std::string& canonical_name, int32_t subscripts);
+  // -1 when the array exists with another number of subscripts. A count
+  // of 0 (ERASE, LBOUND) takes the array as it is; a use with subscripts
+  // then fixes their number. base is the automatic lower bound of an
+  // array made now.
+  int32_t ArraySlot(const std::string& canonical_name, int32_t subscripts, int32_t base = 0);
   int32_t ArraySubscripts(const std::string& canonical_name) const;
 
   // Every value back to 0 or the empty string, arrays unmade; names stay.

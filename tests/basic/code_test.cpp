@@ -23,7 +23,9 @@ std::vector<int32_t> Successors(const Code& code, int32_t at) {
   switch (in.op) {
     case Op::Jump: return {in.a};
     case Op::JumpIfFalse: case Op::JumpIfTrue: case Op::Gosub: return {in.a, at + 1};
-    case Op::ForStart: case Op::ForStartInteger: case Op::ForNext: case Op::ForNextInteger: return {in.c, at + 1};
+    case Op::ForStart: case Op::ForStartInteger: case Op::ForStartLong: case Op::ForNext: case Op::ForNextInteger:
+    case Op::ForNextLong:
+      return {in.c, at + 1};
     case Op::Return: case Op::End: return {};
     default: return {at + 1};
   }
@@ -74,6 +76,9 @@ TEST(BasicCode, EveryPathKeepsTheStackDiscipline) {
       "FOR I = 1 TO 2: FOR J = 1 TO 2: IF J = 2 THEN GOTO 50\nNEXT J\n50 NEXT I: RANDOMIZE 3: SLEEP 0: STOP",
       "DIM B$(2): LINE INPUT \"?\"; B$(1): MID$(B$(1), 1, 2) = \"x\": MID$(A$, 1) = B$(INSTR(2, \"ab\", \"b\"))\n"
       "PRINT TAB(3); SPC(2); STRING$(2, \"y\"); HEX$(FIX(TIMER)); TIME$; DATE$: RANDOMIZE: RANDOMIZE TIMER",
+      "CONST K = 2: DIM A(1 TO K, 3) AS LONG, N AS INTEGER: READ A(1, 2), N, S$: RESTORE 9: REDIM A(K, -1 TO 1)\n"
+      "9 DATA 1, 2, x: FOR L& = 1 TO 2: SWAP A(1, L&), A(L&, 1): SWAP S$, T$: NEXT: PRINT LBOUND(A, 2); UBOUND(A)\n"
+      "DEFSTR Q: Q = \"\": ERASE A: CLEAR , 5",
   };
   StartRecording();
   for (const char* source : programs) {

@@ -114,7 +114,7 @@ TEST(BasicErrors, AtRunTimeWithFileAndLine) {
       {"DIM A$(2, 2): A$(1, 3) = \"x\"", "test.bas:1: subscript out of range", ""},
       {"DIM A(2): DIM A(3)", "test.bas:1: array already dimensioned", ""},
       {"X = A(1): DIM A(3)", "test.bas:1: array already dimensioned", ""},
-      {"DIM A(-1)", "test.bas:1: an array bound must be 0 or more", ""},
+      {"DIM A(-1)", "test.bas:1: an array's upper bound is below its lower bound", ""},
       {"DIM A(5000, 5000)", "test.bas:1: array too large (at most 16777216 elements)", ""},
       {"PRINT \"a\";: RETURN", "test.bas:1: RETURN without GOSUB", "a"},
       {"10 GOSUB 10", "test.bas:1: GOSUB nested too deeply (more than 100000 without RETURN)", ""},

@@ -3,6 +3,8 @@
 // work that stops at any point leaves the registry as it found it.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <random>
 
 #include "basic/number_text.h"
@@ -75,6 +77,42 @@ TEST(BasicProperties, ExpressionsComputeWhatTheirTreesCompute) {
     }
   }
   EXPECT_EQ(failures, 0);
+}
+
+// A constant is worked out before the run from the same instructions the
+// run would execute, so it must hold exactly what the tree computes.
+TEST(BasicProperties, ConstantsHoldWhatTheirExpressionsCompute) {
+  ExpressionMaker maker(77);
+  int failures = 0;
+  for (int i = 0; i < 200; ++i) {
+    const Expression e = maker.Make(4);
+    const ProgramRun run = RunProgram("CONST A = 3, B = -0.5, C% = 7.4: CONST V = " + e.text + ": PRINT V");
+    const std::string expected = FormatPrintedNumber(e.value) + "\r\n";
+    if ((run.printed != expected || !run.errors.empty()) && ++failures <= 5) {
+      ADD_FAILURE() << e.text << "\nwant " << expected << "got  " << run.printed << run.errors;
+    }
+  }
+  EXPECT_EQ(failures, 0);
+}
+
+// Any finite double, written as PRINT writes it, reads back from DATA as
+// the same double.
+TEST(BasicProperties, DataReadsBackEveryPrintedNumber) {
+  std::mt19937_64 random(99);
+  std::string items;
+  std::string expected;
+  for (int i = 0; i < 300; ++i) {
+    double x;
+    do {
+      const uint64_t bits = random();
+      std::memcpy(&x, &bits, sizeof x);
+    } while (!std::isfinite(x));
+    items += (i ? ", " : "") + FormatNumber(x);
+    expected += FormatPrintedNumber(x);
+  }
+  const ProgramRun run = RunProgram("FOR I = 1 TO 300: READ X: PRINT X;: NEXT\nDATA " + items);
+  EXPECT_EQ(run.errors + run.message, "");
+  EXPECT_EQ(run.printed, expected);
 }
 
 // Statements on strings, arrays and subroutines, some of which stop the run.

@@ -67,6 +67,23 @@ TEST(BasicRobustness, ErrorsInTheMiddleOfStringWorkReleaseEveryString) {
   }
 }
 
+// The statements on data and types, cut short or given the wrong tokens:
+// every one is an error before the run, or runs.
+TEST(BasicRobustness, DeclarationsCutShortAreErrors) {
+  for (const char* source : {"DIM A(1 TO", "DIM A(1 TO 2) AS", "DIM AS INTEGER", "DIM A AS", "REDIM", "REDIM A",
+                             "ERASE", "ERASE A(", "SWAP A", "SWAP A,", "SWAP , B", "CONST", "CONST A", "CONST A =",
+                             "CONST A = B", "DEFINT", "DEFINT A-", "DEFINT -Z", "DEFSTR A-B-C", "OPTION", "OPTION BASE",
+                             "READ", "READ A,", "RESTORE A B", "CLEAR 1 2", "PRINT LBOUND()", "PRINT UBOUND(A,)",
+                             "DATA \"a\"\"b\"", "DIM AS AS"}) {
+    const ProgramRun run = RunProgram(source);
+    EXPECT_FALSE(run.compiled) << source;
+  }
+  const ProgramRun run = RunProgram("DATA " + Repeat(",", 100000) + "7\nFOR I = 0 TO 100000: READ A$: NEXT: READ A");
+  EXPECT_EQ(run.message, "test.bas:2: out of DATA") << "100000 empty items, then one";
+  const ProgramRun folded = RunProgram("CONST A$ = \"" + std::string(200, 'x') + "\", B$ = A$ + A$");
+  EXPECT_EQ(folded.errors, "1:221: a string constant holds at most 255 bytes") << "constants stay small";
+}
+
 TEST(BasicRobustness, LongPrintsReachTheRuntimeInPieces) {
   const ProgramRun run = RunProgram("A$ = SPACE$(1500000) + \"|\": PRINT A$: PRINT \"x\": PRINT A$; A$");
   EXPECT_EQ(run.printed, std::string(1500000, ' ') + "|\r\nx\r\n" + std::string(1500000, ' ') + "|" +

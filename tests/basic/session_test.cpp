@@ -106,6 +106,14 @@ TEST_F(BasicSessionTest, ArraysAndLoopsSpanDirectLines) {
                  " 0  0  9 \r\ndirect:1: array already dimensioned\r\n");
 }
 
+// Each RUN reads the stored DATA from its first item; a direct line has
+// DATA of its own only. Arrays the program made keep their bounds.
+TEST_F(BasicSessionTest, StoredDataAndBoundsAcrossRuns) {
+  EXPECT_EQ(Type({"10 OPTION BASE 1: DIM A(2 TO 3)", "20 READ X, Y$: PRINT X; Y$", "30 DATA 5, \"s\"", "RUN",
+                  "RUN", "READ Z", "PRINT LBOUND(A); UBOUND(A)", "PRINT B(0)"}),
+            " 5 s\r\n 5 s\r\n 2  3 \r\n 0 \r\ndirect:1: out of DATA\r\n");
+}
+
 TEST_F(BasicSessionTest, SaveToAPlaceThatCannotBeWrittenFails) {
   const std::string file = TempFile("no such folder/x.bas");
   EXPECT_EQ(Type({"10 PRINT", ("SAVE \"" + file + "\"").c_str()}), "cannot write " + file + "\r\n");
