@@ -28,7 +28,7 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Goto: Advance(); return JumpStatement(Op::Jump);
     case Keyword::Gosub: Advance(); return JumpStatement(Op::Gosub);
     case Keyword::Return: Advance(); builder_.Emit(Op::Return); return;
-    case Keyword::Stop: Advance(); builder_.Emit(Op::End); return;
+    case Keyword::Stop: Advance(); builder_.Emit(Op::Stop); return;
     case Keyword::End:
       if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::If) return EndIf();
       Advance();
@@ -61,7 +61,7 @@ void Compiler::Statement(bool in_one_line_if) {
       builder_.Emit(Op::Sleep);
       return;
     case Keyword::Run: case Keyword::List: case Keyword::New: case Keyword::Load: case Keyword::Save:
-    case Keyword::System:
+    case Keyword::System: case Keyword::Cont:
       Fail(first, std::string(KeywordText(first.keyword)) + " is a command of the direct mode");
     default:
       Unexpected("a statement");

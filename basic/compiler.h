@@ -82,6 +82,7 @@ class Compiler {
  private:
   // compile_program.cpp: lines, labels, diagnostics.
   void CompileLine(std::string_view text);
+  void RecordSourceLine();
   void LineLabels();
   void ResolveJumps();
   void CloseOpenBlocks();
