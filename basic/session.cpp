@@ -1,7 +1,6 @@
 // The direct mode: typed lines stored, listed, run, or run at once.
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "basic/compiler.h"
 #include "basic/executor.h"
@@ -25,11 +24,7 @@ BasicLineResult RunDirectLine(BasicSession* session, std::string_view line) {
   input.file = DirectLineName;
   auto code = std::make_unique<Code>();
   std::vector<BasicDiagnostic> errors;
-  if (!CompileProgram(input, session->variables.get(), code.get(), &errors)) {
-    std::string text;
-    for (const BasicDiagnostic& error : errors) text += BasicFormatDiagnostic(error);
-    return BasicLineResult{BasicLineOutcome::Error, text};
-  }
+  if (!CompileProgram(input, session->variables.get(), code.get(), &errors)) return CompileErrors(errors);
   // A STOP of the stored program stays for CONT whatever a direct line does,
   // unless the line itself runs into an error or a STOP of its own.
   std::unique_ptr<Code> stopped_code = std::move(session->stopped_code);

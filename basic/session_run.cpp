@@ -8,12 +8,6 @@
 
 namespace {
 
-std::string Formatted(const std::vector<BasicDiagnostic>& errors) {
-  std::string text;
-  for (const BasicDiagnostic& error : errors) text += BasicFormatDiagnostic(error);
-  return text;
-}
-
 // The number of the line whose instruction comes just before position.
 int32_t LineBefore(const Code& code, int32_t position) {
   const int32_t line = code.lines[static_cast<std::size_t>(position > 0 ? position - 1 : 0)];
@@ -26,6 +20,12 @@ BasicLineResult LineDone() { return BasicLineResult{BasicLineOutcome::Done, std:
 
 BasicLineResult LineError(std::string message) {
   return BasicLineResult{BasicLineOutcome::Error, std::move(message) + "\r\n"};
+}
+
+BasicLineResult CompileErrors(const std::vector<BasicDiagnostic>& errors) {
+  std::string text;
+  for (const BasicDiagnostic& error : errors) text += BasicFormatDiagnostic(error);
+  return BasicLineResult{BasicLineOutcome::Error, text};
 }
 
 BasicLineResult RunEnded(BasicSession* session, std::unique_ptr<Code> code, const RunState& state,
@@ -71,7 +71,7 @@ BasicLineResult RunStoredLines(BasicSession* session, int32_t from, bool fresh_v
   auto code = std::make_unique<Code>();
   std::vector<BasicDiagnostic> errors;
   if (!CompileProgram(input, session->variables.get(), code.get(), &errors)) {
-    return BasicLineResult{BasicLineOutcome::Error, Formatted(errors)};
+    return CompileErrors(errors);
   }
   RunState state;
   if (start != session->lines.end()) {

@@ -27,6 +27,8 @@ inline constexpr char DirectLineName[] = "direct";
 BasicLineResult LineDone();
 // A message of one line, without its line end.
 BasicLineResult LineError(std::string message);
+// The errors found before a run, each formatted with its line and caret.
+BasicLineResult CompileErrors(const std::vector<BasicDiagnostic>& errors);
 
 // RUN (from = -1) and RUN n: from the first line, or line n, with fresh
 // variables. GOTO n: from line n on the variables as they are.
