@@ -64,8 +64,10 @@ struct BasicRunResult {
   BasicOutcome outcome;
   std::string message;
   std::string source_line;  // the text of the line the message names
+  int32_t column = 0;       // where its statement starts in that line; 0 when unknown
 };
-// A run's message and the line it names, each ending in CR LF.
+// A run's message, the line it names and a caret under the statement, each
+// ending in CR LF.
 std::string BasicFormatRunMessage(const BasicRunResult& result);
 
 // Runs the program from its first line with every variable fresh: 0 or the

@@ -121,6 +121,7 @@ struct Code {
   std::string file;
   std::vector<Instruction> instructions;  // ends with End
   std::vector<int32_t> lines;             // each instruction's line: 1 + its index in source
+  std::vector<int32_t> columns;           // and the column its statement starts at (0: none)
   std::vector<ProgramLine> source;
   // Messages add "(line N)" for a line with a number; not where the line
   // they name already is that number (the direct mode's stored program).

@@ -7,6 +7,7 @@ void Compiler::StatementList(bool in_one_line_if) {
     while (Match(TokenKind::Colon)) {
     }
     if (Check(TokenKind::EndOfLine) || (in_one_line_if && CheckKeyword(Keyword::Else))) return;
+    builder_.SetColumn(Peek().column);
     Statement(in_one_line_if);
     if (Match(TokenKind::Colon)) continue;
     if (CheckKeyword(Keyword::Rem)) continue;  // ' may follow a statement directly

@@ -8,11 +8,24 @@ std::string MessagePlace(const std::string& file, int32_t line, int32_t column, 
 }
 
 BasicRunResult RunMessage(const Code& code, int32_t position, BasicOutcome outcome, const char* message) {
-  const ProgramLine& line = code.source[static_cast<std::size_t>(code.lines[static_cast<std::size_t>(position)] - 1)];
+  const auto at = static_cast<std::size_t>(position);
+  const ProgramLine& line = code.source[static_cast<std::size_t>(code.lines[at] - 1)];
   const int32_t number = code.messages_add_numbers ? line.number : -1;
-  return BasicRunResult{outcome, MessagePlace(code.file, line.reported, 0, number) + ": " + message, line.text};
+  return BasicRunResult{outcome, MessagePlace(code.file, line.reported, 0, number) + ": " + message, line.text,
+                        code.columns[at]};
+}
+
+std::string CaretLine(const std::string& source_line, int32_t column) {
+  std::string text;
+  // The caret line keeps the source line's tabs, so the caret stands under
+  // the column however tabs are shown.
+  const std::size_t before = column > 1 ? static_cast<std::size_t>(column - 1) : 0;
+  for (std::size_t i = 0; i < before; ++i) text += i < source_line.size() && source_line[i] == '\t' ? '\t' : ' ';
+  return text + "^\r\n";
 }
 
 std::string BasicFormatRunMessage(const BasicRunResult& result) {
-  return result.message + "\r\n" + result.source_line + "\r\n";
+  std::string text = result.message + "\r\n" + result.source_line + "\r\n";
+  if (result.column > 0) text += CaretLine(result.source_line, result.column);
+  return text;
 }

@@ -57,7 +57,7 @@ TEST_F(BasicSessionTest, StoredLinesRunInOrderAndANumberAloneDeletes) {
 }
 
 TEST_F(BasicSessionTest, ErrorsNameTheStoredLineNumber) {
-  EXPECT_EQ(Type({"10 PRINT 1", "20 PRINT 1 \\ 0", "RUN"}), " 1 \r\nprogram:20: division by zero\r\n20 PRINT 1 \\ 0\r\n");
+  EXPECT_EQ(Type({"10 PRINT 1", "20 PRINT 1 \\ 0", "RUN"}), " 1 \r\nprogram:20: division by zero\r\n20 PRINT 1 \\ 0\r\n   ^\r\n");
   EXPECT_EQ(Type({"20 PRINT (", "RUN"}),
             "program:20:11: expected an expression, found end of line\r\n20 PRINT (\r\n          ^\r\n");
   EXPECT_EQ(Type({"PRINT 1 +"}),
@@ -103,7 +103,7 @@ TEST_F(BasicSessionTest, TheSessionKeepsOnlyItsVariablesStrings) {
 
 TEST_F(BasicSessionTest, ArraysAndLoopsSpanDirectLines) {
   EXPECT_EQ(Type({"DIM A(2): A(2) = 9", "FOR I = 0 TO 2: PRINT A(I);: NEXT: PRINT", "DIM A(3)"}),
-                 " 0  0  9 \r\ndirect:1: array already dimensioned\r\nDIM A(3)\r\n");
+                 " 0  0  9 \r\ndirect:1: array already dimensioned\r\nDIM A(3)\r\n^\r\n");
 }
 
 TEST_F(BasicSessionTest, SaveToAPlaceThatCannotBeWrittenFails) {
@@ -132,7 +132,7 @@ TEST_F(BasicSessionTest, GotoRunFromALineAndContAfterStop) {
       {{"RUN", "A = 41: PRINT I", "CONT"}, "A 1 \r\nI 1 \r\nBreak in 110\r\n 1 \r\nI 2 \r\nBreak in 110\r\n",
        "a direct line between sees and changes the variables, and CONT still goes on"},
       {{"RUN", "PRINT 1 \\ 0", "CONT"},
-       "A 1 \r\nI 1 \r\nBreak in 110\r\ndirect:1: division by zero\r\nPRINT 1 \\ 0\r\ncan't continue: no program "
+       "A 1 \r\nI 1 \r\nBreak in 110\r\ndirect:1: division by zero\r\nPRINT 1 \\ 0\r\n^\r\ncan't continue: no program "
        "stopped by STOP since the last change\r\n",
        "an error ends what CONT could go on with"},
       {{"RUN", "PRINT (", "CONT"},
@@ -146,7 +146,7 @@ TEST_F(BasicSessionTest, GotoRunFromALineAndContAfterStop) {
       {{"A = 5", "GOTO 30"}, "back\r\n", "GOTO n runs from line n"},
       {{"A = 5", "GOTO 10"}, "A 6 \r\nI 1 \r\nBreak in 110\r\n", "GOTO keeps the variables"},
       {{"A = 5", "RUN 10"}, "A 1 \r\nI 1 \r\nBreak in 110\r\n", "RUN n starts them afresh"},
-      {{"GOTO 120"}, "program:120: NEXT without FOR: the loop was entered by a jump\r\n120 NEXT: RETURN\r\n",
+      {{"GOTO 120"}, "program:120: NEXT without FOR: the loop was entered by a jump\r\n120 NEXT: RETURN\r\n    ^\r\n",
        "a run-time error names the line and shows it"},
       {{"GOTO 50", "RUN 5"}, "no line 50\r\nno line 5\r\n", "a line that is not there"},
       {{"RUN 70000"}, "line number must be 0 to 65529\r\n", "a number past the range"},
