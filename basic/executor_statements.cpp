@@ -7,7 +7,6 @@
 #include "basic/input_source.h"
 #include "basic/machine.h"
 #include "basic/number_text.h"
-#include "runtime/console/prompt_io.h"
 #include "runtime/graphics/graphics.h"
 #include "runtime/numeric/numeric.h"
 #include "runtime/system.h"
