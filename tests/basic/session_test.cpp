@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "basic/input_script.h"
 #include "tests/basic/recording_runtime.h"
 
 namespace {
@@ -162,6 +163,19 @@ TEST_F(BasicSessionTest, GotoRunFromALineAndContAfterStop) {
     for (const char* line : c.lines) printed += Type({line});
     EXPECT_EQ(printed, c.printed) << c.why;
   }
+}
+
+TEST_F(BasicSessionTest, ARunWhoseInputScriptEndsSaysWhere) {
+  InputScript script = InputScript::OfText("5\n");
+  BasicRunOptions options;
+  options.input = &script;
+  session_ = BasicNewSession(options);
+  Type({"10 INPUT A: PRINT A: INPUT B"});
+  const BasicLineResult result = BasicEnterLine(session_.get(), "RUN");
+  EXPECT_EQ(result.outcome, BasicLineOutcome::NoMoreInput);
+  EXPECT_EQ(result.message, "program:10: no more input\r\n10 INPUT A: PRINT A: INPUT B\r\n                     ^\r\n");
+  EXPECT_EQ(TheRecording.printed, "? 5\r\n 5 \r\n? ");
+  EXPECT_EQ(Type({"CONT"}), "can't continue: no program stopped by STOP since the last change\r\n");
 }
 
 TEST_F(BasicSessionTest, SystemEndsTheSession) {
