@@ -1,6 +1,6 @@
-#include <algorithm>
-
 #include "basic/input_source.h"
+
+#include <algorithm>
 
 #include "basic/executor.h"
 #include "basic/input_script.h"
