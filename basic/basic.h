@@ -28,9 +28,11 @@ struct BasicDiagnostic {
   int32_t column;
   std::string message;
   std::string source_line;  // the line's text, without its line end
+  int32_t program_line = -1;  // the BASIC line number the line starts with, -1 when none
 };
-// "FILE:LINE:COLUMN: message", the source line, and a caret under the
-// column, each line ending in CR LF.
+// "FILE:LINE:COLUMN: message" ("FILE:LINE:COLUMN (line N): message" on a
+// numbered line), the source line, and a caret under the column, each line
+// ending in CR LF.
 std::string BasicFormatDiagnostic(const BasicDiagnostic& diagnostic);
 
 // A checked, compiled program with its variables. Opaque to front ends.
@@ -46,18 +48,27 @@ using BasicProgramPtr = std::unique_ptr<BasicProgram, BasicProgramDeleter>;
 BasicProgramPtr BasicCompile(std::string_view source, const std::string& file,
                              std::vector<BasicDiagnostic>* errors);
 
+class InputScript;
 struct BasicRunOptions {
   bool echo = false;  // also write what PRINT writes, and every line INPUT reads, to stdout
+  InputScript* input = nullptr;  // when set, INPUT reads its lines here instead of the window
 };
 
 enum class BasicOutcome {
   Ended,         // END, STOP, or past the last line
-  RuntimeError,  // message holds "FILE:LINE: message"
+  RuntimeError,  // message holds "FILE:LINE: message" ("FILE:LINE (line N): ...")
+  NoMoreInput,   // the input script ran out; message "FILE:LINE: no more input"
+  Stopped,       // STOP, in the direct mode, where CONT goes on
 };
 struct BasicRunResult {
   BasicOutcome outcome;
   std::string message;
+  std::string source_line;  // the text of the line the message names
+  int32_t column = 0;       // where its statement starts in that line; 0 when unknown
 };
+// A run's message, the line it names and a caret under the statement, each
+// ending in CR LF.
+std::string BasicFormatRunMessage(const BasicRunResult& result);
 
 // Runs the program from its first line with every variable fresh: 0 or the
 // empty string.
@@ -66,7 +77,9 @@ BasicRunResult BasicRun(BasicProgram* program, const BasicRunOptions& options);
 // Direct mode: lines typed one at a time. A line that starts with a line
 // number is stored into the program in memory (a number alone deletes that
 // line); RUN, LIST, NEW, LOAD "file", SAVE "file" and SYSTEM act on that
-// program; any other line is compiled and run at once. Variables live as
+// program; GOTO n and RUN n run it from line n (GOTO keeping the
+// variables), CONT goes on after a STOP; any other line is compiled and run
+// at once. Variables live as
 // long as the session: a direct line sees what the last RUN or direct line
 // left. Errors come back as text for the front end to print, each line of
 // it ending in CR LF; LIST and PRINT write to the window themselves.
@@ -81,6 +94,7 @@ enum class BasicLineOutcome {
   Done,          // stored, deleted, run or listed; nothing more to do
   Error,         // message holds the error, ready to print
   System,        // SYSTEM: the front end ends the process
+  NoMoreInput,   // the input script ran out; message holds where, ready to print
 };
 struct BasicLineResult {
   BasicLineOutcome outcome;
@@ -92,3 +106,4 @@ BasicLineResult BasicEnterLine(BasicSession* session, std::string_view line);
 // Exit codes of basic.exe.
 inline constexpr int BasicExitCompileError = 1;
 inline constexpr int BasicExitRuntimeError = 2;
+inline constexpr int BasicExitNoMoreInput = 5;

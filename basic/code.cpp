@@ -65,7 +65,7 @@ StackEffect EffectOf(const Instruction& in) {
     case Op::Line: return n(in.c ? 5 : 6, 0);
     case Op::Circle: return n(in.c ? 7 : 8, 0);
     case Op::Jump: case Op::Gosub: case Op::Return: case Op::ForNext: case Op::ForNextInteger:
-    case Op::End: case Op::PrintComma: case Op::PrintNewline: case Op::PrintFlush: case Op::Input:
+    case Op::End: case Op::Stop: case Op::PrintComma: case Op::PrintNewline: case Op::PrintFlush: case Op::Input:
       return n(0, 0);
   }
   return n(0, 0);

@@ -85,6 +85,7 @@ enum class Op : uint8_t {
   ForNext,         // a: variable, b: loop, c: first position of the body
   ForNextInteger,
   End,
+  Stop,  // ends the run; in the direct mode CONT goes on after it
   // Statements.
   Cls,
   Line,    // a: STEP, b: box mode, c: 1 when the fill colour is the colour
@@ -134,10 +135,23 @@ struct DataItem {
   int32_t line;  // the DATA's line, for messages: its line number where it has one
 };
 
+// A line of the program's text, as messages name it.
+struct ProgramLine {
+  int32_t reported = 0;  // the line number messages give (the direct mode's BASIC number)
+  int32_t number = -1;   // the BASIC line number it starts with, -1 when none
+  int32_t start = 0;     // its first instruction
+  std::string text;
+};
+
 struct Code {
   std::string file;
   std::vector<Instruction> instructions;  // ends with End
-  std::vector<int32_t> lines;             // the source line reported for each instruction
+  std::vector<int32_t> lines;             // each instruction's line: 1 + its index in source
+  std::vector<int32_t> columns;           // and the column its statement starts at (0: none)
+  std::vector<ProgramLine> source;
+  // Messages add "(line N)" for a line with a number; not where the line
+  // they name already is that number (the direct mode's stored program).
+  bool messages_add_numbers = true;
   std::vector<double> numbers;
   std::vector<std::string> strings;
   std::vector<std::vector<bool>> input_forms;  // per INPUT: true where a field is a string

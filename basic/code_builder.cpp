@@ -47,6 +47,7 @@ int32_t CodeBuilder::Emit(Op op, int32_t a, int32_t b, int32_t c) {
       left = Instruction{variable ? fusion->both_variable : fusion->both_constant, left.a, right.a};
       instructions.pop_back();
       code_->lines.pop_back();
+      code_->columns.pop_back();
     } else {
       right.op = variable ? fusion->right_variable : fusion->right_constant;
     }
@@ -60,6 +61,7 @@ int32_t CodeBuilder::Emit(Op op, int32_t a, int32_t b, int32_t c) {
   code_->string_stack = std::max(code_->string_stack, strings_);
   instructions.push_back(instruction);
   code_->lines.push_back(line_);
+  code_->columns.push_back(column_);
   return Here() - 1;
 }
 

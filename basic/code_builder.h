@@ -24,7 +24,12 @@ class CodeBuilder {
   int32_t Here() const { return static_cast<int32_t>(code_->instructions.size()); }
   // Points the jump at `position` (operand a, or c for the FOR instructions).
   void PatchJump(int32_t position, int32_t target);
-  void SetLine(int32_t line) { line_ = line; }
+  void SetLine(int32_t line) {
+    line_ = line;
+    column_ = 0;
+  }
+  // The column of the statement the next instructions belong to.
+  void SetColumn(int32_t column) { column_ = column; }
   // Statements start with empty stacks; after an error the count is stale.
   void ResetDepth() { numbers_ = strings_ = 0; }
   int32_t NewLoop() { return code_->loop_count++; }
@@ -32,6 +37,7 @@ class CodeBuilder {
  private:
   Code* code_;
   int32_t line_ = 0;
+  int32_t column_ = 0;
   int32_t numbers_ = 0;
   int32_t strings_ = 0;
   std::unordered_map<uint64_t, int32_t> number_index_;

@@ -24,12 +24,18 @@ static std::vector<std::string_view> SplitLines(std::string_view source) {
 bool Compiler::Run() {
   code_->file = input_.file;
   lines_ = SplitLines(TextBeforeEndMark(input_.source));
+  code_->messages_add_numbers = input_.reported_lines == nullptr;
+  code_->source.resize(lines_.size());
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    code_->source[i].reported = ReportedLine(static_cast<int32_t>(i) + 1);
+    code_->source[i].text = std::string(lines_[i]);
+  }
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     line_ = static_cast<int32_t>(i) + 1;
     CompileLine(lines_[i]);
   }
   line_ = static_cast<int32_t>(lines_.size());
-  builder_.SetLine(ReportedLine(line_));
+  builder_.SetLine(line_);
   builder_.Emit(Op::End);
   CloseOpenBlocks();
   ResolveJumps();
@@ -48,13 +54,14 @@ bool CompileProgram(const CompileInput& input, Variables* variables, Code* code,
 }
 
 void Compiler::CompileLine(std::string_view text) {
-  builder_.SetLine(ReportedLine(line_));
+  builder_.SetLine(line_);
   builder_.ResetDepth();
   block_floor_ = 0;
   nesting_ = 0;
   LexResult lexed = LexLine(text);
   tokens_ = std::move(lexed.tokens);
   at_ = 0;
+  RecordSourceLine();
   try {
     LineLabels();
     if (lexed.failed) {
@@ -80,6 +87,17 @@ void Compiler::ForgetRejectedLine() {
   }
   const auto on_this_line = [this](const PendingJump& jump) { return jump.line == line_; };
   jumps_.erase(std::remove_if(jumps_.begin(), jumps_.end(), on_this_line), jumps_.end());
+}
+
+// Where the line starts in the code, and the BASIC line number it starts
+// with, for messages and for the direct mode's GOTO n.
+void Compiler::RecordSourceLine() {
+  ProgramLine& source = code_->source[static_cast<std::size_t>(line_ - 1)];
+  source.start = builder_.Here();
+  const Token& first = tokens_.front();
+  if (first.kind == TokenKind::Number && first.digits_only && first.number <= 65529) {
+    source.number = static_cast<int32_t>(first.number);
+  }
 }
 
 // A line number, or a name and ':' (or both, in that order), at the start
@@ -143,6 +161,9 @@ void Compiler::Report(int32_t line, int32_t column, std::string message) {
   diagnostic.column = column;
   diagnostic.message = std::move(message);
   diagnostic.source_line = std::string(SourceLine(line));
+  if (code_->messages_add_numbers && line >= 1 && static_cast<std::size_t>(line) <= code_->source.size()) {
+    diagnostic.program_line = code_->source[static_cast<std::size_t>(line - 1)].number;
+  }
   errors_->push_back(std::move(diagnostic));
 }
 

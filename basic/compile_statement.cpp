@@ -7,6 +7,7 @@ void Compiler::StatementList(bool in_one_line_if) {
     while (Match(TokenKind::Colon)) {
     }
     if (Check(TokenKind::EndOfLine) || (in_one_line_if && CheckKeyword(Keyword::Else))) return;
+    builder_.SetColumn(Peek().column);
     Statement(in_one_line_if);
     if (Match(TokenKind::Colon)) continue;
     if (CheckKeyword(Keyword::Rem)) continue;  // ' may follow a statement directly
@@ -44,7 +45,7 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Return: Advance(); builder_.Emit(Op::Return); return;
     case Keyword::On: return On();
     case Keyword::System: Advance(); builder_.Emit(Op::End); return;  // as END; typed alone it ends basic.exe
-    case Keyword::Stop: Advance(); builder_.Emit(Op::End); return;
+    case Keyword::Stop: Advance(); builder_.Emit(Op::Stop); return;
     case Keyword::End:
       if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::If) return EndIf();
       Advance();
@@ -76,6 +77,7 @@ void Compiler::Statement(bool in_one_line_if) {
       builder_.Emit(Op::Sleep);
       return;
     case Keyword::Run: case Keyword::List: case Keyword::New: case Keyword::Load: case Keyword::Save:
+    case Keyword::Cont:
       Fail(first, std::string(KeywordText(first.keyword)) + " is a command of the direct mode");
     default:
       Unexpected("a statement");

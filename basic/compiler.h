@@ -87,6 +87,7 @@ class Compiler {
  private:
   // compile_program.cpp: lines, labels, diagnostics.
   void CompileLine(std::string_view text);
+  void RecordSourceLine();
   void LineLabels();
   void ForgetRejectedLine();
   void ResolveJumps();

@@ -4,13 +4,16 @@
 // so that the hot loop keeps its few values in registers.
 #include "basic/executor.h"
 
+#include "basic/input_source.h"
 #include "basic/machine.h"
+#include "basic/messages.h"
 #include "runtime/numeric/numeric.h"
 
 Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions& options)
     : code(code_),
       variables(variables_),
       echo(options.echo),
+      script(options.input),
       numbers(static_cast<std::size_t>(code_.number_stack) + 1),
       strings(static_cast<std::size_t>(code_.string_stack) + 1),
       strings_top(strings.data()),
@@ -39,8 +42,28 @@ bool PushReturn(Machine& machine, int32_t position) {
 
 BasicRunResult Failed(Machine& machine, int32_t position, const char* error) {
   FlushPrinted(machine);
-  const int32_t line = machine.code.lines[static_cast<std::size_t>(position)];
-  return BasicRunResult{BasicOutcome::RuntimeError, machine.code.file + ":" + std::to_string(line) + ": " + error};
+  const BasicOutcome outcome =
+      error == NoMoreInputMessage ? BasicOutcome::NoMoreInput : BasicOutcome::RuntimeError;
+  return RunMessage(machine.code, position, outcome, error);
+}
+
+// STOP: without a state to keep it ends the run as END does.
+BasicRunResult Stop(Machine& machine, int32_t next, RunState* state) {
+  FlushPrinted(machine);
+  if (!state) return BasicRunResult{BasicOutcome::Ended, std::string(), std::string()};
+  state->position = next;
+  state->gosubs = machine.gosubs;
+  state->loops = machine.loops;
+  return BasicRunResult{BasicOutcome::Stopped, std::string(), std::string()};
+}
+
+// A state saved by STOP, or a fresh one at position 0.
+int32_t Resume(Machine& machine, const RunState* state) {
+  if (!state) return 0;
+  machine.gosubs = state->gosubs;
+  if (state->loops.size() == machine.loops.size()) machine.loops = state->loops;
+  const auto size = static_cast<int32_t>(machine.code.instructions.size());
+  return state->position >= 0 && state->position < size ? state->position : size - 1;
 }
 
 }  // namespace
@@ -54,13 +77,18 @@ double Integer16(double x) {
 double Integer32(double x) { return NumToInt32(x); }
 
 BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOptions& options) {
+  return ExecuteFrom(code, variables, options, nullptr);
+}
+
+BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRunOptions& options,
+                           RunState* state) {
   Machine machine(code, variables, options);
+  int32_t pc = Resume(machine, state);  // before the loops' place is taken below
   const Instruction* const program = code.instructions.data();
   const double* const constants = code.numbers.data();
   double* const vars = variables.numbers.data();
   LoopState* const loops = machine.loops.data();
   double* sp = machine.numbers.data();
-  int32_t pc = 0;
   const char* error = nullptr;
 
   for (;;) {
@@ -156,7 +184,8 @@ BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOpt
       }
       case Op::End:
         FlushPrinted(machine);
-        return BasicRunResult{BasicOutcome::Ended, std::string()};
+        return BasicRunResult{BasicOutcome::Ended, std::string(), std::string()};
+      case Op::Stop: return Stop(machine, pc, state);
       default:
         sp = ExecuteStatement(machine, in, sp, &error);
         if (error) return Failed(machine, pc - 1, error);

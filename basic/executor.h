@@ -17,6 +17,11 @@ inline constexpr int32_t PrintZoneWidth = 14;
 
 // Runs code from its first instruction on the variables as they stand.
 BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOptions& options);
+// Runs code from the state's position with its GOSUB returns and loops; a
+// STOP saves them back into the state and ends the run as Stopped.
+struct RunState;
+BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRunOptions& options,
+                           RunState* state);
 
 // A new registered string holding the bytes; "a string too long" is the
 // caller's to check first.

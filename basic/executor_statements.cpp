@@ -5,9 +5,9 @@
 
 #include "basic/builtins.h"
 #include "basic/executor.h"
+#include "basic/input_source.h"
 #include "basic/machine.h"
 #include "basic/number_text.h"
-#include "runtime/console/prompt_io.h"
 #include "runtime/graphics/graphics.h"
 #include "runtime/numeric/numeric.h"
 #include "runtime/system.h"
@@ -28,25 +28,22 @@ bool CompareResult(int32_t relation, int32_t order) {
 }
 
 // Prints the prompt, reads lines until one fits the form.
-void Input(Machine& machine, const Instruction& in) {
+const char* Input(Machine& machine, const Instruction& in) {
   std::string prompt = in.b >= 0 ? machine.code.strings[static_cast<std::size_t>(in.b)] : std::string();
   if (in.c) prompt += "? ";
   const std::vector<bool>& form = machine.code.input_forms[static_cast<std::size_t>(in.a)];
   for (;;) {
     Printed(machine, prompt);
     FlushPrinted(machine);
-    RtString typed = PromptInput();
-    const std::string line(BytesOf(typed));
-    StrRelease(typed);
-    EchoInputLine(line, machine.echo);
-    machine.column = 0;
+    std::string line;
+    if (!ReadInputLine(machine, &line)) return NoMoreInputMessage;
     const InputVerdict verdict = SplitInputLine(line, form, &machine.input_numbers, &machine.input_texts);
     if (verdict == InputVerdict::Redo) {
       OutputText("?Redo from start\r\n", machine.echo);
       continue;
     }
     if (verdict == InputVerdict::ExtraIgnored) OutputText("?Extra ignored\r\n", machine.echo);
-    return;
+    return nullptr;
   }
 }
 
@@ -237,7 +234,7 @@ static const char* Statement(Machine& machine, const Instruction& in, double*& s
       return nullptr;
     case Op::PrintNewline: Printed(machine, "\r\n"); return nullptr;
     case Op::PrintFlush: FlushPrinted(machine); return nullptr;
-    case Op::Input: Input(machine, in); return nullptr;
+    case Op::Input: return Input(machine, in);
     case Op::InputFieldNumber: *sp++ = machine.input_numbers[static_cast<std::size_t>(in.a)]; return nullptr;
     case Op::InputFieldString:
       machine.Push(NewString(machine.input_texts[static_cast<std::size_t>(in.a)]));

@@ -17,6 +17,16 @@ struct LoopState {
   bool started;  // a NEXT reached by a jump into a loop never started has no limit
 };
 
+// Where a run that STOP ended goes on: the instruction after the STOP, with
+// the GOSUB returns and the loops as they were.
+struct RunState {
+  int32_t position = 0;
+  std::vector<int32_t> gosubs;
+  std::vector<LoopState> loops;
+};
+
+class InputScript;
+
 struct Machine {
   Machine(const Code& code, Variables& variables, const BasicRunOptions& options);
   ~Machine();
@@ -29,6 +39,7 @@ struct Machine {
   const Code& code;
   Variables& variables;
   const bool echo;
+  InputScript* const script;  // INPUT's lines, when they do not come from the window
   std::vector<double> numbers;
   std::vector<RtString> strings;
   RtString* strings_top;  // the next free place

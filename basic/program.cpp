@@ -1,6 +1,7 @@
 #include "basic/program.h"
 
 #include "basic/compiler.h"
+#include "basic/messages.h"
 
 void BasicProgramDeleter::operator()(BasicProgram* program) const { delete program; }
 
@@ -17,15 +18,7 @@ BasicProgramPtr BasicCompile(std::string_view source, const std::string& file,
 }
 
 std::string BasicFormatDiagnostic(const BasicDiagnostic& diagnostic) {
-  std::string text = diagnostic.file + ":" + std::to_string(diagnostic.line) + ":" +
-                     std::to_string(diagnostic.column) + ": " + diagnostic.message + "\r\n";
-  text += diagnostic.source_line + "\r\n";
-  // The caret line keeps the source line's tabs, so the caret stands under
-  // the column however tabs are shown.
-  const std::size_t before = diagnostic.column > 1 ? static_cast<std::size_t>(diagnostic.column - 1) : 0;
-  for (std::size_t i = 0; i < before; ++i) {
-    text += i < diagnostic.source_line.size() && diagnostic.source_line[i] == '\t' ? '\t' : ' ';
-  }
-  text += "^\r\n";
-  return text;
+  std::string text = MessagePlace(diagnostic.file, diagnostic.line, diagnostic.column, diagnostic.program_line) +
+                     ": " + diagnostic.message + "\r\n";
+  return text + diagnostic.source_line + "\r\n" + CaretLine(diagnostic.source_line, diagnostic.column);
 }

@@ -1,19 +1,11 @@
 // The direct mode: typed lines stored, listed, run, or run at once.
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "basic/compiler.h"
 #include "basic/executor.h"
 #include "basic/lexer.h"
-#include "basic/session.h"
-#include "runtime/numeric/numeric.h"
-
-struct BasicSession {
-  BasicRunOptions options;
-  StoredLines lines;
-  std::unique_ptr<Variables> variables = std::make_unique<Variables>();
-};
+#include "basic/session_state.h"
 
 void BasicSessionDeleter::operator()(BasicSession* session) const { delete session; }
 
@@ -25,59 +17,39 @@ BasicSessionPtr BasicNewSession(const BasicRunOptions& options) {
 
 namespace {
 
-// The file name stored programs and direct lines are reported under.
-constexpr char StoredProgramName[] = "program";
-constexpr char DirectLineName[] = "direct";
-
-BasicLineResult Done() { return BasicLineResult{BasicLineOutcome::Done, std::string()}; }
-BasicLineResult Error(std::string message) {
-  return BasicLineResult{BasicLineOutcome::Error, std::move(message) + "\r\n"};
-}
-
-std::string Formatted(const std::vector<BasicDiagnostic>& errors) {
-  std::string text;
-  for (const BasicDiagnostic& error : errors) text += BasicFormatDiagnostic(error);
-  return text;
-}
-
-// Compiles source on the session's variables and runs it from the top.
-BasicLineResult CompileAndRun(BasicSession* session, const CompileInput& input) {
-  Code code;
-  std::vector<BasicDiagnostic> errors;
-  if (!CompileProgram(input, session->variables.get(), &code, &errors)) {
-    return BasicLineResult{BasicLineOutcome::Error, Formatted(errors)};
-  }
-  const BasicRunResult result = Execute(code, *session->variables, session->options);
-  if (result.outcome == BasicOutcome::RuntimeError) return Error(result.message);
-  return Done();
-}
-
-BasicLineResult Run(BasicSession* session) {
-  std::string source;
-  std::vector<int32_t> numbers;
-  for (const auto& [number, line] : session->lines) {
-    source += std::to_string(number) + " " + line + "\n";
-    numbers.push_back(number);
-  }
-  session->variables = std::make_unique<Variables>();
-  RandSeed = 1;
+// Compiles a direct line on the session's variables and runs it.
+BasicLineResult RunDirectLine(BasicSession* session, std::string_view line) {
   CompileInput input;
-  input.source = source;
-  input.file = StoredProgramName;
-  input.reported_lines = &numbers;
-  return CompileAndRun(session, input);
+  input.source = line;
+  input.file = DirectLineName;
+  auto code = std::make_unique<Code>();
+  std::vector<BasicDiagnostic> errors;
+  if (!CompileProgram(input, session->variables.get(), code.get(), &errors)) return CompileErrors(errors);
+  // A STOP of the stored program stays for CONT whatever a direct line does,
+  // unless the line itself runs into an error or a STOP of its own.
+  std::unique_ptr<Code> stopped_code = std::move(session->stopped_code);
+  const RunState stopped = session->stopped;
+  RunState state;
+  const BasicRunResult result = ExecuteFrom(*code, *session->variables, session->options, &state);
+  BasicLineResult ended = RunEnded(session, std::move(code), state, result);
+  if (result.outcome == BasicOutcome::Ended || result.outcome == BasicOutcome::Stopped) {
+    session->stopped_code = std::move(stopped_code);
+    session->stopped = stopped;
+  }
+  return ended;
 }
 
 BasicLineResult Load(BasicSession* session, const std::string& file) {
   std::ifstream stream(file, std::ios::binary);
-  if (!stream) return Error("cannot open " + file);
+  if (!stream) return LineError("cannot open " + file);
   const std::string text((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
   StoredLines lines;
   const std::string problem = ParseStoredLines(text, &lines);
-  if (!problem.empty()) return Error(file + ": " + problem);
+  if (!problem.empty()) return LineError(file + ": " + problem);
   session->lines = std::move(lines);
   session->variables = std::make_unique<Variables>();
-  return Done();
+  session->stopped_code.reset();
+  return LineDone();
 }
 
 BasicLineResult Save(const BasicSession* session, const std::string& file) {
@@ -85,36 +57,56 @@ BasicLineResult Save(const BasicSession* session, const std::string& file) {
   const std::string text = ListLines(session->lines);
   stream.write(text.data(), static_cast<std::streamsize>(text.size()));
   stream.close();
-  if (!stream) return Error("cannot write " + file);
-  return Done();
+  if (!stream) return LineError("cannot write " + file);
+  return LineDone();
 }
 
-// RUN, LIST, NEW, LOAD "file", SAVE "file" and SYSTEM, alone on the line.
+// GOTO n and RUN n: a command and a line number, alone on the line.
+bool RunFromLine(BasicSession* session, const std::vector<Token>& tokens, BasicLineResult* result) {
+  if (tokens.size() != 3 || tokens[0].kind != TokenKind::Keyword || tokens[1].kind != TokenKind::Number ||
+      !tokens[1].digits_only) {
+    return false;
+  }
+  const Keyword command = tokens[0].keyword;
+  if (command != Keyword::Goto && command != Keyword::Run) return false;
+  if (tokens[1].number > MaxLineNumber) {
+    *result = LineError("line number must be 0 to 65529");
+  } else {
+    *result = RunStoredLines(session, static_cast<int32_t>(tokens[1].number), command == Keyword::Run);
+  }
+  return true;
+}
+
+// RUN, LIST, NEW, CONT, LOAD "file", SAVE "file" and SYSTEM, alone on the line.
 bool Command(BasicSession* session, const std::vector<Token>& tokens, BasicLineResult* result) {
   if (tokens.empty() || tokens[0].kind != TokenKind::Keyword) return false;
+  if (RunFromLine(session, tokens, result)) return true;
   const Keyword command = tokens[0].keyword;
   const bool takes_file = command == Keyword::Load || command == Keyword::Save;
   if (command != Keyword::Run && command != Keyword::List && command != Keyword::New &&
-      command != Keyword::System && !takes_file) {
+      command != Keyword::System && command != Keyword::Cont && !takes_file) {
     return false;
   }
   const std::size_t length = takes_file ? 2 : 1;
   if (tokens.size() != length + 1 || (takes_file && tokens[1].kind != TokenKind::String)) {
     const std::string name = KeywordText(command);
-    *result = Error(takes_file ? name + " needs a file name in quotes, and nothing after it"
-                               : name + " takes nothing after it");
+    *result = LineError(takes_file                 ? name + " needs a file name in quotes, and nothing after it"
+                        : command == Keyword::Run ? name + " takes a line number or nothing after it"
+                                                  : name + " takes nothing after it");
     return true;
   }
   switch (command) {
-    case Keyword::Run: *result = Run(session); break;
+    case Keyword::Run: *result = RunStoredLines(session, -1, true); break;
+    case Keyword::Cont: *result = ContinueStopped(session); break;
     case Keyword::List:
       OutputText(ListLines(session->lines), session->options.echo);
-      *result = Done();
+      *result = LineDone();
       break;
     case Keyword::New:
       session->lines.clear();
       session->variables = std::make_unique<Variables>();
-      *result = Done();
+      session->stopped_code.reset();
+      *result = LineDone();
       break;
     case Keyword::Load: *result = Load(session, tokens[1].text); break;
     case Keyword::Save: *result = Save(session, tokens[1].text); break;
@@ -130,7 +122,8 @@ BasicLineResult BasicEnterLine(BasicSession* session, std::string_view line) {
   int32_t number;
   std::string_view rest;
   if (SplitLineNumber(line, &number, &rest)) {
-    if (number < 0) return Error("line number must be 0 to 65529");
+    if (number < 0) return LineError("line number must be 0 to 65529");
+    session->stopped_code.reset();  // the program CONT would go on in has changed
     if (rest.empty()) {
       session->lines.erase(number);
     } else {
@@ -141,13 +134,10 @@ BasicLineResult BasicEnterLine(BasicSession* session, std::string_view line) {
       }
       session->lines[number] = std::move(text);
     }
-    return Done();
+    return LineDone();
   }
   const LexResult lexed = LexLine(line);
   BasicLineResult result;
   if (!lexed.failed && Command(session, lexed.tokens, &result)) return result;
-  CompileInput input;
-  input.source = line;
-  input.file = DirectLineName;
-  return CompileAndRun(session, input);
+  return RunDirectLine(session, line);
 }

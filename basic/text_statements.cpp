@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "basic/executor.h"
+#include "basic/input_source.h"
 #include "basic/machine.h"
-#include "runtime/console/prompt_io.h"
 #include "runtime/numeric/numeric.h"
 
 namespace {
@@ -27,21 +27,15 @@ void Spc(Machine& machine, double n) {
   Printed(machine, std::string(static_cast<std::size_t>(std::clamp(NumToInt32(n), 0, LastColumn)), ' '));
 }
 
-// One whole line as typed, shown and echoed as INPUT's lines are.
-std::string TypedLine(Machine& machine) {
-  RtString typed = PromptInput();
-  std::string line(BytesOf(typed));
-  StrRelease(typed);
-  EchoInputLine(line, machine.echo);
-  machine.column = 0;
-  return line;
-}
-
-// LINE INPUT prints its prompt as written, without "? ".
-void LineInput(Machine& machine, const Instruction& in) {
+// LINE INPUT prints its prompt as written, without "? ", and takes the
+// whole line, from the window or the script, as INPUT does.
+const char* LineInput(Machine& machine, const Instruction& in) {
   if (in.a >= 0) Printed(machine, machine.code.strings[static_cast<std::size_t>(in.a)]);
   FlushPrinted(machine);
-  machine.Push(NewString(TypedLine(machine)));
+  std::string line;
+  if (!ReadInputLine(machine, &line)) return NoMoreInputMessage;
+  machine.Push(NewString(line));
+  return nullptr;
 }
 
 // MID$(v$, start [, count]) = text overwrites at most count bytes of v$
@@ -75,7 +69,7 @@ const char* TextStatement(Machine& machine, const Instruction& in, double*& sp) 
   switch (in.op) {
     case Op::PrintTab: Tab(machine, *--sp); return nullptr;
     case Op::PrintSpc: Spc(machine, *--sp); return nullptr;
-    case Op::LineInput: LineInput(machine, in); return nullptr;
+    case Op::LineInput: return LineInput(machine, in);
     default: return MidAssign(machine, in, sp);
   }
 }

@@ -9,6 +9,7 @@
 #define BASIC_KEYWORDS(X)                                                              \
   X(Abs, "ABS") X(And, "AND") X(Asc, "ASC") X(Atn, "ATN") X(Chr, "CHR$")              \
   X(Circle, "CIRCLE") X(Cls, "CLS") X(Cos, "COS") X(Dim, "DIM") X(Do, "DO")           \
+  X(Cont, "CONT")                                                                      \
   X(Else, "ELSE") X(ElseIf, "ELSEIF") X(End, "END") X(Exit, "EXIT") X(Exp, "EXP")     \
   X(For, "FOR") X(Gosub, "GOSUB") X(Goto, "GOTO") X(If, "IF") X(Input, "INPUT")       \
   X(Int, "INT") X(Left, "LEFT$") X(Len, "LEN") X(Let, "LET") X(Line, "LINE")          \

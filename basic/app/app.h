@@ -11,10 +11,12 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "basic/app/options.h"
+#include "basic/input_script.h"
 
 // The exit code when --snapshot cannot write its file.
 inline constexpr int BasicExitSnapshotFailed = 4;
@@ -33,8 +35,12 @@ void ShowMessage(std::string_view text);
 // be read or is too large.
 bool ReadSourceFile(const std::string& path, std::string* source, std::string* error);
 
+// The script --input names, read as the program asks for lines; null when
+// there is none. False, with a message in *error, when it cannot be opened.
+bool OpenInputScript(const BasicAppOptions& options, std::unique_ptr<InputScript>* script, std::string* error);
+
 // Reads, compiles and runs the file; gives 0 after END, else the exit code of
-// the error.
+// the error, or BasicExitNoMoreInput when the script ran out.
 int RunFile(const BasicAppOptions& options);
 // Reads lines typed into the window and hands each to a session; SYSTEM ends
 // the process as END does.

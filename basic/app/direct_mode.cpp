@@ -6,14 +6,20 @@
 #include "runtime/console/prompt_io.h"
 #include "runtime/strings/strings.h"
 
-// What was typed (or pasted) before Enter, as bytes; echoed when asked, as
-// INPUT echoes what it reads.
-static std::string ReadTypedLine(bool echo) {
+// What was typed (or pasted) before Enter, as bytes, or the script's next
+// line, shown as if typed; echoed when asked, as INPUT echoes what it reads.
+// False when the script has ended.
+static bool ReadTypedLine(InputScript* script, bool echo, std::string* line) {
+  if (script) {
+    if (!script->NextLine(line)) return false;
+    ShowText(*line + "\r\n", echo);
+    return true;
+  }
   RtString typed = PromptInput();
-  std::string line(typed, static_cast<std::size_t>(StrLength(typed)));
+  line->assign(typed, static_cast<std::size_t>(StrLength(typed)));
   StrRelease(typed);
-  if (echo) EchoText(line + "\r\n");
-  return line;
+  if (echo) EchoText(*line + "\r\n");
+  return true;
 }
 
 // A paste keeps its line ends inside the typed line: each line of it is
@@ -36,27 +42,43 @@ static bool AnswersOk(const std::string& line) {
   return first != std::string::npos && !(line[first] >= '0' && line[first] <= '9');
 }
 
-// Enters one line; false once SYSTEM asks to end.
-static bool EnterLine(BasicSession* session, const std::string& line, bool echo) {
+// Enters one line; gives -1 while the session goes on, else the exit code:
+// 0 once SYSTEM asks to end, BasicExitNoMoreInput when INPUT's script ran out.
+static int EnterLine(BasicSession* session, const std::string& line, bool echo) {
   const BasicLineResult result = BasicEnterLine(session, line);
-  if (result.outcome == BasicLineOutcome::System) return false;
-  if (result.outcome == BasicLineOutcome::Error) ShowMessage(result.message);
+  if (result.outcome == BasicLineOutcome::System) return 0;
+  if (result.outcome == BasicLineOutcome::Error || result.outcome == BasicLineOutcome::NoMoreInput) {
+    ShowMessage(result.message);
+  }
+  if (result.outcome == BasicLineOutcome::NoMoreInput) return BasicExitNoMoreInput;
   if (AnswersOk(line)) ShowText("Ok\r\n", echo);
-  return true;
+  return -1;
 }
 
 void RunDirectMode(const BasicAppOptions& options) {
-  BasicSessionPtr session = BasicNewSession(BasicRunOptions{options.echo});
+  std::unique_ptr<InputScript> script;
+  std::string error;
+  if (!OpenInputScript(options, &script, &error)) {
+    ShowMessage(error);
+    Finish(options, BasicExitCompileError);
+  }
+  BasicSessionPtr session = BasicNewSession(BasicRunOptions{options.echo, script.get()});
   ShowText("Ok\r\n", options.echo);
-  bool running = true;
-  while (running) {
-    for (const std::string& line : SplitLines(ReadTypedLine(options.echo))) {
-      running = running && EnterLine(session.get(), line, options.echo);
+  int code = -1;
+  std::string typed;
+  while (code < 0) {
+    if (!ReadTypedLine(script.get(), options.echo, &typed)) {
+      ShowMessage(options.input + ": no more input");
+      code = BasicExitNoMoreInput;
+      break;
+    }
+    for (const std::string& line : SplitLines(typed)) {
+      if (code < 0) code = EnterLine(session.get(), line, options.echo);
     }
   }
   // The session's strings go before END releases the slots.
   session.reset();
   BasicAppOptions ending = options;
   ending.exit_at_end = true;
-  Finish(ending, 0);
+  Finish(ending, code);
 }

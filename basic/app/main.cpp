@@ -1,4 +1,4 @@
-// basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [FILE.bas]
+// basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [--input LINES.txt] [FILE.bas]
 #include <string>
 #include <vector>
 

@@ -18,6 +18,11 @@ static std::string TakeArgument(const std::vector<std::string>& arguments, size_
     if (*i + 1 == arguments.size() || arguments[*i + 1].empty()) return "--snapshot needs the file to write";
     options->snapshot = arguments[++*i];
     options->exit_at_end = true;
+  } else if (argument == "--input") {
+    if (*i + 1 == arguments.size() || arguments[*i + 1].empty()) {
+      return "--input needs the file of lines (- for standard input)";
+    }
+    options->input = arguments[++*i];
   } else {
     return "unknown option " + argument;
   }

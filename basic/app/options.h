@@ -1,6 +1,6 @@
 // The command line of basic.exe:
 //
-//   basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [FILE.bas]
+//   basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [--input LINES.txt] [FILE.bas]
 //
 // Options and the file may come in any order; "--" ends the options, so that
 // a file whose name starts with "--" can still be run. Without a file the
@@ -15,13 +15,14 @@ struct BasicAppOptions {
   std::string snapshot;       // empty: no snapshot
   bool exit_at_end = false;   // --exit, and --snapshot too
   bool echo = false;          // --echo
+  std::string input;          // --input: the lines typed, "-" for standard input; empty: the window
 };
 
 inline constexpr char BasicUsage[] =
-    "usage: basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [FILE.bas]\r\n";
+    "usage: basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [--input LINES.txt] [FILE.bas]\r\n";
 
 // Reads the arguments after the program's name. On a mistake (an unknown
-// option, --snapshot without its file, a second file) gives false and says
+// option, --snapshot or --input without its file, a second file) gives false and says
 // what is wrong in *error, one line ending in CR LF; the other arguments are
 // still read, so that --exit and --snapshot hold for the mistake too.
 bool ParseCommandLine(const std::vector<std::string>& arguments, BasicAppOptions* options,

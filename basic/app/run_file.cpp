@@ -15,10 +15,15 @@ int RunFile(const BasicAppOptions& options) {
     for (const BasicDiagnostic& diagnostic : errors) ShowMessage(BasicFormatDiagnostic(diagnostic));
     return BasicExitCompileError;
   }
-  const BasicRunResult result = BasicRun(program.get(), BasicRunOptions{options.echo});
-  if (result.outcome == BasicOutcome::RuntimeError) {
-    ShowMessage(result.message);
-    return BasicExitRuntimeError;
+  std::unique_ptr<InputScript> script;
+  if (!OpenInputScript(options, &script, &error)) {
+    ShowMessage(error);
+    return BasicExitCompileError;
   }
-  return 0;
+  const BasicRunResult result = BasicRun(program.get(), BasicRunOptions{options.echo, script.get()});
+  switch (result.outcome) {
+    case BasicOutcome::RuntimeError: ShowMessage(BasicFormatRunMessage(result)); return BasicExitRuntimeError;
+    case BasicOutcome::NoMoreInput: ShowMessage(BasicFormatRunMessage(result)); return BasicExitNoMoreInput;
+    default: return 0;
+  }
 }

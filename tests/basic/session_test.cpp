@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "basic/input_script.h"
 #include "tests/basic/recording_runtime.h"
 
 namespace {
@@ -57,17 +58,17 @@ TEST_F(BasicSessionTest, StoredLinesRunInOrderAndANumberAloneDeletes) {
 }
 
 TEST_F(BasicSessionTest, ErrorsNameTheStoredLineNumber) {
-  EXPECT_EQ(Type({"10 PRINT 1", "20 PRINT 1 \\ 0", "RUN"}), " 1 \r\nprogram:20: division by zero\r\n");
+  EXPECT_EQ(Type({"10 PRINT 1", "20 PRINT 1 \\ 0", "RUN"}), " 1 \r\nprogram:20: division by zero\r\n20 PRINT 1 \\ 0\r\n   ^\r\n");
   EXPECT_EQ(Type({"20 PRINT (", "RUN"}),
             "program:20:11: expected an expression, found end of line\r\n20 PRINT (\r\n          ^\r\n");
   EXPECT_EQ(Type({"PRINT 1 +"}),
             "direct:1:10: expected an expression, found end of line\r\nPRINT 1 +\r\n         ^\r\n");
   EXPECT_EQ(Type({"70000 PRINT"}), "line number must be 0 to 65529\r\n");
-  EXPECT_EQ(Type({"RUN 10", "LOAD", "SAVE x"}),
-            "RUN takes nothing after it\r\nLOAD needs a file name in quotes, and nothing after it\r\n"
+  EXPECT_EQ(Type({"RUN X", "LOAD", "SAVE x"}),
+            "RUN takes a line number or nothing after it\r\nLOAD needs a file name in quotes, and nothing after it\r\n"
             "SAVE needs a file name in quotes, and nothing after it\r\n");
-  EXPECT_EQ(Type({"GOTO 10"}), "direct:1:6: no line 10\r\nGOTO 10\r\n     ^\r\n")
-      << "a direct line jumps only within itself";
+  EXPECT_EQ(Type({"PRINT 1: GOTO 10"}), "direct:1:15: no line 10\r\nPRINT 1: GOTO 10\r\n              ^\r\n")
+      << "a direct line's own jumps stay within it";
 }
 
 TEST_F(BasicSessionTest, SaveAndLoadRoundTrip) {
@@ -103,7 +104,7 @@ TEST_F(BasicSessionTest, TheSessionKeepsOnlyItsVariablesStrings) {
 
 TEST_F(BasicSessionTest, ArraysAndLoopsSpanDirectLines) {
   EXPECT_EQ(Type({"DIM A(2): A(2) = 9", "FOR I = 0 TO 2: PRINT A(I);: NEXT: PRINT", "DIM A(3)"}),
-                 " 0  0  9 \r\ndirect:1: array already dimensioned\r\n");
+                 " 0  0  9 \r\ndirect:1: array already dimensioned\r\nDIM A(3)\r\n^\r\n");
 }
 
 // Each RUN reads the stored DATA from its first item; a direct line has
@@ -111,12 +112,78 @@ TEST_F(BasicSessionTest, ArraysAndLoopsSpanDirectLines) {
 TEST_F(BasicSessionTest, StoredDataAndBoundsAcrossRuns) {
   EXPECT_EQ(Type({"10 OPTION BASE 1: DIM A(2 TO 3)", "20 READ X, Y$: PRINT X; Y$", "30 DATA 5, \"s\"", "RUN",
                   "RUN", "READ Z", "PRINT LBOUND(A); UBOUND(A)", "PRINT B(0)"}),
-            " 5 s\r\n 5 s\r\n 2  3 \r\n 0 \r\ndirect:1: out of DATA\r\n");
+            " 5 s\r\n 5 s\r\n 2  3 \r\n 0 \r\ndirect:1: out of DATA\r\nREAD Z\r\n^\r\n");
 }
 
 TEST_F(BasicSessionTest, SaveToAPlaceThatCannotBeWrittenFails) {
   const std::string file = TempFile("no such folder/x.bas");
   EXPECT_EQ(Type({"10 PRINT", ("SAVE \"" + file + "\"").c_str()}), "cannot write " + file + "\r\n");
+}
+
+// Each case starts a new session with a small program stored:
+//   10 A = A + 1: PRINT "A"; A    20 GOSUB 100    30 PRINT "back"    40 END
+//   100 FOR I = 1 TO 2: PRINT "I"; I    110 STOP    120 NEXT: RETURN
+struct ResumeCase {
+  std::vector<const char*> lines;
+  const char* printed;  // what the lines print, and then their errors
+  const char* why;
+};
+
+TEST_F(BasicSessionTest, GotoRunFromALineAndContAfterStop) {
+  const ResumeCase cases[] = {
+      {{"RUN"}, "A 1 \r\nI 1 \r\nBreak in 110\r\n", "STOP says where it stopped"},
+      {{"RUN", "CONT"}, "A 1 \r\nI 1 \r\nBreak in 110\r\nI 2 \r\nBreak in 110\r\n",
+       "CONT goes on after the STOP, inside the FOR loop"},
+      {{"RUN", "CONT", "CONT", "CONT"},
+       "A 1 \r\nI 1 \r\nBreak in 110\r\nI 2 \r\nBreak in 110\r\nback\r\ncan't continue: no program stopped by "
+       "STOP since the last change\r\n",
+       "the GOSUB returns after the loop; after END there is nothing to continue"},
+      {{"RUN", "A = 41: PRINT I", "CONT"}, "A 1 \r\nI 1 \r\nBreak in 110\r\n 1 \r\nI 2 \r\nBreak in 110\r\n",
+       "a direct line between sees and changes the variables, and CONT still goes on"},
+      {{"RUN", "PRINT 1 \\ 0", "CONT"},
+       "A 1 \r\nI 1 \r\nBreak in 110\r\ndirect:1: division by zero\r\nPRINT 1 \\ 0\r\n^\r\ncan't continue: no program "
+       "stopped by STOP since the last change\r\n",
+       "an error ends what CONT could go on with"},
+      {{"RUN", "PRINT (", "CONT"},
+       "A 1 \r\nI 1 \r\nBreak in 110\r\ndirect:1:8: expected an expression, found end of line\r\nPRINT (\r\n"
+       "       ^\r\nI 2 \r\nBreak in 110\r\n",
+       "a line that never ran changes nothing"},
+      {{"RUN", "125 REM", "CONT"},
+       "A 1 \r\nI 1 \r\nBreak in 110\r\ncan't continue: no program stopped by STOP since the last change\r\n",
+       "a change to the stored lines ends it too"},
+      {{"CONT"}, "can't continue: no program stopped by STOP since the last change\r\n", "no run yet"},
+      {{"A = 5", "GOTO 30"}, "back\r\n", "GOTO n runs from line n"},
+      {{"A = 5", "GOTO 10"}, "A 6 \r\nI 1 \r\nBreak in 110\r\n", "GOTO keeps the variables"},
+      {{"A = 5", "RUN 10"}, "A 1 \r\nI 1 \r\nBreak in 110\r\n", "RUN n starts them afresh"},
+      {{"GOTO 120"}, "program:120: NEXT without FOR: the loop was entered by a jump\r\n120 NEXT: RETURN\r\n    ^\r\n",
+       "a run-time error names the line and shows it"},
+      {{"GOTO 50", "RUN 5"}, "no line 50\r\nno line 5\r\n", "a line that is not there"},
+      {{"RUN 70000"}, "line number must be 0 to 65529\r\n", "a number past the range"},
+      {{"STOP", "CONT"}, "Break\r\ncan't continue: no program stopped by STOP since the last change\r\n",
+       "a direct line's STOP has nothing to go on with"},
+  };
+  for (const ResumeCase& c : cases) {
+    session_ = BasicNewSession(BasicRunOptions{});
+    Type({"10 A = A + 1: PRINT \"A\"; A", "20 GOSUB 100", "30 PRINT \"back\"", "40 END",
+          "100 FOR I = 1 TO 2: PRINT \"I\"; I", "110 STOP", "120 NEXT: RETURN"});
+    TheRecording.printed.clear();
+    std::string printed;
+    for (const char* line : c.lines) printed += Type({line});
+    EXPECT_EQ(printed, c.printed) << c.why;
+  }
+}
+
+TEST_F(BasicSessionTest, ARunWhoseInputScriptEndsSaysWhere) {
+  InputScript script = InputScript::OfText("5\n");
+  BasicRunOptions options;
+  options.input = &script;
+  session_ = BasicNewSession(options);
+  Type({"10 INPUT A: PRINT A: INPUT B"});
+  const BasicLineResult result = BasicEnterLine(session_.get(), "RUN");
+  EXPECT_EQ(result.outcome, BasicLineOutcome::NoMoreInput);
+  EXPECT_EQ(result.message, "program:10: no more input\r\n10 INPUT A: PRINT A: INPUT B\r\n                     ^\r\n");
+  EXPECT_EQ(TheRecording.printed, "? 5\r\n 5 \r\n? ");
+  EXPECT_EQ(Type({"CONT"}), "can't continue: no program stopped by STOP since the last change\r\n");
 }
 
 TEST_F(BasicSessionTest, SystemEndsTheSession) {

@@ -120,7 +120,7 @@ TEST(BasicVariables, ArrayErrors) {
       {"OPTION BASE 1: PRINT A(0)", "test.bas:1: subscript out of range", "base 1 has no element 0"},
       {"OPTION BASE 1: DIM A(0)", "test.bas:1: an array's upper bound is below its lower bound", "1 TO 0"},
       {"DIM A(1 TO 3): PRINT A(0)", "test.bas:1: subscript out of range", "below the lower bound"},
-      {"10 DIM A(N)\n20 N = N + 1: IF N < 2 THEN 10", "test.bas:1: array already dimensioned",
+      {"10 DIM A(N)\n20 N = N + 1: IF N < 2 THEN 10", "test.bas:1 (line 10): array already dimensioned",
        "a DIM reached again with other bounds"},
       {"DIM A(2): REDIM A(2, 2)", "1:17: array A has 1 subscripts elsewhere", "REDIM keeps the dimensions"},
       {"PRINT A(1): OPTION BASE 1", "1:13: OPTION BASE must come before the first array", "OPTION BASE late"},

@@ -69,6 +69,7 @@ TEST(FrontEnd, WhatCannotBeRunIsAnErrorBeforeTheRun) {
       {"--bogus --exit", "unknown option --bogus"},
       {"--exit a.bas b.bas", "only one file"},
       {"--exit --snapshot", "--snapshot needs"},
+      {"--exit --input", "--input needs"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments);
