@@ -24,6 +24,7 @@ static std::vector<std::string_view> SplitLines(std::string_view source) {
 bool Compiler::Run() {
   code_->file = input_.file;
   lines_ = SplitLines(input_.source);
+  FindProcedures();
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     line_ = static_cast<int32_t>(i) + 1;
     CompileLine(lines_[i]);
@@ -31,8 +32,10 @@ bool Compiler::Run() {
   line_ = static_cast<int32_t>(lines_.size());
   builder_.SetLine(ReportedLine(line_));
   builder_.Emit(Op::End);
+  variables_->scope = nullptr;  // a procedure left open
   CloseOpenBlocks();
   ResolveJumps();
+  CheckProcedures();
   return errors_->empty();
 }
 
@@ -95,7 +98,11 @@ void Compiler::CloseOpenBlocks() {
     const char* message = block.kind == BlockKind::For     ? "FOR without NEXT"
                           : block.kind == BlockKind::While ? "WHILE without WEND"
                           : block.kind == BlockKind::Do    ? "DO without LOOP"
-                                                           : "IF without END IF";
+                          : block.kind == BlockKind::If    ? "IF without END IF"
+                          : block.kind == BlockKind::Sub   ? "SUB without END SUB"
+                          : block.kind == BlockKind::Function ? "FUNCTION without END FUNCTION"
+                          : block.kind == BlockKind::Def   ? "DEF FN without END DEF"
+                                                           : "SELECT CASE without END SELECT";
     Report(block.line, block.column, message);
   }
 }
@@ -105,6 +112,8 @@ void Compiler::ResolveJumps() {
     const auto label = labels_.find(jump.label);
     if (label != labels_.end()) {
       builder_.PatchJump(jump.position, label->second);
+      const std::string crossing = CrossesProcedure(jump.position, label->second, jump.label);
+      if (!crossing.empty()) Report(jump.line, jump.column, crossing);
     } else if (std::isdigit(static_cast<unsigned char>(jump.label[0]))) {
       Report(jump.line, jump.column, "no line " + jump.label);
     } else {

@@ -17,7 +17,8 @@ void Compiler::StatementList(bool in_one_line_if) {
 
 void Compiler::Statement(bool in_one_line_if) {
   const Token& first = Peek();
-  if (first.kind == TokenKind::Name) return Assignment();
+  CheckCaseComesFirst(first);
+  if (first.kind == TokenKind::Name) return NameStatement();
   if (first.kind != TokenKind::Keyword) Unexpected("a statement");
   switch (first.keyword) {
     case Keyword::Rem: Advance(); return;
@@ -31,6 +32,12 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Stop: Advance(); builder_.Emit(Op::End); return;
     case Keyword::End:
       if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::If) return EndIf();
+      if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::Select) return EndSelect();
+      if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::Sub) return EndProcedure(ProcedureKind::Sub);
+      if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::Function) {
+        return EndProcedure(ProcedureKind::Function);
+      }
+      if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::Def) return EndProcedure(ProcedureKind::DefFn);
       Advance();
       builder_.Emit(Op::End);
       return;
@@ -46,6 +53,15 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Do: return Do();
     case Keyword::Loop: return Loop();
     case Keyword::Exit: return Exit();
+    case Keyword::Sub: return Procedure(ProcedureKind::Sub, in_one_line_if);
+    case Keyword::Function: return Procedure(ProcedureKind::Function, in_one_line_if);
+    case Keyword::Def: return Procedure(ProcedureKind::DefFn, in_one_line_if);
+    case Keyword::Call: return CallStatement();
+    case Keyword::Shared: return SharedOrStatic(true);
+    case Keyword::Static: return SharedOrStatic(false);
+    case Keyword::Declare: return Declare();
+    case Keyword::Select: return Select();
+    case Keyword::Case: return Case();
     case Keyword::Cls: return Cls();
     case Keyword::Line: return Line();
     case Keyword::Circle: return Circle();
@@ -70,7 +86,8 @@ void Compiler::Statement(bool in_one_line_if) {
 
 Instruction Compiler::Variable(bool for_store, ValueKind* kind) {
   const Token& name = Expect(TokenKind::Name, "a variable");
-  const std::string canonical = CanonicalName(name.text);
+  const std::string canonical = Declared(CanonicalName(name.text));
+  CheckNotFunction(name, canonical);
   *kind = KindOfName(canonical);
   if (!Check(TokenKind::LeftParen)) {
     if (*kind == ValueKind::String) {
@@ -92,7 +109,7 @@ Instruction Compiler::Variable(bool for_store, ValueKind* kind) {
 // bounds) and gives the array's slot, checking that every use of the array
 // agrees on their number.
 int32_t Compiler::ArrayWithSubscripts(const Token& name, int32_t* subscripts) {
-  const std::string canonical = CanonicalName(name.text);
+  const std::string canonical = Declared(CanonicalName(name.text));
   Expect(TokenKind::LeftParen, "'('");
   *subscripts = 0;
   do {
@@ -168,6 +185,7 @@ void Compiler::Input() {
 }
 
 void Compiler::Dim() {
+  if (MatchKeyword(Keyword::Shared)) return DimShared();
   do {
     const Token& name = Expect(TokenKind::Name, "an array name");
     if (!Check(TokenKind::LeftParen)) Unexpected("'(' and the array's bounds");

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,7 +44,7 @@ struct CompileError {
 inline constexpr int MaxNesting = 200;           // parentheses, operators, one-line IFs
 inline constexpr std::size_t MaxDiagnostics = 50;
 
-enum class BlockKind : uint8_t { For, While, Do, If };
+enum class BlockKind : uint8_t { For, While, Do, If, Sub, Function, Def, Select };
 
 struct Block {
   BlockKind kind;
@@ -57,6 +59,29 @@ struct Block {
   // WHILE, DO WHILE/UNTIL at the top, and IF: the jump taken when false.
   int32_t pending = -1;
   bool seen_else = false;
+  // SELECT CASE: the selector's slot is variable; CASE lines seen so far.
+  bool string_selector = false;
+  int32_t cases = 0;
+};
+
+// A parameter as a procedure's first line declares it.
+struct HeaderParameter {
+  std::string name;  // canonical, with the suffix its AS type gives
+  ParameterKind kind;
+  ValueKind element;  // an array parameter's elements
+};
+
+struct ProcedureHeader {
+  std::string name;  // canonical
+  int32_t line = 0;
+  std::vector<HeaderParameter> parameters;
+  bool is_static = false;
+};
+
+// A whole array passed to a procedure: checked against the parameter's use
+// once every body is compiled.
+struct ArrayArgument {
+  int32_t procedure, parameter, slot, line, column;
 };
 
 // An operator of a precedence level: its token (or keyword) and instruction.
@@ -116,6 +141,41 @@ class Compiler {
   // now and the returned instruction stores the value pushed after them.
   Instruction Variable(bool for_store, ValueKind* kind);
   int32_t ArrayWithSubscripts(const Token& name, int32_t* subscripts);
+
+  // compile_procedures.cpp: SUB, FUNCTION, DEF FN and their calls.
+  void FindProcedures();
+  void FindProcedureHeaders();
+  void RecordDimShared();
+  ProcedureHeader Header(ProcedureKind kind);
+  HeaderParameter ParameterDeclaration(bool array_allowed);
+  std::string TypedName(const Token& name, bool* typed);
+  bool MatchWord(const char* word);
+  void Procedure(ProcedureKind kind, bool in_one_line_if);
+  void OpenProcedure(int32_t index, const ProcedureHeader& header);
+  void CloseProcedure();
+  void EndProcedure(ProcedureKind kind);
+  void ExitProcedure(const Token& at);
+  void NameStatement();
+  void CallStatement();
+  void CompileCall(int32_t index, bool parenthesised, const Token& at);
+  Argument CallArgument(int32_t index, std::size_t parameter, int32_t* numbers, int32_t* strings);
+  bool IsFunctionCall(const Token& name) const;
+  ValueKind FunctionCall();
+  void CheckNotFunction(const Token& name, const std::string& canonical) const;
+  void SharedOrStatic(bool shared);
+  void DimShared();
+  void Declare();
+  std::string Declared(const std::string& canonical) const;
+  int32_t ProcedureAt(int32_t position) const;
+  std::string CrossesProcedure(int32_t from, int32_t to, const std::string& label) const;
+  void CheckProcedures();
+
+  // compile_select.cpp
+  void Select();
+  void Case();
+  void CaseTest(const Block& block);
+  void EndSelect();
+  void CheckCaseComesFirst(const Token& first) const;
 
   // compile_blocks.cpp
   void If();
@@ -183,4 +243,14 @@ class Compiler {
   std::map<std::string, int32_t> labels_;
   std::vector<PendingJump> jumps_;
   bool too_many_ = false;
+  // Procedures: found by a first pass over the text, so that a call may come
+  // before the definition.
+  std::map<std::string, int32_t> procedure_index_;
+  std::vector<ProcedureHeader> headers_;
+  std::unique_ptr<ProcedureScope> scope_;  // the procedure being compiled
+  int32_t procedure_ = -1;
+  std::set<std::string> shared_everywhere_;          // DIM SHARED names, arrays as "A()"
+  std::map<std::string, std::string> declared_;      // DIM SHARED X AS INTEGER: "X" is "X%"
+  std::vector<ArrayArgument> array_arguments_;
+  int32_t select_count_ = 0;
 };

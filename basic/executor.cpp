@@ -17,6 +17,7 @@ Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions
       loops(static_cast<std::size_t>(code_.loop_count)) {}
 
 Machine::~Machine() {
+  UnwindProcedures(*this);
   while (strings_top != strings.data()) StrRelease(Pop());
 }
 
@@ -100,7 +101,7 @@ BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOpt
         pc = in.a;
         break;
       case Op::Return:
-        if (machine.gosubs.empty()) return Failed(machine, pc - 1, "RETURN without GOSUB");
+        if (machine.gosubs.size() <= machine.gosub_floor) return Failed(machine, pc - 1, "RETURN without GOSUB");
         pc = machine.gosubs.back();
         machine.gosubs.pop_back();
         break;
@@ -127,6 +128,20 @@ BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOpt
         const double value = Integer16(vars[in.a] + loop.step);
         vars[in.a] = value;
         if (Continues(value, loop)) pc = in.c;
+        break;
+      }
+      case Op::CallSub: case Op::CallFunction: case Op::CallStringFunction: {
+        const Resumed resumed = CallProcedure(machine, in, pc, sp);
+        if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.error.c_str());
+        sp = resumed.sp;
+        pc = resumed.position;
+        break;
+      }
+      case Op::ReturnFromProcedure: {
+        const Resumed resumed = ReturnFromProcedure(machine, sp);
+        if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.error.c_str());
+        sp = resumed.sp;
+        pc = resumed.position;
         break;
       }
       case Op::End:

@@ -16,6 +16,30 @@ struct LoopState {
   bool started;  // a NEXT reached by a jump into a loop never started has no limit
 };
 
+// A procedure's call: where to go back to, and where its caller's saved
+// values start on the machine's save stacks.
+struct Frame {
+  int32_t call_site;
+  int32_t return_position;
+  std::size_t numbers, strings, arrays, loops, elements;
+  std::size_t gosub_floor;
+};
+
+// The calls under way, the values they saved, and scratch room for the
+// arguments moving in and out.
+struct CallStack {
+  std::vector<Frame> frames;
+  std::vector<double> saved_numbers;
+  std::vector<RtString> saved_strings;
+  std::vector<ArrayVariable> saved_arrays;
+  std::vector<LoopState> saved_loops;
+  std::vector<std::size_t> elements;  // the elements passed by reference
+  std::vector<double> passed_numbers;
+  std::vector<RtString> passed_strings;
+  std::vector<ArrayVariable> passed_arrays;
+  std::string error;
+};
+
 struct Machine {
   Machine(const Code& code, Variables& variables, const BasicRunOptions& options);
   ~Machine();
@@ -33,6 +57,8 @@ struct Machine {
   RtString* strings_top;  // the next free place
   std::vector<LoopState> loops;
   std::vector<int32_t> gosubs;
+  std::size_t gosub_floor = 0;  // RETURN pops no GOSUB of a procedure's caller
+  CallStack calls;
   std::string printed;  // this PRINT statement's text, written at its end
   int32_t column = 0;   // the cursor column as PRINT and INPUT left it
   std::vector<double> input_numbers;
@@ -47,6 +73,19 @@ double* ExecuteStatement(Machine& machine, const Instruction& in, double* sp, co
 
 // A value as a % variable keeps it: rounded, low 16 bits, signed.
 double Integer16(double x);
+
+// Calls and returns of procedures, out of the hot loop. The position to go
+// on at comes back with the number stack's top, which a call may move when
+// it grows the stacks; a position below 0 means calls.error says why not.
+struct Resumed {
+  double* sp;
+  int32_t position;
+};
+Resumed CallProcedure(Machine& machine, const Instruction& in, int32_t return_position, double* sp);
+Resumed ReturnFromProcedure(Machine& machine, double* sp);
+// Returns from every call under way, as at an error that ends the run, so
+// that the program's variables hold their own values again.
+void UnwindProcedures(Machine& machine);
 
 // Writes the PRINT text built so far.
 void FlushPrinted(Machine& machine);

@@ -19,7 +19,10 @@
   X(Sgn, "SGN") X(Sin, "SIN") X(Sleep, "SLEEP") X(Space, "SPACE$") X(Sqr, "SQR")      \
   X(Step, "STEP") X(Stop, "STOP") X(Str, "STR$") X(System, "SYSTEM") X(Tan, "TAN")    \
   X(Then, "THEN") X(To, "TO") X(Until, "UNTIL") X(Val, "VAL") X(Wend, "WEND")         \
-  X(While, "WHILE") X(Xor, "XOR")
+  X(While, "WHILE") X(Xor, "XOR")                                                     \
+  X(Call, "CALL") X(Case, "CASE") X(Declare, "DECLARE") X(Def, "DEF")                 \
+  X(Function, "FUNCTION") X(Select, "SELECT") X(Shared, "SHARED") X(Static, "STATIC") \
+  X(Sub, "SUB")
 
 enum class Keyword : uint8_t {
   None,

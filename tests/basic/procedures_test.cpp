@@ -1,0 +1,184 @@
+// Procedures and SELECT CASE: programs and what they print, compile errors
+// and run-time errors, side by side.
+#include <gtest/gtest.h>
+
+#include "tests/basic/recording_runtime.h"
+
+namespace {
+
+struct Case {
+  const char* source;
+  const char* printed;
+  const char* why;
+};
+
+void RunCases(const Case* cases, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    const Case& c = cases[i];
+    const ProgramRun run = RunProgram(c.source);
+    EXPECT_EQ(run.errors, "") << c.why << "\n" << c.source;
+    EXPECT_EQ(run.message, "") << c.why;
+    EXPECT_EQ(run.printed, c.printed) << c.why << "\n" << c.source;
+  }
+}
+
+#define RUN_TABLE(table) RunCases(table, sizeof table / sizeof table[0])
+
+TEST(BasicProcedures, ArgumentsByReferenceAndByValue) {
+  const Case cases[] = {
+      {"X = 1: Bump X: PRINT X\nSUB Bump (A): A = A + 1: END SUB", " 2 \r\n", "a variable is passed by reference"},
+      {"X = 1: Bump (X): PRINT X\nSUB Bump (A): A = A + 1: END SUB", " 1 \r\n", "(X) is passed by value"},
+      {"X = 1: CALL Bump((X)): CALL Bump(X): PRINT X\nSUB Bump (A): A = A + 1: END SUB", " 2 \r\n",
+       "CALL takes its arguments in parentheses"},
+      {"X = 1: Bump X + 0: PRINT X\nSUB Bump (A): A = A + 1: END SUB", " 1 \r\n", "an expression by value"},
+      {"DIM A(3): A(2) = 5: Bump A(2): PRINT A(2)\nSUB Bump (V): V = V * 10: END SUB", " 50 \r\n",
+       "an element by reference"},
+      {"S$ = \"ab\": Twice S$: PRINT S$\nSUB Twice (T$): T$ = T$ + T$: END SUB", "abab\r\n",
+       "a string by reference"},
+      {"N% = 1: Half N%: PRINT N%\nSUB Half (X): X = X + 1.6: END SUB", " 3 \r\n",
+       "a % variable takes the value back rounded"},
+      {"Show 2.5, \"x\"\nSUB Show (N AS INTEGER, S AS STRING): PRINT N; S$; S: END SUB", " 2 xx\r\n",
+       "AS INTEGER and AS STRING parameters"},
+      {"X = 7: Show: PRINT X\nSUB Show: X = 1: END SUB", " 7 \r\n", "a SUB's names are its own"},
+  };
+  RUN_TABLE(cases);
+}
+
+TEST(BasicProcedures, ArraysPassedWhole) {
+  const Case cases[] = {
+      {"DIM A(3): Fill A(): PRINT A(0); A(3)\nSUB Fill (B()): FOR I = 0 TO 3: B(I) = I * I: NEXT: END SUB",
+       " 0  9 \r\n", "the procedure changes the caller's array"},
+      {"DIM M$(1, 1): M$(1, 1) = \"z\": PRINT Corner$(M$())\nFUNCTION Corner$ (T$()): Corner$ = T$(1, 1): END FUNCTION",
+       "z\r\n", "a two-subscript string array"},
+      {"SUB Local: DIM L(2): L(1) = L(1) + 1: PRINT L(1);: END SUB\nCALL Local: Local", " 1  1 ",
+       "a local array is fresh at each call"},
+  };
+  RUN_TABLE(cases);
+}
+
+TEST(BasicProcedures, FunctionsAndRecursion) {
+  const Case cases[] = {
+      {"PRINT Fact(10)\nFUNCTION Fact (N)\nIF N <= 1 THEN Fact = 1 ELSE Fact = N * Fact(N - 1)\nEND FUNCTION",
+       " 3628800 \r\n", "recursion, used before its definition"},
+      {"PRINT Ack(2, 3)\nFUNCTION Ack (M, N)\nIF M = 0 THEN Ack = N + 1: EXIT FUNCTION\n"
+       "IF N = 0 THEN Ack = Ack(M - 1, 1) ELSE Ack = Ack(M - 1, Ack(M, N - 1))\nEND FUNCTION",
+       " 9 \r\n", "nested recursive calls inside an argument"},
+      {"PRINT Rev$(\"abc\")\nFUNCTION Rev$ (S$)\nIF LEN(S$) <= 1 THEN Rev$ = S$ ELSE Rev$ = Rev$(MID$(S$, 2)) + LEFT$(S$, 1)\n"
+       "END FUNCTION",
+       "cba\r\n", "a string function calling itself"},
+      {"PRINT 1 + Two * 3\nFUNCTION Two: Two = 2: END FUNCTION", " 7 \r\n",
+       "a function without arguments inside an expression"},
+      {"Count 3\nSUB Count (N): IF N = 0 THEN EXIT SUB\nPRINT N;: Count N - 1: PRINT N;\nEND SUB",
+       " 3  2  1  1  2  3 ", "each call keeps its own parameter"},
+      {"T = 0: FOR I = 1 TO 3: T = F(T): NEXT: PRINT T\nFUNCTION F (X): F = X + 1: END FUNCTION", " 3 \r\n",
+       "T = F(T) in a loop"},
+      {"Outer\nSUB Outer: FOR I = 1 TO 2: Inner I: NEXT: END SUB\nSUB Inner (K): FOR I = 1 TO K: PRINT K;: NEXT: END SUB",
+       " 1  2  2 ", "a FOR in a callee leaves the caller's FOR alone"},
+      {"Walk 2\nSUB Walk (D): FOR J = 1 TO 2: IF D > 0 THEN Walk D - 1 ELSE PRINT \"*\";\nNEXT: END SUB",
+       "********", "a recursive call inside a FOR keeps each call's limit"},
+  };
+  RUN_TABLE(cases);
+}
+
+TEST(BasicProcedures, StaticSharedAndDefFn) {
+  const Case cases[] = {
+      {"CALL Tick: Tick: Tick\nSUB Tick STATIC: N = N + 1: PRINT N;: END SUB", " 1  2  3 ", "SUB ... STATIC keeps its locals"},
+      {"CALL Tick: Tick\nSUB Tick: STATIC N: N = N + 1: M = M + 1: PRINT N; M;: END SUB", " 1  1  2  1 ",
+       "the STATIC statement keeps only its names"},
+      {"X = 4: Show\nSUB Show: SHARED X: PRINT X: X = 9: END SUB\nPRINT X", " 4 \r\n 9 \r\n",
+       "SHARED names the program's variable"},
+      {"DIM SHARED A(2), B: B = 3: Set: PRINT A(1); B\nSUB Set: A(1) = 7: B = B + 1: END SUB", " 7  4 \r\n",
+       "DIM SHARED reaches every procedure"},
+      {"DEF FNA(X) = X * 2 + Y\nX = 10: Y = 1: PRINT FNA(3); X", " 7  10 \r\n",
+       "a DEF FN parameter leaves the variable of its name alone; others are the program's"},
+      {"PRINT FNS$(\"ab\")\nDEF FNS$(A$) = A$ + \"!\"", "ab!\r\n", "DEF FN anywhere in the text, with a suffix"},
+      {"DEF FNM(A, B)\nIF A > B THEN FNM = A: EXIT DEF\nFNM = B\nEND DEF\nPRINT FNM(3, 8); FNM(9, 2)", " 8  9 \r\n",
+       "a multi-line DEF FN with EXIT DEF"},
+      {"PRINT \"a\"\nSUB Never: PRINT \"never\": END SUB\nPRINT \"b\"", "a\r\nb\r\n", "a SUB's text is skipped"},
+      {"Jumps\nSUB Jumps: GOSUB 10: EXIT SUB\n10 PRINT \"in\": RETURN\nEND SUB", "in\r\n",
+       "GOSUB within a procedure"},
+  };
+  RUN_TABLE(cases);
+}
+
+TEST(BasicProcedures, SelectCase) {
+  const Case cases[] = {
+      {"FOR X = 0 TO 7: SELECT CASE X\nCASE 1, 2: PRINT \"a\";\nCASE 3 TO 5: PRINT \"b\";\nCASE IS > 6: PRINT \"c\";\n"
+       "CASE ELSE: PRINT \"-\";\nEND SELECT: NEXT",
+       "-aabbb-c", "lists, ranges, IS and ELSE"},
+      {"S$ = \"M\": SELECT CASE S$\nCASE \"A\" TO \"L\": PRINT 1\nCASE IS >= \"M\", \"0\": PRINT 2\nEND SELECT", " 2 \r\n",
+       "strings"},
+      {"SELECT CASE RND(1) * 0 + N\nCASE 0: N = 5: PRINT \"zero\"\nCASE 5: PRINT \"five\"\nEND SELECT", "zero\r\n",
+       "the selector is evaluated once, before any CASE runs"},
+      {"SELECT CASE 4\nCASE 1\nPRINT 1\nEND SELECT\nPRINT \"after\"", "after\r\n", "no CASE matches"},
+      {"SELECT CASE 2\n' comment\nCASE 2: SELECT CASE \"x\": CASE \"x\": PRINT \"in\": END SELECT\nEND SELECT", "in\r\n",
+       "nested, and a comment before the first CASE"},
+  };
+  RUN_TABLE(cases);
+}
+
+struct ErrorCase {
+  const char* source;
+  const char* errors;
+  const char* why;
+};
+
+TEST(BasicProcedures, CompileErrors) {
+  const ErrorCase cases[] = {
+      {"SUB A\nPRINT", "1:1: SUB without END SUB", "a SUB never closed"},
+      {"END SUB", "1:1: END SUB without SUB", "a lone END SUB"},
+      {"SUB A\nFOR I = 1 TO 2\nEND SUB\nNEXT", "1:1: SUB without END SUB\n3:1: END SUB without SUB: the FOR of line 2 is still open",
+       "a block left open inside"},
+      {"SUB A: GOTO 10: END SUB\n10 PRINT", "1:13: line 10 is outside SUB A", "GOTO out of a SUB"},
+      {"GOSUB 20\nSUB A\n20 RETURN\nEND SUB", "1:7: line 20 is inside SUB A", "GOSUB into a SUB"},
+      {"F 1, 2\nSUB F (X): END SUB", "1:1: F takes 1 argument", "too many arguments"},
+      {"PRINT G(1)\nFUNCTION G (X, Y): END FUNCTION", "1:7: G takes 2 arguments", "too few arguments"},
+      {"F \"x\"\nSUB F (X): END SUB", "1:3: argument 1 of F must be a number", "a string for a number"},
+      {"DIM A(2): F A\nSUB F (X()): END SUB", "1:14: expected '(' ')' after the array's name, found end of line",
+       "an array parameter wants A()"},
+      {"DIM A(2, 2): F A()\nSUB F (X()): X(1) = 0: END SUB", "1:16: array A has 2 subscripts; F uses it with 1",
+       "subscript counts of an array passed whole"},
+      {"SUB A\nSUB B\nEND SUB\nEND SUB", "2:1: SUB must stand outside blocks, IFs and other procedures\n4:1: END SUB without SUB",
+       "procedures do not nest"},
+      {"SUB A: END SUB\nSUB A: END SUB", "2:1: A is defined twice", "a name defined twice"},
+      {"F = 1\nFUNCTION F: END FUNCTION", "1:1: F is a function; only its own body gives it a value",
+       "a function's value outside it"},
+      {"PRINT FNX(1)", "1:7: FNX is not defined: no DEF FNX in the program", "an FN without DEF"},
+      {"SHARED X", "1:1: SHARED belongs inside a SUB or FUNCTION", "SHARED at the program's level"},
+      {"SUB A: X = 1: SHARED X\nEND SUB", "1:22: X is already in use in this procedure before SHARED",
+       "SHARED after a use"},
+      {"EXIT SUB", "1:1: EXIT SUB outside a SUB", "EXIT SUB outside"},
+      {"SELECT CASE 1\nPRINT\nCASE 1\nEND SELECT", "2:1: expected CASE after SELECT CASE, found 'PRINT'",
+       "statements before the first CASE"},
+      {"CASE 1", "1:1: CASE without SELECT CASE", "a lone CASE"},
+      {"SELECT CASE 1\nCASE ELSE\nCASE 2\nEND SELECT", "3:1: CASE after CASE ELSE", "CASE ELSE is the last"},
+      {"SELECT CASE A$\nCASE 1\nEND SELECT", "2:6: expected a string, found a number", "CASE of the selector's kind"},
+      {"SELECT CASE 1\nCASE 1", "1:1: SELECT CASE without END SELECT", "an open SELECT"},
+  };
+  for (const ErrorCase& c : cases) {
+    const ProgramRun run = RunProgram(c.source);
+    EXPECT_FALSE(run.compiled) << c.why;
+    EXPECT_EQ(run.errors, c.errors) << c.why << "\n" << c.source;
+  }
+}
+
+TEST(BasicProcedures, RunTimeErrorsReleaseEverything) {
+  const ErrorCase cases[] = {
+      {"Down 1\nSUB Down (N): Down N + 1: END SUB", "test.bas:2: procedures nested too deeply (more than 10000 calls)",
+       "endless recursion is an error, not a crash"},
+      {"S$ = \"x\": PRINT F$(S$, 50)\nFUNCTION F$ (T$, N): DIM A$(2): A$(1) = T$\n"
+       "IF N = 0 THEN A$(3) = T$ ELSE F$ = A$(1) + F$(T$ + \"y\", N - 1)\nEND FUNCTION",
+       "test.bas:3: subscript out of range", "the strings and arrays of 50 calls are released"},
+      {"DIM A(2): Bump A(5)\nSUB Bump (X): END SUB", "test.bas:1: subscript out of range", "an element out of range"},
+      {"Jump\nSUB Jump: RETURN: END SUB", "test.bas:2: RETURN without GOSUB",
+       "a RETURN in a procedure does not pop its caller's GOSUB"},
+  };
+  for (const ErrorCase& c : cases) {
+    const ProgramRun run = RunProgram(c.source);
+    EXPECT_EQ(run.errors, "") << c.why;
+    EXPECT_EQ(run.outcome, BasicOutcome::RuntimeError) << c.why;
+    EXPECT_EQ(run.message, c.errors) << c.why;
+  }
+}
+
+}  // namespace
