@@ -11,8 +11,6 @@
 
 namespace {
 
-inline constexpr std::size_t MaxParameters = 40;  // keeps a call's stack effect in a byte
-
 const char* KindText(ProcedureKind kind) {
   switch (kind) {
     case ProcedureKind::Sub: return "SUB";
@@ -336,7 +334,9 @@ void Compiler::CompileCall(int32_t index, bool parenthesised, const Token& at) {
   const auto wrong_count = [&] {
     Fail(at, procedure.name + " takes " + std::to_string(count) + (count == 1 ? " argument" : " arguments"));
   };
-  CallSite site{index, {}};
+  // The site's place is taken first: calls among the arguments come after.
+  const std::size_t site = code_->call_sites.size();
+  code_->call_sites.push_back(CallSite{index, {}});
   int32_t numbers = 0;
   int32_t strings = 0;
   if (parenthesised) Expect(TokenKind::LeftParen, "'('");
@@ -346,15 +346,20 @@ void Compiler::CompileCall(int32_t index, bool parenthesised, const Token& at) {
   if (empty != (count == 0)) wrong_count();
   for (std::size_t i = 0; i < count; ++i) {
     if (i > 0 && !Match(TokenKind::Comma)) wrong_count();
-    site.arguments.push_back(CallArgument(index, i, &numbers, &strings));
+    const Argument argument = CallArgument(index, i, &numbers, &strings);
+    CallSite& call = code_->call_sites[site];
+    call.arguments.push_back(argument);
+    call.elements |= argument.kind == ArgumentKind::NumberElement || argument.kind == ArgumentKind::IntegerElement ||
+                     argument.kind == ArgumentKind::StringElement;
+    call.numbers_only &= argument.kind == ArgumentKind::NumberValue || argument.kind == ArgumentKind::NumberVariable ||
+                         argument.kind == ArgumentKind::IntegerVariable;
   }
   if (Check(TokenKind::Comma)) wrong_count();
   if (parenthesised) Expect(TokenKind::RightParen, "')'");
   const Op op = procedure.kind == ProcedureKind::Sub ? Op::CallSub
                 : procedure.returns_string           ? Op::CallStringFunction
                                                      : Op::CallFunction;
-  code_->call_sites.push_back(std::move(site));
-  builder_.Emit(op, static_cast<int32_t>(code_->call_sites.size()) - 1, numbers, strings);
+  builder_.Emit(op, static_cast<int32_t>(site), numbers, strings);
 }
 
 namespace {

@@ -29,13 +29,15 @@ struct Frame {
 // arguments moving in and out.
 struct CallStack {
   std::vector<Frame> frames;
-  std::vector<double> saved_numbers;
+  std::vector<double> saved_numbers;  // in use up to the top; it only grows
+  std::size_t saved_numbers_top = 0;
   std::vector<RtString> saved_strings;
   std::vector<ArrayVariable> saved_arrays;
   std::vector<LoopState> saved_loops;
   std::vector<std::size_t> elements;  // the elements passed by reference
-  std::vector<double> passed_numbers;
-  std::vector<RtString> passed_strings;
+  // Only ever filled and emptied within one call or return.
+  double passed_numbers[MaxParameters];
+  RtString passed_strings[MaxParameters];
   std::vector<ArrayVariable> passed_arrays;
   std::string error;
 };

@@ -63,6 +63,9 @@ struct Argument {
 struct CallSite {
   int32_t procedure;
   std::vector<Argument> arguments;  // one per parameter, in order
+  bool elements = false;            // some argument is an element by reference
+  bool numbers_only = true;         // every argument a number's value or a numeric variable
 };
 
 inline constexpr std::size_t MaxCallDepth = 10000;
+inline constexpr std::size_t MaxParameters = 40;  // keeps a call's stack effect in a byte

@@ -47,6 +47,10 @@ bool ByReference(ArgumentKind kind) { return kind != ArgumentKind::NumberValue &
 // Room above the stacks' tops for the deepest statement of the body; a
 // call inside an expression leaves its caller's operands below.
 double* MakeRoom(Machine& machine, double* sp) {
+  const bool numbers_fit = sp + machine.code.number_stack < machine.numbers.data() + machine.numbers.size();
+  const bool strings_fit =
+      machine.strings_top + machine.code.string_stack < machine.strings.data() + machine.strings.size();
+  if (numbers_fit && strings_fit) return sp;
   const std::size_t used = static_cast<std::size_t>(sp - machine.numbers.data());
   const std::size_t needed = used + static_cast<std::size_t>(machine.code.number_stack) + 1;
   if (needed > machine.numbers.size()) machine.numbers.resize(std::max(needed, machine.numbers.size() * 2));
@@ -81,24 +85,25 @@ void ReadArguments(Machine& machine, const CallSite& site, const Procedure& proc
                    RtString* strings, std::size_t element) {
   Variables& variables = machine.variables;
   CallStack& calls = machine.calls;
+  std::size_t number = 0, string = 0;
   for (std::size_t i = 0; i < site.arguments.size(); ++i) {
     const Argument& argument = site.arguments[i];
     const std::size_t slot = static_cast<std::size_t>(argument.slot);
     switch (argument.kind) {
-      case ArgumentKind::NumberValue: calls.passed_numbers.push_back(*numbers++); break;
-      case ArgumentKind::StringValue: calls.passed_strings.push_back(*strings++); break;
+      case ArgumentKind::NumberValue: calls.passed_numbers[number++] = *numbers++; break;
+      case ArgumentKind::StringValue: calls.passed_strings[string++] = *strings++; break;
       case ArgumentKind::NumberVariable: case ArgumentKind::IntegerVariable:
-        calls.passed_numbers.push_back(variables.numbers[slot]);
+        calls.passed_numbers[number++] = variables.numbers[slot];
         break;
       case ArgumentKind::StringVariable:
-        calls.passed_strings.push_back(NewString(BytesOf(variables.strings[slot])));
+        calls.passed_strings[string++] = NewString(BytesOf(variables.strings[slot]));
         break;
       case ArgumentKind::NumberElement: case ArgumentKind::IntegerElement:
-        calls.passed_numbers.push_back(variables.arrays[slot].numbers[calls.elements[element++]]);
+        calls.passed_numbers[number++] = variables.arrays[slot].numbers[calls.elements[element++]];
         numbers += argument.subscripts;
         break;
       case ArgumentKind::StringElement:
-        calls.passed_strings.push_back(NewString(BytesOf(variables.arrays[slot].strings[calls.elements[element++]])));
+        calls.passed_strings[string++] = NewString(BytesOf(variables.arrays[slot].strings[calls.elements[element++]]));
         numbers += argument.subscripts;
         break;
       case ArgumentKind::WholeArray:
@@ -113,10 +118,20 @@ void ReadArguments(Machine& machine, const CallSite& site, const Procedure& proc
 void SaveLocals(Machine& machine, const Procedure& procedure) {
   Variables& variables = machine.variables;
   CallStack& calls = machine.calls;
-  for (int32_t slot : procedure.number_locals) {
-    double& value = variables.numbers[static_cast<std::size_t>(slot)];
-    calls.saved_numbers.push_back(value);
-    value = 0;
+  const std::size_t count = procedure.number_locals.size();
+  if (calls.saved_numbers_top + count > calls.saved_numbers.size()) {
+    calls.saved_numbers.resize(std::max(2 * calls.saved_numbers.size(), calls.saved_numbers_top + count));
+  }
+  double* saved = calls.saved_numbers.data() + calls.saved_numbers_top;
+  calls.saved_numbers_top += count;
+  double* const numbers = variables.numbers.data();
+  const int32_t* const slots = procedure.number_locals.data();
+  for (std::size_t i = 0; i < count; ++i) {
+    saved[i] = numbers[slots[i]];
+    numbers[slots[i]] = 0;
+  }
+  if (procedure.string_locals.empty() && procedure.array_locals.empty() && procedure.first_loop == procedure.loop_end) {
+    return;
   }
   for (int32_t slot : procedure.string_locals) {
     RtString& value = variables.strings[static_cast<std::size_t>(slot)];
@@ -138,8 +153,14 @@ void SaveLocals(Machine& machine, const Procedure& procedure) {
 void RestoreLocals(Machine& machine, const Procedure& procedure, const Frame& frame) {
   Variables& variables = machine.variables;
   CallStack& calls = machine.calls;
-  for (std::size_t i = 0; i < procedure.number_locals.size(); ++i) {
-    variables.numbers[static_cast<std::size_t>(procedure.number_locals[i])] = calls.saved_numbers[frame.numbers + i];
+  const std::size_t count = procedure.number_locals.size();
+  double* const numbers = variables.numbers.data();
+  const int32_t* const slots = procedure.number_locals.data();
+  const double* const saved = calls.saved_numbers.data() + frame.numbers;
+  for (std::size_t i = 0; i < count; ++i) numbers[slots[i]] = saved[i];
+  calls.saved_numbers_top = frame.numbers;
+  if (procedure.string_locals.empty() && procedure.array_locals.empty() && procedure.first_loop == procedure.loop_end) {
+    return;
   }
   for (std::size_t i = 0; i < procedure.string_locals.size(); ++i) {
     RtString& value = variables.strings[static_cast<std::size_t>(procedure.string_locals[i])];
@@ -154,7 +175,6 @@ void RestoreLocals(Machine& machine, const Procedure& procedure, const Frame& fr
   for (int32_t loop = procedure.first_loop; loop < procedure.loop_end; ++loop) {
     machine.loops[static_cast<std::size_t>(loop)] = calls.saved_loops[frame.loops + static_cast<std::size_t>(loop - procedure.first_loop)];
   }
-  calls.saved_numbers.resize(frame.numbers);
   calls.saved_strings.resize(frame.strings);
   calls.saved_arrays.resize(frame.arrays);
   calls.saved_loops.resize(frame.loops);
@@ -175,9 +195,40 @@ void GiveParameters(Machine& machine, const Procedure& procedure) {
         break;
     }
   }
-  calls.passed_numbers.clear();
-  calls.passed_strings.clear();
   calls.passed_arrays.clear();
+}
+
+// The common call, with numbers only: the same steps as ReadArguments,
+// SaveLocals and GiveParameters, without their cases for strings, elements
+// and arrays.
+void PassNumbers(Machine& machine, const CallSite& site, const Procedure& procedure, const double* stack) {
+  double* const numbers = machine.variables.numbers.data();
+  double* const passed = machine.calls.passed_numbers;
+  const std::size_t count = site.arguments.size();
+  const Argument* const arguments = site.arguments.data();
+  for (std::size_t i = 0; i < count; ++i) {
+    passed[i] = arguments[i].kind == ArgumentKind::NumberValue ? *stack++ : numbers[arguments[i].slot];
+  }
+  SaveLocals(machine, procedure);
+  const Parameter* const parameters = procedure.parameters.data();
+  for (std::size_t i = 0; i < count; ++i) {
+    numbers[parameters[i].slot] = parameters[i].kind == ParameterKind::Integer ? Integer16(passed[i]) : passed[i];
+  }
+}
+
+// And its return: ReadParameters, RestoreLocals and WriteBack for numbers.
+void ReturnNumbers(Machine& machine, const CallSite& site, const Procedure& procedure, const Frame& frame) {
+  double* const numbers = machine.variables.numbers.data();
+  double* const passed = machine.calls.passed_numbers;
+  const std::size_t count = site.arguments.size();
+  const Argument* const arguments = site.arguments.data();
+  const Parameter* const parameters = procedure.parameters.data();
+  for (std::size_t i = 0; i < count; ++i) passed[i] = numbers[parameters[i].slot];
+  RestoreLocals(machine, procedure, frame);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (arguments[i].kind == ArgumentKind::NumberVariable) numbers[arguments[i].slot] = passed[i];
+    if (arguments[i].kind == ArgumentKind::IntegerVariable) numbers[arguments[i].slot] = Integer16(passed[i]);
+  }
 }
 
 // The values of the parameters passed by reference, taken before the
@@ -185,6 +236,7 @@ void GiveParameters(Machine& machine, const Procedure& procedure) {
 void ReadParameters(Machine& machine, const CallSite& site, const Procedure& procedure) {
   Variables& variables = machine.variables;
   CallStack& calls = machine.calls;
+  std::size_t number = 0, string = 0;
   for (std::size_t i = 0; i < site.arguments.size(); ++i) {
     const ArgumentKind kind = site.arguments[i].kind;
     const int32_t slot = procedure.parameters[i].slot;
@@ -194,10 +246,10 @@ void ReadParameters(Machine& machine, const CallSite& site, const Procedure& pro
       TakeContents(calls.passed_arrays.back(), variables.arrays[static_cast<std::size_t>(slot)]);
     } else if (IsString(kind)) {
       RtString& value = variables.strings[static_cast<std::size_t>(slot)];
-      calls.passed_strings.push_back(value);
+      calls.passed_strings[string++] = value;
       value = nullptr;
     } else {
-      calls.passed_numbers.push_back(variables.numbers[static_cast<std::size_t>(slot)]);
+      calls.passed_numbers[number++] = variables.numbers[static_cast<std::size_t>(slot)];
     }
   }
 }
@@ -251,8 +303,6 @@ const char* WriteBack(Machine& machine, const CallSite& site, const Procedure& p
         break;
     }
   }
-  calls.passed_numbers.clear();
-  calls.passed_strings.clear();
   calls.passed_arrays.clear();
   return error;
 }
@@ -264,7 +314,7 @@ const char* EndCall(Machine& machine, double* number, RtString* string) {
   const Frame frame = calls.frames.back();
   const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(frame.call_site)];
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
-  ReadParameters(machine, site, procedure);
+  if (!site.numbers_only) ReadParameters(machine, site, procedure);
   if (procedure.result_slot >= 0) {
     const std::size_t slot = static_cast<std::size_t>(procedure.result_slot);
     if (procedure.returns_string) {
@@ -274,10 +324,15 @@ const char* EndCall(Machine& machine, double* number, RtString* string) {
       *number = machine.variables.numbers[slot];
     }
   }
-  RestoreLocals(machine, procedure, frame);
-  const char* error = WriteBack(machine, site, procedure, frame.elements);
-  calls.elements.resize(frame.elements);
-  machine.gosubs.resize(std::min(machine.gosubs.size(), machine.gosub_floor));
+  const char* error = nullptr;
+  if (site.numbers_only) {
+    ReturnNumbers(machine, site, procedure, frame);
+  } else {
+    RestoreLocals(machine, procedure, frame);
+    error = WriteBack(machine, site, procedure, frame.elements);
+    calls.elements.resize(frame.elements);
+  }
+  if (machine.gosubs.size() > machine.gosub_floor) machine.gosubs.resize(machine.gosub_floor);
   machine.gosub_floor = frame.gosub_floor;
   calls.frames.pop_back();
   return error;
@@ -296,20 +351,24 @@ Resumed CallProcedure(Machine& machine, const Instruction& in, int32_t return_po
   RtString* const strings = machine.strings_top - in.c;
   const Frame frame{in.a,
                     return_position,
-                    calls.saved_numbers.size(),
+                    calls.saved_numbers_top,
                     calls.saved_strings.size(),
                     calls.saved_arrays.size(),
                     calls.saved_loops.size(),
                     calls.elements.size(),
                     machine.gosub_floor};
-  if (const char* error = FindElements(machine, site, numbers)) {
-    calls.elements.resize(frame.elements);
-    return Fail(machine, error);
+  if (site.numbers_only) {
+    PassNumbers(machine, site, procedure, numbers);
+  } else {
+    if (const char* error = site.elements ? FindElements(machine, site, numbers) : nullptr) {
+      calls.elements.resize(frame.elements);
+      return Fail(machine, error);
+    }
+    ReadArguments(machine, site, procedure, numbers, strings, frame.elements);
+    machine.strings_top = strings;  // the string values now belong to the passed list
+    SaveLocals(machine, procedure);
+    GiveParameters(machine, procedure);
   }
-  ReadArguments(machine, site, procedure, numbers, strings, frame.elements);
-  machine.strings_top = strings;  // the string values now belong to the passed list
-  SaveLocals(machine, procedure);
-  GiveParameters(machine, procedure);
   calls.frames.push_back(frame);
   machine.gosub_floor = machine.gosubs.size();
   return Resumed{MakeRoom(machine, numbers), procedure.entry};
