@@ -60,8 +60,10 @@ void Compiler::FindProcedures() {
 // Looks at the start of every statement of the line; errors are left for
 // the second pass to report where they stand.
 void Compiler::FindProcedureHeaders() {
+  const bool numbered = tokens_[0].kind == TokenKind::Number && tokens_[0].digits_only;
   for (std::size_t start = 0; start + 1 < tokens_.size(); ++start) {
-    if (start > 0 && tokens_[start - 1].kind != TokenKind::Colon) continue;
+    const bool after_number = start == 1 && numbered;
+    if (start > 0 && !after_number && tokens_[start - 1].kind != TokenKind::Colon) continue;
     at_ = start;
     try {
       ProcedureKind kind;

@@ -386,7 +386,8 @@ Resumed ReturnFromProcedure(Machine& machine, double* sp) {
     return Fail(machine, error);
   }
   if (call == Op::CallFunction) *sp++ = number;
-  if (call == Op::CallStringFunction) machine.Push(string);
+  // A variable holds "" as null; the stack holds real strings only.
+  if (call == Op::CallStringFunction) machine.Push(string ? string : NewString(""));
   return Resumed{sp, position};
 }
 

@@ -92,6 +92,8 @@ TEST(BasicProcedures, StaticSharedAndDefFn) {
       {"DEF FNA(X) = X * 2 + Y\nX = 10: Y = 1: PRINT FNA(3); X", " 7  10 \r\n",
        "a DEF FN parameter leaves the variable of its name alone; others are the program's"},
       {"PRINT FNS$(\"ab\")\nDEF FNS$(A$) = A$ + \"!\"", "ab!\r\n", "DEF FN anywhere in the text, with a suffix"},
+      {"10 DEF FNR(X) = INT(X * 10 + 0.5) / 10\n20 PRINT FNR(3.14159)\n30 IF K = 0 THEN K = 1: GOTO 10", " 3.1 \r\n 3.1 \r\n",
+       "a numbered DEF FN line runs nothing when a jump reaches it"},
       {"DEF FNM(A, B)\nIF A > B THEN FNM = A: EXIT DEF\nFNM = B\nEND DEF\nPRINT FNM(3, 8); FNM(9, 2)", " 8  9 \r\n",
        "a multi-line DEF FN with EXIT DEF"},
       {"PRINT \"a\"\nSUB Never: PRINT \"never\": END SUB\nPRINT \"b\"", "a\r\nb\r\n", "a SUB's text is skipped"},
