@@ -4,6 +4,8 @@ std::string Tagged(const std::string& canonical, NameSpace space) {
   return space == NameSpace::Array ? canonical + "()" : canonical;
 }
 
+bool IsDefFnName(const std::string& name) { return name.size() > 2 && name.compare(0, 2, "FN") == 0; }
+
 static bool IsLocal(const ProcedureScope& scope, const std::string& tagged) {
   if (scope.own.count(tagged)) return true;
   if (scope.shared.count(tagged)) return false;

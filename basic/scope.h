@@ -36,3 +36,6 @@ struct ProcedureScope {
 
 // A name as the scope's sets hold it: arrays as "A()", apart from "A".
 std::string Tagged(const std::string& canonical, NameSpace space);
+
+// A name starting with FN is a DEF FN function's.
+bool IsDefFnName(const std::string& name);

@@ -103,6 +103,41 @@ TEST(BasicProcedures, StaticSharedAndDefFn) {
   RUN_TABLE(cases);
 }
 
+TEST(BasicProcedures, ClassicPrograms) {
+  const Case cases[] = {
+      {"Hanoi 3, \"A\", \"C\", \"B\"\n"
+       "SUB Hanoi (N, Src$, Dst$, Tmp$)\n"
+       "  IF N = 0 THEN EXIT SUB\n"
+       "  Hanoi N - 1, Src$, Tmp$, Dst$: PRINT Src$; Dst$; \" \";: Hanoi N - 1, Tmp$, Dst$, Src$\n"
+       "END SUB",
+       "AC AB CB AC BA BC AC ", "the towers of Hanoi: string parameters through recursion"},
+      {"FOR I = 0 TO 3: PRINT IsEven(I);: NEXT\n"
+       "FUNCTION IsEven (N): IF N = 0 THEN IsEven = -1 ELSE IsEven = IsOdd(N - 1)\nEND FUNCTION\n"
+       "FUNCTION IsOdd (N): IF N = 0 THEN IsOdd = 0 ELSE IsOdd = IsEven(N - 1)\nEND FUNCTION",
+       "-1  0 -1  0 ", "two functions calling each other"},
+      {"DIM A(4): FOR I = 0 TO 4: A(I) = 5 - I: NEXT: Sort A(), 4: FOR I = 0 TO 4: PRINT A(I);: NEXT\n"
+       "SUB Sort (V(), Last)\n  FOR I = 0 TO Last - 1: FOR J = I + 1 TO Last\n"
+       "    IF V(J) < V(I) THEN Swap2 V(I), V(J)\n  NEXT: NEXT\nEND SUB\n"
+       "SUB Swap2 (X, Y): T = X: X = Y: Y = T: END SUB",
+       " 1  2  3  4  5 ", "elements of an array passed whole, passed on by reference"},
+      {"PRINT Half%(5); Half%(7)\nFUNCTION Half% (N): Half% = N / 2: END FUNCTION", " 2  4 \r\n",
+       "a % function rounds its value as a % variable does"},
+      {"DEF FNUP$(S$) = S$ + \"!\"\nDEF FNTWICE$(S$) = FNUP$(S$) + FNUP$(S$)\nPRINT FNTWICE$(\"hi\")", "hi!hi!\r\n",
+       "a DEF FN calling another"},
+      {"GOSUB 10: PRINT \"back\": END\n10 CALL Inner: RETURN\nSUB Inner: GOSUB 20: EXIT SUB\n20 PRINT \"in\";: RETURN\nEND SUB",
+       "inback\r\n", "a GOSUB inside a procedure called from a GOSUB"},
+      {"FOR I = 1 TO Limit: PRINT I;: NEXT\nFUNCTION Limit: Limit = 3: END FUNCTION", " 1  2  3 ",
+       "a function as a FOR limit"},
+      {"A(1) = 4: Show\nSUB Show: DIM A(1): PRINT A(1);: SHARED B(): B(0) = 1: END SUB\nPRINT A(1); B(0)",
+       " 0  4  1 \r\n", "a local array hides the program's; SHARED B() reaches its"},
+      {"CALL Twice: CALL Twice\nSUB Twice: S$ = S$ + \"x\": PRINT S$;: END SUB", "xx",
+       "a local string is empty at each call"},
+      {"CALL Run3\nSUB Run3: FOR I = 1 TO 3: DO: IF I = 2 THEN EXIT SUB\nPRINT I;: EXIT DO: LOOP: NEXT: END SUB",
+       " 1 ", "EXIT SUB from inside loops"},
+  };
+  RUN_TABLE(cases);
+}
+
 TEST(BasicProcedures, SelectCase) {
   const Case cases[] = {
       {"FOR X = 0 TO 7: SELECT CASE X\nCASE 1, 2: PRINT \"a\";\nCASE 3 TO 5: PRINT \"b\";\nCASE IS > 6: PRINT \"c\";\n"
@@ -156,6 +191,17 @@ TEST(BasicProcedures, CompileErrors) {
       {"SELECT CASE 1\nCASE ELSE\nCASE 2\nEND SELECT", "3:1: CASE after CASE ELSE", "CASE ELSE is the last"},
       {"SELECT CASE A$\nCASE 1\nEND SELECT", "2:6: expected a string, found a number", "CASE of the selector's kind"},
       {"SELECT CASE 1\nCASE 1", "1:1: SELECT CASE without END SELECT", "an open SELECT"},
+      {"SUB S: END SUB\nPRINT FNS(1)\nCALL F\nFUNCTION F: END FUNCTION",
+       "2:7: FNS is not defined: no DEF FNS in the program\n3:6: no SUB F", "CALL of a FUNCTION"},
+      {"DEF FNA(X()) = 1", "1:10: a DEF FN parameter is a plain variable", "no arrays in a DEF FN"},
+      {"SUB S$: END SUB", "1:5: a SUB's name has no type suffix", "a SUB gives no value"},
+      {"SUB S: DIM SHARED A: END SUB", "1:1: SUB without END SUB\n1:19: DIM SHARED belongs outside procedures; inside "
+       "one, write SHARED", "DIM SHARED inside a procedure"},
+      {"DIM A%(2): F A%()\nSUB F (X()): X(1) = 0: END SUB", "1:14: argument 1 of F must be an array of the parameter's type",
+       "an INTEGER array for a double parameter"},
+      {"X = FNA(1, 2)\nDEF FNA(X) = X", "1:5: FNA takes 1 argument", "a DEF FN's arguments are counted"},
+      {"SUB S: EXIT FUNCTION: END SUB", "1:1: SUB without END SUB\n1:8: EXIT FUNCTION outside a FUNCTION",
+       "EXIT of another kind of procedure"},
   };
   for (const ErrorCase& c : cases) {
     const ProgramRun run = RunProgram(c.source);
