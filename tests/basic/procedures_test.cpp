@@ -44,6 +44,45 @@ TEST(BasicProcedures, ArgumentsByReferenceAndByValue) {
   RUN_TABLE(cases);
 }
 
+// Each row passes one argument to a SUB that changes its parameter, then
+// prints the argument's variable: changed when passed by reference.
+TEST(BasicProcedures, EveryKindOfArgument) {
+  struct Row {
+    const char* argument;
+    const char* parameter;
+    const char* printed;
+    const char* why;
+  };
+  const Row rows[] = {
+      {"X", "P", " 11 ", "a variable"},
+      {"(X)", "P", " 1 ", "a variable in parentheses"},
+      {"X + 0", "P", " 1 ", "an expression"},
+      {"X%", "P", " 11 ", "an integer variable to a double parameter"},
+      {"A(1)", "P", " 11 ", "an element"},
+      {"(A(1))", "P", " 1 ", "an element in parentheses"},
+      {"A%(1)", "P%", " 11 ", "an integer element"},
+      {"X$", "P$", "1!", "a string variable"},
+      {"A$(1)", "P$", "1!", "a string element"},
+      {"X$ + \"\"", "P$", "1", "a string expression"},
+      {"A(X)", "P", " 11 ", "an element whose subscript the SUB's own X does not move"},
+  };
+  for (const Row& row : rows) {
+    const std::string argument = row.argument;
+    const std::string variable = argument.front() == '(' ? argument.substr(1, argument.size() - 2)
+                                 : argument.find(' ') != std::string::npos ? argument.substr(0, argument.find(' '))
+                                                                          : argument;
+    const bool text = std::string(row.parameter).back() == '$';
+    const std::string change = text ? std::string(row.parameter) + " = " + row.parameter + " + \"!\""
+                                    : std::string(row.parameter) + " = " + row.parameter + " + 10: X = 0";
+    const std::string source = "X = 1: X% = 1: X$ = \"1\": A(1) = 1: A%(1) = 1: A$(1) = \"1\"\n"
+                               "Change " + argument + ": PRINT " + variable + ";\n"
+                               "SUB Change (" + row.parameter + "): " + change + ": END SUB";
+    const ProgramRun run = RunProgram(source);
+    EXPECT_EQ(run.errors + run.message, "") << row.why << "\n" << source;
+    EXPECT_EQ(run.printed, row.printed) << row.why << "\n" << source;
+  }
+}
+
 TEST(BasicProcedures, ArraysPassedWhole) {
   const Case cases[] = {
       {"DIM A(3): Fill A(): PRINT A(0); A(3)\nSUB Fill (B()): FOR I = 0 TO 3: B(I) = I * I: NEXT: END SUB",
@@ -150,6 +189,14 @@ TEST(BasicProcedures, SelectCase) {
       {"SELECT CASE 4\nCASE 1\nPRINT 1\nEND SELECT\nPRINT \"after\"", "after\r\n", "no CASE matches"},
       {"SELECT CASE 2\n' comment\nCASE 2: SELECT CASE \"x\": CASE \"x\": PRINT \"in\": END SELECT\nEND SELECT", "in\r\n",
        "nested, and a comment before the first CASE"},
+      {"PRINT R(1)\nFUNCTION R (N)\nSELECT CASE N\nCASE IS < 1: R = 0\nCASE R(N - 1) + N: R = -1\nCASE ELSE: R = N\n"
+       "END SELECT\nEND FUNCTION",
+       "-1 \r\n", "a recursive call inside a CASE item leaves the caller's selector alone"},
+      {"FOR X = -2 TO 2: SELECT CASE X: CASE -2 TO -1, 2: PRINT \"e\";: CASE IS <> 0: PRINT \"n\";: CASE ELSE: "
+       "PRINT \"z\";: END SELECT: NEXT",
+       "eezne", "negative ranges; the first matching CASE wins"},
+      {"FOR I = 1 TO 3: SELECT CASE I: CASE 2: EXIT FOR: CASE ELSE: PRINT I;: END SELECT: NEXT: PRINT \"!\"",
+       " 1 !\r\n", "EXIT FOR from inside a CASE"},
   };
   RUN_TABLE(cases);
 }
