@@ -115,8 +115,16 @@ void ReadArguments(Machine& machine, const CallSite& site, const Procedure& proc
   }
 }
 
+// Strings, arrays or FOR loops to save: the slower part of a call.
+bool HasOtherLocals(const Procedure& procedure) {
+  return !procedure.string_locals.empty() || !procedure.array_locals.empty() ||
+         procedure.first_loop != procedure.loop_end;
+}
+
+void SaveOtherLocals(Machine& machine, const Procedure& procedure);
+void RestoreOtherLocals(Machine& machine, const Procedure& procedure, const Frame& frame);
+
 void SaveLocals(Machine& machine, const Procedure& procedure) {
-  Variables& variables = machine.variables;
   CallStack& calls = machine.calls;
   const std::size_t count = procedure.number_locals.size();
   if (calls.saved_numbers_top + count > calls.saved_numbers.size()) {
@@ -124,15 +132,18 @@ void SaveLocals(Machine& machine, const Procedure& procedure) {
   }
   double* saved = calls.saved_numbers.data() + calls.saved_numbers_top;
   calls.saved_numbers_top += count;
-  double* const numbers = variables.numbers.data();
+  double* const numbers = machine.variables.numbers.data();
   const int32_t* const slots = procedure.number_locals.data();
   for (std::size_t i = 0; i < count; ++i) {
     saved[i] = numbers[slots[i]];
     numbers[slots[i]] = 0;
   }
-  if (procedure.string_locals.empty() && procedure.array_locals.empty() && procedure.first_loop == procedure.loop_end) {
-    return;
-  }
+  if (HasOtherLocals(procedure)) SaveOtherLocals(machine, procedure);
+}
+
+void SaveOtherLocals(Machine& machine, const Procedure& procedure) {
+  Variables& variables = machine.variables;
+  CallStack& calls = machine.calls;
   for (int32_t slot : procedure.string_locals) {
     RtString& value = variables.strings[static_cast<std::size_t>(slot)];
     calls.saved_strings.push_back(value);
@@ -151,17 +162,19 @@ void SaveLocals(Machine& machine, const Procedure& procedure) {
 
 // Puts back what the call saved, releasing what the call leaves.
 void RestoreLocals(Machine& machine, const Procedure& procedure, const Frame& frame) {
-  Variables& variables = machine.variables;
   CallStack& calls = machine.calls;
   const std::size_t count = procedure.number_locals.size();
-  double* const numbers = variables.numbers.data();
+  double* const numbers = machine.variables.numbers.data();
   const int32_t* const slots = procedure.number_locals.data();
   const double* const saved = calls.saved_numbers.data() + frame.numbers;
   for (std::size_t i = 0; i < count; ++i) numbers[slots[i]] = saved[i];
   calls.saved_numbers_top = frame.numbers;
-  if (procedure.string_locals.empty() && procedure.array_locals.empty() && procedure.first_loop == procedure.loop_end) {
-    return;
-  }
+  if (HasOtherLocals(procedure)) RestoreOtherLocals(machine, procedure, frame);
+}
+
+void RestoreOtherLocals(Machine& machine, const Procedure& procedure, const Frame& frame) {
+  Variables& variables = machine.variables;
+  CallStack& calls = machine.calls;
   for (std::size_t i = 0; i < procedure.string_locals.size(); ++i) {
     RtString& value = variables.strings[static_cast<std::size_t>(procedure.string_locals[i])];
     StrRelease(value);
