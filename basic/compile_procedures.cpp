@@ -159,9 +159,8 @@ HeaderParameter Compiler::ParameterDeclaration(bool array_allowed) {
     Advance();
     Expect(TokenKind::RightParen, "')': an array parameter is written A()");
   }
-  bool typed;
   HeaderParameter parameter;
-  parameter.name = TypedName(name, &typed);
+  parameter.name = TypedName(name, &parameter.typed);
   parameter.element = KindOfName(parameter.name);
   parameter.kind = array ? ParameterKind::Array : KindOfParameter(parameter.element);
   return parameter;
@@ -183,12 +182,18 @@ void Compiler::Procedure(ProcedureKind kind, bool in_one_line_if) {
   OpenProcedure(found->second, header);
   OpenBlock(BlockOf(kind), at).variable = found->second;
   if (kind != ProcedureKind::DefFn || !Match(TokenKind::Equal)) return;
-  // The one-line DEF FN: its expression is the value.
-  const Token& expression_at = Peek();
-  if (KindOfName(header.name) == ValueKind::String) {
-    StringExpression();
-  } else {
-    NumberOperand(Expression(), expression_at);
+  // The one-line DEF FN: its expression is the value. An error in it
+  // closes the function all the same, so that it is reported alone.
+  try {
+    const Token& expression_at = Peek();
+    if (KindOfName(header.name) == ValueKind::String) {
+      StringExpression();
+    } else {
+      NumberOperand(Expression(), expression_at);
+    }
+  } catch (const CompileError&) {
+    CloseProcedure();
+    throw;
   }
   const ::Procedure& procedure = code_->procedures[static_cast<std::size_t>(found->second)];
   builder_.Emit(KindOfName(header.name) == ValueKind::String ? Op::StoreString
@@ -219,7 +224,7 @@ void Compiler::OpenProcedure(int32_t index, const ProcedureHeader& header) {
     const std::string plain = parameter.name.back() == '$' || parameter.name.back() == '%'
                                   ? parameter.name.substr(0, parameter.name.size() - 1)
                                   : parameter.name;
-    if (plain != parameter.name) scope_->declared[plain] = parameter.name;
+    if (parameter.typed && plain != parameter.name) scope_->declared[plain] = parameter.name;
     if (parameter.kind == ParameterKind::Array) {
       scope_->own.insert(Tagged(parameter.name, NameSpace::Array));
       scope_->array_parameters[Tagged(parameter.name, NameSpace::Array)] = static_cast<int32_t>(i);

@@ -69,6 +69,7 @@ struct HeaderParameter {
   std::string name;  // canonical, with the suffix its AS type gives
   ParameterKind kind;
   ValueKind element;  // an array parameter's elements
+  bool typed;         // by AS: the name without suffix means it too
 };
 
 struct ProcedureHeader {

@@ -131,6 +131,7 @@ TEST(BasicProcedures, StaticSharedAndDefFn) {
       {"DEF FNA(X) = X * 2 + Y\nX = 10: Y = 1: PRINT FNA(3); X", " 7  10 \r\n",
        "a DEF FN parameter leaves the variable of its name alone; others are the program's"},
       {"PRINT FNS$(\"ab\")\nDEF FNS$(A$) = A$ + \"!\"", "ab!\r\n", "DEF FN anywhere in the text, with a suffix"},
+      {"A = 5: PRINT FNL(\"abc\")\nDEF FNL(A$) = LEN(A$) + A", " 8 \r\n", "A$ the parameter, A the program's"},
       {"10 DEF FNR(X) = INT(X * 10 + 0.5) / 10\n20 PRINT FNR(3.14159)\n30 IF K = 0 THEN K = 1: GOTO 10", " 3.1 \r\n 3.1 \r\n",
        "a numbered DEF FN line runs nothing when a jump reaches it"},
       {"DEF FNM(A, B)\nIF A > B THEN FNM = A: EXIT DEF\nFNM = B\nEND DEF\nPRINT FNM(3, 8); FNM(9, 2)", " 8  9 \r\n",
@@ -240,6 +241,8 @@ TEST(BasicProcedures, CompileErrors) {
       {"SELECT CASE 1\nCASE 1", "1:1: SELECT CASE without END SELECT", "an open SELECT"},
       {"SUB S: END SUB\nPRINT FNS(1)\nCALL F\nFUNCTION F: END FUNCTION",
        "2:7: FNS is not defined: no DEF FNS in the program\n3:6: no SUB F", "CALL of a FUNCTION"},
+      {"10 DEF FNA(X$) = X$ + 1\n20 DEF FNB(Y) = Y + \"s\"", "1:21: cannot combine a string with a number\n"
+       "2:19: cannot combine a number with a string", "an error in a one-line DEF FN is reported alone"},
       {"DEF FNA(X()) = 1", "1:10: a DEF FN parameter is a plain variable", "no arrays in a DEF FN"},
       {"SUB S$: END SUB", "1:5: a SUB's name has no type suffix", "a SUB gives no value"},
       {"SUB S: DIM SHARED A: END SUB", "1:1: SUB without END SUB\n1:19: DIM SHARED belongs outside procedures; inside "
