@@ -261,6 +261,18 @@ void Compiler::CloseProcedure() {
   blocks_.pop_back();
 }
 
+// END SUB, END FUNCTION, END DEF, END SELECT; false for another END.
+bool Compiler::EndOfProcedureOrSelect() {
+  if (Peek(1).kind != TokenKind::Keyword) return false;
+  switch (Peek(1).keyword) {
+    case Keyword::Sub: EndProcedure(ProcedureKind::Sub); return true;
+    case Keyword::Function: EndProcedure(ProcedureKind::Function); return true;
+    case Keyword::Def: EndProcedure(ProcedureKind::DefFn); return true;
+    case Keyword::Select: EndSelect(); return true;
+    default: return false;
+  }
+}
+
 void Compiler::EndProcedure(ProcedureKind kind) {
   const Token& at = Advance();
   Advance();

@@ -32,12 +32,7 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Stop: Advance(); builder_.Emit(Op::End); return;
     case Keyword::End:
       if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::If) return EndIf();
-      if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::Select) return EndSelect();
-      if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::Sub) return EndProcedure(ProcedureKind::Sub);
-      if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::Function) {
-        return EndProcedure(ProcedureKind::Function);
-      }
-      if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::Def) return EndProcedure(ProcedureKind::DefFn);
+      if (EndOfProcedureOrSelect()) return;
       Advance();
       builder_.Emit(Op::End);
       return;

@@ -155,6 +155,7 @@ class Compiler {
   void OpenProcedure(int32_t index, const ProcedureHeader& header);
   void CloseProcedure();
   void EndProcedure(ProcedureKind kind);
+  bool EndOfProcedureOrSelect();
   void ExitProcedure(const Token& at);
   void NameStatement();
   void CallStatement();
