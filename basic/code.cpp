@@ -64,7 +64,10 @@ StackEffect EffectOf(const Instruction& in) {
       return n(3, 0);
     case Op::Line: return n(in.c ? 5 : 6, 0);
     case Op::Circle: return n(in.c ? 7 : 8, 0);
-    case Op::Jump: case Op::Gosub: case Op::Return: case Op::ForNext: case Op::ForNextInteger:
+    case Op::CallSub: return mixed(in.b, 0, in.c, 0);
+    case Op::CallFunction: return mixed(in.b, 1, in.c, 0);
+    case Op::CallStringFunction: return mixed(in.b, 0, in.c, 1);
+    case Op::Jump: case Op::Gosub: case Op::ReturnFromProcedure: case Op::Return: case Op::ForNext: case Op::ForNextInteger:
     case Op::End: case Op::Stop: case Op::PrintComma: case Op::PrintNewline: case Op::PrintFlush: case Op::Input:
       return n(0, 0);
   }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "basic/procedure.h"
+
 enum class Op : uint8_t {
   // Numbers. a: constant index or variable slot.
   PushNumber,
@@ -86,6 +88,12 @@ enum class Op : uint8_t {
   ForNextInteger,
   End,
   Stop,  // ends the run; in the direct mode CONT goes on after it
+  // Procedures. a: call site; b, c: the numbers and strings its arguments
+  // left on the stacks.
+  CallSub,
+  CallFunction,
+  CallStringFunction,
+  ReturnFromProcedure,
   // Statements.
   Cls,
   Line,    // a: STEP, b: box mode, c: 1 when the fill colour is the colour
@@ -156,6 +164,8 @@ struct Code {
   std::vector<std::string> strings;
   std::vector<std::vector<bool>> input_forms;  // per INPUT: true where a field is a string
   std::vector<DataItem> data;                  // every DATA item of the program, in text order
+  std::vector<Procedure> procedures;
+  std::vector<CallSite> call_sites;
   int32_t loop_count = 0;                      // FOR statements, each with its limit and step
   int32_t number_stack = 0;                    // deepest use of each stack
   int32_t string_stack = 0;

@@ -19,6 +19,10 @@ static const char* BlockName(BlockKind kind) {
     case BlockKind::While: return "WHILE";
     case BlockKind::Do: return "DO";
     case BlockKind::If: return "IF";
+    case BlockKind::Sub: return "SUB";
+    case BlockKind::Function: return "FUNCTION";
+    case BlockKind::Def: return "DEF FN";
+    case BlockKind::Select: return "SELECT CASE";
   }
   return "";
 }
@@ -127,7 +131,8 @@ void Compiler::For() {
   const Token& name = Expect(TokenKind::Name, "the loop's variable");
   if (Constant(name)) Fail(name, name.text + " is a constant");
   ValueKind kind;
-  const std::string canonical = VariableName(name, false, &kind);
+  const std::string canonical = Declared(VariableName(name, false, &kind));
+  kind = KindOfName(canonical);
   if (kind == ValueKind::String) Fail(name, "FOR needs a numeric variable");
   if (Check(TokenKind::LeftParen)) Fail(Peek(), "FOR needs a simple variable, not an array element");
   const int32_t slot = variables_->NumberSlot(canonical);
@@ -245,8 +250,10 @@ void Compiler::Exit() {
     kind = BlockKind::For;
   } else if (MatchKeyword(Keyword::Do)) {
     kind = BlockKind::Do;
+  } else if (CheckKeyword(Keyword::Sub) || CheckKeyword(Keyword::Function) || CheckKeyword(Keyword::Def)) {
+    return ExitProcedure(at);
   } else {
-    Unexpected("FOR or DO");
+    Unexpected("FOR, DO, SUB, FUNCTION or DEF");
   }
   for (auto block = blocks_.rbegin(); block != blocks_.rend(); ++block) {
     if (block->kind != kind) continue;

@@ -175,6 +175,7 @@ ValueKind Compiler::Primary() {
       return kind;
     }
     case TokenKind::Name: {
+      if (IsFunctionCall(token)) return FunctionCall();
       ValueKind kind;
       const Instruction load = Variable(false, &kind);
       builder_.Emit(load.op, load.a, load.b);

@@ -30,6 +30,7 @@ bool Compiler::Run() {
     code_->source[i].reported = ReportedLine(static_cast<int32_t>(i) + 1);
     code_->source[i].text = std::string(lines_[i]);
   }
+  FindProcedures();
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     line_ = static_cast<int32_t>(i) + 1;
     CompileLine(lines_[i]);
@@ -37,8 +38,10 @@ bool Compiler::Run() {
   line_ = static_cast<int32_t>(lines_.size());
   builder_.SetLine(line_);
   builder_.Emit(Op::End);
+  variables_->scope = nullptr;  // a procedure left open
   CloseOpenBlocks();
   ResolveJumps();
+  CheckProcedures();
   return errors_->empty();
 }
 
@@ -130,7 +133,11 @@ void Compiler::CloseOpenBlocks() {
     const char* message = block.kind == BlockKind::For     ? "FOR without NEXT"
                           : block.kind == BlockKind::While ? "WHILE without WEND"
                           : block.kind == BlockKind::Do    ? "DO without LOOP"
-                                                           : "IF without END IF";
+                          : block.kind == BlockKind::If    ? "IF without END IF"
+                          : block.kind == BlockKind::Sub   ? "SUB without END SUB"
+                          : block.kind == BlockKind::Function ? "FUNCTION without END FUNCTION"
+                          : block.kind == BlockKind::Def   ? "DEF FN without END DEF"
+                                                           : "SELECT CASE without END SELECT";
     Report(block.line, block.column, message);
   }
 }
@@ -141,6 +148,8 @@ void Compiler::ResolveJumps() {
     if (label != labels_.end()) {
       const auto target = jump.to_data ? static_cast<int32_t>(data_labels_[jump.label]) : label->second;
       builder_.PatchJump(jump.position, target);
+      const std::string crossing = CrossesProcedure(jump.position, label->second, jump.label);
+      if (!crossing.empty()) Report(jump.line, jump.column, crossing);
     } else if (std::isdigit(static_cast<unsigned char>(jump.label[0]))) {
       Report(jump.line, jump.column, "no line " + jump.label);
     } else {

@@ -19,7 +19,8 @@ void Compiler::StatementList(bool in_one_line_if) {
 void Compiler::Statement(bool in_one_line_if) {
   RejectClassicStatement();
   const Token& first = Peek();
-  if (first.kind == TokenKind::Name) return Assignment();
+  CheckCaseComesFirst(first);
+  if (first.kind == TokenKind::Name) return NameStatement();
   if (first.kind != TokenKind::Keyword) Unexpected("a statement");
   switch (first.keyword) {
     case Keyword::Rem: Advance(); return;
@@ -48,6 +49,7 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Stop: Advance(); builder_.Emit(Op::Stop); return;
     case Keyword::End:
       if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::If) return EndIf();
+      if (EndOfProcedureOrSelect()) return;
       Advance();
       builder_.Emit(Op::End);
       return;
@@ -63,6 +65,15 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Do: return Do();
     case Keyword::Loop: return Loop();
     case Keyword::Exit: return Exit();
+    case Keyword::Sub: return Procedure(ProcedureKind::Sub, in_one_line_if);
+    case Keyword::Function: return Procedure(ProcedureKind::Function, in_one_line_if);
+    case Keyword::Def: return Procedure(ProcedureKind::DefFn, in_one_line_if);
+    case Keyword::Call: return CallStatement();
+    case Keyword::Shared: return SharedOrStatic(true);
+    case Keyword::Static: return SharedOrStatic(false);
+    case Keyword::Declare: return Declare();
+    case Keyword::Select: return Select();
+    case Keyword::Case: return Case();
     case Keyword::Cls: return Cls();
     case Keyword::Line:
       if (Peek(1).kind == TokenKind::Keyword && Peek(1).keyword == Keyword::Input) return LineInput();

@@ -40,13 +40,18 @@ std::string Compiler::VariableName(const Token& name, bool array, ValueKind* kin
   const auto declared = declared_.find(array ? bare + "()" : bare);
   if (!suffixed) {
     *kind = declared != declared_.end() ? declared->second : letter_kinds_[bare[0] - 'A'];
-    return NameOfKind(bare, *kind);
+  } else {
+    *kind = KindOfName(text);
+    if (declared != declared_.end() && declared->second != *kind) {
+      Fail(name, bare + " is declared AS " + TextOfType(declared->second) + ", not " + text);
+    }
   }
-  *kind = KindOfName(text);
-  if (declared != declared_.end() && declared->second != *kind) {
-    Fail(name, bare + " is declared AS " + TextOfType(declared->second) + ", not " + text);
-  }
-  return NameOfKind(bare, *kind);
+  // A parameter or a DIM SHARED name declared AS a type means its typed
+  // variable without the suffix too.
+  const std::string canonical = Declared(NameOfKind(bare, *kind));
+  if (!array) CheckNotFunction(name, canonical);
+  *kind = KindOfName(canonical);
+  return canonical;
 }
 
 // The slot of an array used with that many subscripts (0: as it is).
@@ -92,12 +97,14 @@ const Instruction* Compiler::Constant(const Token& name) const {
 
 // DIM name[(bounds)] [AS type] [, ...]; REDIM the same, arrays only.
 void Compiler::Dim(bool redim) {
+  if (!redim && MatchKeyword(Keyword::Shared)) return DimShared();
   do {
     const Token& name = Expect(TokenKind::Name, redim ? "an array name" : "a variable or array name");
     ValueKind kind;
     if (!Check(TokenKind::LeftParen)) {
-      if (redim || !AsType(&kind)) Unexpected("'(' and the array's bounds");
-      Declare(name, false, kind);
+      // DIM X alone declares nothing: the variable exists from its first use.
+      if (redim) Unexpected("'(' and the array's bounds");
+      if (AsType(&kind)) Declare(name, false, kind);
       continue;
     }
     int32_t subscripts;

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,7 +47,7 @@ struct CompileError {
 inline constexpr int MaxNesting = 200;           // parentheses, operators, one-line IFs
 inline constexpr std::size_t MaxDiagnostics = 50;
 
-enum class BlockKind : uint8_t { For, While, Do, If };
+enum class BlockKind : uint8_t { For, While, Do, If, Sub, Function, Def, Select };
 
 struct Block {
   BlockKind kind;
@@ -61,6 +63,30 @@ struct Block {
   int32_t pending = -1;
   bool seen_else = false;
   bool rejected = false;  // opened on a line with an error: never reported as left open
+  // SELECT CASE: the selector's slot is variable; CASE lines seen so far.
+  bool string_selector = false;
+  int32_t cases = 0;
+};
+
+// A parameter as a procedure's first line declares it.
+struct HeaderParameter {
+  std::string name;  // canonical, with the suffix its AS type gives
+  ParameterKind kind;
+  ValueKind element;  // an array parameter's elements
+  bool typed;         // by AS: the name without suffix means it too
+};
+
+struct ProcedureHeader {
+  std::string name;  // canonical
+  int32_t line = 0;
+  std::vector<HeaderParameter> parameters;
+  bool is_static = false;
+};
+
+// A whole array passed to a procedure: checked against the parameter's use
+// once every body is compiled.
+struct ArrayArgument {
+  int32_t procedure, parameter, slot, line, column;
 };
 
 // An operator of a precedence level: its token (or keyword) and instruction.
@@ -153,6 +179,42 @@ class Compiler {
   void MidAssignment();
   void Randomize();
 
+  // compile_procedures.cpp: SUB, FUNCTION, DEF FN and their calls.
+  void FindProcedures();
+  void FindProcedureHeaders();
+  void RecordDimShared();
+  ProcedureHeader Header(ProcedureKind kind);
+  HeaderParameter ParameterDeclaration(bool array_allowed);
+  std::string TypedName(const Token& name, bool* typed);
+  bool MatchWord(const char* word);
+  void Procedure(ProcedureKind kind, bool in_one_line_if);
+  void OpenProcedure(int32_t index, const ProcedureHeader& header);
+  void CloseProcedure();
+  void EndProcedure(ProcedureKind kind);
+  bool EndOfProcedureOrSelect();
+  void ExitProcedure(const Token& at);
+  void NameStatement();
+  void CallStatement();
+  void CompileCall(int32_t index, bool parenthesised, const Token& at);
+  Argument CallArgument(int32_t index, std::size_t parameter, int32_t* numbers, int32_t* strings);
+  bool IsFunctionCall(const Token& name) const;
+  ValueKind FunctionCall();
+  void CheckNotFunction(const Token& name, const std::string& canonical) const;
+  void SharedOrStatic(bool shared);
+  void DimShared();
+  void Declare();
+  std::string Declared(const std::string& canonical) const;
+  int32_t ProcedureAt(int32_t position) const;
+  std::string CrossesProcedure(int32_t from, int32_t to, const std::string& label) const;
+  void CheckProcedures();
+
+  // compile_select.cpp
+  void Select();
+  void Case();
+  void CaseTest(const Block& block);
+  void EndSelect();
+  void CheckCaseComesFirst(const Token& first) const;
+
   // compile_blocks.cpp
   void If();
   void OneLineBranch(bool target_first = false);
@@ -232,4 +294,14 @@ class Compiler {
   int32_t option_base_ = 0;
   bool arrays_seen_ = false;
   std::map<std::string, std::size_t> data_labels_;  // the DATA items before each label
+  // Procedures: found by a first pass over the text, so that a call may come
+  // before the definition.
+  std::map<std::string, int32_t> procedure_index_;
+  std::vector<ProcedureHeader> headers_;
+  std::unique_ptr<ProcedureScope> scope_;  // the procedure being compiled
+  int32_t procedure_ = -1;
+  std::set<std::string> shared_everywhere_;          // DIM SHARED names, arrays as "A()"
+  std::map<std::string, std::string> shared_names_;     // DIM SHARED X AS INTEGER: "X" is "X%"
+  std::vector<ArrayArgument> array_arguments_;
+  int32_t select_count_ = 0;
 };

@@ -20,6 +20,7 @@ Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions
       loops(static_cast<std::size_t>(code_.loop_count)) {}
 
 Machine::~Machine() {
+  UnwindProcedures(*this);
   while (strings_top != strings.data()) StrRelease(Pop());
 }
 
@@ -150,7 +151,7 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
         break;
       }
       case Op::Return:
-        if (machine.gosubs.empty()) return Failed(machine, pc - 1, "RETURN without GOSUB");
+        if (machine.gosubs.size() <= machine.gosub_floor) return Failed(machine, pc - 1, "RETURN without GOSUB");
         pc = machine.gosubs.back();
         machine.gosubs.pop_back();
         break;
@@ -180,6 +181,20 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
         const double value = in.op == Op::ForNextInteger ? Integer16(sum) : Integer32(sum);
         vars[in.a] = value;
         if (Continues(value, loop)) pc = in.c;
+        break;
+      }
+      case Op::CallSub: case Op::CallFunction: case Op::CallStringFunction: {
+        const Resumed resumed = CallProcedure(machine, in, pc, sp);
+        if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.error.c_str());
+        sp = resumed.sp;
+        pc = resumed.position;
+        break;
+      }
+      case Op::ReturnFromProcedure: {
+        const Resumed resumed = ReturnFromProcedure(machine, sp);
+        if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.error.c_str());
+        sp = resumed.sp;
+        pc = resumed.position;
         break;
       }
       case Op::End:

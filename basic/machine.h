@@ -27,6 +27,32 @@ struct RunState {
 
 class InputScript;
 
+// A procedure's call: where to go back to, and where its caller's saved
+// values start on the machine's save stacks.
+struct Frame {
+  int32_t call_site;
+  int32_t return_position;
+  std::size_t numbers, strings, arrays, loops, elements;
+  std::size_t gosub_floor;
+};
+
+// The calls under way, the values they saved, and scratch room for the
+// arguments moving in and out.
+struct CallStack {
+  std::vector<Frame> frames;
+  std::vector<double> saved_numbers;  // in use up to the top; it only grows
+  std::size_t saved_numbers_top = 0;
+  std::vector<RtString> saved_strings;
+  std::vector<ArrayVariable> saved_arrays;
+  std::vector<LoopState> saved_loops;
+  std::vector<std::size_t> elements;  // the elements passed by reference
+  // Only ever filled and emptied within one call or return.
+  double passed_numbers[MaxParameters];
+  RtString passed_strings[MaxParameters];
+  std::vector<ArrayVariable> passed_arrays;
+  std::string error;
+};
+
 struct Machine {
   Machine(const Code& code, Variables& variables, const BasicRunOptions& options);
   ~Machine();
@@ -45,6 +71,8 @@ struct Machine {
   RtString* strings_top;  // the next free place
   std::vector<LoopState> loops;
   std::vector<int32_t> gosubs;
+  std::size_t gosub_floor = 0;  // RETURN pops no GOSUB of a procedure's caller
+  CallStack calls;
   std::string printed;  // this PRINT statement's text, written at its end
   int32_t column = 0;   // the cursor column as PRINT and INPUT left it
   std::vector<double> input_numbers;
@@ -70,6 +98,20 @@ double Integer32(double x);
 
 // Adds text to the PRINT being built, moving the column along.
 void Printed(Machine& machine, std::string_view text);
+
+// Calls and returns of procedures, out of the hot loop. The position to go
+// on at comes back with the number stack's top, which a call may move when
+// it grows the stacks; a position below 0 means calls.error says why not.
+struct Resumed {
+  double* sp;
+  int32_t position;
+};
+Resumed CallProcedure(Machine& machine, const Instruction& in, int32_t return_position, double* sp);
+Resumed ReturnFromProcedure(Machine& machine, double* sp);
+// Returns from every call under way, as at an error that ends the run, so
+// that the program's variables hold their own values again.
+void UnwindProcedures(Machine& machine);
+
 // Writes the PRINT text built so far.
 void FlushPrinted(Machine& machine);
 

@@ -9,7 +9,7 @@
 #define BASIC_KEYWORDS(X)                                                              \
   X(Abs, "ABS") X(And, "AND") X(Asc, "ASC") X(Atn, "ATN") X(Chr, "CHR$")              \
   X(Circle, "CIRCLE") X(Cls, "CLS") X(Cos, "COS") X(Dim, "DIM") X(Do, "DO")           \
-  X(Cont, "CONT")                                                                      \
+  X(Cont, "CONT")                                                                     \
   X(Else, "ELSE") X(ElseIf, "ELSEIF") X(End, "END") X(Exit, "EXIT") X(Exp, "EXP")     \
   X(For, "FOR") X(Gosub, "GOSUB") X(Goto, "GOTO") X(If, "IF") X(Input, "INPUT")       \
   X(Int, "INT") X(Left, "LEFT$") X(Len, "LEN") X(Let, "LET") X(Line, "LINE")          \
@@ -25,11 +25,14 @@
   X(Oct, "OCT$") X(Ucase, "UCASE$") X(Lcase, "LCASE$") X(Ltrim, "LTRIM$")             \
   X(Rtrim, "RTRIM$") X(Fix, "FIX") X(Cint, "CINT") X(Clng, "CLNG") X(Csng, "CSNG")    \
   X(Cdbl, "CDBL") X(Timer, "TIMER") X(Time, "TIME$") X(Date, "DATE$")                 \
-  X(On, "ON")                                                         \
-  X(Clear, "CLEAR") X(Const, "CONST") X(Data, "DATA") X(DefDbl, "DEFDBL")            \
+  X(On, "ON")                                                                         \
+  X(Clear, "CLEAR") X(Const, "CONST") X(Data, "DATA") X(DefDbl, "DEFDBL")             \
   X(DefInt, "DEFINT") X(DefLng, "DEFLNG") X(DefSng, "DEFSNG") X(DefStr, "DEFSTR")     \
   X(Erase, "ERASE") X(Lbound, "LBOUND") X(Option, "OPTION") X(Read, "READ")           \
-  X(Redim, "REDIM") X(Restore, "RESTORE") X(Swap, "SWAP") X(Ubound, "UBOUND")
+  X(Redim, "REDIM") X(Restore, "RESTORE") X(Swap, "SWAP") X(Ubound, "UBOUND")         \
+  X(Call, "CALL") X(Case, "CASE") X(Declare, "DECLARE") X(Def, "DEF")                 \
+  X(Function, "FUNCTION") X(Select, "SELECT") X(Shared, "SHARED") X(Static, "STATIC") \
+  X(Sub, "SUB")
 
 enum class Keyword : uint8_t {
   None,

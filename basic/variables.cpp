@@ -31,21 +31,35 @@ std::string CanonicalName(const std::string& name) {
 
 Variables::~Variables() { Reset(); }
 
+std::string Variables::Key(const std::string& canonical_name, NameSpace space) const {
+  return scope ? scope->Key(canonical_name, space) : canonical_name;
+}
+
 int32_t Variables::NumberSlot(const std::string& canonical_name) {
-  const auto [entry, added] = number_slots_.emplace(canonical_name, static_cast<int32_t>(numbers.size()));
-  if (added) numbers.push_back(0);
+  const auto [entry, added] =
+      number_slots_.emplace(Key(canonical_name, NameSpace::Number), static_cast<int32_t>(numbers.size()));
+  if (added) {
+    numbers.push_back(0);
+    if (scope) scope->Made(canonical_name, NameSpace::Number, entry->second);
+  }
   return entry->second;
 }
 
 int32_t Variables::StringSlot(const std::string& canonical_name) {
-  const auto [entry, added] = string_slots_.emplace(canonical_name, static_cast<int32_t>(strings.size()));
-  if (added) strings.push_back(nullptr);
+  const auto [entry, added] =
+      string_slots_.emplace(Key(canonical_name, NameSpace::String), static_cast<int32_t>(strings.size()));
+  if (added) {
+    strings.push_back(nullptr);
+    if (scope) scope->Made(canonical_name, NameSpace::String, entry->second);
+  }
   return entry->second;
 }
 
 int32_t Variables::ArraySlot(const std::string& canonical_name, int32_t subscripts, int32_t base) {
-  const auto [entry, added] = array_slots_.emplace(canonical_name, static_cast<int32_t>(arrays.size()));
+  const auto [entry, added] =
+      array_slots_.emplace(Key(canonical_name, NameSpace::Array), static_cast<int32_t>(arrays.size()));
   if (added) {
+    if (scope) scope->Made(canonical_name, NameSpace::Array, entry->second);
     ArrayVariable array;
     array.name = canonical_name;
     array.kind = KindOfName(canonical_name);
@@ -59,7 +73,7 @@ int32_t Variables::ArraySlot(const std::string& canonical_name, int32_t subscrip
 }
 
 int32_t Variables::ArraySubscripts(const std::string& canonical_name) const {
-  const auto entry = array_slots_.find(canonical_name);
+  const auto entry = array_slots_.find(Key(canonical_name, NameSpace::Array));
   return entry == array_slots_.end() ? 0 : arrays[entry->second].subscripts;
 }
 

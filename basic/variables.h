@@ -15,6 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "basic/scope.h"
 #include "runtime/strings/strings.h"
 
 enum class ValueKind : uint8_t { Number, Integer, String, Long };
@@ -66,8 +67,11 @@ class Variables {
   std::vector<double> numbers;
   std::vector<RtString> strings;
   std::vector<ArrayVariable> arrays;
+  // Set while a procedure is compiled: names resolve through it.
+  ProcedureScope* scope = nullptr;
 
  private:
+  std::string Key(const std::string& canonical_name, NameSpace space) const;
   std::unordered_map<std::string, int32_t> number_slots_;
   std::unordered_map<std::string, int32_t> string_slots_;
   std::unordered_map<std::string, int32_t> array_slots_;

@@ -4,9 +4,11 @@
 // (b) a loop that builds strings (CHR$, concatenation, LEN), in ns per
 //     iteration: every step goes through the string heap and its registry;
 // (c) examples/balls.bas against the compiled scene (RunScene), in rounds
-//     that alternate the two from seed 1, on the same window and back buffer.
+//     that alternate the two from seed 1, on the same window and back buffer;
+// (d) T = F(T) with FUNCTION F(X): F = X + 1, 10^7 times, in ns per call
+//     (the loop around it included).
 //
-// Each figure is the median of its rounds. (a) and (b) also give the main
+// Each figure is the median of its rounds. (a), (b) and (d) also give the main
 // thread's processor time, which other work on a shared machine disturbs
 // less than the wall clock. In (c) each round runs the two scenes in turn,
 // the first one alternating; the medians, the best rounds and the ratios of
@@ -40,6 +42,11 @@ constexpr char StringLoop[] =
     "  IF LEN(S$) >= 64 THEN S$ = \"\"\n"
     "NEXT\n";
 constexpr double StringIterations = 1e6;
+
+constexpr char CallLoop[] =
+    "FOR I = 1 TO 10000000: T = F(T): NEXT\n"
+    "FUNCTION F (X): F = X + 1: END FUNCTION\n";
+constexpr double CallIterations = 1e7;
 
 BasicProgramPtr Compile(const std::string& source, const char* name) {
   std::vector<BasicDiagnostic> errors;
@@ -92,11 +99,13 @@ int main(int argc, char** argv) {
 
   const BasicProgramPtr arithmetic = Compile(ArithmeticLoop, "arithmetic");
   const BasicProgramPtr strings = Compile(StringLoop, "strings");
+  const BasicProgramPtr calls = Compile(CallLoop, "calls");
   const BasicProgramPtr balls = Compile(ReadFile(balls_path), balls_path);
-  if (!arithmetic || !strings || !balls) return 1;
+  if (!arithmetic || !strings || !calls || !balls) return 1;
 
   const Timing loop = TimeRuns(arithmetic.get(), rounds);
   const Timing string = TimeRuns(strings.get(), rounds);
+  const Timing call = TimeRuns(calls.get(), rounds);
   std::vector<double> compiled_ms, basic_ms;
   const auto compiled_scene = [&] {
     RandSeed = 1;
@@ -120,6 +129,7 @@ int main(int argc, char** argv) {
   std::printf("rounds=%d (scenes %d)\n", rounds, 3 * rounds);
   PrintPerIteration("loop", loop, ArithmeticIterations, " (target at most 25)");
   PrintPerIteration("string", string, StringIterations, "");
+  PrintPerIteration("call", call, CallIterations, " (target at most 30)");
   std::printf("compiled_scene_ms=%.2f (best %.2f)\nbasic_scene_ms=%.2f (best %.2f)\n", compiled, compiled_best,
               basic, basic_best);
   std::printf("scene_ratio=%.3f (best %.3f) (target at most 1.05)\n", basic / compiled, basic_best / compiled_best);

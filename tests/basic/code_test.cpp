@@ -26,7 +26,7 @@ std::vector<int32_t> Successors(const Code& code, int32_t at) {
     case Op::ForStart: case Op::ForStartInteger: case Op::ForStartLong: case Op::ForNext: case Op::ForNextInteger:
     case Op::ForNextLong:
       return {in.c, at + 1};
-    case Op::Return: case Op::End: return {};
+    case Op::Return: case Op::End: case Op::ReturnFromProcedure: return {};
     default: return {at + 1};
   }
 }
@@ -35,8 +35,14 @@ std::vector<int32_t> Successors(const Code& code, int32_t at) {
 std::string CheckStackDiscipline(const Code& code) {
   const int32_t size = static_cast<int32_t>(code.instructions.size());
   if (size == 0 || code.instructions.back().op != Op::End) return "no End at the end";
+  // A procedure's body starts its statements on stacks of its own.
   std::map<int32_t, Depth> seen{{0, {0, 0}}};
   std::vector<int32_t> work{0};
+  for (const Procedure& procedure : code.procedures) {
+    if (procedure.entry < 0 || procedure.entry >= size) return "a procedure outside the program";
+    seen.emplace(procedure.entry, Depth{0, 0});
+    work.push_back(procedure.entry);
+  }
   while (!work.empty()) {
     const int32_t at = work.back();
     work.pop_back();
@@ -79,6 +85,12 @@ TEST(BasicCode, EveryPathKeepsTheStackDiscipline) {
       "CONST K = 2: DIM A(1 TO K, 3) AS LONG, N AS INTEGER: READ A(1, 2), N, S$: RESTORE 9: REDIM A(K, -1 TO 1)\n"
       "9 DATA 1, 2, x: FOR L& = 1 TO 2: SWAP A(1, L&), A(L&, 1): SWAP S$, T$: NEXT: PRINT LBOUND(A, 2); UBOUND(A)\n"
       "DEFSTR Q: Q = \"\": ERASE A: CLEAR , 5",
+      "DIM A(2, 2): PRINT \"1\" + F$(\"a\", A(1, 2), (B)) + \"b\"; G: S A(), A(0, 1), C$\n"
+      "FUNCTION F$ (X$, Y, Z): IF Y THEN F$ = X$: EXIT FUNCTION\nF$ = X$ + F$(X$, 1, Z)\nEND FUNCTION\n"
+      "FUNCTION G: G = 2: END FUNCTION\nSUB S (M(), N, O$): GOSUB 70: EXIT SUB\n70 RETURN\nEND SUB",
+      "DEF FNA(X) = X + LEN(FNB$(\"q\")) + 1\nDEF FNB$(Y$)\nFNB$ = Y$: EXIT DEF\nEND DEF\n"
+      "SELECT CASE FNA(2): CASE 1, 2 TO 3, IS > 4: PRINT 1: CASE ELSE: END SELECT\n"
+      "SELECT CASE \"x\" + FNB$(\"y\"): CASE \"a\" TO \"b\": END SELECT",
   };
   StartRecording();
   for (const char* source : programs) {

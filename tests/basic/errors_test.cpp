@@ -59,7 +59,7 @@ TEST(BasicErrors, FoundBeforeTheRunWithLineAndColumn) {
        "1:25: FOR opened in a one-line IF must close on the same line\n2:1: NEXT without FOR",
        "one-line IFs hold whole blocks"},
       {"EXIT FOR\nEXIT DO", "1:1: EXIT FOR outside a FOR loop\n2:1: EXIT DO outside a DO loop", "EXIT outside"},
-      {"EXIT WHILE", "1:6: expected FOR or DO, found 'WHILE'", "EXIT of what"},
+      {"EXIT WHILE", "1:6: expected FOR, DO, SUB, FUNCTION or DEF, found 'WHILE'", "EXIT of what"},
       {"LIST", "1:1: LIST is a command of the direct mode", "commands in a program"},
       {"PRINT 1 2 3: X", "1:15: expected '=', found end of line", "a name alone"},
       {"IF 1 THEN PRINT 1 ELSE PRINT 2 ELSE PRINT 3", "1:32: expected ':' or end of line, found 'ELSE'",

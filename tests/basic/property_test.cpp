@@ -138,4 +138,34 @@ TEST(BasicProperties, StringsAreReleasedHoweverARunEnds) {
   EXPECT_LT(runtime_errors, 270);
 }
 
+// The same over procedures: strings and arrays passed by value and by
+// reference, locals, results, and errors deep inside calls, after which
+// the program's own variables hold what the calls gave back.
+TEST(BasicProperties, StringsAreReleasedHoweverProceduresEnd) {
+  static const char* const statements[] = {
+      "A$ = F$(A$, N)",        "Twice A$",                 "Twice B$(I)",               "N = LEN(F$(\"ab\", N - 1))",
+      "CALL Deep(N, A$)",      "Fill B$()",                "I = (I + 1) MOD 5",          "PRINT F$(C$ + A$, 1)",
+      "C$ = F$(LEFT$(A$, 2), 2)", "N = (N + 1) MOD 6",     "Twice (A$)",                "CALL Deep(N + I, (C$))",
+  };
+  static const char* const procedures =
+      "FUNCTION F$ (S$, K): DIM L$(2): L$(1) = S$ + \"f\"\n"
+      "IF K > 0 THEN F$ = L$(1) + F$(S$, K - 1) ELSE F$ = LEFT$(L$(1), 3)\nEND FUNCTION\n"
+      "SUB Twice (T$): T$ = RIGHT$(T$ + T$, 6): END SUB\n"
+      "SUB Deep (K, S$): STATIC Calls: Calls = Calls + 1: S$ = S$ + \"d\"\n"
+      "IF K > 4 THEN DIM Q$(1): Q$(K) = S$\nIF K > 0 THEN Deep K - 1, S$\nEND SUB\n"
+      "SUB Fill (X$()): X$(I) = A$ + \"x\": END SUB\n";
+  std::mt19937 random(7);
+  int runtime_errors = 0;
+  for (int program = 0; program < 300; ++program) {
+    std::string source = "DIM SHARED A$, B$(5), I: N = 2\n";
+    for (int line = 0; line < 10; ++line) source += std::string(statements[random() % 12]) + "\n";
+    source += "END\n" + std::string(procedures);
+    const ProgramRun run = RunProgram(source);  // checks the registry
+    EXPECT_EQ(run.errors, "") << source;
+    runtime_errors += run.outcome == BasicOutcome::RuntimeError;
+  }
+  EXPECT_GT(runtime_errors, 30);
+  EXPECT_LT(runtime_errors, 270);
+}
+
 }  // namespace

@@ -202,3 +202,18 @@ TEST_F(BasicSessionTest, LoadStopsAtCtrlZ) {
 }
 
 }  // namespace
+
+namespace {
+
+// A run that stops inside a procedure leaves the program's variables as the
+// calls under way would have left them at their returns, and none of the
+// procedures' own.
+TEST_F(BasicSessionTest, AnErrorInsideAProcedureLeavesTheProgramsVariables) {
+  const std::string printed = Type({"10 X = 1: Y$ = \"a\": Grow X, Y$", "20 SUB Grow (N, S$): DIM Q(1)",
+                                    "30 N = N + 1: S$ = S$ + \"b\": L = 9: Q(N + 5) = 0", "40 END SUB", "RUN",
+                                    "PRINT X; Y$; L"});
+  EXPECT_EQ(printed, " 2 ab 0 \r\nprogram:30: subscript out of range\r\n"
+            "30 N = N + 1: S$ = S$ + \"b\": L = 9: Q(N + 5) = 0\r\n" + std::string(36, ' ') + "^\r\n");
+}
+
+}  // namespace
