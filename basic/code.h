@@ -151,6 +151,15 @@ struct ProgramLine {
   std::string text;
 };
 
+// A DIM whose bounds are numbers written in the text, the only DIM of its
+// array outside procedures: it declares the array, which has those bounds
+// from the start of the run, even where a jump passes the DIM by.
+struct ArrayDeclaration {
+  int32_t slot;
+  int32_t given_lower;         // as Op::Dim's c
+  std::vector<double> bounds;  // as Op::Dim finds them on the stack
+};
+
 struct Code {
   std::string file;
   std::vector<Instruction> instructions;  // ends with End
@@ -164,6 +173,7 @@ struct Code {
   std::vector<std::string> strings;
   std::vector<std::vector<bool>> input_forms;  // per INPUT: true where a field is a string
   std::vector<DataItem> data;                  // every DATA item of the program, in text order
+  std::vector<ArrayDeclaration> declarations;
   std::vector<Procedure> procedures;
   std::vector<CallSite> call_sites;
   int32_t loop_count = 0;                      // FOR statements, each with its limit and step

@@ -41,6 +41,7 @@ bool Compiler::Run() {
   variables_->scope = nullptr;  // a procedure left open
   CloseOpenBlocks();
   ResolveJumps();
+  KeepSoleDeclarations();
   CheckProcedures();
   return errors_->empty();
 }

@@ -5,6 +5,8 @@
 // A type is the compiler's business only: by the time the program runs,
 // every name carries its suffix ("I" under DEFINT I is the variable "I%"),
 // so the variables and the executor see suffixes and nothing else.
+#include <algorithm>
+
 #include "basic/compiler.h"
 
 namespace {
@@ -109,9 +111,11 @@ void Compiler::Dim(bool redim) {
     }
     int32_t subscripts;
     int32_t given_lower;
+    const int32_t bounds_start = builder_.Here();
     ArrayBounds(&subscripts, &given_lower);
     if (AsType(&kind)) Declare(name, true, kind);
     const int32_t slot = ArraySlotOf(name, subscripts, &kind);
+    if (!redim) RecordDeclaration(slot, given_lower, bounds_start);
     builder_.Emit(redim ? Op::Redim : Op::Dim, slot, subscripts, given_lower);
   } while (Match(TokenKind::Comma));
 }
@@ -223,4 +227,25 @@ void Compiler::Clear() {
     Expect(TokenKind::Comma, "','");
   }
   builder_.Emit(Op::Clear);
+}
+
+// A DIM outside procedures whose bounds are all numbers in the text is a
+// declaration, as in Minimal BASIC, where a DIM jumped over still sizes its
+// array; it counts only if it is its array's one DIM.
+void Compiler::RecordDeclaration(int32_t slot, int32_t given_lower, int32_t bounds_start) {
+  ++dims_of_array_[slot];
+  if (scope_) return;
+  ArrayDeclaration declaration{slot, given_lower, {}};
+  for (auto i = static_cast<std::size_t>(bounds_start); i < code_->instructions.size(); ++i) {
+    const Instruction& in = code_->instructions[i];
+    if (in.op != Op::PushNumber) return;
+    declaration.bounds.push_back(code_->numbers[static_cast<std::size_t>(in.a)]);
+  }
+  code_->declarations.push_back(std::move(declaration));
+}
+
+void Compiler::KeepSoleDeclarations() {
+  auto& declarations = code_->declarations;
+  const auto shared = [this](const ArrayDeclaration& d) { return dims_of_array_[d.slot] != 1; };
+  declarations.erase(std::remove_if(declarations.begin(), declarations.end(), shared), declarations.end());
 }

@@ -158,6 +158,8 @@ class Compiler {
   void Declare(const Token& name, bool array, ValueKind kind);
   const Instruction* Constant(const Token& name) const;
   void Dim(bool redim);
+  void RecordDeclaration(int32_t slot, int32_t given_lower, int32_t bounds_start);
+  void KeepSoleDeclarations();
   void ArrayBounds(int32_t* subscripts, int32_t* given_lower);
   void DefType(ValueKind kind);
   void OptionBase();
@@ -292,6 +294,7 @@ class Compiler {
   std::map<std::string, ValueKind> declared_;     // DIM ... AS: "A" a scalar, "A()" an array
   std::map<std::string, Instruction> constants_;  // CONST: the push of its value
   int32_t option_base_ = 0;
+  std::map<int32_t, int32_t> dims_of_array_;  // DIM and REDIM statements of each array slot
   bool arrays_seen_ = false;
   std::map<std::string, std::size_t> data_labels_;  // the DATA items before each label
   // Procedures: found by a first pass over the text, so that a call may come

@@ -81,9 +81,20 @@ BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOpt
   return ExecuteFrom(code, variables, options, nullptr);
 }
 
+// The arrays the program declares exist before it runs, unless they
+// exist already (a direct line's, or a session's from an earlier line); a
+// declaration whose bounds cannot be made leaves its DIM to say why.
+static void DeclareArrays(const Code& code, Variables& variables) {
+  for (const ArrayDeclaration& declaration : code.declarations) {
+    ArrayVariable& array = variables.arrays[static_cast<std::size_t>(declaration.slot)];
+    if (!array.made) DimArray(array, declaration.bounds.data(), declaration.given_lower, false);
+  }
+}
+
 BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRunOptions& options,
                            RunState* state) {
   Machine machine(code, variables, options);
+  DeclareArrays(code, variables);
   int32_t pc = Resume(machine, state);  // before the loops' place is taken below
   const Instruction* const program = code.instructions.data();
   const double* const constants = code.numbers.data();

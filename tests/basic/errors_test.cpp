@@ -113,7 +113,7 @@ TEST(BasicErrors, AtRunTimeWithFileAndLine) {
       {"DIM A(3): PRINT A(-1)", "test.bas:1: subscript out of range", ""},
       {"DIM A$(2, 2): A$(1, 3) = \"x\"", "test.bas:1: subscript out of range", ""},
       {"DIM A(2): DIM A(3)", "test.bas:1: array already dimensioned", ""},
-      {"X = A(1): DIM A(3)", "test.bas:1: array already dimensioned", ""},
+      {"N = 3: X = A(1): DIM A(N)", "test.bas:1: array already dimensioned", ""},
       {"DIM A(-1)", "test.bas:1: an array's upper bound is below its lower bound", ""},
       {"DIM A(5000, 5000)", "test.bas:1: array too large (at most 16777216 elements)", ""},
       {"PRINT \"a\";: RETURN", "test.bas:1: RETURN without GOSUB", "a"},
