@@ -11,9 +11,10 @@
 # reported as "timeout". What each program wrote is kept in
 # build/conformance/NAME.out and NAME.err.
 #
-# A verdict line says PASSED or PASSES (a pass), FAILED or FAILS (a failure);
-# a line saying both, or "PASSED IF ...", is an instruction to the reader,
-# not a verdict.
+# A verdict line is a banner such as "*** TEST PASSED ***" or "***  TEST
+# FAILED  ***", or a row of results that ends in PASS, PASSES, FAIL,
+# FAILS and the like; prose that merely mentions a failure ("THE TEST FAILS.", "RESULT
+# (OK OR FAILED)") is not a verdict.
 set -uo pipefail
 if [ $# -ne 1 ] || [ ! -d "$1" ]; then
   echo "usage: tools/conformance.sh DIR" >&2
@@ -45,8 +46,8 @@ no_lines=$results/no-lines.in
 
 # The path wine gives a Unix path: the whole file system is drive Z:.
 windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
-# Verdict lines of a program's output that match $2 and not $3.
-verdicts() { grep -E "$2" "$1" | grep -vE "$3" | grep -cvE '(PASS|FAIL)[A-Z]* IF '; }
+# The verdict lines of a program's output saying $2 (PASS or FAIL).
+verdicts() { grep -cE "TEST +$2ED|(^|[^A-Z])$2(ED|ES|S)?[[:space:]]*\$" "$1"; }
 
 programs=0 all_passed=0 timeouts=0 total_passed=0 total_failed=0
 declare -A codes=()
@@ -63,8 +64,8 @@ for file in "$dir"/*.bas; do
     --exit --echo --input "$(windows_path "$input")" "$(windows_path "$file")" </dev/null >"$out" 2>"$err"
   code=$?
   [ "$code" -eq 124 ] || [ "$code" -eq 137 ] && code=timeout && timeouts=$((timeouts + 1))
-  passed=$(verdicts "$out" 'PASSED|PASSES' 'FAIL')
-  failed=$(verdicts "$out" 'FAILED|FAILS' 'PASS')
+  passed=$(verdicts "$out" PASS)
+  failed=$(verdicts "$out" FAIL)
   printf '%-12s exit %-7s passed %3d  failed %3d\n' "$name" "$code" "$passed" "$failed"
   programs=$((programs + 1))
   codes[$code]=$((${codes[$code]:-0} + 1))
