@@ -228,8 +228,8 @@ bool IsQuick(const CallSite& site, const Procedure& procedure) { return site.num
 // The quick call: every argument a number and every local of the
 // procedure a number, so that the call is the steps of ReadArguments,
 // SaveLocals and GiveParameters for numbers alone, in one pass each.
-[[gnu::noinline]] Resumed QuickCall(Machine& machine, int32_t call_site, const CallSite& site,
-                                    const Procedure& procedure, int32_t return_position, double* stack) {
+Resumed QuickCall(Machine& machine, int32_t call_site, const CallSite& site, const Procedure& procedure,
+                  int32_t return_position, double* stack) {
   CallStack& calls = machine.calls;
   const std::size_t locals = procedure.number_locals.size();
   if (calls.saved_numbers_top + locals > calls.saved_numbers.size()) GrowSavedNumbers(calls, locals);
@@ -259,15 +259,15 @@ bool IsQuick(const CallSite& site, const Procedure& procedure) { return site.num
 
 // And its return: ReadParameters, RestoreLocals and WriteBack for numbers,
 // then the result onto the stack.
-[[gnu::noinline]] Resumed QuickReturn(Machine& machine, const CallSite& site, const Procedure& procedure,
-                                      double* sp) {
+[[gnu::always_inline]] inline Resumed QuickReturn(Machine& machine, const CallSite& site,
+                                                  const Procedure& procedure, double* sp) {
   CallStack& calls = machine.calls;
   const Frame& frame = calls.frames.back();
   const int32_t position = frame.return_position;
   double* const numbers = machine.variables.numbers.data();
-  if (machine.code.instructions[static_cast<std::size_t>(position - 1)].op == Op::CallFunction) {
-    *sp++ = numbers[procedure.result_slot];
-  }
+  // Numbers only: a procedure with a result is a numeric function, called
+  // by CallFunction.
+  if (procedure.result_slot >= 0) *sp++ = numbers[procedure.result_slot];
   double* const passed = calls.passed_numbers;
   const std::size_t count = site.arguments.size();
   const Argument* const arguments = site.arguments.data();
@@ -438,8 +438,8 @@ const char* EndCall(Machine& machine, double* number, RtString* string) {
 
 }  // namespace
 
-// The quick kinds are told apart first, each step out of line, so that
-// these two stay small.
+// The quick kinds are told apart first; the others go out of line, so
+// that the quick ones stay lean.
 Resumed CallProcedure(Machine& machine, const Instruction& in, int32_t return_position, double* sp) {
   const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(in.a)];
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
