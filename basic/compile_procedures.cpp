@@ -255,6 +255,8 @@ void Compiler::CloseProcedure() {
   procedure.number_locals = scope_->number_locals;
   procedure.string_locals = scope_->string_locals;
   procedure.array_locals = scope_->array_locals;
+  procedure.numbers_only = procedure.string_locals.empty() && procedure.array_locals.empty() &&
+                           procedure.first_loop == procedure.loop_end;
   variables_->scope = nullptr;
   scope_.reset();
   procedure_ = -1;

@@ -28,18 +28,26 @@ struct RunState {
 class InputScript;
 
 // A procedure's call: where to go back to, and where its caller's saved
-// values start on the machine's save stacks.
+// numbers start on the machine's save stack.
 struct Frame {
   int32_t call_site;
   int32_t return_position;
-  std::size_t numbers, strings, arrays, loops, elements;
+  std::size_t numbers;
   std::size_t gosub_floor;
+};
+
+// The same for strings, arrays, loops and the elements passed by
+// reference, kept apart: a call with numbers only saves none of them, and
+// its frame stays small.
+struct OtherSaves {
+  std::size_t strings, arrays, loops, elements;
 };
 
 // The calls under way, the values they saved, and scratch room for the
 // arguments moving in and out.
 struct CallStack {
   std::vector<Frame> frames;
+  std::vector<OtherSaves> other_saves;  // one for each frame of a call that is not quick
   std::vector<double> saved_numbers;  // in use up to the top; it only grows
   std::size_t saved_numbers_top = 0;
   std::vector<RtString> saved_strings;

@@ -40,6 +40,7 @@ struct Procedure {
   std::vector<int32_t> array_locals;
   int32_t first_loop = 0;  // the FOR loops of the body, whose limits are per call
   int32_t loop_end = 0;
+  bool numbers_only = false;  // no strings, arrays or FOR loops of its own
 };
 
 enum class ArgumentKind : uint8_t {

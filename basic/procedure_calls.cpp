@@ -6,6 +6,11 @@
 // before the locals change and writing after they are back is what keeps a
 // recursive call's arguments, which may be its caller's locals, right.
 //
+// A call whose arguments and whose procedure's locals are all numbers, the
+// common case, takes a quick way through the same steps (QuickCall and
+// QuickReturn): its frame saves numbers only, and what the other calls
+// save besides goes on a stack of its own.
+//
 // Special cases: an element passed by reference is found again by its place
 // in the array, which must still be there at the return; an array passed
 // whole moves into the parameter for the call and back after it.
@@ -47,13 +52,8 @@ bool IsString(ArgumentKind kind) {
 
 bool ByReference(ArgumentKind kind) { return kind != ArgumentKind::NumberValue && kind != ArgumentKind::StringValue; }
 
-// Room above the stacks' tops for the deepest statement of the body; a
-// call inside an expression leaves its caller's operands below.
-double* MakeRoom(Machine& machine, double* sp) {
-  const bool numbers_fit = sp + machine.code.number_stack < machine.numbers.data() + machine.numbers.size();
-  const bool strings_fit =
-      machine.strings_top + machine.code.string_stack < machine.strings.data() + machine.strings.size();
-  if (numbers_fit && strings_fit) return sp;
+// Grows the stacks for MakeRoom; out of line, as it is seldom needed.
+[[gnu::noinline]] double* GrowStacks(Machine& machine, double* sp) {
   const std::size_t used = static_cast<std::size_t>(sp - machine.numbers.data());
   const std::size_t needed = used + static_cast<std::size_t>(machine.code.number_stack) + 1;
   if (needed > machine.numbers.size()) machine.numbers.resize(std::max(needed, machine.numbers.size() * 2));
@@ -64,6 +64,15 @@ double* MakeRoom(Machine& machine, double* sp) {
   }
   machine.strings_top = machine.strings.data() + strings_used;
   return machine.numbers.data() + used;
+}
+
+// Room above the stacks' tops for the deepest statement of the body; a
+// call inside an expression leaves its caller's operands below.
+double* MakeRoom(Machine& machine, double* sp) {
+  const bool numbers_fit = sp + machine.code.number_stack < machine.numbers.data() + machine.numbers.size();
+  const bool strings_fit =
+      machine.strings_top + machine.code.string_stack < machine.strings.data() + machine.strings.size();
+  return numbers_fit && strings_fit ? sp : GrowStacks(machine, sp);
 }
 
 // The elements passed by reference, found before anything moves, since
@@ -118,21 +127,18 @@ void ReadArguments(Machine& machine, const CallSite& site, const Procedure& proc
   }
 }
 
-// Strings, arrays or FOR loops to save: the slower part of a call.
-bool HasOtherLocals(const Procedure& procedure) {
-  return !procedure.string_locals.empty() || !procedure.array_locals.empty() ||
-         procedure.first_loop != procedure.loop_end;
-}
-
 void SaveOtherLocals(Machine& machine, const Procedure& procedure);
-void RestoreOtherLocals(Machine& machine, const Procedure& procedure, const Frame& frame);
+void RestoreOtherLocals(Machine& machine, const Procedure& procedure, const OtherSaves& saves);
+
+// Room for count more saved numbers; out of line, as it is seldom needed.
+[[gnu::noinline]] void GrowSavedNumbers(CallStack& calls, std::size_t count) {
+  calls.saved_numbers.resize(std::max(2 * calls.saved_numbers.size(), calls.saved_numbers_top + count));
+}
 
 void SaveLocals(Machine& machine, const Procedure& procedure) {
   CallStack& calls = machine.calls;
   const std::size_t count = procedure.number_locals.size();
-  if (calls.saved_numbers_top + count > calls.saved_numbers.size()) {
-    calls.saved_numbers.resize(std::max(2 * calls.saved_numbers.size(), calls.saved_numbers_top + count));
-  }
+  if (calls.saved_numbers_top + count > calls.saved_numbers.size()) GrowSavedNumbers(calls, count);
   double* saved = calls.saved_numbers.data() + calls.saved_numbers_top;
   calls.saved_numbers_top += count;
   double* const numbers = machine.variables.numbers.data();
@@ -141,7 +147,7 @@ void SaveLocals(Machine& machine, const Procedure& procedure) {
     saved[i] = numbers[slots[i]];
     numbers[slots[i]] = 0;
   }
-  if (HasOtherLocals(procedure)) SaveOtherLocals(machine, procedure);
+  if (!procedure.numbers_only) SaveOtherLocals(machine, procedure);
 }
 
 void SaveOtherLocals(Machine& machine, const Procedure& procedure) {
@@ -164,7 +170,7 @@ void SaveOtherLocals(Machine& machine, const Procedure& procedure) {
 }
 
 // Puts back what the call saved, releasing what the call leaves.
-void RestoreLocals(Machine& machine, const Procedure& procedure, const Frame& frame) {
+void RestoreLocals(Machine& machine, const Procedure& procedure, const Frame& frame, const OtherSaves& saves) {
   CallStack& calls = machine.calls;
   const std::size_t count = procedure.number_locals.size();
   double* const numbers = machine.variables.numbers.data();
@@ -172,28 +178,28 @@ void RestoreLocals(Machine& machine, const Procedure& procedure, const Frame& fr
   const double* const saved = calls.saved_numbers.data() + frame.numbers;
   for (std::size_t i = 0; i < count; ++i) numbers[slots[i]] = saved[i];
   calls.saved_numbers_top = frame.numbers;
-  if (HasOtherLocals(procedure)) RestoreOtherLocals(machine, procedure, frame);
+  if (!procedure.numbers_only) RestoreOtherLocals(machine, procedure, saves);
 }
 
-void RestoreOtherLocals(Machine& machine, const Procedure& procedure, const Frame& frame) {
+void RestoreOtherLocals(Machine& machine, const Procedure& procedure, const OtherSaves& saves) {
   Variables& variables = machine.variables;
   CallStack& calls = machine.calls;
   for (std::size_t i = 0; i < procedure.string_locals.size(); ++i) {
     RtString& value = variables.strings[static_cast<std::size_t>(procedure.string_locals[i])];
     StrRelease(value);
-    value = calls.saved_strings[frame.strings + i];
+    value = calls.saved_strings[saves.strings + i];
   }
   for (std::size_t i = 0; i < procedure.array_locals.size(); ++i) {
     ArrayVariable& array = variables.arrays[static_cast<std::size_t>(procedure.array_locals[i])];
     UnmakeArray(array);
-    TakeContents(array, calls.saved_arrays[frame.arrays + i]);
+    TakeContents(array, calls.saved_arrays[saves.arrays + i]);
   }
   for (int32_t loop = procedure.first_loop; loop < procedure.loop_end; ++loop) {
-    machine.loops[static_cast<std::size_t>(loop)] = calls.saved_loops[frame.loops + static_cast<std::size_t>(loop - procedure.first_loop)];
+    machine.loops[static_cast<std::size_t>(loop)] = calls.saved_loops[saves.loops + static_cast<std::size_t>(loop - procedure.first_loop)];
   }
-  calls.saved_strings.resize(frame.strings);
-  calls.saved_arrays.resize(frame.arrays);
-  calls.saved_loops.resize(frame.loops);
+  calls.saved_strings.resize(saves.strings);
+  calls.saved_arrays.resize(saves.arrays);
+  calls.saved_loops.resize(saves.loops);
 }
 
 void GiveParameters(Machine& machine, const Procedure& procedure) {
@@ -214,37 +220,75 @@ void GiveParameters(Machine& machine, const Procedure& procedure) {
   calls.passed_arrays.clear();
 }
 
-// The common call, with numbers only: the same steps as ReadArguments,
-// SaveLocals and GiveParameters, without their cases for strings, elements
-// and arrays.
-void PassNumbers(Machine& machine, const CallSite& site, const Procedure& procedure, const double* stack) {
+// The GOSUBs the call left unreturned are dropped with its frame.
+void PopFrame(Machine& machine, const Frame& frame) {
+  if (machine.gosubs.size() > machine.gosub_floor) machine.gosubs.resize(machine.gosub_floor);
+  machine.gosub_floor = frame.gosub_floor;
+  machine.calls.frames.pop_back();
+}
+
+// Numbers only, in the arguments and in the procedure's locals.
+bool IsQuick(const CallSite& site, const Procedure& procedure) { return site.numbers_only && procedure.numbers_only; }
+
+// The quick call: every argument a number and every local of the
+// procedure a number, so that the call is the steps of ReadArguments,
+// SaveLocals and GiveParameters for numbers alone, in one pass each.
+Resumed QuickCall(Machine& machine, int32_t call_site, const CallSite& site, const Procedure& procedure,
+                  int32_t return_position, double* stack) {
+  CallStack& calls = machine.calls;
+  const std::size_t locals = procedure.number_locals.size();
+  if (calls.saved_numbers_top + locals > calls.saved_numbers.size()) GrowSavedNumbers(calls, locals);
+  calls.frames.push_back(Frame{call_site, return_position, calls.saved_numbers_top, machine.gosub_floor});
+  machine.gosub_floor = machine.gosubs.size();
   double* const numbers = machine.variables.numbers.data();
-  double* const passed = machine.calls.passed_numbers;
+  double* const passed = calls.passed_numbers;
   const std::size_t count = site.arguments.size();
   const Argument* const arguments = site.arguments.data();
+  const double* values = stack;
   for (std::size_t i = 0; i < count; ++i) {
-    passed[i] = arguments[i].kind == ArgumentKind::NumberValue ? *stack++ : numbers[arguments[i].slot];
+    passed[i] = arguments[i].kind == ArgumentKind::NumberValue ? *values++ : numbers[arguments[i].slot];
   }
-  SaveLocals(machine, procedure);
+  double* const saved = calls.saved_numbers.data() + calls.saved_numbers_top;
+  calls.saved_numbers_top += locals;
+  const int32_t* const slots = procedure.number_locals.data();
+  for (std::size_t i = 0; i < locals; ++i) {
+    saved[i] = numbers[slots[i]];
+    numbers[slots[i]] = 0;
+  }
   const Parameter* const parameters = procedure.parameters.data();
   for (std::size_t i = 0; i < count; ++i) {
     numbers[parameters[i].slot] = parameters[i].kind == ParameterKind::Integer ? Integer16(passed[i]) : passed[i];
   }
+  return Resumed{MakeRoom(machine, stack), procedure.entry};
 }
 
-// And its return: ReadParameters, RestoreLocals and WriteBack for numbers.
-void ReturnNumbers(Machine& machine, const CallSite& site, const Procedure& procedure, const Frame& frame) {
+// And its return: ReadParameters, RestoreLocals and WriteBack for numbers,
+// then the result onto the stack.
+[[gnu::always_inline]] inline Resumed QuickReturn(Machine& machine, const CallSite& site,
+                                                  const Procedure& procedure, double* sp) {
+  CallStack& calls = machine.calls;
+  const Frame& frame = calls.frames.back();
+  const int32_t position = frame.return_position;
   double* const numbers = machine.variables.numbers.data();
-  double* const passed = machine.calls.passed_numbers;
+  // Numbers only: a procedure with a result is a numeric function, called
+  // by CallFunction.
+  if (procedure.result_slot >= 0) *sp++ = numbers[procedure.result_slot];
+  double* const passed = calls.passed_numbers;
   const std::size_t count = site.arguments.size();
   const Argument* const arguments = site.arguments.data();
   const Parameter* const parameters = procedure.parameters.data();
   for (std::size_t i = 0; i < count; ++i) passed[i] = numbers[parameters[i].slot];
-  RestoreLocals(machine, procedure, frame);
+  const std::size_t locals = procedure.number_locals.size();
+  const int32_t* const slots = procedure.number_locals.data();
+  const double* const saved = calls.saved_numbers.data() + frame.numbers;
+  for (std::size_t i = 0; i < locals; ++i) numbers[slots[i]] = saved[i];
+  calls.saved_numbers_top = frame.numbers;
   for (std::size_t i = 0; i < count; ++i) {
     if (arguments[i].kind == ArgumentKind::NumberVariable) numbers[arguments[i].slot] = passed[i];
     if (arguments[i].kind == ArgumentKind::IntegerVariable) numbers[arguments[i].slot] = Integer16(passed[i]);
   }
+  PopFrame(machine, frame);
+  return Resumed{sp, position};
 }
 
 // The values of the parameters passed by reference, taken before the
@@ -327,10 +371,15 @@ const char* WriteBack(Machine& machine, const CallSite& site, const Procedure& p
 // *string.
 const char* EndCall(Machine& machine, double* number, RtString* string) {
   CallStack& calls = machine.calls;
-  const Frame frame = calls.frames.back();
+  const Frame& frame = calls.frames.back();  // until the pop at the end
   const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(frame.call_site)];
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
-  if (!site.numbers_only) ReadParameters(machine, site, procedure);
+  if (IsQuick(site, procedure)) {
+    double result[1];  // where the result would go; an unwinding drops it
+    QuickReturn(machine, site, procedure, result);
+    return nullptr;
+  }
+  ReadParameters(machine, site, procedure);
   if (procedure.result_slot >= 0) {
     const std::size_t slot = static_cast<std::size_t>(procedure.result_slot);
     if (procedure.returns_string) {
@@ -340,23 +389,17 @@ const char* EndCall(Machine& machine, double* number, RtString* string) {
       *number = machine.variables.numbers[slot];
     }
   }
-  const char* error = nullptr;
-  if (site.numbers_only) {
-    ReturnNumbers(machine, site, procedure, frame);
-  } else {
-    RestoreLocals(machine, procedure, frame);
-    error = WriteBack(machine, site, procedure, frame.elements);
-    calls.elements.resize(frame.elements);
-  }
-  if (machine.gosubs.size() > machine.gosub_floor) machine.gosubs.resize(machine.gosub_floor);
-  machine.gosub_floor = frame.gosub_floor;
-  calls.frames.pop_back();
+  const OtherSaves saves = calls.other_saves.back();
+  RestoreLocals(machine, procedure, frame, saves);
+  const char* error = WriteBack(machine, site, procedure, saves.elements);
+  calls.elements.resize(saves.elements);
+  calls.other_saves.pop_back();
+  PopFrame(machine, frame);
   return error;
 }
 
-}  // namespace
-
-Resumed CallProcedure(Machine& machine, const Instruction& in, int32_t return_position, double* sp) {
+// The call of every other kind, and the call too deep.
+[[gnu::noinline]] Resumed FullCall(Machine& machine, const Instruction& in, int32_t return_position, double* sp) {
   CallStack& calls = machine.calls;
   if (calls.frames.size() >= MaxCallDepth) {
     return Fail(machine, "procedures nested too deeply (more than " + std::to_string(MaxCallDepth) + " calls)");
@@ -365,34 +408,25 @@ Resumed CallProcedure(Machine& machine, const Instruction& in, int32_t return_po
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
   double* const numbers = sp - in.b;
   RtString* const strings = machine.strings_top - in.c;
-  const Frame frame{in.a,
-                    return_position,
-                    calls.saved_numbers_top,
-                    calls.saved_strings.size(),
-                    calls.saved_arrays.size(),
-                    calls.saved_loops.size(),
-                    calls.elements.size(),
-                    machine.gosub_floor};
-  if (site.numbers_only) {
-    PassNumbers(machine, site, procedure, numbers);
-  } else {
-    if (const char* error = site.elements ? FindElements(machine, site, numbers) : nullptr) {
-      calls.elements.resize(frame.elements);
-      return Fail(machine, error);
-    }
-    ReadArguments(machine, site, procedure, numbers, strings, frame.elements);
-    machine.strings_top = strings;  // the string values now belong to the passed list
-    SaveLocals(machine, procedure);
-    GiveParameters(machine, procedure);
+  const Frame frame{in.a, return_position, calls.saved_numbers_top, machine.gosub_floor};
+  const OtherSaves saves{calls.saved_strings.size(), calls.saved_arrays.size(), calls.saved_loops.size(),
+                         calls.elements.size()};
+  if (const char* error = site.elements ? FindElements(machine, site, numbers) : nullptr) {
+    calls.elements.resize(saves.elements);
+    return Fail(machine, error);
   }
+  ReadArguments(machine, site, procedure, numbers, strings, saves.elements);
+  machine.strings_top = strings;  // the string values now belong to the passed list
+  SaveLocals(machine, procedure);
+  GiveParameters(machine, procedure);
   calls.frames.push_back(frame);
+  calls.other_saves.push_back(saves);
   machine.gosub_floor = machine.gosubs.size();
   return Resumed{MakeRoom(machine, numbers), procedure.entry};
 }
 
-Resumed ReturnFromProcedure(Machine& machine, double* sp) {
-  // Only a call reaches a body; this guards the executor all the same.
-  if (machine.calls.frames.empty()) return Fail(machine, "the end of a procedure reached without a call");
+// The return of every other kind.
+[[gnu::noinline]] Resumed FullReturn(Machine& machine, double* sp) {
   const int32_t position = machine.calls.frames.back().return_position;
   const Op call = machine.code.instructions[static_cast<std::size_t>(position - 1)].op;
   double number = 0;
@@ -405,6 +439,28 @@ Resumed ReturnFromProcedure(Machine& machine, double* sp) {
   // A variable holds "" as null; the stack holds real strings only.
   if (call == Op::CallStringFunction) machine.Push(string ? string : NewString(""));
   return Resumed{sp, position};
+}
+
+}  // namespace
+
+// The quick kinds are told apart first; the others go out of line, so
+// that the quick ones stay lean.
+Resumed CallProcedure(Machine& machine, const Instruction& in, int32_t return_position, double* sp) {
+  const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(in.a)];
+  const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
+  if (IsQuick(site, procedure) && machine.calls.frames.size() < MaxCallDepth) {
+    return QuickCall(machine, in.a, site, procedure, return_position, sp - in.b);
+  }
+  return FullCall(machine, in, return_position, sp);
+}
+
+Resumed ReturnFromProcedure(Machine& machine, double* sp) {
+  // Only a call reaches a body; this guards the executor all the same.
+  if (machine.calls.frames.empty()) return Fail(machine, "the end of a procedure reached without a call");
+  const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(machine.calls.frames.back().call_site)];
+  const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
+  if (IsQuick(site, procedure)) return QuickReturn(machine, site, procedure, sp);
+  return FullReturn(machine, sp);
 }
 
 void UnwindProcedures(Machine& machine) {

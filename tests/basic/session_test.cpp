@@ -216,4 +216,12 @@ TEST_F(BasicSessionTest, AnErrorInsideAProcedureLeavesTheProgramsVariables) {
             "30 N = N + 1: S$ = S$ + \"b\": L = 9: Q(N + 5) = 0\r\n" + std::string(36, ' ') + "^\r\n");
 }
 
+// The same for a call with numbers only, which saves its locals apart.
+TEST_F(BasicSessionTest, AnErrorInsideANumbersOnlyCallLeavesTheProgramsVariables) {
+  const std::string printed =
+      Type({"10 X = 1: L = 4: PRINT F(X)", "20 FUNCTION F (N): L = 9: N = N + 1: F = N MOD 0", "30 END FUNCTION",
+            "RUN", "PRINT X; L"});
+  EXPECT_EQ(printed.substr(0, 8), " 2  4 \r\n");
+}
+
 }  // namespace
