@@ -1,0 +1,13 @@
+// The window routines the interpreter's executor calls, for a target that
+// only compiles programs. Compiling runs the executor on a constant's
+// value, which never draws, prints or reads; these stand in so that the
+// target links, and give nothing back.
+#include "runtime/console/prompt_io.h"
+#include "runtime/graphics/graphics.h"
+#include "runtime/strings/strings.h"
+
+void GfxCls(int32_t) {}
+void GfxLine(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
+void GfxCircle(int32_t, int32_t, int32_t, int32_t, double, double, double, int32_t, int32_t) {}
+void PromptPrint(RtString s) { StrRelease(s); }
+RtString PromptInput() { return StrNew(0); }
