@@ -7,11 +7,7 @@
 
 namespace {
 
-struct Case {
-  const char* source;
-  const char* printed;
-  const char* why;
-};
+using Case = ProgramCase;
 
 TEST(BasicCalls, NumbersOnlyCallsKeepEveryRule) {
   const Case cases[] = {
@@ -30,12 +26,7 @@ TEST(BasicCalls, NumbersOnlyCallsKeepEveryRule) {
       {"PRINT Depth(0)\nFUNCTION Depth (N): IF N < 9000 THEN Depth = Depth(N + 1) ELSE Depth = N\nEND FUNCTION",
        " 9000 \r\n", "deep recursion below the bound"},
   };
-  for (const Case& c : cases) {
-    const ProgramRun run = RunProgram(c.source);
-    EXPECT_EQ(run.errors, "") << c.why;
-    EXPECT_EQ(run.message, "") << c.why;
-    EXPECT_EQ(run.printed, c.printed) << c.why << "\n" << c.source;
-  }
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicCalls, AnErrorUnwindsCallsOfBothKinds) {

@@ -7,18 +7,8 @@
 
 namespace {
 
-struct Case {
-  const char* source;
-  const char* printed;  // or, where the program must not run, its errors
-  const char* why;
-};
-
-void ExpectPrinted(const Case& c) {
-  const ProgramRun run = RunProgram(c.source);
-  EXPECT_EQ(run.errors, "") << c.why << "\n" << c.source;
-  EXPECT_EQ(run.message, "") << c.why;
-  EXPECT_EQ(run.printed, c.printed) << c.why << "\n" << c.source;
-}
+// printed holds, where the program must not run, its errors.
+using Case = ProgramCase;
 
 void ExpectErrors(const Case& c) {
   const ProgramRun run = RunProgram(c.source);
@@ -43,7 +33,7 @@ TEST(BasicClassic, ProgramText) {
        "octal, and & after a hexadecimal number"},
       {"NAME$ = \"n\": COLOR% = 2: PRINT NAME$; COLOR%", "n 2 \r\n", "a classic word with a suffix is a name"},
   };
-  for (const Case& c : cases) ExpectPrinted(c);
+  for (const Case& c : cases) ExpectPrints(c);
 }
 
 TEST(BasicClassic, WrongLiterals) {
@@ -77,7 +67,7 @@ TEST(BasicClassic, EverythingAfterThenBelongsToTheIf) {
       {"IF 1 THEN IF 0 THEN 10 ELSE PRINT \"I\": PRINT \"J\"\n10 PRINT \"K\"", "I\r\nJ\r\nK\r\n",
        "ELSE belongs to the inner IF"},
   };
-  for (const Case& c : cases) ExpectPrinted(c);
+  for (const Case& c : cases) ExpectPrints(c);
 }
 
 TEST(BasicClassic, OnGotoAndGosub) {
@@ -92,7 +82,7 @@ TEST(BasicClassic, OnGotoAndGosub) {
       {"X = 1: ON X GO TO a, b\na: PRINT \"A\": END\nb: PRINT \"B\"", "A\r\n", "labels, and GO TO"},
       {"IF 1 THEN ON 1 GOTO 10: PRINT \"no\"\n10 PRINT \"yes\"", "yes\r\n", "in a one-line IF"},
   };
-  for (const Case& c : cases) ExpectPrinted(c);
+  for (const Case& c : cases) ExpectPrints(c);
 }
 
 TEST(BasicClassic, OnOutOfRangeIsARunTimeError) {
@@ -115,7 +105,7 @@ TEST(BasicClassic, EndAndSystemEndTheProgram) {
       {"IF 1 THEN END\nPRINT 2", "", "END in a one-line IF"},
       {"PRINT 1: STOP: PRINT 2", " 1 \r\n", "STOP"},
   };
-  for (const Case& c : cases) ExpectPrinted(c);
+  for (const Case& c : cases) ExpectPrints(c);
 }
 
 TEST(BasicClassic, MissingWordsAreNamed) {

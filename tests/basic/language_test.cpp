@@ -7,23 +7,7 @@
 
 namespace {
 
-struct Case {
-  const char* source;
-  const char* printed;
-  const char* why;
-};
-
-void RunCases(const Case* cases, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
-    const Case& c = cases[i];
-    const ProgramRun run = RunProgram(c.source);
-    EXPECT_EQ(run.errors, "") << c.why << "\n" << c.source;
-    EXPECT_EQ(run.message, "") << c.why;
-    EXPECT_EQ(run.printed, c.printed) << c.why << "\n" << c.source;
-  }
-}
-
-#define RUN_TABLE(table) RunCases(table, sizeof table / sizeof table[0])
+using Case = ProgramCase;
 
 TEST(BasicLanguage, OperatorPrecedence) {
   const Case cases[] = {
@@ -40,7 +24,7 @@ TEST(BasicLanguage, OperatorPrecedence) {
       {"PRINT 2 ^ 0.5", " 1.414213562373095 \r\n", "the runtime's power, one ulp from the C library's"},
       {"PRINT - - 3; + 3", " 3  3 \r\n", "signs repeat"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicLanguage, ComparisonsGiveMinusOneOrZero) {
@@ -50,7 +34,7 @@ TEST(BasicLanguage, ComparisonsGiveMinusOneOrZero) {
        "-1  0 -1 -1 -1 \r\n", "strings through the runtime's comparison"},
       {"X = 0 / 0: PRINT X = X; X <> X", " 0 -1 \r\n", "NaN equals nothing"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicLanguage, ConversionsRoundTiesToEvenInto32Bits) {
@@ -66,7 +50,7 @@ TEST(BasicLanguage, ConversionsRoundTiesToEvenInto32Bits) {
       {"A% = 7: A% = A% / 2: PRINT A%", " 4 \r\n", "3.5 stored into % rounds to 4"},
       {"PRINT -2147483648 \\ -1; -2147483648 MOD -1", " 2147483648  0 \r\n", "no overflow in \\"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicLanguage, NumbersAsText) {
@@ -80,7 +64,7 @@ TEST(BasicLanguage, NumbersAsText) {
       {"PRINT VAL(\"1E999\"); VAL(\"1E-999\")", " inf  0 \r\n", "too large and too small"},
       {"PRINT &HFF; &H7FFFFFFF; &HFFFFFFFF; .5", " 255  2147483647  4294967295  0.5 \r\n", "literals"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicLanguage, StringsAreBytes) {
@@ -95,7 +79,7 @@ TEST(BasicLanguage, StringsAreBytes) {
       {"PRINT \"\x95\\\" ' \x95\\ comment", "\x95\\\r\n", "a double-byte character ending in a backslash"},
       {"PRINT CHR$(0) = \"\"; LEN(CHR$(0) + \"A\")", " 0  2 \r\n", "embedded zero bytes are carried"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicLanguage, PrintSeparators) {
@@ -107,7 +91,7 @@ TEST(BasicLanguage, PrintSeparators) {
       {"PRINT \"ABCDEFGHIJKLMN\", 1", "ABCDEFGHIJKLMN               1 \r\n", "a full zone moves to the next"},
       {"? \"A\" \"B\"", "AB\r\n", "? is PRINT; items may follow each other"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicLanguage, ForLoops) {
@@ -128,7 +112,7 @@ TEST(BasicLanguage, ForLoops) {
       {"FOR I = 1 TO 2: FOR J = 1 TO 5: IF J = 2 THEN GOTO nx\nNEXT J\nnx: PRINT I; J;: NEXT I: PRINT",
        " 1  2  2  2 \r\n", "leaving an inner loop by a jump"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicLanguage, OtherLoopsAndIfs) {
@@ -150,7 +134,7 @@ TEST(BasicLanguage, OtherLoopsAndIfs) {
       {"IF 0 THEN\nPRINT 1\nELSE\nIF 1 THEN\nPRINT 2\nEND IF\nEND IF", " 2 \r\n", "nested block IFs"},
       {"IF 0 THEN\nPRINT 1\nEND IF: PRINT 3", " 3 \r\n", "END IF followed by a statement"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicLanguage, JumpsAndSubroutines) {
@@ -167,7 +151,7 @@ TEST(BasicLanguage, JumpsAndSubroutines) {
       {"DIM C%(1): C%(1) = 70000: PRINT C%(1)", " 4464 \r\n", "% arrays keep 16 bits"},
       {"PRINT 1 ' a comment\nREM another\n10 REM numbered", " 1 \r\n", "comments"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicLanguage, EveryRunDrawsTheSameSequenceFromSeedOne) {

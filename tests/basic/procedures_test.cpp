@@ -6,23 +6,7 @@
 
 namespace {
 
-struct Case {
-  const char* source;
-  const char* printed;
-  const char* why;
-};
-
-void RunCases(const Case* cases, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
-    const Case& c = cases[i];
-    const ProgramRun run = RunProgram(c.source);
-    EXPECT_EQ(run.errors, "") << c.why << "\n" << c.source;
-    EXPECT_EQ(run.message, "") << c.why;
-    EXPECT_EQ(run.printed, c.printed) << c.why << "\n" << c.source;
-  }
-}
-
-#define RUN_TABLE(table) RunCases(table, sizeof table / sizeof table[0])
+using Case = ProgramCase;
 
 TEST(BasicProcedures, ArgumentsByReferenceAndByValue) {
   const Case cases[] = {
@@ -41,7 +25,7 @@ TEST(BasicProcedures, ArgumentsByReferenceAndByValue) {
        "AS INTEGER and AS STRING parameters"},
       {"X = 7: Show: PRINT X\nSUB Show: X = 1: END SUB", " 7 \r\n", "a SUB's names are its own"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 // Each row passes one argument to a SUB that changes its parameter, then
@@ -92,7 +76,7 @@ TEST(BasicProcedures, ArraysPassedWhole) {
       {"SUB Local: DIM L(2): L(1) = L(1) + 1: PRINT L(1);: END SUB\nCALL Local: Local", " 1  1 ",
        "a local array is fresh at each call"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicProcedures, FunctionsAndRecursion) {
@@ -116,7 +100,7 @@ TEST(BasicProcedures, FunctionsAndRecursion) {
       {"Walk 2\nSUB Walk (D): FOR J = 1 TO 2: IF D > 0 THEN Walk D - 1 ELSE PRINT \"*\";\nNEXT: END SUB",
        "********", "a recursive call inside a FOR keeps each call's limit"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicProcedures, StaticSharedAndDefFn) {
@@ -140,7 +124,7 @@ TEST(BasicProcedures, StaticSharedAndDefFn) {
       {"Jumps\nSUB Jumps: GOSUB 10: EXIT SUB\n10 PRINT \"in\": RETURN\nEND SUB", "in\r\n",
        "GOSUB within a procedure"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicProcedures, ClassicPrograms) {
@@ -175,7 +159,7 @@ TEST(BasicProcedures, ClassicPrograms) {
       {"CALL Run3\nSUB Run3: FOR I = 1 TO 3: DO: IF I = 2 THEN EXIT SUB\nPRINT I;: EXIT DO: LOOP: NEXT: END SUB",
        " 1 ", "EXIT SUB from inside loops"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 TEST(BasicProcedures, SelectCase) {
@@ -199,7 +183,7 @@ TEST(BasicProcedures, SelectCase) {
       {"FOR I = 1 TO 3: SELECT CASE I: CASE 2: EXIT FOR: CASE ELSE: PRINT I;: END SELECT: NEXT: PRINT \"!\"",
        " 1 !\r\n", "EXIT FOR from inside a CASE"},
   };
-  RUN_TABLE(cases);
+  ExpectEachPrints(cases);
 }
 
 struct ErrorCase {

@@ -96,3 +96,10 @@ ProgramRun RunProgram(const std::string& source, std::vector<std::string> input)
   run.calls = TheRecording.calls;
   return run;
 }
+
+void ExpectPrints(const ProgramCase& c) {
+  const ProgramRun run = RunProgram(c.source);
+  EXPECT_EQ(run.errors, "") << c.why << "\n" << c.source;
+  EXPECT_EQ(run.message, "") << c.why << "\n" << c.source;
+  EXPECT_EQ(run.printed, c.printed) << c.why << "\n" << c.source;
+}

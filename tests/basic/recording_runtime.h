@@ -38,3 +38,17 @@ ProgramRun RunProgram(const std::string& source, std::vector<std::string> input 
 
 // The registry's count of live strings.
 int RegistryCount();
+
+// A small program and what it prints, with the reason the row is there.
+struct ProgramCase {
+  const char* source;
+  const char* printed;
+  const char* why;
+};
+// The program compiles, runs to its end without an error, and prints
+// exactly that.
+void ExpectPrints(const ProgramCase& c);
+template <std::size_t N>
+void ExpectEachPrints(const ProgramCase (&cases)[N]) {
+  for (const ProgramCase& c : cases) ExpectPrints(c);
+}

@@ -8,18 +8,7 @@
 
 namespace {
 
-struct Case {
-  const char* source;
-  const char* printed;
-  const char* why;
-};
-
-void ExpectPrints(const Case& c) {
-  const ProgramRun run = RunProgram(c.source);
-  EXPECT_EQ(run.errors, "") << c.why << "\n" << c.source;
-  EXPECT_EQ(run.message, "") << c.why;
-  EXPECT_EQ(run.printed, c.printed) << c.why << "\n" << c.source;
-}
+using Case = ProgramCase;
 
 // A program that stops: the message of the error (or of the first error
 // before the run), and what it printed before.
