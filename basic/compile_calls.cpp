@@ -193,7 +193,7 @@ void Compiler::DimShared() {
 
 // DECLARE lines are accepted as they are: every call is checked against
 // the definition itself.
-void Compiler::Declare() {
+void Compiler::DeclareStatement() {
   Advance();
   while (!Check(TokenKind::EndOfLine) && !Check(TokenKind::Colon)) Advance();
 }

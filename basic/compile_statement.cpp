@@ -71,7 +71,7 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Call: return CallStatement();
     case Keyword::Shared: return SharedOrStatic(true);
     case Keyword::Static: return SharedOrStatic(false);
-    case Keyword::Declare: return Declare();
+    case Keyword::Declare: return DeclareStatement();
     case Keyword::Select: return Select();
     case Keyword::Case: return Case();
     case Keyword::Cls: return Cls();

@@ -204,7 +204,7 @@ class Compiler {
   void CheckNotFunction(const Token& name, const std::string& canonical) const;
   void SharedOrStatic(bool shared);
   void DimShared();
-  void Declare();
+  void DeclareStatement();
   std::string Declared(const std::string& canonical) const;
   int32_t ProcedureAt(int32_t position) const;
   std::string CrossesProcedure(int32_t from, int32_t to, const std::string& label) const;
