@@ -155,6 +155,9 @@ TEST_F(TextRenderTest, PaintScrollsTheCursorRowBackIntoTheClientArea) {
   char* moved_row = TextScreen.characters[below];
   TextCursor = {3, below};
   RepaintNow(nullptr);
+  // A paint the window thread had already begun may finish after RepaintNow
+  // returns; the scroll is that paint's, so wait (a bounded while) for it.
+  for (int tries = 0; tries < 500 && TextCursor.row != last_whole_row; ++tries) Sleep(10);
   EXPECT_EQ(TextCursor.row, last_whole_row);
   EXPECT_EQ(TextCursor.column, 3);
   EXPECT_EQ(TextScreen.characters[last_whole_row], moved_row);
