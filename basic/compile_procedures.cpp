@@ -4,6 +4,7 @@
 // DIM SHARED), so that a call may come before its definition. A body is
 // compiled where it stands, behind a jump over it, with the Variables
 // resolving its names through the procedure's scope.
+#include <algorithm>
 #include <cctype>
 
 #include "basic/compiler.h"
@@ -253,6 +254,14 @@ void Compiler::CloseProcedure() {
     }
   }
   procedure.number_locals = scope_->number_locals;
+  for (const int32_t slot : procedure.number_locals) {
+    const auto is_slot = [slot](const Parameter& parameter) {
+      return parameter.kind != ParameterKind::String && parameter.kind != ParameterKind::Array && parameter.slot == slot;
+    };
+    if (std::none_of(procedure.parameters.begin(), procedure.parameters.end(), is_slot)) {
+      procedure.cleared_numbers.push_back(slot);
+    }
+  }
   procedure.string_locals = scope_->string_locals;
   procedure.array_locals = scope_->array_locals;
   procedure.numbers_only = procedure.string_locals.empty() && procedure.array_locals.empty() &&

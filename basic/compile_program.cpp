@@ -43,6 +43,7 @@ bool Compiler::Run() {
   ResolveJumps();
   KeepSoleDeclarations();
   CheckProcedures();
+  ChooseCallWays(*code_);
   return errors_->empty();
 }
 

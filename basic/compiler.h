@@ -35,6 +35,11 @@ struct CompileInput {
 bool CompileProgram(const CompileInput& input, Variables* variables, Code* code,
                     std::vector<BasicDiagnostic>* errors);
 
+// Marks each procedure that can be called again while it is under way,
+// from its own body or its callees', and chooses each call's way
+// (reentrancy.cpp).
+void ChooseCallWays(Code& code);
+
 // The instruction that stores into a variable (or an element) of that kind.
 Op StoreOp(ValueKind kind, bool element);
 

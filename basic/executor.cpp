@@ -4,6 +4,7 @@
 // so that the hot loop keeps its few values in registers.
 #include "basic/executor.h"
 
+#include "basic/direct_calls.h"
 #include "basic/input_source.h"
 #include "basic/machine.h"
 #include "basic/messages.h"
@@ -195,6 +196,12 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
         break;
       }
       case Op::CallSub: case Op::CallFunction: case Op::CallStringFunction: {
+        const CallSite& site = code.call_sites[static_cast<std::size_t>(in.a)];
+        if (GoesDirectly(machine, site, sp - in.b)) {
+          sp -= in.b;
+          pc = EnterDirectly(machine, in.a, site, pc, sp);
+          break;
+        }
         const Resumed resumed = CallProcedure(machine, in, pc, sp);
         if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.error.c_str());
         sp = resumed.sp;
@@ -202,6 +209,10 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
         break;
       }
       case Op::ReturnFromProcedure: {
+        if (!machine.calls.frames.empty() && machine.calls.frames.back().way == CallWay::Direct) {
+          pc = LeaveDirectly(machine, sp);
+          break;
+        }
         const Resumed resumed = ReturnFromProcedure(machine, sp);
         if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.error.c_str());
         sp = resumed.sp;

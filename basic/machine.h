@@ -32,6 +32,7 @@ class InputScript;
 struct Frame {
   int32_t call_site;
   int32_t return_position;
+  CallWay way;
   std::size_t numbers;
   std::size_t gosub_floor;
 };

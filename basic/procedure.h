@@ -6,7 +6,8 @@
 // parameters their arguments; the return puts the saved values back. An
 // argument passed by reference is copied in at the call and copied back out
 // at the return, so no pointer to a variable or an element lives across the
-// call.
+// call. A procedure that is never called while under way has no caller's
+// values in its locals: those of its numbers-only calls are only cleared.
 #pragma once
 
 #include <cstdint>
@@ -38,9 +39,13 @@ struct Procedure {
   std::vector<int32_t> number_locals;
   std::vector<int32_t> string_locals;
   std::vector<int32_t> array_locals;
+  std::vector<int32_t> cleared_numbers;  // the number locals that are not parameters
   int32_t first_loop = 0;  // the FOR loops of the body, whose limits are per call
   int32_t loop_end = 0;
   bool numbers_only = false;  // no strings, arrays or FOR loops of its own
+  // Can be called while a call of it is under way. Until the compiler
+  // finds otherwise, every procedure is taken to be.
+  bool reentrant = true;
 };
 
 enum class ArgumentKind : uint8_t {
@@ -61,11 +66,19 @@ struct Argument {
   int32_t subscripts = 0;
 };
 
+// How a call goes, chosen once the whole program is compiled:
+//  Full:   every kind of argument and local;
+//  Quick:  numbers only, in the arguments and the procedure's locals;
+//  Direct: a quick call of a procedure that is not reentrant, whose
+//          locals hold no caller's values and need no saving.
+enum class CallWay : uint8_t { Full, Quick, Direct };
+
 struct CallSite {
   int32_t procedure;
   std::vector<Argument> arguments;  // one per parameter, in order
   bool elements = false;            // some argument is an element by reference
   bool numbers_only = true;         // every argument a number's value or a numeric variable
+  CallWay way = CallWay::Full;
 };
 
 inline constexpr std::size_t MaxCallDepth = 10000;

@@ -9,15 +9,18 @@
 // A call whose arguments and whose procedure's locals are all numbers, the
 // common case, takes a quick way through the same steps (QuickCall and
 // QuickReturn): its frame saves numbers only, and what the other calls
-// save besides goes on a stack of its own.
+// save besides goes on a stack of its own. When the procedure is not
+// reentrant, such a call saves nothing at all (direct_calls.h); the
+// executor takes that way itself and comes here only when the stacks must
+// grow first.
 //
 // Special cases: an element passed by reference is found again by its place
 // in the array, which must still be there at the return; an array passed
 // whole moves into the parameter for the call and back after it.
 #include <algorithm>
 
+#include "basic/direct_calls.h"
 #include "basic/executor.h"
-#include "basic/machine.h"
 
 namespace {
 
@@ -66,14 +69,7 @@ bool ByReference(ArgumentKind kind) { return kind != ArgumentKind::NumberValue &
   return machine.numbers.data() + used;
 }
 
-// Room above the stacks' tops for the deepest statement of the body; a
-// call inside an expression leaves its caller's operands below.
-double* MakeRoom(Machine& machine, double* sp) {
-  const bool numbers_fit = sp + machine.code.number_stack < machine.numbers.data() + machine.numbers.size();
-  const bool strings_fit =
-      machine.strings_top + machine.code.string_stack < machine.strings.data() + machine.strings.size();
-  return numbers_fit && strings_fit ? sp : GrowStacks(machine, sp);
-}
+double* MakeRoom(Machine& machine, double* sp) { return StacksHaveRoom(machine, sp) ? sp : GrowStacks(machine, sp); }
 
 // The elements passed by reference, found before anything moves, since
 // finding one can fail.
@@ -220,25 +216,13 @@ void GiveParameters(Machine& machine, const Procedure& procedure) {
   calls.passed_arrays.clear();
 }
 
-// The GOSUBs the call left unreturned are dropped with its frame.
-void PopFrame(Machine& machine, const Frame& frame) {
-  if (machine.gosubs.size() > machine.gosub_floor) machine.gosubs.resize(machine.gosub_floor);
-  machine.gosub_floor = frame.gosub_floor;
-  machine.calls.frames.pop_back();
-}
-
-// Numbers only, in the arguments and in the procedure's locals.
-bool IsQuick(const CallSite& site, const Procedure& procedure) { return site.numbers_only && procedure.numbers_only; }
-
 // The quick call: every argument a number and every local of the
 // procedure a number, so that the call is the steps of ReadArguments,
 // SaveLocals and GiveParameters for numbers alone, in one pass each.
 Resumed QuickCall(Machine& machine, int32_t call_site, const CallSite& site, const Procedure& procedure,
                   int32_t return_position, double* stack) {
   CallStack& calls = machine.calls;
-  const std::size_t locals = procedure.number_locals.size();
-  if (calls.saved_numbers_top + locals > calls.saved_numbers.size()) GrowSavedNumbers(calls, locals);
-  calls.frames.push_back(Frame{call_site, return_position, calls.saved_numbers_top, machine.gosub_floor});
+  calls.frames.push_back(Frame{call_site, return_position, site.way, calls.saved_numbers_top, machine.gosub_floor});
   machine.gosub_floor = machine.gosubs.size();
   double* const numbers = machine.variables.numbers.data();
   double* const passed = calls.passed_numbers;
@@ -248,6 +232,8 @@ Resumed QuickCall(Machine& machine, int32_t call_site, const CallSite& site, con
   for (std::size_t i = 0; i < count; ++i) {
     passed[i] = arguments[i].kind == ArgumentKind::NumberValue ? *values++ : numbers[arguments[i].slot];
   }
+  const std::size_t locals = procedure.number_locals.size();
+  if (calls.saved_numbers_top + locals > calls.saved_numbers.size()) GrowSavedNumbers(calls, locals);
   double* const saved = calls.saved_numbers.data() + calls.saved_numbers_top;
   calls.saved_numbers_top += locals;
   const int32_t* const slots = procedure.number_locals.data();
@@ -374,11 +360,13 @@ const char* EndCall(Machine& machine, double* number, RtString* string) {
   const Frame& frame = calls.frames.back();  // until the pop at the end
   const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(frame.call_site)];
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
-  if (IsQuick(site, procedure)) {
-    double result[1];  // where the result would go; an unwinding drops it
-    QuickReturn(machine, site, procedure, result);
-    return nullptr;
+  double result[1];  // where a quick call's result would go; an unwinding drops it
+  if (frame.way == CallWay::Quick) QuickReturn(machine, site, procedure, result);
+  if (frame.way == CallWay::Direct) {
+    double* top = result;
+    LeaveDirectly(machine, top);
   }
+  if (frame.way != CallWay::Full) return nullptr;
   ReadParameters(machine, site, procedure);
   if (procedure.result_slot >= 0) {
     const std::size_t slot = static_cast<std::size_t>(procedure.result_slot);
@@ -408,7 +396,7 @@ const char* EndCall(Machine& machine, double* number, RtString* string) {
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
   double* const numbers = sp - in.b;
   RtString* const strings = machine.strings_top - in.c;
-  const Frame frame{in.a, return_position, calls.saved_numbers_top, machine.gosub_floor};
+  const Frame frame{in.a, return_position, site.way, calls.saved_numbers_top, machine.gosub_floor};
   const OtherSaves saves{calls.saved_strings.size(), calls.saved_arrays.size(), calls.saved_loops.size(),
                          calls.elements.size()};
   if (const char* error = site.elements ? FindElements(machine, site, numbers) : nullptr) {
@@ -448,8 +436,12 @@ const char* EndCall(Machine& machine, double* number, RtString* string) {
 Resumed CallProcedure(Machine& machine, const Instruction& in, int32_t return_position, double* sp) {
   const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(in.a)];
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
-  if (IsQuick(site, procedure) && machine.calls.frames.size() < MaxCallDepth) {
-    return QuickCall(machine, in.a, site, procedure, return_position, sp - in.b);
+  if (machine.calls.frames.size() < MaxCallDepth) {
+    if (site.way == CallWay::Direct) {
+      double* const stack = MakeRoom(machine, sp - in.b);
+      return Resumed{stack, EnterDirectly(machine, in.a, site, return_position, stack)};
+    }
+    if (site.way == CallWay::Quick) return QuickCall(machine, in.a, site, procedure, return_position, sp - in.b);
   }
   return FullCall(machine, in, return_position, sp);
 }
@@ -457,9 +449,14 @@ Resumed CallProcedure(Machine& machine, const Instruction& in, int32_t return_po
 Resumed ReturnFromProcedure(Machine& machine, double* sp) {
   // Only a call reaches a body; this guards the executor all the same.
   if (machine.calls.frames.empty()) return Fail(machine, "the end of a procedure reached without a call");
-  const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(machine.calls.frames.back().call_site)];
+  const Frame& frame = machine.calls.frames.back();
+  const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(frame.call_site)];
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
-  if (IsQuick(site, procedure)) return QuickReturn(machine, site, procedure, sp);
+  if (frame.way == CallWay::Direct) {
+    const int32_t position = LeaveDirectly(machine, sp);
+    return Resumed{sp, position};
+  }
+  if (frame.way == CallWay::Quick) return QuickReturn(machine, site, procedure, sp);
   return FullReturn(machine, sp);
 }
 
