@@ -7,7 +7,7 @@
 // type (DEFINT, DIM ... AS) before asking for its slot. Scalars and
 // arrays of the same name are different variables. A string slot holds an
 // RtString owned by the variable, or null for the empty string. Nothing is
-// looked up by name while a program runs.
+// looked up by name while a program runs, but the names a DRAW string gives.
 #pragma once
 
 #include <cstdint>
