@@ -40,10 +40,7 @@ int32_t WrappingAdd(int32_t a, int32_t b) {
 
 class DrawRun {
  public:
-  DrawRun(DrawPen& pen, DrawTarget& target) : pen_(pen), target_(target) {
-    // Reserved so that pushing a substring never moves the sources read.
-    sources_.reserve(MaxDrawNesting + 1);
-  }
+  DrawRun(DrawPen& pen, DrawTarget& target) : pen_(pen), target_(target) {}
 
   void Run(std::string_view commands) {
     sources_.push_back({commands, 0, {}});
@@ -63,10 +60,10 @@ class DrawRun {
   char Peek() { return AtEnd() ? '\0' : Current().text[Current().at]; }
   char Take() { return AtEnd() ? '\0' : Current().text[Current().at++]; }
   void SkipSpaces() {
-    while (Peek() == ' ' && !AtEnd()) Take();
+    while (Peek() == ' ') Take();
   }
   void SkipSeparators() {
-    while ((Peek() == ' ' || Peek() == ';') && !AtEnd()) Take();
+    while (Peek() == ' ' || Peek() == ';') Take();
   }
 
   [[noreturn]] void Fail(const std::string& what) {
