@@ -12,7 +12,7 @@ constexpr ClassicUse M = ClassicUse::Modifier;
 
 constexpr ClassicWord ClassicWords[] = {
     // The screen, the keyboard, sound and pens.
-    {"BEEP", S}, {"COLOR", S}, {"CSRLIN", F}, {"DRAW", S}, {"GET", S}, {"INKEY$", F}, {"INPUT$", F},
+    {"BEEP", S}, {"COLOR", S}, {"CSRLIN", F}, {"GET", S}, {"INKEY$", F}, {"INPUT$", F},
     {"KEY", S}, {"LOCATE", S}, {"PAINT", S}, {"PALETTE", S}, {"PCOPY", S}, {"PEN", F}, {"PLAY", F},
     {"PMAP", F}, {"POINT", F}, {"POS", F}, {"PRESET", S}, {"PUT", S}, {"SCREEN", F}, {"SOUND", S},
     {"STICK", F}, {"STRIG", F}, {"VIEW", S}, {"WIDTH", S}, {"WINDOW", S},

@@ -32,7 +32,7 @@ StackEffect EffectOf(const Instruction& in) {
       return n(1, 1);
     case Op::PushString: case Op::LoadString: case Op::InputFieldString: case Op::LineInput:
       return s(0, 1);
-    case Op::StoreString: case Op::PrintString:
+    case Op::StoreString: case Op::PrintString: case Op::Draw:
       return s(1, 0);
     case Op::Concat:
       return s(2, 1);

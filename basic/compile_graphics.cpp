@@ -106,3 +106,11 @@ void Compiler::Pset() {
   }
   builder_.Emit(Op::Pset);
 }
+
+// DRAW string: the string is read when the statement runs, since the
+// commands and the variables they name may be made while the program runs.
+void Compiler::Draw() {
+  Advance();
+  StringExpression();
+  builder_.Emit(Op::Draw);
+}

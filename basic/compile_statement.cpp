@@ -81,6 +81,7 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Mid: return MidAssignment();
     case Keyword::Circle: return Circle();
     case Keyword::Pset: return Pset();
+    case Keyword::Draw: return Draw();
     case Keyword::Randomize: return Randomize();
     case Keyword::Sleep:
       Advance();

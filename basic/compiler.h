@@ -249,6 +249,7 @@ class Compiler {
   void Line();
   void Circle();
   void Pset();
+  void Draw();
   void OptionalNumber(double default_value);
   void Point();
 

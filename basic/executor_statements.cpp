@@ -221,6 +221,7 @@ static const char* Statement(Machine& machine, const Instruction& in, double*& s
     case Op::Cls: case Op::Line: case Op::Circle: case Op::Pset:
       Graphics(machine, in, sp);
       return nullptr;
+    case Op::Draw: return DrawStatement(machine);
     case Op::PrintNumber: Printed(machine, FormatPrintedNumber(*--sp)); return nullptr;
     case Op::PrintString: {
       RtString s = machine.Pop();

@@ -9,6 +9,7 @@
 
 #include "basic/basic.h"
 #include "basic/code.h"
+#include "basic/draw_string.h"
 #include "basic/variables.h"
 
 struct LoopState {
@@ -88,6 +89,7 @@ struct Machine {
   std::vector<std::string> input_texts;
   std::size_t data_next = 0;  // the DATA item READ takes next
   std::string message;        // a run-time error's text, when it is made at run time
+  DrawPen draw_pen;           // DRAW's colour, scale and angle, kept from one DRAW to the next
 };
 
 // Runs one instruction off the numeric fast path: strings, arrays,
@@ -126,3 +128,6 @@ void FlushPrinted(Machine& machine);
 
 // TAB, SPC, LINE INPUT and the MID$ statement (text_statements.cpp).
 const char* TextStatement(Machine& machine, const Instruction& in, double*& sp);
+
+// DRAW, with the command string on the string stack (draw_statement.cpp).
+const char* DrawStatement(Machine& machine);

@@ -32,7 +32,8 @@
   X(Redim, "REDIM") X(Restore, "RESTORE") X(Swap, "SWAP") X(Ubound, "UBOUND")         \
   X(Call, "CALL") X(Case, "CASE") X(Declare, "DECLARE") X(Def, "DEF")                 \
   X(Function, "FUNCTION") X(Select, "SELECT") X(Shared, "SHARED") X(Static, "STATIC") \
-  X(Sub, "SUB")
+  X(Sub, "SUB")                                                                       \
+  X(Draw, "DRAW")
 
 enum class Keyword : uint8_t {
   None,

@@ -77,6 +77,17 @@ int32_t Variables::ArraySubscripts(const std::string& canonical_name) const {
   return entry == array_slots_.end() ? 0 : arrays[entry->second].subscripts;
 }
 
+// The program's own names are held as they are: only a procedure's get a prefix.
+int32_t Variables::FindNumberSlot(const std::string& canonical_name) const {
+  const auto entry = number_slots_.find(canonical_name);
+  return entry == number_slots_.end() ? -1 : entry->second;
+}
+
+int32_t Variables::FindStringSlot(const std::string& canonical_name) const {
+  const auto entry = string_slots_.find(canonical_name);
+  return entry == string_slots_.end() ? -1 : entry->second;
+}
+
 void UnmakeArray(ArrayVariable& array) {
   for (RtString s : array.strings) StrRelease(s);
   std::vector<double>().swap(array.numbers);

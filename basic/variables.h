@@ -7,7 +7,7 @@
 // type (DEFINT, DIM ... AS) before asking for its slot. Scalars and
 // arrays of the same name are different variables. A string slot holds an
 // RtString owned by the variable, or null for the empty string. Nothing is
-// looked up by name while a program runs.
+// looked up by name while a program runs, but the names a DRAW string gives.
 #pragma once
 
 #include <cstdint>
@@ -60,6 +60,11 @@ class Variables {
   // array made now.
   int32_t ArraySlot(const std::string& canonical_name, int32_t subscripts, int32_t base = 0);
   int32_t ArraySubscripts(const std::string& canonical_name) const;
+  // The slot of the program's own variable of that name, or -1 when the
+  // program has none: for names a program's strings give while it runs.
+  // A procedure's own variables are not found.
+  int32_t FindNumberSlot(const std::string& canonical_name) const;
+  int32_t FindStringSlot(const std::string& canonical_name) const;
 
   // Every value back to 0 or the empty string, arrays unmade; names stay.
   void Reset();

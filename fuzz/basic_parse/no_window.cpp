@@ -6,6 +6,8 @@
 #include "runtime/graphics/graphics.h"
 #include "runtime/strings/strings.h"
 
+LastPointState LastPoint;
+
 void GfxCls(int32_t) {}
 void GfxLine(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
 void GfxCircle(int32_t, int32_t, int32_t, int32_t, double, double, double, int32_t, int32_t) {}

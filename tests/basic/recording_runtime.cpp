@@ -6,10 +6,12 @@
 
 #include "basic/number_text.h"
 #include "runtime/console/prompt_io.h"
+#include "runtime/graphics/geometry.h"
 #include "runtime/graphics/graphics.h"
 #include "runtime/strings/strings.h"
 
 Recording TheRecording;
+LastPointState LastPoint;
 
 namespace {
 
@@ -34,6 +36,8 @@ void GfxLine(int32_t x1, int32_t y1, int32_t step, int32_t x2, int32_t y2, int32
              int32_t fill_colour) {
   TheRecording.calls.push_back(Join({"LINE", Text(x1), Text(y1), Text(step), Text(x2), Text(y2), Text(colour),
                                      Text(box), Text(fill_colour)}));
+  const LinePlan plan = PlanLine(x1, y1, step, x2, y2, box, LastPoint);
+  LastPoint = {plan.x2, plan.y2};
 }
 
 void GfxCircle(int32_t x, int32_t y, int32_t radius, int32_t colour, double start, double end, double aspect,
@@ -68,6 +72,7 @@ void StartRecording(std::vector<std::string> input) {
   static const bool started = (StrHeapInit(), true);
   (void)started;
   TheRecording = Recording{};
+  LastPoint = {0, 0};
   TheRecording.input.assign(input.begin(), input.end());
 }
 
