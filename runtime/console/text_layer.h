@@ -75,7 +75,9 @@ int32_t TextRowLength(int32_t row);
 // Empties the text of every row (colours stay) and homes the cursor.
 void TextClear();
 // Moves the cursor to *place (-1 keeps a coordinate), brought into the
-// layer's cells, and then puts where the cursor is into *place.
+// layer's cells, and then puts where the cursor is into *place. When the
+// cursor moves past the end of its row's text, the cells before it become
+// transparent spaces, so that what is written there is shown.
 void TextLocate(TextCursorState* place);
 
 inline bool TextCellInLayer(int32_t column, int32_t row) {

@@ -8,6 +8,7 @@
 #include "basic/input_script.h"
 #include "basic/program.h"
 #include "runtime/console/key_buffer.h"
+#include "runtime/console/text_layer.h"
 #include "tests/basic/recording_runtime.h"
 
 namespace {
@@ -142,6 +143,14 @@ TEST(BasicKeys, TheCursorAndPrintAgree) {
        "WIDTH and KEY change nothing"},
   };
   ExpectEachPrints(cases);
+}
+
+TEST(BasicKeys, TextPlacedPastTheRowsEndIsShown) {
+  ASSERT_EQ(RunProgram("PRINT \"ab\": LOCATE 1, 5: PRINT \"x\";: LOCATE 2, 3").message, "");
+  EXPECT_EQ(std::string(TextScreen.characters[0], 6), Bytes("ab  x\0", 6)) << "the gap is spaces";
+  EXPECT_EQ(TextScreen.background[0][2], TransparentColor) << "that let the picture through";
+  EXPECT_EQ(TextScreen.background[0][4], TextBackColor) << "the text keeps its colours";
+  EXPECT_EQ(std::string(TextScreen.characters[1], 3), Bytes("  \0", 3)) << "a LOCATE alone fills too";
 }
 
 TEST(BasicKeys, BadArgumentsAreNamed) {
