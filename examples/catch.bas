@@ -13,7 +13,7 @@
 130    IF K$ = "q" OR K$ = "Q" THEN 230
 140    IF (K$ = LF$ OR K$ = "j") AND X > 3 THEN X = X - 1
 150    IF (K$ = RT$ OR K$ = "l") AND X < W - 2 THEN X = X + 1
-160    LOCATE H + 1, X - 2: PRINT " \_/ ";
+160    LOCATE H + 1, X - 2: PRINT " [=] ";
 170    SLEEP 40
 180  NEXT Y
 190  LOCATE H, SX: PRINT " ";
