@@ -46,6 +46,10 @@ const Builtin Builtins[] = {
     {Keyword::Timer, "", N, FnTimer},
     {Keyword::Time, "", S, FnTime},
     {Keyword::Date, "", S, FnDate},
+    {Keyword::Inkey, "", S, FnInkey},
+    {Keyword::InputChars, "N", S, FnInputChars},
+    {Keyword::Pos, "N", N, FnPos},  // the argument is evaluated and ignored
+    {Keyword::Csrlin, "", N, FnCsrlin},
 };
 
 int32_t Count(const Builtin& builtin, char letter) {

@@ -20,11 +20,13 @@
 // the machine's stack, owned by it, while the routine runs, so that an
 // error leaves nothing behind; a routine that hands one on (to the
 // runtime, or as its result) puts null in its place.
+struct Machine;
 struct BuiltinCall {
   const double* numbers;    // the numeric arguments, in the order written
   RtString* texts;          // the string arguments, in the order written (null is "")
   double number = 0;        // the result of a numeric function
   RtString text = nullptr;  // the result of a string function
+  Machine* machine = nullptr;  // the run, for the functions of its keys and cursor
 };
 // Returns null, or a run-time error's message (and then no result).
 using BuiltinRoutine = const char* (*)(BuiltinCall& call);
@@ -95,3 +97,9 @@ extern void (*BuiltinClock)(SysTime* now);
 const char* FnTimer(BuiltinCall& call);
 const char* FnTime(BuiltinCall& call);
 const char* FnDate(BuiltinCall& call);
+// keyboard.cpp
+const char* FnInkey(BuiltinCall& call);
+const char* FnInputChars(BuiltinCall& call);
+// text_screen.cpp
+const char* FnPos(BuiltinCall& call);
+const char* FnCsrlin(BuiltinCall& call);

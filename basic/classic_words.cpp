@@ -12,10 +12,9 @@ constexpr ClassicUse M = ClassicUse::Modifier;
 
 constexpr ClassicWord ClassicWords[] = {
     // The screen, the keyboard, sound and pens.
-    {"BEEP", S}, {"COLOR", S}, {"CSRLIN", F}, {"GET", S}, {"INKEY$", F}, {"INPUT$", F},
-    {"KEY", S}, {"LOCATE", S}, {"PAINT", S}, {"PALETTE", S}, {"PCOPY", S}, {"PEN", F}, {"PLAY", F},
-    {"PMAP", F}, {"POINT", F}, {"POS", F}, {"PRESET", S}, {"PUT", S}, {"SCREEN", F}, {"SOUND", S},
-    {"STICK", F}, {"STRIG", F}, {"VIEW", S}, {"WIDTH", S}, {"WINDOW", S},
+    {"COLOR", S}, {"GET", S}, {"PAINT", S}, {"PALETTE", S}, {"PCOPY", S}, {"PEN", F}, {"PLAY", F},
+    {"PMAP", F}, {"POINT", F}, {"PRESET", S}, {"PUT", S}, {"SCREEN", F}, {"STICK", F}, {"STRIG", F},
+    {"VIEW", S}, {"WINDOW", S},
     // Files and devices.
     {"CHDIR", S}, {"CLOSE", S}, {"CVD", F}, {"CVDMBF", F}, {"CVI", F}, {"CVL", F}, {"CVS", F},
     {"CVSMBF", F}, {"EOF", F}, {"FIELD", S}, {"FILEATTR", F}, {"FILES", S}, {"FREEFILE", F},

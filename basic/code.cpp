@@ -59,6 +59,9 @@ StackEffect EffectOf(const Instruction& in) {
     case Op::ReadString: return s(0, 1);
     case Op::SwapNumbers: case Op::SwapStrings: return n((in.c & 3) + (in.c >> 2), 0);
     case Op::Bound: return n(1, 1);
+    case Op::Locate: return n((in.a & 1) + (in.a >> 1 & 1), 0);
+    case Op::Sound: return n(2, 0);
+    case Op::Beep: case Op::SleepForKey: return n(0, 0);
     case Op::ForNextLong: case Op::Erase: case Op::Restore: case Op::Clear: return n(0, 0);
     case Op::ForStart: case Op::ForStartInteger: case Op::Pset:
       return n(3, 0);

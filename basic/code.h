@@ -128,6 +128,11 @@ enum class Op : uint8_t {
   Clear,
   Bound,  // a: array slot, b: 1 for the upper bound; the dimension is on the stack
   Draw,   // the command string on the stack
+  // The text screen, keys and sound.
+  Locate,  // a: 1 when a row is on the stack, + 2 when a column is (above the row)
+  Beep,
+  Sound,   // frequency, duration in clock ticks
+  SleepForKey,
 };
 
 struct Instruction {

@@ -9,11 +9,13 @@
 namespace {
 
 // The built-ins that give the same result each time; SPACE$ and STRING$
-// are left out so that no constant is huge.
+// are left out so that no constant is huge. The keys and the cursor are
+// the run's, never the compiler's to wait for or read.
 bool FoldableBuiltin(int32_t row) {
   switch (BuiltinAt(row).keyword) {
     case Keyword::Rnd: case Keyword::Timer: case Keyword::Time: case Keyword::Date: case Keyword::Space:
-    case Keyword::String:
+    case Keyword::String: case Keyword::Inkey: case Keyword::InputChars: case Keyword::Pos:
+    case Keyword::Csrlin:
       return false;
     default:
       return true;

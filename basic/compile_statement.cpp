@@ -83,11 +83,15 @@ void Compiler::Statement(bool in_one_line_if) {
     case Keyword::Pset: return Pset();
     case Keyword::Draw: return Draw();
     case Keyword::Randomize: return Randomize();
-    case Keyword::Sleep:
+    case Keyword::Sleep: return Sleep();
+    case Keyword::Locate: return Locate();
+    case Keyword::Width: return Width();
+    case Keyword::Key: return KeyStatement();
+    case Keyword::Beep:
       Advance();
-      NumberExpression();
-      builder_.Emit(Op::Sleep);
+      builder_.Emit(Op::Beep);
       return;
+    case Keyword::Sound: return Sound();
     case Keyword::Run: case Keyword::List: case Keyword::New: case Keyword::Load: case Keyword::Save:
     case Keyword::Cont:
       Fail(first, std::string(KeywordText(first.keyword)) + " is a command of the direct mode");

@@ -253,6 +253,14 @@ class Compiler {
   void OptionalNumber(double default_value);
   void Point();
 
+  // compile_console.cpp: the text screen, keys and sound.
+  void Locate();
+  void Width();
+  void KeyStatement();
+  void Sound();
+  void Sleep();
+  void OptionalArguments(int32_t most, int32_t kept, int32_t* given);
+
   // compile_expression.cpp: one function per precedence level, lowest first.
   ValueKind Expression();
   void NumberExpression();

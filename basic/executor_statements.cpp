@@ -136,6 +136,7 @@ const char* CallBuiltin(Machine& machine, const Instruction& in, double*& sp) {
   const int32_t texts = BuiltinTexts(builtin);
   sp -= BuiltinNumbers(builtin);
   BuiltinCall call{sp, machine.strings_top - texts};
+  call.machine = &machine;
   if (const char* error = builtin.routine(call)) return error;
   for (int32_t i = 0; i < texts; ++i) StrRelease(machine.Pop());
   if (builtin.result == ValueKind::String) {
@@ -242,6 +243,8 @@ static const char* Statement(Machine& machine, const Instruction& in, double*& s
       return nullptr;
     case Op::Randomize: RandSeed = static_cast<uint32_t>(NumToInt32(*--sp)); return nullptr;
     case Op::Sleep: SysSleep(NumToInt32(*--sp)); return nullptr;
+    case Op::Locate: case Op::Beep: case Op::Sound: case Op::SleepForKey:
+      return ConsoleStatement(machine, in, sp);
     default: return nullptr;  // the fast path's own instructions never come here
   }
 }

@@ -59,3 +59,12 @@ bool InputScript::NextLine(std::string* line) {
   ++lines_read_;
   return true;
 }
+
+bool InputScript::HasKey() { return at_ < pending_.size() || Fill(); }
+
+bool InputScript::NextKey(char* key) {
+  if (!HasKey()) return false;
+  *key = pending_[at_++];
+  if (*key == '\r' && HasKey() && pending_[at_] == '\n') ++at_;
+  return true;
+}

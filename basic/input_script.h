@@ -25,6 +25,11 @@ class InputScript {
 
   // The next line without its line end; false once the script has ended.
   bool NextLine(std::string* line);
+  // The next byte as a key: a CR LF pair is one key, CR. False once the
+  // script has ended.
+  bool NextKey(char* key);
+  // Whether a byte is left for NextKey or NextLine.
+  bool HasKey();
   // How many lines NextLine has given.
   std::size_t LinesRead() const { return lines_read_; }
 

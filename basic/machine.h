@@ -126,6 +126,9 @@ void UnwindProcedures(Machine& machine);
 // Writes the PRINT text built so far.
 void FlushPrinted(Machine& machine);
 
+// LOCATE, BEEP, SOUND and SLEEP for a key (text_screen.cpp).
+const char* ConsoleStatement(Machine& machine, const Instruction& in, double*& sp);
+
 // TAB, SPC, LINE INPUT and the MID$ statement (text_statements.cpp).
 const char* TextStatement(Machine& machine, const Instruction& in, double*& sp);
 

@@ -33,7 +33,10 @@
   X(Call, "CALL") X(Case, "CASE") X(Declare, "DECLARE") X(Def, "DEF")                 \
   X(Function, "FUNCTION") X(Select, "SELECT") X(Shared, "SHARED") X(Static, "STATIC") \
   X(Sub, "SUB")                                                                       \
-  X(Draw, "DRAW")
+  X(Draw, "DRAW")                                                                     \
+  X(Inkey, "INKEY$") X(InputChars, "INPUT$") X(Pos, "POS") X(Csrlin, "CSRLIN")        \
+  X(Locate, "LOCATE") X(Width, "WIDTH") X(Key, "KEY") X(Beep, "BEEP")                 \
+  X(Sound, "SOUND")
 
 enum class Keyword : uint8_t {
   None,

@@ -43,5 +43,10 @@ void SysLocalTime(SysTime* now);
 // Waits ms milliseconds (nothing for 0 or less) on the calling thread.
 void SysSleep(int32_t ms);
 
+// Sounds a tone of frequency hertz (37 to 32767) for ms milliseconds and
+// returns when that time has passed, also where the machine has no sound
+// device and the tone is not heard. Linux only waits.
+void SysBeep(int32_t frequency, int32_t ms);
+
 // Ends the whole process at once with the given exit code.
 [[noreturn]] void SysExitProcess(int code);

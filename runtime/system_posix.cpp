@@ -51,6 +51,8 @@ void SysSleep(int32_t ms) {
   }
 }
 
+void SysBeep(int32_t, int32_t ms) { SysSleep(ms); }
+
 void SysLocalTime(SysTime* now) {
   timespec clock{};
   clock_gettime(CLOCK_REALTIME, &clock);

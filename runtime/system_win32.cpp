@@ -22,6 +22,16 @@ void SysSleep(int32_t ms) {
   if (ms > 0) Sleep(static_cast<DWORD>(ms));
 }
 
+void SysBeep(int32_t frequency, int32_t ms) {
+  if (ms <= 0) return;
+  const ULONGLONG start = GetTickCount64();
+  Beep(static_cast<DWORD>(frequency), static_cast<DWORD>(ms));
+  // Without a sound device Beep fails at once; the program's timing must not
+  // change with the machine it runs on.
+  const ULONGLONG spent = GetTickCount64() - start;
+  if (spent < static_cast<ULONGLONG>(ms)) SysSleep(ms - static_cast<int32_t>(spent));
+}
+
 void SysExitProcess(int code) { ExitProcess(static_cast<UINT>(code)); }
 
 void SysLocalTime(SysTime* now) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "runtime/console/prompt_queue.h"
+#include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
 
 static bool OnWindowThread() {
@@ -58,12 +59,12 @@ static bool PromptSubmit(PromptRequest* request) {
 }
 
 void PromptPrint(RtString s) {
-  PromptRequest request{PromptRequestKind::Print, s, nullptr, nullptr, nullptr};
+  PromptRequest request{PromptRequestKind::Print, s, nullptr, nullptr, nullptr, nullptr};
   if (!PromptSubmit(&request)) StrRelease(s);
 }
 
 void PromptClearText() {
-  PromptRequest request{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, nullptr};
+  PromptRequest request{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, nullptr, nullptr};
   PromptSubmit(&request);
 }
 
@@ -73,8 +74,15 @@ RtString PromptInput() {
   // Without an event there is nothing to wait on, and the window thread must
   // never hold a request whose owner has already returned.
   if (input.ended == nullptr) return StrNew(0);
-  PromptRequest request{PromptRequestKind::StartInput, nullptr, &input, nullptr, nullptr};
+  PromptRequest request{PromptRequestKind::StartInput, nullptr, &input, nullptr, nullptr, nullptr};
   if (PromptSubmit(&request)) WaitForSingleObject(input.ended, INFINITE);
   CloseHandle(input.ended);
   return input.line != nullptr ? input.line : StrNew(0);
+}
+
+PromptCursorPlace PromptLocate(int32_t row, int32_t column) {
+  TextCursorState cursor{column, row};
+  PromptRequest request{PromptRequestKind::Locate, nullptr, nullptr, nullptr, nullptr, &cursor};
+  if (!PromptSubmit(&request)) return PromptCursorPlace{0, 0};
+  return PromptCursorPlace{cursor.row, cursor.column};
 }

@@ -9,6 +9,8 @@
 // itself and INPUT gives an empty line.
 #pragma once
 
+#include <cstdint>
+
 #include "runtime/strings/strings.h"
 
 // PRINT: writes s at the cursor (tabs to every 8th column, CR LF to the next
@@ -23,3 +25,13 @@ void PromptPrint(RtString s);
 // thread itself, which could never see its Enter. Closing the window while
 // INPUT waits ends the process, as closing it always does.
 RtString PromptInput();
+
+// LOCATE, CSRLIN and POS: moves the character layer's cursor to row, column
+// (from 0; -1 keeps that coordinate, and a place outside the layer is
+// brought to its nearest cell) and returns where the cursor is then.
+// Without a window the cursor is nowhere: (0, 0) comes back.
+struct PromptCursorPlace {
+  int32_t row;
+  int32_t column;
+};
+PromptCursorPlace PromptLocate(int32_t row, int32_t column);

@@ -1,5 +1,6 @@
 // The requests that other threads hand to the window thread: PRINT's text,
-// INPUT's start and CLS's clearing of the character layer.
+// INPUT's start, CLS's clearing of the character layer and LOCATE's move
+// of its cursor.
 //
 // A window message can come from any process with any parameters, so no
 // message carries a request. The requester queues the request here, under
@@ -19,8 +20,9 @@
 #include "runtime/strings/strings.h"
 
 struct LineInputRequest;
+struct TextCursorState;
 
-enum class PromptRequestKind : int32_t { Print, StartInput, ClearText };
+enum class PromptRequestKind : int32_t { Print, StartInput, ClearText, Locate };
 
 struct PromptRequest {
   PromptRequestKind kind;
@@ -28,6 +30,7 @@ struct PromptRequest {
   LineInputRequest* input;  // StartInput: the INPUT waiting for its line
   void* served;             // event the window thread sets once it is done; may be null
   PromptRequest* next;      // the queue's own link
+  TextCursorState* cursor;  // Locate: where to (-1 keeps a coordinate); then where it is
 };
 
 // Sets up the lock; once, before the window exists.

@@ -74,6 +74,11 @@ bool TextScrollToCursor(int32_t client_bottom);
 int32_t TextRowLength(int32_t row);
 // Empties the text of every row (colours stay) and homes the cursor.
 void TextClear();
+// Moves the cursor to *place (-1 keeps a coordinate), brought into the
+// layer's cells, and then puts where the cursor is into *place. When the
+// cursor moves past the end of its row's text, the cells before it become
+// transparent spaces, so that what is written there is shown.
+void TextLocate(TextCursorState* place);
 
 inline bool TextCellInLayer(int32_t column, int32_t row) {
   return 0 <= column && column < TextColumns && 0 <= row && row < TextRows;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "runtime/console/console_internal.h"
+#include "runtime/console/key_buffer.h"
 #include "runtime/console/prompt_queue.h"
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
@@ -32,8 +33,16 @@ static void OnDestroy() {
   PostQuitMessage(0);
 }
 
+// Keys pressed while no line is being typed are the program's to read.
 static void OnKeyDown(WPARAM key) {
-  if (InputLine.length == -1) LastKey = static_cast<uint8_t>(key & 0xFF);
+  if (InputLine.length != -1) return;
+  LastKey = static_cast<uint8_t>(key & 0xFF);
+  KeyBufferPutKeyDown(static_cast<uint32_t>(key));
+}
+
+static void OnChar(HWND window, WPARAM code, RtString* echo) {
+  if (InputLine.length == -1) KeyBufferPutChar(static_cast<uint8_t>(code & 0xFF));
+  LineInputChar(window, code, echo);
 }
 
 // One queued request, taken over from its requester.
@@ -42,6 +51,7 @@ static void ServeRequest(HWND window, const PromptRequest& request) {
     case PromptRequestKind::Print: TextPrint(request.text); break;
     case PromptRequestKind::ClearText: TextClear(); break;
     case PromptRequestKind::StartInput: LineInputStart(window, request.input); break;
+    case PromptRequestKind::Locate: TextLocate(request.cursor); break;
   }
 }
 
@@ -68,7 +78,7 @@ LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_KEYDOWN: OnKeyDown(wparam); break;
     case WM_SETFOCUS: LineInputSetFocus(window); break;
     case WM_KILLFOCUS: LineInputKillFocus(window); break;
-    case WM_CHAR: LineInputChar(window, wparam, &echo); break;
+    case WM_CHAR: OnChar(window, wparam, &echo); break;
     case PromptQueueMessage: result = OnQueueMessage(window); break;
     default: result = DefWindowProcA(window, message, wparam, lparam); break;
   }

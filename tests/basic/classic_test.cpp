@@ -112,12 +112,12 @@ TEST(BasicClassic, MissingWordsAreNamed) {
   const Case cases[] = {
       {"PCOPY 1, 0", "1:1: PCOPY is not a statement of this BASIC", "a statement"},
       {"10 screen 12", "1:4: SCREEN is not a statement of this BASIC", "any case, after a line number"},
-      {"IF X THEN BEEP", "1:11: BEEP is not a statement of this BASIC", "in a one-line IF"},
+      {"IF X THEN PLAY \"C\"", "1:11: PLAY is not a statement of this BASIC", "in a one-line IF"},
       {"COLOR = 3", "1:1: COLOR is not a statement of this BASIC", "classic words are reserved"},
-      {"A$ = INKEY$", "1:6: INKEY$ is not a function of this BASIC", "a function, never a variable"},
+      {"A = STICK", "1:5: STICK is not a function of this BASIC", "a function, never a variable"},
       {"X = PEEK(0) + 1", "1:5: PEEK is not a function of this BASIC", "never an automatic array"},
       {"PRINT 2 * USR(0)", "1:11: USR is not a function of this BASIC", "inside an expression"},
-      {"IF LEN(INPUT$(1)) THEN 10", "1:8: INPUT$ is not a function of this BASIC", "INPUT$ is not INPUT"},
+      {"IF LEN(IOCTL$(1)) THEN 10", "1:8: IOCTL$ is not a function of this BASIC", "a word with its $"},
       {"PRINT CLOSE", "1:7: expected an expression, found 'CLOSE'", "a statement's word in an expression"},
       {"FOR POS = 1 TO 2", "1:5: expected the loop's variable, found 'POS'", "nor a loop variable"},
       {"PRINT #1, X", "1:1: PRINT # is not a statement of this BASIC", "file output"},
@@ -128,6 +128,7 @@ TEST(BasicClassic, MissingWordsAreNamed) {
       {"ON ERROR GOTO 100", "1:1: ON ERROR is not a statement of this BASIC", "error trapping"},
       {"ON KEY(1) GOSUB 10", "1:1: ON KEY is not a statement of this BASIC", "event trapping"},
       {"ON TIMER(1) GOSUB 10", "1:1: ON TIMER is not a statement of this BASIC", "TIMER is not ours here"},
+      {"KEY(1) ON", "1:1: KEY(n) is not a statement of this BASIC", "KEY OFF is, but not its trap"},
       {"ON 1 PRINT", "1:6: expected GOTO or GOSUB, found 'PRINT'", "ON needs its jump"},
       {"ON 1 GOTO 10, 99\n10 END", "1:15: no line 99", "every target must exist"},
   };
@@ -137,9 +138,9 @@ TEST(BasicClassic, MissingWordsAreNamed) {
 TEST(BasicClassic, OneMistakeMakesOneError) {
   const Case cases[] = {
       {"10 FOR N=0 TO 12: BADWORD M(N): NEXT N", "1:27: expected '=', found 'M'", "the FOR of a rejected line"},
-      {"FOR I = 1 TO 2: KEY OFF\nPRINT I\nNEXT", "1:17: KEY is not a statement of this BASIC",
+      {"FOR I = 1 TO 2: TRON\nPRINT I\nNEXT", "1:17: TRON is not a statement of this BASIC",
        "a later NEXT still closes it"},
-      {"FOR I = 1 TO 2\nFOR J = 1 TO 2: BEEP\nNEXT I", "2:17: BEEP is not a statement of this BASIC",
+      {"FOR I = 1 TO 2\nFOR J = 1 TO 2: TRON\nNEXT I", "2:17: TRON is not a statement of this BASIC",
        "a NEXT naming an outer loop passes it"},
       {"WHILE 1: PCOPY\nFOR I = 1 TO 2\nNEXT\nWEND", "1:10: PCOPY is not a statement of this BASIC",
        "blocks inside it nest as usual"},
@@ -147,7 +148,7 @@ TEST(BasicClassic, OneMistakeMakesOneError) {
        "a closer of another kind drops it; a real error stays"},
       {"GOTO 500: PCOPY", "1:11: PCOPY is not a statement of this BASIC", "its jumps are forgotten"},
       {"10 PCOPY\n20 GOTO 10", "1:4: PCOPY is not a statement of this BASIC", "its line number stays"},
-      {"FOR I = 1 TO 2: NEXT: BEEP\nNEXT", "1:23: BEEP is not a statement of this BASIC\n2:1: NEXT without FOR",
+      {"FOR I = 1 TO 2: NEXT: TRON\nNEXT", "1:23: TRON is not a statement of this BASIC\n2:1: NEXT without FOR",
        "a block it closed stays closed"},
   };
   for (const Case& c : cases) ExpectErrors(c);

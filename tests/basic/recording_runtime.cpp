@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "basic/number_text.h"
+#include "runtime/console/key_buffer.h"
 #include "runtime/console/prompt_io.h"
+#include "runtime/console/text_layer.h"
 #include "runtime/graphics/geometry.h"
 #include "runtime/graphics/graphics.h"
 #include "runtime/strings/strings.h"
@@ -46,7 +48,9 @@ void GfxCircle(int32_t x, int32_t y, int32_t radius, int32_t colour, double star
                                      Text(aspect), Text(fill), Text(fill_colour)}));
 }
 
+// PRINT moves the portable character layer's cursor as the window's would.
 void PromptPrint(RtString s) {
+  TextPrintWalk(s);
   const std::size_t length = static_cast<std::size_t>(StrLength(s));
   TheRecording.printed.append(s, length);
   TheRecording.largest_print = std::max(TheRecording.largest_print, length);
@@ -68,9 +72,17 @@ RtString PromptInput() {
   return s;
 }
 
+PromptCursorPlace PromptLocate(int32_t row, int32_t column) {
+  TextCursorState place{column, row};
+  TextLocate(&place);
+  return PromptCursorPlace{place.row, place.column};
+}
+
 void StartRecording(std::vector<std::string> input) {
-  static const bool started = (StrHeapInit(), true);
+  static const bool started = (StrHeapInit(), TextScreenSetUp(), true);
   (void)started;
+  TextClear();
+  KeyBufferClear();
   TheRecording = Recording{};
   LastPoint = {0, 0};
   TheRecording.input.assign(input.begin(), input.end());

@@ -11,7 +11,9 @@
 
 namespace {
 
-PromptRequest Request(PromptRequestKind kind) { return PromptRequest{kind, nullptr, nullptr, nullptr, nullptr}; }
+PromptRequest Request(PromptRequestKind kind) {
+  return PromptRequest{kind, nullptr, nullptr, nullptr, nullptr, nullptr};
+}
 
 class PromptQueueTest : public testing::Test {
  protected:

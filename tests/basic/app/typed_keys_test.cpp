@@ -1,0 +1,57 @@
+// Keys pressed in basic.exe's window reach the program's INKEY$ in the
+// order they were pressed, and a keyboard game plays through from a script.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "tests/basic/app/basic_exe.h"
+
+namespace {
+
+// Prints each key it reads as its length and its last byte's code, until Q.
+const char KeyReader[] =
+    "DO\r\n"
+    "  K$ = INKEY$\r\n"
+    "  IF K$ <> \"\" THEN PRINT LEN(K$); ASC(RIGHT$(K$, 1));\r\n"
+    "LOOP UNTIL K$ = \"q\"\r\n";
+
+TEST(TypedKeys, ReachInkeyInOrderWithExtendedKeysAsPairs) {
+  const std::string program = WriteProgram("typed_keys.bas", KeyReader);
+  BasicExe basic("--exit --echo \"" + program + "\"");
+  const HWND window = basic.AwaitWindow();
+  ASSERT_NE(window, nullptr);
+  // A character comes as WM_CHAR; a key that types none only as WM_KEYDOWN.
+  const struct {
+    UINT message;
+    WPARAM code;
+  } keys[] = {
+      {WM_CHAR, 'a'}, {WM_KEYDOWN, VK_UP}, {WM_KEYDOWN, VK_F1}, {WM_KEYDOWN, VK_HOME},
+      {WM_CHAR, '\r'}, {WM_KEYDOWN, VK_NEXT}, {WM_KEYDOWN, VK_F12}, {WM_CHAR, 'q'},
+  };
+  for (const auto& key : keys) PostMessageA(window, key.message, key.code, 0);
+  EXPECT_EQ(basic.Finish(), 0u) << basic.Errors();
+  EXPECT_EQ(basic.Output(), " 1  97  2  72  2  59  2  71  1  13  2  81  2  134  1  113 ");
+}
+
+TEST(TypedKeys, TheCatchGamePlaysFromItsScript) {
+  // Eighteen frames of keys that move the basket let the first star land;
+  // Q then ends the game.
+  const std::string keys = WriteProgram("catch_keys.txt", "jjjjjlllllllxxxxxxq");
+  const BasicExeResult result =
+      RunBasicExe("--exit --echo --input \"" + keys + "\" \"" + ExampleFile("catch.bas") + "\"");
+  EXPECT_EQ(result.code, 0u) << result.errors;
+  EXPECT_NE(result.output.find(" OF 1 "), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("GAME OVER: YOU CAUGHT"), std::string::npos) << result.output;
+}
+
+TEST(TypedKeys, AGameWaitingForAKeyEndsWhenTheScriptDoes) {
+  const std::string program = WriteProgram("sleep_key.bas", "PRINT \"PRESS A KEY\"\r\nSLEEP\r\nPRINT INPUT$(2)\r\n");
+  const std::string keys = WriteProgram("sleep_key.txt", "x");
+  const BasicExeResult result = RunBasicExe("--exit --echo --input \"" + keys + "\" \"" + program + "\"");
+  EXPECT_EQ(result.code, 5u) << "INPUT$ wanted one more key than the script had";
+  EXPECT_EQ(result.output, "PRESS A KEY\r\n");
+}
+
+}  // namespace
