@@ -1,11 +1,12 @@
 // PRINT, INPUT and CLS's text clearing queue their requests for the window
-// thread and wait until it has carried them out.
+// thread. PRINT and INPUT wait until it has carried theirs out; CLS does not.
 #include "runtime/console/prompt_io.h"
 
 #include <windows.h>
 
 #include "runtime/console/prompt_queue.h"
 #include "runtime/console/window.h"
+#include "runtime/system.h"
 
 static bool OnWindowThread() {
   return GetWindowThreadProcessId(PromptWindow, nullptr) == GetCurrentThreadId();
@@ -58,13 +59,26 @@ static bool PromptSubmit(PromptRequest* request) {
 }
 
 void PromptPrint(RtString s) {
-  PromptRequest request{PromptRequestKind::Print, s, nullptr, nullptr, nullptr};
+  PromptRequest request{PromptRequestKind::Print, s, nullptr, nullptr, false, nullptr};
   if (!PromptSubmit(&request)) StrRelease(s);
 }
 
+// The clear is queued from the heap and left to the window thread, which
+// frees it. Only the window thread itself, or a heap that cannot spare the
+// few bytes, clears the way PRINT prints.
 void PromptClearText() {
-  PromptRequest request{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, nullptr};
-  PromptSubmit(&request);
+  if (PromptWindow == nullptr) return;
+  auto* request = static_cast<PromptRequest*>(OnWindowThread() ? nullptr : SysHeapAlloc(sizeof(PromptRequest)));
+  if (request == nullptr) {
+    PromptRequest waited{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, false, nullptr};
+    PromptSubmit(&waited);
+    return;
+  }
+  *request = PromptRequest{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, true, nullptr};
+  // A clear still queued behind the last one would find the layer empty.
+  if (!PromptQueuePushUnlessRepeated(request) || (!PostToWindow() && PromptQueueWithdraw(request))) {
+    SysHeapFree(request);
+  }
 }
 
 RtString PromptInput() {
@@ -73,7 +87,7 @@ RtString PromptInput() {
   // Without an event there is nothing to wait on, and the window thread must
   // never hold a request whose owner has already returned.
   if (input.ended == nullptr) return StrNew(0);
-  PromptRequest request{PromptRequestKind::StartInput, nullptr, &input, nullptr, nullptr};
+  PromptRequest request{PromptRequestKind::StartInput, nullptr, &input, nullptr, false, nullptr};
   if (PromptSubmit(&request)) WaitForSingleObject(input.ended, INFINITE);
   CloseHandle(input.ended);
   return input.line != nullptr ? input.line : StrNew(0);
