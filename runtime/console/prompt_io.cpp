@@ -63,22 +63,27 @@ void PromptPrint(RtString s) {
   if (!PromptSubmit(&request)) StrRelease(s);
 }
 
-// The clear is queued from the heap and left to the window thread, which
-// frees it. Only the window thread itself, or a heap that cannot spare the
-// few bytes, clears the way PRINT prints.
-void PromptClearText() {
-  if (PromptWindow == nullptr) return;
-  auto* request = static_cast<PromptRequest*>(OnWindowThread() ? nullptr : SysHeapAlloc(sizeof(PromptRequest)));
-  if (request == nullptr) {
-    PromptRequest waited{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, false, nullptr};
-    PromptSubmit(&waited);
-    return;
-  }
+// Queues a clear that nobody waits for, made on the heap; the window thread
+// frees it once served. False when the heap cannot spare the few bytes.
+static bool QueueDetachedClear() {
+  auto* request = static_cast<PromptRequest*>(SysHeapAlloc(sizeof(PromptRequest)));
+  if (request == nullptr) return false;
   *request = PromptRequest{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, true, nullptr};
-  // A clear still queued behind the last one would find the layer empty.
+  // Straight behind a clear still queued, a second would find the layer
+  // empty already. Once posted, the request may be served and gone at once;
+  // it is touched again only when the window is gone and it was still queued.
   if (!PromptQueuePushUnlessRepeated(request) || (!PostToWindow() && PromptQueueWithdraw(request))) {
     SysHeapFree(request);
   }
+  return true;
+}
+
+void PromptClearText() {
+  if (PromptWindow == nullptr) return;
+  // On the window thread the clear is a plain call in any case.
+  if (!OnWindowThread() && QueueDetachedClear()) return;
+  PromptRequest waited{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, false, nullptr};
+  PromptSubmit(&waited);
 }
 
 RtString PromptInput() {

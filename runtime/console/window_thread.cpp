@@ -43,14 +43,14 @@ static void RegisterPromptClass(HINSTANCE instance) {
   RegisterClassExA(&window_class);
 }
 
-// The main thread draws on the window whenever it likes, but a display
-// server that composes windows may show that drawing only when the window's
-// thread next waits for a message (wine does so: it flushes the window's
-// drawing there and in EndPaint). A program that draws and then sleeps,
-// computes or polls the keyboard would leave its picture unseen. So the
-// window thread wakes every FlushIntervalMs: a thread timer, whose WM_TIMER
-// has no window and reaches no window procedure, and whose only work is the
-// wait for the next message. It costs nothing when nothing was drawn.
+// The main thread draws on the window whenever it likes, but the system may
+// hold that drawing back until the window's thread next waits for a message
+// (wine keeps a window's drawing in memory and hands it to the X server
+// there, and in EndPaint). A program that draws and then sleeps, computes or
+// polls the keyboard would leave its picture unseen. So the window thread
+// wakes every FlushIntervalMs: a thread timer, whose WM_TIMER has no window
+// and reaches no window procedure; its only work is the wait that follows.
+// When nothing was drawn, the wake-up is all it costs.
 static constexpr UINT FlushIntervalMs = 25;
 
 static void StartFlushTimer() { SetTimer(nullptr, 0, FlushIntervalMs, nullptr); }

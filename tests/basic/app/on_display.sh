@@ -19,13 +19,13 @@ trap '[ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null; balls_display_st
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# Starts basic.exe on the program and waits (up to 30 s) for its window;
+# Starts basic.exe on the program and waits (up to a minute) for its window;
 # sets program_pid and window_area (WxH+X+Y on the root window).
 start_program() {
   (exec env LANG="$BALLS_WINE_LOCALE" LC_ALL="$BALLS_WINE_LOCALE" "$WINE" "$BASIC_EXE" "$1" </dev/null >/dev/null 2>&1) &
   program_pid=$!
   local tries info
-  for tries in $(seq 300); do
+  for tries in $(seq 600); do
     info=$(xwininfo -name "BASIC PROMPT" 2>/dev/null) && break
     sleep 0.1
   done
