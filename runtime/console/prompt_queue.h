@@ -10,9 +10,10 @@
 //
 // Each request lives with its requester, who waits until the window thread
 // has carried it out; CLS's clearing alone is detached: its requester queues
-// it from the heap and goes on, and the window thread frees it once done. When the window cannot serve the queue (it is gone, or was
-// never there), the requester withdraws its own request and keeps what the
-// request held: nothing is lost and no string leaks.
+// it from the heap and goes on, and the window thread frees it once done.
+// When the window cannot serve the queue (it is gone, or was never there),
+// the requester withdraws its own request and keeps what the request held:
+// nothing is lost and no string leaks.
 #pragma once
 
 #include <cstdint>
@@ -39,8 +40,8 @@ void PromptQueueInit();
 void PromptQueuePush(PromptRequest* request);
 // As PromptQueuePush, unless the newest queued request is of the same kind
 // and so `request` would change nothing (a clear straight after a clear):
-// false then, and `request` stays the caller's. Detached requests thus
-// never pile up, however fast they come.
+// false then, and `request` stays the caller's. However fast detached
+// clears come, at most one waits between two other requests.
 bool PromptQueuePushUnlessRepeated(PromptRequest* request);
 // The oldest queued request, now taken and out of the queue; null when the
 // queue is empty.
