@@ -12,7 +12,8 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686    # the two Windows targets
   googletest libbenchmark-dev                # tests and benchmarks
   wine64 xvfb xauth                          # running the Windows build here
-  imagemagick                                # snapshot BMP -> PNG
+  imagemagick                                # snapshot BMP -> PNG; photographs of the display
+  x11-utils                                  # xwininfo: where the photographed window is
   clang libclang-rt-14-dev                   # the fuzzers (libFuzzer)
   fonts-ipafont-gothic fonts-ipafont-mincho  # a Japanese fixed-pitch face for wine
 )

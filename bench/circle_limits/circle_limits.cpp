@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "bench/child_process.h"
 #include "program/program.h"
 #include "runtime/graphics/graphics.h"
 
@@ -35,38 +36,9 @@ int DrawOne(int32_t radius) {
 // Runs this program for one radius; the milliseconds it printed, or -1 when
 // it did not finish within the bound.
 double TimeInChild(int32_t radius, DWORD bound_ms) {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string command = "\"" + std::string(self) + "\" --radius " + std::to_string(radius);
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE read_end = nullptr, write_end = nullptr;
-  CreatePipe(&read_end, &write_end, &inherit, 0);
-  SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = write_end;
-  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  PROCESS_INFORMATION child{};
-  const BOOL started =
-      CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &child);
-  CloseHandle(write_end);
-  double ms = -1;
-  if (started) {
-    if (WaitForSingleObject(child.hProcess, bound_ms) == WAIT_TIMEOUT) {
-      TerminateProcess(child.hProcess, 1);
-      WaitForSingleObject(child.hProcess, INFINITE);
-    } else {
-      char output[256] = {};
-      DWORD got = 0;
-      ReadFile(read_end, output, sizeof output - 1, &got, nullptr);
-      if (std::strncmp(output, "ms=", 3) == 0) ms = std::atof(output + 3);
-    }
-    CloseHandle(child.hThread);
-    CloseHandle(child.hProcess);
-  }
-  CloseHandle(read_end);
-  return ms;
+  std::string output;
+  if (!RunSelf("--radius " + std::to_string(radius), bound_ms, &output)) return -1;
+  return output.compare(0, 3, "ms=") == 0 ? std::atof(output.c_str() + 3) : -1;
 }
 
 }  // namespace

@@ -8,13 +8,22 @@
 //     it), after the same clear of the back buffer.
 // Rounds alternate (a) and (b) in one process, on the same window and back
 // buffer; the medians and their ratio are printed.
+//
+// `scene_bench cold [RUNS]` gives the cold figure instead: what the watcher
+// of a program that has just started waits for. Each run is a fresh process
+// that times one first round, (a) or (b), right after the window's first
+// paint; the runs alternate between the two, and their medians and ratio are
+// printed.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
+#include "bench/child_process.h"
 #include "bench/timing.h"
 #include "program/program.h"
 #include "program/scene.h"
@@ -82,9 +91,45 @@ void BareScene(const std::vector<Figure>& figures) {
   }
 }
 
+int ColdFigure(int runs) {
+  std::vector<double> scene_ms, bare_ms;
+  for (int run = 0; run < runs; ++run) {
+    // Alternating which side starts keeps a drifting load off the ratio.
+    const bool scene_first = run % 2 == 0;
+    for (const bool scene : {scene_first, !scene_first}) {
+      std::string printed;
+      // A minute is far past any first round; a run that takes longer hangs.
+      if (!RunSelf(scene ? "first scene" : "first bare", 60000, &printed) || printed.empty()) {
+        std::fprintf(stderr, "scene_bench: a run printed no time\n");
+        return 1;
+      }
+      (scene ? scene_ms : bare_ms).push_back(std::atof(printed.c_str()));
+    }
+  }
+  const double scene = Median(scene_ms), bare = Median(bare_ms);
+  std::printf("fresh processes=%d each\n", runs);
+  std::printf("first_scene_ms=%.2f\nfirst_bare_gdi_ms=%.2f\ncold_ratio=%.3f\n", scene, bare, scene / bare);
+  return 0;
+}
+
+// One fresh process's first round, (a) when `scene`, else (b); prints its time.
+[[noreturn]] void FirstRound(bool scene) {
+  RuntimeStartUp();
+  AwaitFirstPaint();
+  const std::vector<Figure> figures = scene ? std::vector<Figure>{} : SceneFigures();
+  RandSeed = 1;
+  const double ms = scene ? Milliseconds([] { RunScene(); }) : Milliseconds([&] { BareScene(figures); });
+  std::printf("%.3f\n", ms);
+  std::fflush(stdout);
+  ReleaseStringSlots();
+  ExitProcess(0);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 2 && std::strcmp(argv[1], "first") == 0) FirstRound(std::strcmp(argv[2], "scene") == 0);
+  if (argc > 1 && std::strcmp(argv[1], "cold") == 0) return ColdFigure(argc > 2 ? std::max(1, std::atoi(argv[2])) : 7);
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
   RuntimeStartUp();
   AwaitFirstPaint();

@@ -1,5 +1,5 @@
 // PRINT, INPUT and CLS's text clearing queue their requests for the window
-// thread and wait until it has carried them out.
+// thread. PRINT and INPUT wait until it has carried theirs out; CLS does not.
 #include "runtime/console/prompt_io.h"
 
 #include <windows.h>
@@ -7,6 +7,7 @@
 #include "runtime/console/prompt_queue.h"
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
+#include "runtime/system.h"
 
 static bool OnWindowThread() {
   return GetWindowThreadProcessId(PromptWindow, nullptr) == GetCurrentThreadId();
@@ -59,13 +60,31 @@ static bool PromptSubmit(PromptRequest* request) {
 }
 
 void PromptPrint(RtString s) {
-  PromptRequest request{PromptRequestKind::Print, s, nullptr, nullptr, nullptr, nullptr};
+  PromptRequest request{PromptRequestKind::Print, s, nullptr, nullptr, false, nullptr, nullptr};
   if (!PromptSubmit(&request)) StrRelease(s);
 }
 
+// Queues a clear that nobody waits for, made on the heap; the window thread
+// frees it once served. False when the heap cannot spare the few bytes.
+static bool QueueDetachedClear() {
+  auto* request = static_cast<PromptRequest*>(SysHeapAlloc(sizeof(PromptRequest)));
+  if (request == nullptr) return false;
+  *request = PromptRequest{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, true, nullptr, nullptr};
+  // Straight behind a clear still queued, a second would find the layer
+  // empty already. Once posted, the request may be served and gone at once;
+  // it is touched again only when the window is gone and it was still queued.
+  if (!PromptQueuePushUnlessRepeated(request) || (!PostToWindow() && PromptQueueWithdraw(request))) {
+    SysHeapFree(request);
+  }
+  return true;
+}
+
 void PromptClearText() {
-  PromptRequest request{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, nullptr, nullptr};
-  PromptSubmit(&request);
+  if (PromptWindow == nullptr) return;
+  // On the window thread the clear is a plain call in any case.
+  if (!OnWindowThread() && QueueDetachedClear()) return;
+  PromptRequest waited{PromptRequestKind::ClearText, nullptr, nullptr, nullptr, false, nullptr, nullptr};
+  PromptSubmit(&waited);
 }
 
 RtString PromptInput() {
@@ -74,7 +93,7 @@ RtString PromptInput() {
   // Without an event there is nothing to wait on, and the window thread must
   // never hold a request whose owner has already returned.
   if (input.ended == nullptr) return StrNew(0);
-  PromptRequest request{PromptRequestKind::StartInput, nullptr, &input, nullptr, nullptr, nullptr};
+  PromptRequest request{PromptRequestKind::StartInput, nullptr, &input, nullptr, false, nullptr, nullptr};
   if (PromptSubmit(&request)) WaitForSingleObject(input.ended, INFINITE);
   CloseHandle(input.ended);
   return input.line != nullptr ? input.line : StrNew(0);
@@ -82,7 +101,7 @@ RtString PromptInput() {
 
 PromptCursorPlace PromptLocate(int32_t row, int32_t column) {
   TextCursorState cursor{column, row};
-  PromptRequest request{PromptRequestKind::Locate, nullptr, nullptr, nullptr, nullptr, &cursor};
+  PromptRequest request{PromptRequestKind::Locate, nullptr, nullptr, nullptr, false, nullptr, &cursor};
   if (!PromptSubmit(&request)) return PromptCursorPlace{0, 0};
   return PromptCursorPlace{cursor.row, cursor.column};
 }

@@ -15,16 +15,29 @@ PromptQueueState PromptQueue;
 
 void PromptQueueInit() { SysLockInit(&PromptQueue.lock); }
 
-void PromptQueuePush(PromptRequest* request) {
+// The caller holds the lock.
+static void Append(PromptRequest* request) {
   request->next = nullptr;
-  SysLockEnter(&PromptQueue.lock);
   if (PromptQueue.last == nullptr) {
     PromptQueue.first = request;
   } else {
     PromptQueue.last->next = request;
   }
   PromptQueue.last = request;
+}
+
+void PromptQueuePush(PromptRequest* request) {
+  SysLockEnter(&PromptQueue.lock);
+  Append(request);
   SysLockLeave(&PromptQueue.lock);
+}
+
+bool PromptQueuePushUnlessRepeated(PromptRequest* request) {
+  SysLockEnter(&PromptQueue.lock);
+  const bool repeated = PromptQueue.last != nullptr && PromptQueue.last->kind == request->kind;
+  if (!repeated) Append(request);
+  SysLockLeave(&PromptQueue.lock);
+  return !repeated;
 }
 
 PromptRequest* PromptQueueTake() {

@@ -68,9 +68,10 @@ struct LineInputRequest {
   RtString line;  // the line typed, a new string for the requester
 };
 
-// CLS's clearing of the text: empties the character layer and homes its
-// cursor on the window thread, its only writer, and returns once that is
-// done. Does nothing when there is no window.
+// CLS's clearing of the text: has the window thread, the character layer's
+// only writer, empty the layer and home its cursor, after every PRINT and
+// INPUT asked for before, and returns without waiting for it. Does nothing
+// when there is no window.
 void PromptClearText();
 
 // When the window thread cannot create the window (no display, say) or its

@@ -43,6 +43,18 @@ static void RegisterPromptClass(HINSTANCE instance) {
   RegisterClassExA(&window_class);
 }
 
+// The main thread draws on the window whenever it likes, but the system may
+// hold that drawing back until the window's thread next waits for a message
+// (wine keeps a window's drawing in memory and hands it to the X server
+// there, and in EndPaint). A program that draws and then sleeps, computes or
+// polls the keyboard would leave its picture unseen. So the window thread
+// wakes every FlushIntervalMs: a thread timer, whose WM_TIMER has no window
+// and reaches no window procedure; its only work is the wait that follows.
+// When nothing was drawn, the wake-up is all it costs.
+static constexpr UINT FlushIntervalMs = 25;
+
+static void StartFlushTimer() { SetTimer(nullptr, 0, FlushIntervalMs, nullptr); }
+
 static void RunMessageLoop() {
   MSG message{};
   // GetMessageA gives 0 for WM_QUIT and -1 on failure: both end the loop.
@@ -70,6 +82,7 @@ DWORD WINAPI WindowThreadMain(LPVOID) {
   PromptWindow = window;
   // The first WM_PAINT comes through the message loop; no UpdateWindow.
   ShowWindow(PromptWindow, SW_SHOW);
+  StartFlushTimer();
   RunMessageLoop();
   TextScreenTearDown();
   ExitProcess(0);

@@ -9,6 +9,7 @@
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
 #include "runtime/strings/strings.h"
+#include "runtime/system.h"
 
 static void OnPaint(HWND window) {
   PAINTSTRUCT paint{};
@@ -62,6 +63,7 @@ static LRESULT OnQueueMessage(HWND window) {
   while (PromptRequest* request = PromptQueueTake()) {
     const HANDLE served = request->served;
     ServeRequest(window, *request);
+    if (request->detached) SysHeapFree(request);
     if (served != nullptr) SetEvent(served);
     result = PromptMessageTaken;
   }

@@ -13,8 +13,8 @@ static void ClearBackBuffer() {
 
 void GfxCls(int32_t mode) {
   const ClsPlan plan = PlanCls(mode);
-  // The window thread alone writes the character layer; this returns once
-  // the layer is empty.
+  // The window thread alone writes the character layer: the clear is queued
+  // behind the text already asked for, and served before the repaint.
   if (plan.text) PromptClearText();
   if (plan.graphics) ClearBackBuffer();
   InvalidateRect(PromptWindow, nullptr, FALSE);

@@ -56,7 +56,7 @@ class ForeignMessages : public testing::Test {
   void SetUp() override {
     StartRuntimeOnce();
     SetClientSize(640, 400);
-    PromptClearText();
+    ClearTextNow();
     at_rest_.assign(std::begin(StringSlots), std::end(StringSlots));
     ASSERT_EQ(RegistrySettlesTo(at_rest_), at_rest_);
   }

@@ -45,7 +45,7 @@ TEST(PrintLoad, AHundredThousandLinesWhileTheWindowRepaintsLoseNothing) {
   StartRuntimeOnce();
   // As tall as the system lets the window be, up to the layer's 101 rows.
   SetClientSize(640, TextRows * CellHeight);
-  PromptClearText();
+  ClearTextNow();
   FillBackBuffer(ClientRect(), Red);
   const std::vector<void*> at_rest(std::begin(StringSlots), std::end(StringSlots));
   ASSERT_EQ(RegistrySettlesTo(at_rest), at_rest);

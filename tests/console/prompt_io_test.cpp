@@ -1,9 +1,12 @@
 // PRINT for programs in the real window: the text lands at the cursor and is
 // on the window as soon as PRINT returns, scrolling when the cursor passes
-// the bottom; and PRINT and INPUT when there is no window to take them.
+// the bottom; CLS's clear keeps its place among them without waiting; and
+// PRINT and INPUT when there is no window to take them.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
+#include <future>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -40,7 +43,7 @@ class PromptPrintTest : public testing::Test {
   void SetUp() override {
     StartRuntimeOnce();
     SetClientSize(640, 400);
-    PromptClearText();
+    ClearTextNow();
     FillBackBuffer(ClientRect(), Red);
     RepaintNow(nullptr);
     at_rest_.assign(std::begin(StringSlots), std::end(StringSlots));
@@ -81,6 +84,23 @@ TEST_F(PromptPrintTest, PassingTheBottomScrollsAndRedrawsEveryRow) {
     const Picture window = CaptureWindow(Band(b.row));
     EXPECT_EQ(window.pixels, ExpectedBand(b.text).pixels) << b.why;
   }
+}
+
+TEST_F(PromptPrintTest, ClearReturnsWhileTheWindowThreadIsBusyAndKeepsItsOrder) {
+  PromptPrint(TestString("before"));
+  // A paint stalls the window thread on the back buffer's lock until it is
+  // released: every request queued meanwhile waits behind it.
+  BackBufferLockEnter();
+  InvalidateRect(PromptWindow, nullptr, FALSE);
+  Sleep(200);
+  auto cleared = std::async(std::launch::async, [] { PromptClearText(); });
+  const bool returned = cleared.wait_for(std::chrono::seconds(3)) == std::future_status::ready;
+  auto printed = std::async(std::launch::async, [] { PromptPrint(TestString("x")); });
+  BackBufferLockLeave();
+  printed.wait();
+  EXPECT_TRUE(returned) << "the clear waited for the busy window thread";
+  EXPECT_EQ(TextCursor.row, 0);
+  EXPECT_EQ(TextCursor.column, 1) << "cleared after the first PRINT and before the second";
 }
 
 TEST(PromptWithoutWindow, PrintReleasesItsStringAndInputGivesAnEmptyLine) {

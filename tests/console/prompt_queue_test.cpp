@@ -12,7 +12,7 @@
 namespace {
 
 PromptRequest Request(PromptRequestKind kind) {
-  return PromptRequest{kind, nullptr, nullptr, nullptr, nullptr, nullptr};
+  return PromptRequest{kind, nullptr, nullptr, nullptr, false, nullptr, nullptr};
 }
 
 class PromptQueueTest : public testing::Test {
@@ -47,6 +47,18 @@ TEST_F(PromptQueueTest, TakesOldestFirstAndWithdrawsOnlyWhatIsStillQueued) {
   EXPECT_EQ(PromptQueueTake(), nullptr);
   PromptQueuePush(&b);
   EXPECT_EQ(PromptQueueTake(), &b) << "a withdrawn tail leaves the queue usable";
+}
+
+TEST_F(PromptQueueTest, ARequestStraightAfterOneOfItsKindIsRefused) {
+  PromptRequest clear = Request(PromptRequestKind::ClearText), again = Request(PromptRequestKind::ClearText),
+                print = Request(PromptRequestKind::Print), later = Request(PromptRequestKind::ClearText);
+  EXPECT_TRUE(PromptQueuePushUnlessRepeated(&clear)) << "into an empty queue";
+  EXPECT_FALSE(PromptQueuePushUnlessRepeated(&again)) << "straight after a clear";
+  PromptQueuePush(&print);
+  EXPECT_TRUE(PromptQueuePushUnlessRepeated(&later)) << "after a PRINT, a clear counts again";
+  for (PromptRequest* expected : {&clear, &print, &later}) EXPECT_EQ(PromptQueueTake(), expected);
+  EXPECT_EQ(PromptQueueTake(), nullptr) << "the refused clear was never queued";
+  EXPECT_TRUE(PromptQueuePushUnlessRepeated(&again)) << "once the queue is served, a clear is queued again";
 }
 
 // Each request ends exactly one way: taken by the taker or withdrawn by its

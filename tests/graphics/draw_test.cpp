@@ -129,6 +129,7 @@ TEST_F(Drawing, ClsOfTextEmptiesTheLayerAndKeepsThePicture) {
     TextScreen.foreground[3][0] = 0x123456;
     TextCursor = {4, 3};
     GfxCls(mode);
+    AwaitPromptQueue();
     EXPECT_EQ(TextRowLength(3), 0) << "mode " << mode;
     EXPECT_EQ(TextScreen.foreground[3][0], 0x123456u) << "colours stay, mode " << mode;
     EXPECT_EQ(TextCursor.column, 0) << "mode " << mode;

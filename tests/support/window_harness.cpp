@@ -98,6 +98,17 @@ void FillBackBuffer(const RECT& area, uint32_t colour) {
   DeleteObject(brush);
 }
 
+void AwaitPromptQueue() {
+  // A sent message is served before posted ones, and the window thread
+  // serves the whole queue for it.
+  SendMessageA(PromptWindow, PromptQueueMessage, 0, 0);
+}
+
+void ClearTextNow() {
+  PromptClearText();
+  AwaitPromptQueue();
+}
+
 void RepaintNow(const RECT* area) {
   RedrawWindow(PromptWindow, area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }

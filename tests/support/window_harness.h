@@ -26,6 +26,11 @@ std::string LayerRowText(int32_t row);
 
 // Start-up and hand-shake, as the program does them; later calls return at once.
 void StartRuntimeOnce();
+// Has the window thread carry out every request queued so far: CLS queues
+// its clear of the character layer and goes on without waiting for it.
+void AwaitPromptQueue();
+// CLS's clear of the character layer, carried out before this returns.
+void ClearTextNow();
 
 // A bitmap like the back buffer, filled with `background`, then drawn on by
 // `draw`, read back.
