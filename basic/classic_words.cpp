@@ -12,10 +12,10 @@ constexpr ClassicUse M = ClassicUse::Modifier;
 
 constexpr ClassicWord ClassicWords[] = {
     // The screen, the keyboard, sound and pens.
-    {"BEEP", S}, {"COLOR", S}, {"CSRLIN", F}, {"DRAW", S}, {"GET", S}, {"INKEY$", F}, {"INPUT$", F},
-    {"KEY", S}, {"LOCATE", S}, {"PAINT", S}, {"PALETTE", S}, {"PCOPY", S}, {"PEN", F}, {"PLAY", F},
-    {"PMAP", F}, {"POINT", F}, {"POS", F}, {"PRESET", S}, {"PUT", S}, {"SCREEN", F}, {"SOUND", S},
-    {"STICK", F}, {"STRIG", F}, {"VIEW", S}, {"WIDTH", S}, {"WINDOW", S},
+    {"BEEP", S}, {"CSRLIN", F}, {"DRAW", S}, {"GET", S}, {"INKEY$", F}, {"INPUT$", F},
+    {"KEY", S}, {"LOCATE", S}, {"PCOPY", S}, {"PEN", F}, {"PLAY", F},
+    {"PMAP", F}, {"POS", F}, {"PUT", S}, {"SOUND", S},
+    {"STICK", F}, {"STRIG", F}, {"VIEW", S}, {"WIDTH", S},
     // Files and devices.
     {"CHDIR", S}, {"CLOSE", S}, {"CVD", F}, {"CVDMBF", F}, {"CVI", F}, {"CVL", F}, {"CVS", F},
     {"CVSMBF", F}, {"EOF", F}, {"FIELD", S}, {"FILEATTR", F}, {"FILES", S}, {"FREEFILE", F},

@@ -63,6 +63,7 @@ StackEffect EffectOf(const Instruction& in) {
     case Op::ForStart: case Op::ForStartInteger: case Op::Pset:
       return n(3, 0);
     case Op::Line: return n(in.c ? 5 : 6, 0);
+    case Op::Screen: return n(in.b, in.c);
     case Op::Circle: return n(in.c ? 7 : 8, 0);
     case Op::CallSub: return mixed(in.b, 0, in.c, 0);
     case Op::CallFunction: return mixed(in.b, 1, in.c, 0);

@@ -127,6 +127,7 @@ enum class Op : uint8_t {
   SwapStrings,
   Clear,
   Bound,  // a: array slot, b: 1 for the upper bound; the dimension is on the stack
+  Screen,  // SCREEN, COLOR, PALETTE, PAINT, WINDOW, POINT: see screen_statements.h
 };
 
 struct Instruction {

@@ -20,6 +20,7 @@
 #include "basic/basic.h"
 #include "basic/code.h"
 #include "basic/code_builder.h"
+#include "basic/screen_statements.h"
 #include "basic/token.h"
 #include "basic/variables.h"
 
@@ -251,6 +252,16 @@ class Compiler {
   void Pset();
   void OptionalNumber(double default_value);
   void Point();
+
+  // compile_screen.cpp
+  int32_t OptionalArguments(int32_t count);
+  void EmitScreen(ScreenOp op, int32_t written, int32_t taken, int32_t left = 0);
+  void Screen();
+  void Color();
+  void Palette();
+  void Paint();
+  void Window();
+  ValueKind PointFunction();
 
   // compile_expression.cpp: one function per precedence level, lowest first.
   ValueKind Expression();

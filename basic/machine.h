@@ -9,6 +9,7 @@
 
 #include "basic/basic.h"
 #include "basic/code.h"
+#include "basic/screen.h"
 #include "basic/variables.h"
 
 struct LoopState {
@@ -88,6 +89,7 @@ struct Machine {
   std::vector<std::string> input_texts;
   std::size_t data_next = 0;  // the DATA item READ takes next
   std::string message;        // a run-time error's text, when it is made at run time
+  ScreenState screen = StartingScreen();
 };
 
 // Runs one instruction off the numeric fast path: strings, arrays,

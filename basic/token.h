@@ -32,7 +32,9 @@
   X(Redim, "REDIM") X(Restore, "RESTORE") X(Swap, "SWAP") X(Ubound, "UBOUND")         \
   X(Call, "CALL") X(Case, "CASE") X(Declare, "DECLARE") X(Def, "DEF")                 \
   X(Function, "FUNCTION") X(Select, "SELECT") X(Shared, "SHARED") X(Static, "STATIC") \
-  X(Sub, "SUB")
+  X(Sub, "SUB")                                                                       \
+  X(Screen, "SCREEN") X(Color, "COLOR") X(Palette, "PALETTE") X(Paint, "PAINT")       \
+  X(Point, "POINT") X(Preset, "PRESET") X(Window, "WINDOW")
 
 enum class Keyword : uint8_t {
   None,

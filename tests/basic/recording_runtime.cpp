@@ -68,6 +68,8 @@ void StartRecording(std::vector<std::string> input) {
   static const bool started = (StrHeapInit(), true);
   (void)started;
   TheRecording = Recording{};
+  ClearRecordedPicture();
+  LastPoint = {0, 0};
   TheRecording.input.assign(input.begin(), input.end());
 }
 

@@ -1,0 +1,30 @@
+// The colour layer under the interpreter's screen modes: pixels of any
+// COLORREF written straight into the back buffer, read back from it, and a
+// flood fill there. Each call that changes the picture invalidates what it
+// touched, and the window's next paint copies it from the back buffer.
+//
+// Coordinates are back buffer pixels; whatever lies outside the back
+// buffer is left alone, and reads there give PixelOutside. All of these run
+// on the main thread, after the window has painted once.
+#pragma once
+
+#include <cstdint>
+
+#include "runtime/graphics/graphics.h"
+
+inline constexpr int64_t PixelOutside = -1;
+
+// Fills width x height pixels from (x, y) with the colour.
+void GfxFillRgb(int32_t x, int32_t y, int32_t width, int32_t height, Colour colour);
+
+// PSET on the runtime's own screen: one pixel in the colour code (0-7,
+// anything else black, as LINE draws it), and the last point moves there.
+void GfxPset(int32_t x, int32_t y, int32_t colour);
+
+// The colour at (x, y), or PixelOutside.
+int64_t GfxPixelAt(int32_t x, int32_t y);
+
+// Paints in `paint` every pixel 4-connected to (x, y) through pixels that
+// are not `border`, within the area from (0, 0) of width x height. Nothing
+// when (x, y) lies outside the area or on the border colour.
+void GfxFloodFill(int32_t x, int32_t y, int32_t width, int32_t height, Colour paint, Colour border);
