@@ -1,5 +1,6 @@
 #include "basic/screen.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "runtime/graphics/pixels.h"
@@ -13,7 +14,8 @@ void ScreenResetPalette(ScreenState* screen) {
 void ScreenStart(ScreenState* screen, const ScreenMode& mode) {
   screen->mode = &mode;
   ScreenResetPalette(screen);
-  screen->foreground = mode.colours - 1;
+  // White, or the highest colour where there are fewer than 16.
+  screen->foreground = mode.colours > 16 ? 15 : mode.colours - 1;
   screen->background = 0;
   screen->window = WindowMapping{};
   // The runtime's own screen keeps its last point at (0, 0).
@@ -31,8 +33,10 @@ ViewPoint ToView(const ScreenState& screen, double x, double y) {
     x = (x - w.x1) * right / (w.x2 - w.x1);
     y = w.y_down ? (y - w.y1) * bottom / (w.y2 - w.y1) : (w.y2 - y) * bottom / (w.y2 - w.y1);
   }
-  // Out of range, NumToInt32 gives INT32_MIN: still far outside.
-  return {NumToInt32(x), NumToInt32(y)};
+  // Held within a billion pixels, so that a far point keeps its side of
+  // the screen; NaN becomes INT32_MIN, far outside too.
+  constexpr double Far = 1e9;
+  return {NumToInt32(std::clamp(x, -Far, Far)), NumToInt32(std::clamp(y, -Far, Far))};
 }
 
 bool ScreenColour(const ScreenState& screen, double number, Colour* colour) {
@@ -57,8 +61,13 @@ int32_t ScreenPoint(const ScreenState& screen, ViewPoint at) {
   if (at.x < 0 || at.y < 0 || at.x >= mode.width || at.y >= mode.height) return -1;
   const int64_t colour = GfxPixelAt(at.x * mode.scale_x, at.y * mode.scale_y);
   if (colour == PixelOutside) return -1;
+  // A pixel drawn before a PALETTE may hold a colour the palette no longer
+  // has: it reads as the colour number it was drawn with.
   for (int32_t n = 0; n < mode.colours; ++n) {
     if (screen.palette[n] == static_cast<Colour>(colour)) return n;
+  }
+  for (int32_t n = 0; n < mode.colours; ++n) {
+    if (DefaultPaletteColour(mode, n) == static_cast<Colour>(colour)) return n;
   }
   return -1;
 }

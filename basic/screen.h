@@ -29,8 +29,8 @@ struct ScreenState {
   double last_x = 0, last_y = 0;  // the last point, in the program's coordinates
 };
 
-// The state SCREEN gives: the mode's own palette, its highest colour on
-// black, no WINDOW, the last point at the middle. Draws nothing.
+// The state SCREEN gives: the mode's own palette, white (or its highest
+// colour) on black, no WINDOW, the last point at the middle. Draws nothing.
 void ScreenStart(ScreenState* screen, const ScreenMode& mode);
 // PALETTE alone: the mode's own colours again.
 void ScreenResetPalette(ScreenState* screen);
@@ -70,7 +70,8 @@ void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int3
 // PAINT: floods from the point through every colour but the border.
 void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour border);
 // POINT: the colour number there, the lowest that the palette maps to its
-// colour; -1 outside the mode, or for a colour the palette does not hold.
+// colour, else the lowest of the mode's own palette; -1 outside the mode,
+// or for a colour neither holds.
 int32_t ScreenPoint(const ScreenState& screen, ViewPoint at);
 
 // The runtime's own screen, as a run starts.

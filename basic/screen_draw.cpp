@@ -97,9 +97,10 @@ bool OnArc(const CircleArc& arc, double angle) {
 void Outline(const ScreenState& screen, ViewPoint c, int32_t rx, int32_t ry, const CircleArc& arc, Colour colour) {
   const ScreenMode& mode = *screen.mode;
   QuadrantPoints(rx, ry, [&](int64_t x, int64_t y) {
-    for (const int64_t sx : {x, -x}) {
-      for (const int64_t sy : {y, -y}) {
-        if ((sx == -x && x == 0) || (sy == -y && y == 0)) continue;  // the axes' points once
+    for (const int64_t flip_x : {1, -1}) {
+      for (const int64_t flip_y : {1, -1}) {
+        if ((flip_x < 0 && x == 0) || (flip_y < 0 && y == 0)) continue;  // the axes' points once
+        const int64_t sx = x * flip_x, sy = y * flip_y;
         double angle = std::atan2(static_cast<double>(sy) * rx, static_cast<double>(sx) * ry);
         if (angle < 0) angle += 2 * Pi;
         if (OnArc(arc, angle)) FillBlock(mode, c.x + sx, c.y - sy, c.x + sx, c.y - sy, colour);

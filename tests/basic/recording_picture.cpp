@@ -38,6 +38,7 @@ void GfxFillRgb(int32_t x, int32_t y, int32_t width, int32_t height, Colour colo
 
 void GfxPset(int32_t x, int32_t y, int32_t colour) {
   TheRecording.calls.push_back("PSET " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(colour));
+  GfxFillRgb(x, y, 1, 1, ColorFromCode(colour));
   LastPoint = {x, y};
 }
 
