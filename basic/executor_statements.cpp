@@ -202,6 +202,7 @@ void Printed(Machine& machine, std::string_view text) {
 }
 
 void FlushPrinted(Machine& machine) {
+  GfxShowPending();  // the picture so far is on the window before the text
   OutputText(machine.printed, machine.echo);
   machine.printed.clear();
 }
@@ -246,7 +247,10 @@ static const char* Statement(Machine& machine, const Instruction& in, double*& s
       machine.Push(NewString(machine.input_texts[static_cast<std::size_t>(in.a)]));
       return nullptr;
     case Op::Randomize: RandSeed = static_cast<uint32_t>(NumToInt32(*--sp)); return nullptr;
-    case Op::Sleep: SysSleep(NumToInt32(*--sp)); return nullptr;
+    case Op::Sleep:
+      GfxShowPending();
+      SysSleep(NumToInt32(*--sp));
+      return nullptr;
     default: return nullptr;  // the fast path's own instructions never come here
   }
 }

@@ -18,7 +18,17 @@ bool ClipToBackBuffer(RECT* r) {
   return IntersectRect(r, r, &screen) != FALSE;
 }
 
-void ShowOnWindow(const RECT& r) { InvalidateRect(PromptWindow, &r, FALSE); }
+// What the calls changed since the window was last told; main thread only.
+struct Pending {
+  RECT rect;  // empty when there is nothing
+  DWORD shown_at;
+};
+Pending Unshown{{0, 0, 0, 0}, 0};
+
+void ShowOnWindow(const RECT& r) {
+  UnionRect(&Unshown.rect, &Unshown.rect, &r);
+  if (GetTickCount() - Unshown.shown_at >= ShowInterval) GfxShowPending();
+}
 
 // Its pixels in memory are 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
 uint32_t DibFromColour(Colour c) { return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
@@ -70,9 +80,18 @@ class AreaCopy {
 
 }  // namespace
 
+void GfxShowPending() {
+  if (!IsRectEmpty(&Unshown.rect)) InvalidateRect(PromptWindow, &Unshown.rect, FALSE);
+  Unshown = {{0, 0, 0, 0}, GetTickCount()};
+}
+
 void GfxFillRgb(int32_t x, int32_t y, int32_t width, int32_t height, Colour colour) {
-  RECT r{x, y, x + std::max(width, 0), y + std::max(height, 0)};
-  if (width > ScreenSize.width || height > ScreenSize.height || !ClipToBackBuffer(&r)) return;
+  // Held to the screen's size first, so that the sums cannot overflow.
+  const auto held = [](int32_t v, int32_t limit) { return std::clamp(v, -limit, limit); };
+  const int32_t left = held(x, 2 * ScreenSize.width), top = held(y, 2 * ScreenSize.height);
+  RECT r{left, top, left + held(std::max(width, 0), ScreenSize.width),
+         top + held(std::max(height, 0), ScreenSize.height)};
+  if (!ClipToBackBuffer(&r)) return;
   BackBufferLockEnter();
   if (r.right - r.left == 1 && r.bottom - r.top == 1) {
     SetPixelV(BackBuffer.dc, r.left, r.top, colour);

@@ -1,7 +1,9 @@
 // The colour layer under the interpreter's screen modes: pixels of any
 // COLORREF written straight into the back buffer, read back from it, and a
-// flood fill there. Each call that changes the picture invalidates what it
-// touched, and the window's next paint copies it from the back buffer.
+// flood fill there. What the calls change reaches the window at its next
+// paint: they gather it into one rectangle, invalidated at most every
+// ShowInterval ms (one invalidation per dot would keep the window thread
+// repainting), and at once by GfxShowPending.
 //
 // Coordinates are back buffer pixels; whatever lies outside the back
 // buffer is left alone, and reads there give PixelOutside. All of these run
@@ -13,6 +15,12 @@
 #include "runtime/graphics/graphics.h"
 
 inline constexpr int64_t PixelOutside = -1;
+inline constexpr uint32_t ShowInterval = 15;
+
+// Invalidates what the calls changed and have not yet shown. A program
+// calls it before it waits (SLEEP, INPUT, PRINT, its end), so that its
+// picture is on the window while it waits.
+void GfxShowPending();
 
 // Fills width x height pixels from (x, y) with the colour.
 void GfxFillRgb(int32_t x, int32_t y, int32_t width, int32_t height, Colour colour);

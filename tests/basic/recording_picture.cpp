@@ -42,6 +42,8 @@ void GfxPset(int32_t x, int32_t y, int32_t colour) {
   LastPoint = {x, y};
 }
 
+void GfxShowPending() { ++TheRecording.shows; }
+
 int64_t GfxPixelAt(int32_t x, int32_t y) { return Inside(x, y) ? RecordedPixel(x, y) : PixelOutside; }
 
 void GfxFloodFill(int32_t x, int32_t y, int32_t width, int32_t height, Colour paint, Colour border) {
