@@ -201,6 +201,23 @@ TEST(BasicScreen, FarFiguresCostNothingAndDrawNothingWrong) {
   EXPECT_LT(TheRecording.fills, 3000) << "a clipped line is its visible part only";
 }
 
+TEST(BasicScreen, ThePictureIsShownBeforeTheProgramWaits) {
+  struct Row {
+    const char* source;
+    int shows;
+    const char* why;
+  };
+  const Row rows[] = {
+      {"X = 1", 2, "a run's end shows what it drew (as its last text is written, and again as it ends)"},
+      {"SCREEN 12: PSET (1, 1): SLEEP 0", 3, "SLEEP shows it first"},
+      {"PSET (1, 1): PRINT 1: PRINT 2", 4, "and so does each PRINT"},
+  };
+  for (const Row& row : rows) {
+    RunProgram(row.source);
+    EXPECT_EQ(TheRecording.shows, row.shows) << row.why;
+  }
+}
+
 TEST(BasicScreen, RunTimeErrorsNameTheirValue) {
   struct Row {
     const char* source;
