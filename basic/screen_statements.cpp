@@ -28,15 +28,15 @@ const char* Fail(Machine& machine, std::string message) {
 std::string ModeName(const ScreenState& screen) { return "SCREEN " + std::to_string(screen.mode->number); }
 
 // A colour number as the mode's colour, or a message naming it.
-const char* Colour(Machine& machine, double number, ::Colour* colour) {
+const char* ColourOf(Machine& machine, double number, Colour* colour) {
   if (ScreenColour(machine.screen, number, colour)) return nullptr;
   return Fail(machine, "colour " + FormatNumber(number) + " is not one of " + ModeName(machine.screen) + "'s (0 to " +
                            std::to_string(machine.screen.mode->colours - 1) + ")");
 }
 
 // The program's colour argument, or the default when it left it out.
-const char* ColourOr(Machine& machine, bool omitted, double number, int32_t default_number, ::Colour* colour) {
-  return Colour(machine, omitted ? default_number : number, colour);
+const char* ColourOr(Machine& machine, bool omitted, double number, int32_t default_number, Colour* colour) {
+  return ColourOf(machine, omitted ? default_number : number, colour);
 }
 
 void MoveLastPoint(Machine& machine, double x, double y) {
@@ -60,13 +60,13 @@ const char* SetScreen(Machine& machine, const double* arguments) {
 
 const char* SetColours(Machine& machine, const Instruction& in, const double* arguments) {
   ScreenState& screen = machine.screen;
-  ::Colour fore = screen.palette[screen.foreground], back = screen.palette[screen.background];
+  Colour fore = screen.palette[screen.foreground], back = screen.palette[screen.background];
   if (Written(in, 0)) {
-    if (const char* error = Colour(machine, arguments[0], &fore)) return error;
+    if (const char* error = ColourOf(machine, arguments[0], &fore)) return error;
     screen.foreground = NumToInt32(arguments[0]);
   }
   if (Written(in, 1)) {
-    if (const char* error = Colour(machine, arguments[1], &back)) return error;
+    if (const char* error = ColourOf(machine, arguments[1], &back)) return error;
     screen.background = NumToInt32(arguments[1]);
   }
   PromptTextColours(fore, back);
@@ -80,7 +80,7 @@ const char* SetPalette(Machine& machine, const Instruction& in, const double* ar
     ScreenResetPalette(&screen);
     return nullptr;
   }
-  ::Colour unused;
+  Colour unused;
   if (!ScreenColour(screen, arguments[0], &unused)) {
     return Fail(machine, "PALETTE: " + FormatNumber(arguments[0]) + " is not an attribute of " + ModeName(screen));
   }
@@ -95,11 +95,11 @@ const char* Paint(Machine& machine, const Instruction& in, const double* argumen
   ScreenState& screen = machine.screen;
   const bool step = Written(in, 4);
   const double x = arguments[0] + (step ? screen.last_x : 0), y = arguments[1] + (step ? screen.last_y : 0);
-  ::Colour paint, border;
+  Colour paint, border;
   if (const char* error = ColourOr(machine, !Written(in, 2), arguments[2], screen.foreground, &paint)) return error;
   border = paint;
   if (Written(in, 3)) {
-    if (const char* error = Colour(machine, arguments[3], &border)) return error;
+    if (const char* error = ColourOf(machine, arguments[3], &border)) return error;
   }
   ScreenPaint(screen, ToView(screen, x, y), paint, border);
   MoveLastPoint(machine, x, y);
@@ -131,13 +131,13 @@ const char* Line(Machine& machine, const Instruction& in, const double* argument
   const WorldPoint first = omitted_first ? WorldPoint{screen.last_x, screen.last_y} : WorldPoint{arguments[0], arguments[1]};
   const WorldPoint second = in.a ? WorldPoint{first.x + arguments[2], first.y + arguments[3]}
                                  : WorldPoint{arguments[2], arguments[3]};
-  ::Colour colour, fill;
+  Colour colour, fill;
   if (const char* error = ColourOr(machine, (in.b & LineColourOmitted) != 0, arguments[4], screen.foreground, &colour)) {
     return error;
   }
   fill = colour;
   if (!in.c) {
-    if (const char* error = Colour(machine, arguments[5], &fill)) return error;
+    if (const char* error = ColourOf(machine, arguments[5], &fill)) return error;
   }
   const ViewPoint a = ToView(screen, first.x, first.y), b = ToView(screen, second.x, second.y);
   switch (in.b & 3) {
@@ -159,14 +159,14 @@ const char* Angle(double value, double* angle, bool* radius) {
 
 const char* Circle(Machine& machine, const Instruction& in, const double* arguments) {
   ScreenState& screen = machine.screen;
-  ::Colour colour, fill;
+  Colour colour, fill;
   if (const char* error =
           ColourOr(machine, (in.b & CircleColourOmitted) != 0, arguments[3], screen.foreground, &colour)) {
     return error;
   }
   fill = colour;
   if (!in.c) {
-    if (const char* error = Colour(machine, arguments[7], &fill)) return error;
+    if (const char* error = ColourOf(machine, arguments[7], &fill)) return error;
   }
   CircleArc arc{arguments[4] == 0 && arguments[5] == 0, 0, 0, false, false};
   if (const char* error = Angle(arguments[4], &arc.start, &arc.start_radius)) return error;
@@ -187,7 +187,7 @@ const char* Pset(Machine& machine, const Instruction& in, const double* argument
   ScreenState& screen = machine.screen;
   const double x = arguments[0] + (in.c ? screen.last_x : 0), y = arguments[1] + (in.c ? screen.last_y : 0);
   const int32_t default_colour = in.b ? screen.background : screen.foreground;
-  ::Colour colour;
+  Colour colour;
   if (const char* error = ColourOr(machine, (in.a & PsetColourOmitted) != 0, arguments[2], default_colour, &colour)) {
     return error;
   }
