@@ -12,9 +12,8 @@ constexpr ClassicUse M = ClassicUse::Modifier;
 
 constexpr ClassicWord ClassicWords[] = {
     // The screen, the keyboard, sound and pens.
-    {"COLOR", S}, {"GET", S}, {"PAINT", S}, {"PALETTE", S}, {"PCOPY", S}, {"PEN", F}, {"PLAY", F},
-    {"PMAP", F}, {"POINT", F}, {"PRESET", S}, {"PUT", S}, {"SCREEN", F}, {"STICK", F}, {"STRIG", F},
-    {"VIEW", S}, {"WINDOW", S},
+    {"GET", S}, {"PCOPY", S}, {"PEN", F}, {"PLAY", F}, {"PMAP", F}, {"PUT", S}, {"STICK", F},
+    {"STRIG", F}, {"VIEW", S},
     // Files and devices.
     {"CHDIR", S}, {"CLOSE", S}, {"CVD", F}, {"CVDMBF", F}, {"CVI", F}, {"CVL", F}, {"CVS", F},
     {"CVSMBF", F}, {"EOF", F}, {"FIELD", S}, {"FILEATTR", F}, {"FILES", S}, {"FREEFILE", F},

@@ -59,13 +59,14 @@ StackEffect EffectOf(const Instruction& in) {
     case Op::ReadString: return s(0, 1);
     case Op::SwapNumbers: case Op::SwapStrings: return n((in.c & 3) + (in.c >> 2), 0);
     case Op::Bound: return n(1, 1);
-    case Op::Locate: return n((in.a & 1) + (in.a >> 1 & 1), 0);
+    case Op::Locate: return n(2, 0);
     case Op::Sound: return n(2, 0);
     case Op::Beep: case Op::SleepForKey: return n(0, 0);
     case Op::ForNextLong: case Op::Erase: case Op::Restore: case Op::Clear: return n(0, 0);
     case Op::ForStart: case Op::ForStartInteger: case Op::Pset:
       return n(3, 0);
     case Op::Line: return n(in.c ? 5 : 6, 0);
+    case Op::Screen: return n(in.b, in.c);
     case Op::Circle: return n(in.c ? 7 : 8, 0);
     case Op::CallSub: return mixed(in.b, 0, in.c, 0);
     case Op::CallFunction: return mixed(in.b, 1, in.c, 0);

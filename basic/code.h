@@ -129,10 +129,11 @@ enum class Op : uint8_t {
   Bound,  // a: array slot, b: 1 for the upper bound; the dimension is on the stack
   Draw,   // the command string on the stack
   // The text screen, keys and sound.
-  Locate,  // a: 1 when a row is on the stack, + 2 when a column is (above the row)
+  Locate,  // row and column on the stack, 0 when left out; a: 1 when the row was written, + 2 the column
   Beep,
   Sound,   // frequency, duration in clock ticks
   SleepForKey,
+  Screen,  // SCREEN, COLOR, PALETTE, PAINT, WINDOW, POINT: see screen_statements.h
 };
 
 struct Instruction {

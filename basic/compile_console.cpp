@@ -3,37 +3,17 @@
 // has no width to choose and no line of function keys to show or hide.
 #include "basic/compiler.h"
 
-// Up to `most` arguments, each of which may be left out ("LOCATE , 5").
-// The first `kept` go to the executor, a bit in *given for each one
-// written; the others are evaluated and dropped.
-void Compiler::OptionalArguments(int32_t most, int32_t kept, int32_t* given) {
-  *given = 0;
-  for (int32_t place = 0; place < most; ++place) {
-    if (place > 0 && !Match(TokenKind::Comma)) return;
-    if (Check(TokenKind::Comma) || AtStatementEnd()) continue;
-    NumberExpression();
-    if (place < kept) {
-      *given |= 1 << place;
-    } else {
-      builder_.Emit(Op::Pop);
-    }
-  }
-}
-
 // LOCATE [row] [, [column] [, [cursor] [, [start] [, stop]]]]: the
 // cursor's shape is not this screen's to change.
 void Compiler::Locate() {
   Advance();
-  int32_t given = 0;
-  OptionalArguments(5, 2, &given);
-  builder_.Emit(Op::Locate, given);
+  builder_.Emit(Op::Locate, OptionalArguments(5, 2));
 }
 
 // WIDTH [columns] [, rows]
 void Compiler::Width() {
   Advance();
-  int32_t given = 0;
-  OptionalArguments(2, 0, &given);
+  OptionalArguments(2, 0);
 }
 
 // KEY ON, KEY OFF and KEY LIST show, hide and list the function keys'

@@ -198,6 +198,7 @@ ValueKind Compiler::Function(const Token& name) {
     Fail(name, std::string(KeywordText(keyword)) + " works only in PRINT");
   }
   if (keyword == Keyword::Lbound || keyword == Keyword::Ubound) return Bound(name);
+  if (keyword == Keyword::Point) return PointFunction();
   const bool bare = FindBuiltin(keyword, "") >= 0;
   const bool takes_arguments = BuiltinTakesMore(keyword, "");
   if (!bare && !takes_arguments) Fail(name, "expected an expression, found " + DescribeToken(name));

@@ -2,6 +2,7 @@
 // constant, so that the executor always finds the same operands; only the
 // fill colour's default, the colour itself, is left to the executor.
 #include "basic/compiler.h"
+#include "basic/screen_statements.h"
 #include "runtime/graphics/graphics.h"
 
 void Compiler::OptionalNumber(double default_value) {
@@ -44,7 +45,9 @@ void Compiler::Line() {
   Point();
   int32_t box = 0;
   bool fill = false;
+  bool colour_omitted = true;
   if (Match(TokenKind::Comma)) {
+    colour_omitted = Check(TokenKind::Comma) || AtStatementEnd();
     OptionalNumber(7);
     if (Match(TokenKind::Comma)) {
       if (Check(TokenKind::Name) && (Peek().text == "B" || Peek().text == "BF")) {
@@ -60,7 +63,7 @@ void Compiler::Line() {
   } else {
     builder_.EmitNumber(7);
   }
-  builder_.Emit(Op::Line, step, box, fill ? 0 : 1);
+  builder_.Emit(Op::Line, step, box | (colour_omitted ? LineColourOmitted : 0), fill ? 0 : 1);
 }
 
 // CIRCLE (x, y), r [, [colour] [, [start] [, [end] [, [aspect] [, [F] [, fill]]]]]]
@@ -70,8 +73,13 @@ void Compiler::Circle() {
   Expect(TokenKind::Comma, "',' and the radius");
   NumberExpression();
   bool more = true;
+  int32_t omitted = 0;
+  const int32_t omitted_flags[] = {CircleColourOmitted, 0, 0, CircleAspectOmitted};
+  int32_t argument = 0;
   for (const double default_value : {7.0, 0.0, 0.0, 1.0}) {
     more = more && Match(TokenKind::Comma);
+    if (!more || Check(TokenKind::Comma) || AtStatementEnd()) omitted |= omitted_flags[argument];
+    ++argument;
     if (more) {
       OptionalNumber(default_value);
     } else {
@@ -92,19 +100,21 @@ void Compiler::Circle() {
       fill = true;
     }
   }
-  builder_.Emit(Op::Circle, filled, 0, fill ? 0 : 1);
+  builder_.Emit(Op::Circle, filled, omitted, fill ? 0 : 1);
 }
 
-// PSET (x, y) [, colour]
+// PSET | PRESET [STEP] (x, y) [, colour]
 void Compiler::Pset() {
-  Advance();
+  const bool preset = Advance().keyword == Keyword::Preset;
+  const bool step = MatchKeyword(Keyword::Step);
   Point();
-  if (Match(TokenKind::Comma)) {
+  const bool colour = Match(TokenKind::Comma);
+  if (colour) {
     NumberExpression();
   } else {
     builder_.EmitNumber(7);
   }
-  builder_.Emit(Op::Pset);
+  builder_.Emit(Op::Pset, colour ? 0 : PsetColourOmitted, preset ? 1 : 0, step ? 1 : 0);
 }
 
 // DRAW string: the string is read when the statement runs, since the

@@ -80,8 +80,13 @@ void Compiler::Statement(bool in_one_line_if) {
       return Line();
     case Keyword::Mid: return MidAssignment();
     case Keyword::Circle: return Circle();
-    case Keyword::Pset: return Pset();
+    case Keyword::Pset: case Keyword::Preset: return Pset();
     case Keyword::Draw: return Draw();
+    case Keyword::Screen: return Screen();
+    case Keyword::Color: return Color();
+    case Keyword::Palette: return Palette();
+    case Keyword::Paint: return Paint();
+    case Keyword::Window: return Window();
     case Keyword::Randomize: return Randomize();
     case Keyword::Sleep: return Sleep();
     case Keyword::Locate: return Locate();

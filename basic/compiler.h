@@ -20,6 +20,7 @@
 #include "basic/basic.h"
 #include "basic/code.h"
 #include "basic/code_builder.h"
+#include "basic/screen_statements.h"
 #include "basic/token.h"
 #include "basic/variables.h"
 
@@ -259,7 +260,15 @@ class Compiler {
   void KeyStatement();
   void Sound();
   void Sleep();
-  void OptionalArguments(int32_t most, int32_t kept, int32_t* given);
+  // compile_screen.cpp
+  int32_t OptionalArguments(int32_t count, int32_t kept);
+  void EmitScreen(ScreenOp op, int32_t written, int32_t taken, int32_t left = 0);
+  void Screen();
+  void Color();
+  void Palette();
+  void Paint();
+  void Window();
+  ValueKind PointFunction();
 
   // compile_expression.cpp: one function per precedence level, lowest first.
   ValueKind Expression();

@@ -8,6 +8,7 @@
 #include "basic/input_source.h"
 #include "basic/machine.h"
 #include "basic/messages.h"
+#include "runtime/graphics/pixels.h"
 #include "runtime/numeric/numeric.h"
 
 Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions& options)
@@ -23,6 +24,7 @@ Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions
 Machine::~Machine() {
   UnwindProcedures(*this);
   while (strings_top != strings.data()) StrRelease(Pop());
+  GfxShowPending();  // a run's last dots reach the window however it ended
 }
 
 namespace {

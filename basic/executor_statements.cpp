@@ -8,7 +8,10 @@
 #include "basic/input_source.h"
 #include "basic/machine.h"
 #include "basic/number_text.h"
+#include "basic/screen_statements.h"
+#include "runtime/graphics/geometry.h"
 #include "runtime/graphics/graphics.h"
+#include "runtime/graphics/pixels.h"
 #include "runtime/numeric/numeric.h"
 #include "runtime/system.h"
 
@@ -147,7 +150,8 @@ const char* CallBuiltin(Machine& machine, const Instruction& in, double*& sp) {
   return nullptr;
 }
 
-void Graphics(Machine& machine, const Instruction& in, double*& sp) {
+const char* Graphics(Machine& machine, const Instruction& in, double*& sp) {
+  if (in.op != Op::Cls && DrawsItself(machine.screen)) return ScreenFigure(machine, in, sp);
   switch (in.op) {
     case Op::Cls: {
       const int32_t mode = NumToInt32(*--sp);
@@ -158,7 +162,7 @@ void Graphics(Machine& machine, const Instruction& in, double*& sp) {
     case Op::Line: {
       sp -= in.c ? 5 : 6;
       const int32_t colour = NumToInt32(sp[4]);
-      GfxLine(NumToInt32(sp[0]), NumToInt32(sp[1]), in.a, NumToInt32(sp[2]), NumToInt32(sp[3]), colour, in.b,
+      GfxLine(NumToInt32(sp[0]), NumToInt32(sp[1]), in.a, NumToInt32(sp[2]), NumToInt32(sp[3]), colour, in.b & 3,
               in.c ? colour : NumToInt32(sp[5]));
       break;
     }
@@ -169,15 +173,17 @@ void Graphics(Machine& machine, const Instruction& in, double*& sp) {
                 in.c ? colour : NumToInt32(sp[7]));
       break;
     }
-    default: {  // PSET
+    default: {  // PSET and PRESET, whose colour is the background's
       sp -= 3;
-      const int32_t x = NumToInt32(sp[0]);
-      const int32_t y = NumToInt32(sp[1]);
-      const int32_t colour = NumToInt32(sp[2]);
-      GfxLine(x, y, 0, x, y, colour, 0, colour);
+      const bool step = in.c != 0;
+      const int32_t x = step ? WrappingAdd(LastPoint.x, NumToInt32(sp[0])) : NumToInt32(sp[0]);
+      const int32_t y = step ? WrappingAdd(LastPoint.y, NumToInt32(sp[1])) : NumToInt32(sp[1]);
+      const bool preset_default = in.b != 0 && (in.a & PsetColourOmitted) != 0;
+      GfxPset(x, y, preset_default ? machine.screen.background : NumToInt32(sp[2]));
       break;
     }
   }
+  return nullptr;
 }
 
 }  // namespace
@@ -197,6 +203,7 @@ void Printed(Machine& machine, std::string_view text) {
 }
 
 void FlushPrinted(Machine& machine) {
+  GfxShowPending();  // the picture so far is on the window before the text
   OutputText(machine.printed, machine.echo);
   machine.printed.clear();
 }
@@ -220,9 +227,9 @@ static const char* Statement(Machine& machine, const Instruction& in, double*& s
     case Op::SwapNumbers: case Op::SwapStrings: case Op::Clear: case Op::Bound:
       return VariablesStatement(machine, in, sp);
     case Op::Cls: case Op::Line: case Op::Circle: case Op::Pset:
-      Graphics(machine, in, sp);
-      return nullptr;
+      return Graphics(machine, in, sp);
     case Op::Draw: return DrawStatement(machine);
+    case Op::Screen: return ScreenStatement(machine, in, sp);
     case Op::PrintNumber: Printed(machine, FormatPrintedNumber(*--sp)); return nullptr;
     case Op::PrintString: {
       RtString s = machine.Pop();
@@ -242,7 +249,10 @@ static const char* Statement(Machine& machine, const Instruction& in, double*& s
       machine.Push(NewString(machine.input_texts[static_cast<std::size_t>(in.a)]));
       return nullptr;
     case Op::Randomize: RandSeed = static_cast<uint32_t>(NumToInt32(*--sp)); return nullptr;
-    case Op::Sleep: SysSleep(NumToInt32(*--sp)); return nullptr;
+    case Op::Sleep:
+      GfxShowPending();
+      SysSleep(NumToInt32(*--sp));
+      return nullptr;
     case Op::Locate: case Op::Beep: case Op::Sound: case Op::SleepForKey:
       return ConsoleStatement(machine, in, sp);
     default: return nullptr;  // the fast path's own instructions never come here

@@ -10,6 +10,7 @@
 #include "basic/basic.h"
 #include "basic/code.h"
 #include "basic/draw_string.h"
+#include "basic/screen.h"
 #include "basic/variables.h"
 
 struct LoopState {
@@ -90,6 +91,7 @@ struct Machine {
   std::size_t data_next = 0;  // the DATA item READ takes next
   std::string message;        // a run-time error's text, when it is made at run time
   DrawPen draw_pen;           // DRAW's colour, scale and angle, kept from one DRAW to the next
+  ScreenState screen = StartingScreen();
 };
 
 // Runs one instruction off the numeric fast path: strings, arrays,

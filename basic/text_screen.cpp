@@ -32,8 +32,8 @@ bool Coordinate(double value, int32_t most, int32_t* place) {
 }
 
 const char* Locate(Machine& machine, int32_t given, double*& sp) {
-  const double column_value = (given & 2) ? *--sp : 0;
-  const double row_value = (given & 1) ? *--sp : 0;
+  const double column_value = *--sp;
+  const double row_value = *--sp;
   int32_t row = -1;
   int32_t column = -1;
   if ((given & 1) && !Coordinate(row_value, TextRows, &row)) return "LOCATE needs a row from 1 to 101";

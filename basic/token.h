@@ -36,7 +36,9 @@
   X(Draw, "DRAW")                                                                     \
   X(Inkey, "INKEY$") X(InputChars, "INPUT$") X(Pos, "POS") X(Csrlin, "CSRLIN")        \
   X(Locate, "LOCATE") X(Width, "WIDTH") X(Key, "KEY") X(Beep, "BEEP")                 \
-  X(Sound, "SOUND")
+  X(Sound, "SOUND")                                                                   \
+  X(Screen, "SCREEN") X(Color, "COLOR") X(Palette, "PALETTE") X(Paint, "PAINT")       \
+  X(Point, "POINT") X(Preset, "PRESET") X(Window, "WINDOW")
 
 enum class Keyword : uint8_t {
   None,

@@ -6,7 +6,10 @@
 // (c) examples/balls.bas against the compiled scene (RunScene), in rounds
 //     that alternate the two from seed 1, on the same window and back buffer;
 // (d) T = F(T) with FUNCTION F(X): F = X + 1, 10^7 times, in ns per call
-//     (the loop around it included).
+//     (the loop around it included);
+// (e) 64 000 dots, FOR Y = 0 TO 199: FOR X = 0 TO 319: PSET (X, Y),
+//     (X + Y) MOD 8: NEXT: NEXT, in ms for all of them, and PAINT of a
+//     640 x 400 maze of one-pixel corridors and of the whole screen.
 //
 // Each figure is the median of its rounds. (a), (b) and (d) also give the main
 // thread's processor time, which other work on a shared machine disturbs
@@ -47,6 +50,18 @@ constexpr char CallLoop[] =
     "FOR I = 1 TO 10000000: T = F(T): NEXT\n"
     "FUNCTION F (X): F = X + 1: END FUNCTION\n";
 constexpr double CallIterations = 1e7;
+
+constexpr char DotLoop[] = "FOR Y = 0 TO 199: FOR X = 0 TO 319: PSET (X, Y), (X + Y) MOD 8: NEXT: NEXT\n";
+
+// Walls on every odd row of SCREEN 12's top 400, each open at one end,
+// alternately; PAINT then walks one long corridor, and then fills the
+// whole screen around the walls.
+constexpr char MazeSetUp[] =
+    "SCREEN 12\n"
+    "FOR Y = 1 TO 399 STEP 2: IF (Y \\ 2) MOD 2 THEN LINE (1, Y)-(639, Y), 15 ELSE LINE (0, Y)-(638, Y), 15\n"
+    "NEXT: LINE (0, 400)-(639, 400), 15\n";
+constexpr char MazePaint[] = "PAINT (0, 0), 4, 15\n";
+constexpr char ScreenPaint[] = "SCREEN 12: PAINT (0, 0), 9\n";
 
 BasicProgramPtr Compile(const std::string& source, const char* name) {
   std::vector<BasicDiagnostic> errors;
@@ -101,11 +116,19 @@ int main(int argc, char** argv) {
   const BasicProgramPtr strings = Compile(StringLoop, "strings");
   const BasicProgramPtr calls = Compile(CallLoop, "calls");
   const BasicProgramPtr balls = Compile(ReadFile(balls_path), balls_path);
-  if (!arithmetic || !strings || !calls || !balls) return 1;
+  const BasicProgramPtr dots = Compile(DotLoop, "dots");
+  const BasicProgramPtr maze = Compile(std::string(MazeSetUp) + MazePaint, "maze");
+  const BasicProgramPtr maze_set_up = Compile(MazeSetUp, "maze set-up");
+  const BasicProgramPtr screen_paint = Compile(ScreenPaint, "screen paint");
+  if (!arithmetic || !strings || !calls || !balls || !dots || !maze || !maze_set_up || !screen_paint) return 1;
 
   const Timing loop = TimeRuns(arithmetic.get(), rounds);
   const Timing string = TimeRuns(strings.get(), rounds);
   const Timing call = TimeRuns(calls.get(), rounds);
+  const Timing dot = TimeRuns(dots.get(), rounds);
+  const Timing maze_paint = TimeRuns(maze.get(), rounds);
+  const Timing maze_lines = TimeRuns(maze_set_up.get(), rounds);
+  const Timing screen_fill = TimeRuns(screen_paint.get(), rounds);
   std::vector<double> compiled_ms, basic_ms;
   const auto compiled_scene = [&] {
     RandSeed = 1;
@@ -133,6 +156,9 @@ int main(int argc, char** argv) {
   std::printf("compiled_scene_ms=%.2f (best %.2f)\nbasic_scene_ms=%.2f (best %.2f)\n", compiled, compiled_best,
               basic, basic_best);
   std::printf("scene_ratio=%.3f (best %.3f) (target at most 1.05)\n", basic / compiled, basic_best / compiled_best);
+  std::printf("dots_ms=%.2f (processor %.2f) (target at most 300)\n", dot.wall_ms, dot.cpu_ms);
+  std::printf("paint_maze_ms=%.2f\npaint_screen_ms=%.2f (SCREEN 12's clearing included)\n",
+              maze_paint.wall_ms - maze_lines.wall_ms, screen_fill.wall_ms);
   std::fflush(stdout);
   ReleaseStringSlots();
   ExitProcess(0);

@@ -4,6 +4,7 @@
 // target links, and give nothing back.
 #include "runtime/console/prompt_io.h"
 #include "runtime/graphics/graphics.h"
+#include "runtime/graphics/pixels.h"
 #include "runtime/strings/strings.h"
 
 LastPointState LastPoint;
@@ -11,6 +12,12 @@ LastPointState LastPoint;
 void GfxCls(int32_t) {}
 void GfxLine(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
 void GfxCircle(int32_t, int32_t, int32_t, int32_t, double, double, double, int32_t, int32_t) {}
+void GfxFillRgb(int32_t, int32_t, int32_t, int32_t, Colour) {}
+void GfxPset(int32_t, int32_t, int32_t) {}
+int64_t GfxPixelAt(int32_t, int32_t) { return PixelOutside; }
+void GfxFloodFill(int32_t, int32_t, int32_t, int32_t, Colour, Colour) {}
+void GfxShowPending() {}
+LastPointState LastPoint;
 void PromptPrint(RtString s) { StrRelease(s); }
 RtString PromptInput() { return StrNew(0); }
 PromptCursorPlace PromptLocate(int32_t, int32_t) { return PromptCursorPlace{0, 0}; }

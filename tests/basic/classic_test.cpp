@@ -31,7 +31,7 @@ TEST(BasicClassic, ProgramText) {
       {"PRINT 1D3; 2.5d-1; 1D+2#", " 1000  0.25  100 \r\n", "D is a double's exponent letter"},
       {"PRINT &O17; &17; &o0; &O37777777777; &HFFFF&", " 15  15  0  4294967295  65535 \r\n",
        "octal, and & after a hexadecimal number"},
-      {"NAME$ = \"n\": COLOR% = 2: PRINT NAME$; COLOR%", "n 2 \r\n", "a classic word with a suffix is a name"},
+      {"NAME$ = \"n\": PCOPY% = 2: PRINT NAME$; PCOPY%", "n 2 \r\n", "a classic word with a suffix is a name"},
   };
   for (const Case& c : cases) ExpectPrints(c);
 }
@@ -111,9 +111,9 @@ TEST(BasicClassic, EndAndSystemEndTheProgram) {
 TEST(BasicClassic, MissingWordsAreNamed) {
   const Case cases[] = {
       {"PCOPY 1, 0", "1:1: PCOPY is not a statement of this BASIC", "a statement"},
-      {"10 screen 12", "1:4: SCREEN is not a statement of this BASIC", "any case, after a line number"},
+      {"10 view print", "1:4: VIEW is not a statement of this BASIC", "any case, after a line number"},
       {"IF X THEN PLAY \"C\"", "1:11: PLAY is not a statement of this BASIC", "in a one-line IF"},
-      {"COLOR = 3", "1:1: COLOR is not a statement of this BASIC", "classic words are reserved"},
+      {"VIEW = 3", "1:1: VIEW is not a statement of this BASIC", "classic words are reserved"},
       {"A = STICK", "1:5: STICK is not a function of this BASIC", "a function, never a variable"},
       {"X = PEEK(0) + 1", "1:5: PEEK is not a function of this BASIC", "never an automatic array"},
       {"PRINT 2 * USR(0)", "1:11: USR is not a function of this BASIC", "inside an expression"},

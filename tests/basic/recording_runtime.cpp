@@ -84,6 +84,7 @@ void StartRecording(std::vector<std::string> input) {
   TextClear();
   KeyBufferClear();
   TheRecording = Recording{};
+  ClearRecordedPicture();
   LastPoint = {0, 0};
   TheRecording.input.assign(input.begin(), input.end());
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "basic/basic.h"
+#include "runtime/graphics/graphics.h"
 
 struct Recording {
   std::vector<std::string> calls;  // "LINE x1 y1 step x2 y2 colour box fill", ...
@@ -15,8 +16,17 @@ struct Recording {
   std::size_t largest_print = 0;   // the longest string PRINT was handed
   std::deque<std::string> input;   // lines INPUT answers with, first first
   int inputs_past_script = 0;      // INPUTs asked when the script was used up
+  int fills = 0;                   // the colour layer's fills, each a block of pixels
+  int shows = 0;                   // its GfxShowPending calls
 };
 extern Recording TheRecording;
+
+// The picture that the colour layer's calls paint (recording_picture.cpp),
+// black when a recording starts; outside it reads black.
+inline constexpr int32_t RecordedWidth = 640;
+inline constexpr int32_t RecordedHeight = 480;
+Colour RecordedPixel(int32_t x, int32_t y);
+void ClearRecordedPicture();
 
 // Clears the recording and sets the lines INPUT will read.
 void StartRecording(std::vector<std::string> input = {});

@@ -35,7 +35,9 @@ TEST(BasicStatements, ArgumentsAndDefaultsReachTheRuntime) {
       {"CIRCLE (1,2),3,,,,0.5", {"CIRCLE 1 2 3 7 0 0 0.5 0 7"}, "only the aspect"},
       {"CIRCLE (1,2),3,1,,,,,5", {"CIRCLE 1 2 3 1 0 0 1 0 5"}, "a fill colour without F"},
       {"CIRCLE (2.5,3.5),2.5", {"CIRCLE 2 4 2 7 0 0 1 0 7"}, "centre and radius round ties to even"},
-      {"PSET (3,4): PSET (5,6),2", {"LINE 3 4 0 3 4 7 0 7", "LINE 5 6 0 5 6 2 0 2"}, "PSET is a one-point LINE"},
+      {"PSET (3,4): PSET (5,6),2", {"PSET 3 4 7", "PSET 5 6 2"}, "PSET's colour is 7 unless given"},
+      {"PSET (3,4): PSET STEP (-1,2),9", {"PSET 3 4 7", "PSET 2 6 9"}, "STEP from the point before"},
+      {"PRESET (3,4): PRESET (5,6),2", {"PSET 3 4 0", "PSET 5 6 2"}, "PRESET's own colour is black"},
       {"X = 3: LINE (X, X * 2)-(X + 1, 0), X", {"LINE 3 6 0 4 0 3 0 3"}, "expressions as arguments"},
   };
   for (const Case& c : cases) {

@@ -31,6 +31,12 @@ TEST(Examples, ArcsRunsToItsEnd) {
   EXPECT_EQ(result.code, 0u) << result.errors;
 }
 
+TEST(Examples, MandelbrotDrawsInScreen13) {
+  const BasicExeResult result = RunBasicExe("--exit --echo \"" + ExampleFile("mandelbrot.bas") + "\"");
+  EXPECT_EQ(result.code, 0u) << result.errors;
+  EXPECT_EQ(result.output, "Mandelbrot set, SCREEN 13\r\n") << "POINT reads the frame";
+}
+
 TEST(Examples, StringsPrintsWhatItSays) {
   const BasicExeResult result = RunBasicExe("--exit --echo \"" + ExampleFile("strings.bas") + "\"");
   EXPECT_EQ(result.code, 0u) << result.errors;
