@@ -10,6 +10,7 @@
 #include "basic/input_source.h"
 #include "basic/machine.h"
 #include "runtime/console/key_buffer.h"
+#include "runtime/graphics/pixels.h"
 #include "runtime/numeric/numeric.h"
 
 namespace {
@@ -35,12 +36,14 @@ bool TakeKeyByte(Machine& machine, uint8_t* byte) {
 
 bool AwaitKeyByte(Machine& machine, uint8_t* byte) {
   if (machine.script) return TakeKeyByte(machine, byte);
+  GfxShowPending();
   while (!KeyBufferTake(byte)) SysSleep(KeyPollMs);
   return true;
 }
 
 bool AwaitKeyWaiting(Machine& machine) {
   if (machine.script) return machine.script->HasKey();
+  GfxShowPending();
   while (!KeyBufferHasKey()) SysSleep(KeyPollMs);
   return true;
 }
@@ -55,6 +58,7 @@ const char* FnInkey(BuiltinCall& call) {
     key += static_cast<char>(byte);
     if (byte == 0 && TakeKeyByte(machine, &byte)) key += static_cast<char>(byte);
   } else {
+    GfxShowPending();  // a program that polls for a key shows what it drew
     SysSleep(EmptyInkeyPauseMs);
   }
   call.text = NewString(key);

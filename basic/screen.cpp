@@ -39,6 +39,17 @@ ViewPoint ToView(const ScreenState& screen, double x, double y) {
   return {NumToInt32(std::clamp(x, -Far, Far)), NumToInt32(std::clamp(y, -Far, Far))};
 }
 
+void FromView(const ScreenState& screen, ViewPoint point, double* x, double* y) {
+  const WindowMapping& w = screen.window;
+  *x = point.x;
+  *y = point.y;
+  if (!w.active) return;
+  const double right = screen.mode->width - 1;
+  const double bottom = screen.mode->height - 1;
+  *x = w.x1 + point.x * (w.x2 - w.x1) / right;
+  *y = w.y_down ? w.y1 + point.y * (w.y2 - w.y1) / bottom : w.y2 - point.y * (w.y2 - w.y1) / bottom;
+}
+
 bool ScreenColour(const ScreenState& screen, double number, Colour* colour) {
   if (!(number >= 0 && number < screen.mode->colours)) return false;
   const int32_t n = NumToInt32(number);

@@ -46,6 +46,9 @@ struct ViewPoint {
 // mode's pixels; far away points land far outside, never wrap back in.
 ViewPoint ToView(const ScreenState& screen, double x, double y);
 
+// And back: the program's coordinates of a point of the mode's pixels.
+void FromView(const ScreenState& screen, ViewPoint point, double* x, double* y);
+
 // The colour number as the mode's colour; false when the mode has no such
 // colour.
 bool ScreenColour(const ScreenState& screen, double number, Colour* colour);

@@ -17,7 +17,6 @@ void GfxPset(int32_t, int32_t, int32_t) {}
 int64_t GfxPixelAt(int32_t, int32_t) { return PixelOutside; }
 void GfxFloodFill(int32_t, int32_t, int32_t, int32_t, Colour, Colour) {}
 void GfxShowPending() {}
-LastPointState LastPoint;
 void PromptPrint(RtString s) { StrRelease(s); }
 RtString PromptInput() { return StrNew(0); }
 PromptCursorPlace PromptLocate(int32_t, int32_t) { return PromptCursorPlace{0, 0}; }

@@ -8,8 +8,6 @@
 #include "runtime/graphics/pixels.h"
 #include "tests/basic/recording_runtime.h"
 
-LastPointState LastPoint;
-
 namespace {
 
 std::vector<uint32_t>& Picture() {

@@ -129,6 +129,13 @@ TEST(BasicScreen, DefaultColoursAndColor) {
        "WINDOW SCREEN's downwards, and it scales"},
       {"PSET (1, 1), 2: PRINT POINT(1, 1)", " 2 \r\n", "the runtime's own screen reads its back buffer"},
       {"SCREEN 12: SCREEN 0: LINE (1, 1)-(2, 2): PRINT POINT(0, 0)", " 0 \r\n", "SCREEN 0 gives the runtime back its own"},
+      {"SCREEN 13: PSET (10, 10), 1: DRAW \"C4 R5\": PRINT POINT(15, 10)", " 4 \r\n",
+       "DRAW draws in the mode's pixels and colours, from the last point"},
+      {"SCREEN 13: PSET (10, 10): DRAW \"D3\": PRINT POINT(10, 13)", " 15 \r\n", "and in the foreground colour"},
+      {"SCREEN 12: PSET (1, 1): DRAW \"BR4\": PSET STEP (0, 0), 2: PRINT POINT(5, 1)", " 2 \r\n",
+       "and moves the last point"},
+      {"SCREEN 13: LINE (0, 0)-(9, 9), 4, B: PSET (5, 5): DRAW \"P9,4\": PRINT POINT(1, 1); POINT(10, 10)",
+       " 9  0 \r\n", "P paints up to the border"},
   };
   for (const ProgramCase& c : cases) ExpectPrints(c);
   RunProgram("SCREEN 12: COLOR 14, 1");
@@ -242,6 +249,12 @@ TEST(BasicScreen, RunTimeErrorsNameTheirValue) {
     EXPECT_EQ(run.outcome, BasicOutcome::RuntimeError) << row.source;
     EXPECT_EQ(run.message, row.message) << row.source;
   }
+}
+
+TEST(BasicScreen, DrawInAColourTheModeLacks) {
+  const ProgramRun run = RunProgram("SCREEN 1: DRAW \"C9 R4\"");
+  EXPECT_EQ(run.outcome, BasicOutcome::RuntimeError);
+  EXPECT_EQ(run.message, "test.bas:1: DRAW's colour 9 is not one of this screen's");
 }
 
 TEST(BasicScreen, CompileErrors) {
