@@ -64,4 +64,48 @@ TEST(ScreenModes, BoxPaintAndPsetInEveryModeAndColour) {
   }
 }
 
+// The lit blocks of a row or column of the mode's pixels, as their
+// coordinates along it.
+std::vector<int> LitAlong(const Picture& picture, const ScreenMode& mode, bool row, int at, int length) {
+  std::vector<int> lit;
+  for (int i = 0; i < length; ++i) {
+    const int x = (row ? i : at) * mode.scale_x, y = (row ? at : i) * mode.scale_y;
+    if (picture.At(x, y) != 0) lit.push_back(i);
+  }
+  return lit;
+}
+
+// A circle of radius 20 around (40, 40): its radius lies along x (the
+// aspects are below 1, or 1), so its row through the centre is lit just at
+// 20 and 60; its column at 40 -/+ 20 times the mode's aspect, give or take
+// the rounding of one pixel; the window shows what the back buffer holds.
+TEST(ScreenModes, CircleInEveryModeAtItsAspect) {
+  StartRuntimeOnce();
+  for (const int number : {1, 2, 7, 8, 9, 12, 13}) {
+    const ScreenMode& mode = *FindScreenMode(number);
+    const RECT area{0, 0, 81 * mode.scale_x, 81 * mode.scale_y};
+    RunBasic("SCREEN " + std::to_string(number) + ": CIRCLE (40, 40), 20, 1");
+    const Picture drawn = CaptureBackBuffer(area);
+    EXPECT_EQ(LitAlong(drawn, mode, true, 40, 81), (std::vector<int>{20, 60})) << "SCREEN " << number;
+    const std::vector<int> column = LitAlong(drawn, mode, false, 40, 81);
+    const double ry = 20 * mode.aspect;
+    ASSERT_EQ(column.size(), 2u) << "SCREEN " << number;
+    EXPECT_NEAR(column[0], 40 - ry, 1) << "SCREEN " << number;
+    EXPECT_NEAR(column[1], 40 + ry, 1) << "SCREEN " << number;
+    RepaintNow(&area);
+    EXPECT_EQ(CaptureWindow(area).pixels, drawn.pixels) << "the window, SCREEN " << number;
+  }
+}
+
+// Mode 13's 256 colours, a PSET each, against the palette's colours.
+TEST(ScreenModes, EveryColourOfMode13) {
+  StartRuntimeOnce();
+  const ScreenMode& mode = *FindScreenMode(13);
+  RunBasic("SCREEN 13: FOR C = 0 TO 255: PSET (C MOD 32, C \\ 32), C: NEXT");
+  const Picture drawn = CaptureBackBuffer(RECT{0, 0, 32 * mode.scale_x, 8 * mode.scale_y});
+  for (int c = 0; c < 256; ++c) {
+    EXPECT_EQ(drawn.At(c % 32 * mode.scale_x, c / 32 * mode.scale_y), DefaultPaletteColour(mode, c)) << "colour " << c;
+  }
+}
+
 }  // namespace
