@@ -6,7 +6,7 @@
 #include "basic/basic.h"
 #include "program/program.h"
 #include "runtime/console/window.h"
-#include "tools/snapshot/snapshot.h"
+#include "runtime/console/snapshot.h"
 
 // The window thread ends the process, with exit code 0, once the user has
 // closed the window; until then the picture stays. The last figures drawn

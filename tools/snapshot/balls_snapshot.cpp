@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "program/program.h"
-#include "tools/snapshot/snapshot.h"
+#include "runtime/console/snapshot.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {

@@ -1,4 +1,4 @@
-#include "tools/snapshot/bmp.h"
+#include "runtime/console/bmp.h"
 
 #include <cstdint>
 #include <cstdio>

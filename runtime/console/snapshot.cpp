@@ -1,9 +1,9 @@
-#include "tools/snapshot/snapshot.h"
+#include "runtime/console/snapshot.h"
 
 #include <windows.h>
 
 #include "runtime/console/window.h"
-#include "tools/snapshot/bmp.h"
+#include "runtime/console/bmp.h"
 
 bool WriteBackBufferBmp(const char* path) {
   BackBufferLockEnter();
