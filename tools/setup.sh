@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  cmake ninja-build g++                      # host build and tests
+  cmake ninja-build g++ ccache               # host build and tests
   g++-mingw-w64-x86-64 g++-mingw-w64-i686    # the two Windows targets
   googletest libbenchmark-dev                # tests and benchmarks
   wine64 xvfb xauth                          # running the Windows build here
