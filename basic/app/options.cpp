@@ -23,8 +23,22 @@ static std::string TakeArgument(const std::vector<std::string>& arguments, size_
       return "--input needs the file of lines (- for standard input)";
     }
     options->input = arguments[++*i];
+  } else if (argument == "--make") {
+    if (*i + 1 == arguments.size() || arguments[*i + 1].empty()) return "--make needs the program to write";
+    options->make = arguments[++*i];
   } else {
     return "unknown option " + argument;
+  }
+  return {};
+}
+
+// --make writes a program and runs nothing: what only a run uses is a
+// mistake beside it.
+static std::string MakeMistake(const BasicAppOptions& options) {
+  if (options.make.empty()) return {};
+  if (options.file.empty()) return "basic: --make needs the BASIC file to make it from\r\n";
+  if (!options.snapshot.empty() || options.echo || !options.input.empty()) {
+    return "basic: --make runs nothing: --snapshot, --echo and --input do not go with it\r\n";
   }
   return {};
 }
@@ -39,5 +53,6 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, BasicAppOptions
     const std::string mistake = TakeArgument(arguments, &i, &options_ended, options);
     if (!mistake.empty() && error->empty()) *error = "basic: " + mistake + "\r\n";
   }
+  if (error->empty()) *error = MakeMistake(*options);
   return error->empty();
 }

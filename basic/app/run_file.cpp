@@ -3,12 +3,7 @@
 #include "basic/app/app.h"
 #include "basic/basic.h"
 
-int RunFile(const BasicAppOptions& options) {
-  std::string source, error;
-  if (!ReadSourceFile(options.file, &source, &error)) {
-    ShowMessage(error);
-    return BasicExitCompileError;
-  }
+int RunSource(const std::string& source, const BasicAppOptions& options) {
   std::vector<BasicDiagnostic> errors;
   const BasicProgramPtr program = BasicCompile(source, options.file, &errors);
   if (!program) {
@@ -16,6 +11,7 @@ int RunFile(const BasicAppOptions& options) {
     return BasicExitCompileError;
   }
   std::unique_ptr<InputScript> script;
+  std::string error;
   if (!OpenInputScript(options, &script, &error)) {
     ShowMessage(error);
     return BasicExitCompileError;
@@ -26,4 +22,13 @@ int RunFile(const BasicAppOptions& options) {
     case BasicOutcome::NoMoreInput: ShowMessage(BasicFormatRunMessage(result)); return BasicExitNoMoreInput;
     default: return 0;
   }
+}
+
+int RunFile(const BasicAppOptions& options) {
+  std::string source, error;
+  if (!ReadSourceFile(options.file, &source, &error)) {
+    ShowMessage(error);
+    return BasicExitCompileError;
+  }
+  return RunSource(source, options);
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -9,24 +10,30 @@ struct FileCloser {
 };
 }  // namespace
 
-bool ReadSourceFile(const std::string& path, std::string* source, std::string* error) {
+bool ReadFileUpTo(const std::string& path, std::size_t limit, std::string* bytes, std::string* error) {
   const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) {
     *error = path + ": cannot read the file";
     return false;
   }
-  source->clear();
+  bytes->clear();
   char buffer[1 << 16];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-    if (source->size() + got > BasicMaxSourceBytes) {
-      *error = path + ": the file is too large (more than 64 MB)";
-      return false;
-    }
-    source->append(buffer, got);
+  while (bytes->size() < limit) {
+    const std::size_t got = std::fread(buffer, 1, std::min(sizeof buffer, limit - bytes->size()), file.get());
+    if (got == 0) break;
+    bytes->append(buffer, got);
   }
   if (std::ferror(file.get())) {
     *error = path + ": cannot read the file";
+    return false;
+  }
+  return true;
+}
+
+bool ReadSourceFile(const std::string& path, std::string* source, std::string* error) {
+  if (!ReadFileUpTo(path, BasicMaxSourceBytes + 1, source, error)) return false;
+  if (source->size() > BasicMaxSourceBytes) {
+    *error = path + ": the file is too large (more than 64 MB)";
     return false;
   }
   return true;

@@ -18,7 +18,7 @@
 // thread.
 //
 // When the window is destroyed, the window thread frees the character layer
-// and ends the process with exit code 0.
+// and ends the process with WindowClosedExitCode, 0 unless set.
 #pragma once
 
 #include <windows.h>
@@ -50,6 +50,9 @@ extern PromptFontState PromptFont;
 
 // 0 until a WM_PAINT has been handled, then 1 for good.
 extern std::atomic<int32_t> FirstPaintFlag;
+// The exit code when the user closes the window: a program that ended with
+// an error, and left its window open to show it, ends with the error's code.
+extern std::atomic<int32_t> WindowClosedExitCode;
 // Low byte of the last key pressed while line input was inactive.
 extern uint8_t LastKey;
 

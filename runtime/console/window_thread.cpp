@@ -12,6 +12,7 @@ ScreenSizeState ScreenSize;
 PromptFontState PromptFont;
 std::atomic<int32_t> FirstPaintFlag;
 uint8_t LastKey;
+std::atomic<int32_t> WindowClosedExitCode{0};
 
 // "ＭＳ 明朝" in code page 932.
 static constexpr char PromptFontFace[] = "\x82\x6C\x82\x72\x20\x96\xBE\x92\xA9";
@@ -85,5 +86,5 @@ DWORD WINAPI WindowThreadMain(LPVOID) {
   StartFlushTimer();
   RunMessageLoop();
   TextScreenTearDown();
-  ExitProcess(0);
+  ExitProcess(static_cast<UINT>(WindowClosedExitCode.load()));
 }

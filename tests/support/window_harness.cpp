@@ -1,11 +1,12 @@
 #include "tests/support/window_harness.h"
 
 #include <cstdio>
-
 #include <cstring>
+
 #include "program/program.h"
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
+#include "tests/support/child_process.h"
 
 RtString TestString(const std::string& bytes) {
   RtString s = StrNew(static_cast<int32_t>(bytes.size()));
@@ -174,36 +175,12 @@ std::string SiblingExecutable(const char* name) {
 }
 
 DWORD RunProgram(std::string command, std::string* output) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE read_end = nullptr, write_end = nullptr;
-  CreatePipe(&read_end, &write_end, &inherit, 0);
-  SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = write_end;
-  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  PROCESS_INFORMATION process{};
-  const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                      nullptr, &startup, &process);
-  CloseHandle(write_end);
-  if (!started) {
-    CloseHandle(read_end);
-    return 0xFFFFFFFF;
-  }
-  std::string text;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(read_end, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
-  CloseHandle(read_end);
-  WaitForSingleObject(process.hProcess, INFINITE);
-  DWORD code = 0;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  PipedChild child;
+  if (!StartPiped(std::move(command), &child)) return 0xFFFFFFFF;
+  const std::string text = ReadAll(child.output);
+  WaitForSingleObject(child.process.hProcess, INFINITE);
   if (output != nullptr) *output = text;
-  return code;
+  return ClosePiped(child);
 }
 
 PROCESS_INFORMATION StartSibling(const char* name, const std::string& arguments) {
@@ -232,28 +209,9 @@ PROCESS_INFORMATION StartFlood(HWND window, const char* kind, int count, unsigne
   return flood;
 }
 
-namespace {
-struct WindowSearch {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK MatchPromptWindow(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<WindowSearch*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (owner == search->process && lstrcmpA(name, "PROMPT") == 0) search->found = window;
-  return search->found == nullptr;
-}
-}  // namespace
-
 HWND PromptWindowOf(const PROCESS_INFORMATION& process) {
   for (int tries = 0; tries < 12000; ++tries) {
-    WindowSearch search{process.dwProcessId, nullptr};
-    EnumWindows(MatchPromptWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
+    if (const HWND window = FindPromptWindow(process.dwProcessId)) return window;
     if (WaitForSingleObject(process.hProcess, 5) == WAIT_OBJECT_0) return nullptr;
   }
   return nullptr;

@@ -25,7 +25,7 @@ static HANDLE CreateInheritedFile(const std::string& path) {
                      &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-BasicExe::BasicExe(const std::string& arguments) {
+BasicExe::BasicExe(const std::string& arguments, const char* executable) {
   static int serial = 0;
   const std::string stem = "basic_exe_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++serial);
   output_path_ = SiblingExecutable((stem + ".out").c_str());
@@ -38,7 +38,7 @@ BasicExe::BasicExe(const std::string& arguments) {
   startup.hStdOutput = output;
   startup.hStdError = errors;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  std::string command = "\"" + SiblingExecutable("basic.exe") + "\" " + arguments;
+  std::string command = "\"" + SiblingExecutable(executable) + "\" " + arguments;
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                       &process_)) {
     process_ = {};
@@ -64,8 +64,8 @@ DWORD BasicExe::Finish() {
 std::string BasicExe::Output() const { return ReadWhole(output_path_); }
 std::string BasicExe::Errors() const { return ReadWhole(errors_path_); }
 
-BasicExeResult RunBasicExe(const std::string& arguments) {
-  BasicExe basic(arguments);
+BasicExeResult RunBasicExe(const std::string& arguments, const char* executable) {
+  BasicExe basic(arguments, executable);
   if (!basic.Started()) return {0xFFFFFFFF, {}, {}};
   const DWORD code = basic.Finish();
   return {code, basic.Output(), basic.Errors()};

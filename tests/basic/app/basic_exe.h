@@ -13,8 +13,9 @@ std::string WriteProgram(const char* name, const std::string& source);
 
 class BasicExe {
  public:
-  // Starts basic.exe with the arguments; Started() tells whether it could.
-  explicit BasicExe(const std::string& arguments);
+  // Starts basic.exe with the arguments, or another executable of this
+  // folder (a made program); Started() tells whether it could.
+  explicit BasicExe(const std::string& arguments, const char* executable = "basic.exe");
   ~BasicExe();
   BasicExe(const BasicExe&) = delete;
   BasicExe& operator=(const BasicExe&) = delete;
@@ -41,5 +42,5 @@ struct BasicExeResult {
   DWORD code;
   std::string output, errors;
 };
-// Runs basic.exe to its end.
-BasicExeResult RunBasicExe(const std::string& arguments);
+// Runs basic.exe, or another executable of this folder, to its end.
+BasicExeResult RunBasicExe(const std::string& arguments, const char* executable = "basic.exe");

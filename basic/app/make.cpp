@@ -1,0 +1,68 @@
+// basic.exe --make OUT.exe FILE.bas: a copy of this executable with the
+// program inside, written only when the program compiles.
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "basic/app/app.h"
+#include "basic/app/own_image.h"
+#include "basic/basic.h"
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// basic.exe is a few megabytes; this bounds what is read as its image.
+constexpr std::size_t MaxOwnImageBytes = std::size_t{256} << 20;
+
+bool Compiles(const std::string& source, const std::string& name) {
+  std::vector<BasicDiagnostic> errors;
+  if (BasicCompile(source, name, &errors)) return true;
+  for (const BasicDiagnostic& diagnostic : errors) ShowMessage(BasicFormatDiagnostic(diagnostic));
+  return false;
+}
+
+// Writes the whole image, or leaves no file behind.
+bool WriteImage(const std::string& path, const std::string& image) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
+  if (!file) return false;
+  const bool written = std::fwrite(image.data(), 1, image.size(), file.get()) == image.size();
+  if (std::fclose(file.release()) == 0 && written) return true;
+  std::remove(path.c_str());
+  return false;
+}
+
+// The image of the made program; false, with the reason shown, when this
+// executable cannot be read or copied.
+bool MakeImage(const std::string& source, const std::string& name, std::string* image) {
+  std::string own_path, own_image, error;
+  if (!OwnFilePath(&own_path)) {
+    error = "cannot find basic.exe's own file";
+  } else if (ReadFileUpTo(own_path, MaxOwnImageBytes, &own_image, &error)) {
+    if (MakeProgramImage(own_image, OwnMark(), source, name, image, &error)) return true;
+  }
+  ShowMessage("basic: cannot make a program: " + error);
+  return false;
+}
+
+}  // namespace
+
+int MakeProgram(const BasicAppOptions& options) {
+  std::string source, error, image;
+  if (!ReadSourceFile(options.file, &source, &error)) {
+    ShowMessage(error);
+    return BasicExitCompileError;
+  }
+  if (!Compiles(source, options.file)) return BasicExitCompileError;
+  if (!MakeImage(source, options.file, &image)) return BasicExitDamaged;
+  if (!WriteImage(options.make, image)) {
+    ShowMessage("basic: cannot write " + options.make);
+    return BasicExitDamaged;
+  }
+  ShowText("basic: made " + options.make + " from " + options.file + " (" + std::to_string(image.size()) +
+               " bytes)\r\n",
+           true);
+  return 0;
+}
