@@ -62,7 +62,7 @@ inline HWND FindPromptWindow(DWORD process_id) {
     HWND found;
   } search{process_id, nullptr};
   EnumWindows(
-      [](HWND window, LPARAM context) -> BOOL {
+      [](HWND window, LPARAM context) __attribute__((stdcall)) -> BOOL {
         auto* search = reinterpret_cast<Search*>(context);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
