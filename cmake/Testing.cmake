@@ -5,6 +5,10 @@ if(EXISTS ${BALLS_GTEST_SOURCE}/CMakeLists.txt)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(${BALLS_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  # Only its assertions' speed would gain from optimising it, and none of
+  # them is slow; unoptimised, it builds in a fraction of the time.
+  target_compile_options(gtest PRIVATE -O0 -g0)
+  target_compile_options(gtest_main PRIVATE -O0 -g0)
 else()
   find_package(GTest REQUIRED)
 endif()

@@ -55,22 +55,24 @@ inline DWORD ClosePiped(const PipedChild& child) {
   return code;
 }
 
+struct PromptWindowSearch {
+  DWORD process;
+  HWND found;
+};
+
+inline BOOL CALLBACK MatchPromptWindow(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<PromptWindowSearch*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (owner == search->process && lstrcmpA(name, "PROMPT") == 0) search->found = window;
+  return search->found == nullptr;
+}
+
 // The process's PROMPT window, if it has one now.
 inline HWND FindPromptWindow(DWORD process_id) {
-  struct Search {
-    DWORD process;
-    HWND found;
-  } search{process_id, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM context) __attribute__((stdcall)) -> BOOL {
-        auto* search = reinterpret_cast<Search*>(context);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (owner == search->process && lstrcmpA(name, "PROMPT") == 0) search->found = window;
-        return search->found == nullptr;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  PromptWindowSearch search{process_id, nullptr};
+  EnumWindows(MatchPromptWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
