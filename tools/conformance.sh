@@ -44,8 +44,6 @@ mkdir -p "$results"
 no_lines=$results/no-lines.in
 : >"$no_lines"
 
-# The path wine gives a Unix path: the whole file system is drive Z:.
-windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 # The verdict lines of a program's output saying $2 (PASS or FAIL).
 verdicts() { grep -cE "TEST +$2ED|(^|[^A-Z])$2(ED|ES|S)?[[:space:]]*\$" "$1"; }
 
@@ -61,7 +59,7 @@ for file in "$dir"/*.bas; do
   done
   out=$results/$name.out err=$results/$name.err
   timeout -k 5 "$limit" env LANG="$BALLS_WINE_LOCALE" LC_ALL="$BALLS_WINE_LOCALE" "$WINE" "$exe" \
-    --exit --echo --input "$(windows_path "$input")" "$(windows_path "$file")" </dev/null >"$out" 2>"$err"
+    --exit --echo --input "$(balls_windows_path "$input")" "$(balls_windows_path "$file")" </dev/null >"$out" 2>"$err"
   code=$?
   [ "$code" -eq 124 ] || [ "$code" -eq 137 ] && code=timeout && timeouts=$((timeouts + 1))
   passed=$(verdicts "$out" PASS)

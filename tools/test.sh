@@ -3,7 +3,8 @@
 # host (native, sanitizers), each fuzzer briefly, win64 (under wine) and win32
 # (under a 32-bit wine, emulated where this machine cannot run 32-bit code). Ends with one
 # summary line and a non-zero status on any failure. Where 32-bit programs
-# cannot run at all, the win32 tests count as skipped, with the reason.
+# cannot run at all, the win32 tests count as skipped, with the reason. In
+# the 32-bit wine session it also checks the release zip (package-check.sh).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine-env.sh
@@ -73,6 +74,7 @@ if balls_wine_use 32 && balls_binfmt_hold && balls_wine_session_start; then
   # tests repeat a few times only.
   [ "$BALLS_WINE_EMULATED" = yes ] && export BALLS_LOAD_RUNS=${BALLS_LOAD_RUNS:-3}
   step "test win32" bash -c "ctest --preset win32 2>&1 | tee $results/win32"
+  step "package win32" tools/package-check.sh win32
   balls_wine_session_stop
 else
   win32_skipped_reason=${BALLS_WINE_MISSING:-the 32-bit wine session did not start}

@@ -74,6 +74,9 @@ balls_wine_use() {
   fi
 }
 
+# The path wine gives a Unix path: the whole file system is drive Z:.
+balls_windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
+
 balls_wine() { env LANG="$BALLS_WINE_LOCALE" LC_ALL="$BALLS_WINE_LOCALE" "$WINE" "$@"; }
 
 # The emulator's binfmt_misc entry lives while a run holds it: every holder
