@@ -46,6 +46,7 @@ win32_build_pid=$!
 step "test host" bash -c "ctest --preset host 2>&1 | tee $results/host"
 
 balls_display_start
+rm -rf build/win64/test-results
 if balls_wine_use 64 && balls_wine_session_start; then
   step "test win64" bash -c "ctest --preset win64 2>&1 | tee $results/win64"
   balls_wine_session_stop
@@ -63,11 +64,10 @@ echo "== fuzz (beside the win32 tests)"
 tools/fuzz.sh "${BALLS_FUZZ_SECONDS:-20}" >"$results/fuzz" 2>&1 &
 fuzz_pid=$!
 
-# The 32-bit suite: each test executable runs once and writes its results
-# as XML, counted below.
-win32_results=build/win32/test-results
+# The 32-bit suite, like the 64-bit one: each test executable runs once and
+# writes its results as XML, counted below.
 win32_skipped_reason=
-rm -rf "$win32_results"
+rm -rf build/win32/test-results
 if balls_wine_use 32 && balls_binfmt_hold && balls_wine_session_start; then
   [ "$BALLS_WINE_EMULATED" = yes ] && echo "win32: 32-bit wine emulated by qemu-i386 (binfmt_misc entry balls-i386, removed afterwards)"
   # Under the emulator every process start costs seconds: there the load
@@ -85,17 +85,38 @@ wait "$fuzz_pid" || failed_steps+=("fuzz")
 fuzz_pid=
 cat "$results/fuzz"
 
+# A per-executable suite's tests, from the XML each executable wrote. A test
+# that left no XML counts as one test, passed only if CTest saw it pass: a
+# script, or an executable that crashed or timed out. Prints "PASSED FAILED".
+count_suite() {  # count_suite PRESET CTEST_LOG
+  local preset=$1 log=$2 passed=0 failed=0 name xml tests bad
+  for name in $(ctest --preset "$preset" -N 2>/dev/null | sed -nE 's/^ *Test +#[0-9]+: (.*)$/\1/p'); do
+    xml=build/$preset/test-results/$name.xml
+    if [ ! -f "$xml" ]; then
+      if grep -qE "Test +#[0-9]+: $name \.* +Passed" "$log"; then
+        passed=$((passed + 1))
+      else
+        failed=$((failed + 1))
+      fi
+      continue
+    fi
+    tests=$(grep -m1 -oE '<testsuites tests="[0-9]+"' "$xml" | grep -oE '[0-9]+')
+    bad=$(awk '/<testcase /{f=0} /<failure/{f=1} /<\/testcase>/{if(f)n++; f=0} END{print n+0}' "$xml")
+    passed=$((passed + tests - bad)); failed=$((failed + bad))
+  done
+  echo "$passed $failed"
+}
+
 passed=0 failed=0 skipped=0
-ctest_total=0
-for f in "$results"/host "$results"/win64; do
-  line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$f" 2>/dev/null | tail -n 1)
-  if [ -z "$line" ]; then failed_steps+=("no result from $(basename "$f")"); continue; fi
+line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$results/host" 2>/dev/null | tail -n 1)
+if [ -z "$line" ]; then
+  failed_steps+=("no result from host")
+else
   total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
   bad=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$line")
   passed=$((passed + total - bad)); failed=$((failed + bad))
-  [ "$(basename "$f")" = win64 ] && ctest_total=$total
-  echo "$(basename "$f"): $line"
-done
+  echo "host: $line"
+fi
 
 # Each fuzzer counts as one test: clean, or a finding.
 fuzz_clean=$(grep -cE '^fuzz [^ ]+: .* clean$' "$results/fuzz" 2>/dev/null)
@@ -103,30 +124,16 @@ fuzz_found=$(grep -cE '^fuzz [^ ]+: (FINDING|a kept regression)' "$results/fuzz"
 echo "fuzz: ${fuzz_clean:-0} targets clean, ${fuzz_found:-0} with findings"
 passed=$((passed + ${fuzz_clean:-0})); failed=$((failed + ${fuzz_found:-0}))
 
-# win32: the tests each executable ran, from its XML. A test that left no
-# XML counts as one test, passed only if CTest saw it pass: a script, or an
-# executable that crashed or timed out.
+read -r w64_passed w64_failed < <(count_suite win64 "$results/win64")
+echo "win64: $w64_passed tests passed, $w64_failed failed (each executable once)"
+passed=$((passed + w64_passed)); failed=$((failed + w64_failed))
 if [ -z "$win32_skipped_reason" ]; then
-  w_passed=0 w_failed=0
-  for name in $(ctest --preset win32 -N 2>/dev/null | sed -nE 's/^ *Test +#[0-9]+: (.*)$/\1/p'); do
-    xml=$win32_results/$name.xml
-    if [ ! -f "$xml" ]; then
-      if grep -qE "Test +#[0-9]+: $name \.* +Passed" "$results/win32"; then
-        w_passed=$((w_passed + 1))
-      else
-        w_failed=$((w_failed + 1))
-      fi
-      continue
-    fi
-    tests=$(grep -m1 -oE '<testsuites tests="[0-9]+"' "$xml" | grep -oE '[0-9]+')
-    bad=$(awk '/<testcase /{f=0} /<failure/{f=1} /<\/testcase>/{if(f)n++; f=0} END{print n+0}' "$xml")
-    w_passed=$((w_passed + tests - bad)); w_failed=$((w_failed + bad))
-  done
-  echo "win32: $w_passed tests passed, $w_failed failed (each executable once)"
-  passed=$((passed + w_passed)); failed=$((failed + w_failed))
+  read -r w32_passed w32_failed < <(count_suite win32 "$results/win32")
+  echo "win32: $w32_passed tests passed, $w32_failed failed (each executable once)"
+  passed=$((passed + w32_passed)); failed=$((failed + w32_failed))
 else
   # The same tests as on win64, none of them run.
-  skipped=$ctest_total
+  skipped=$((w64_passed + w64_failed))
   echo "win32: $skipped tests skipped: $win32_skipped_reason"
 fi
 rm -rf "$results"

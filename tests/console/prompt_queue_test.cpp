@@ -15,13 +15,12 @@ PromptRequest Request(PromptRequestKind kind) {
   return PromptRequest{kind, nullptr, nullptr, nullptr, false, nullptr, nullptr};
 }
 
+// The requests live on each test's stack, so every test takes or withdraws
+// all it queued: a request left behind would be a dangling link for the
+// next test, where one executable runs them all.
 class PromptQueueTest : public testing::Test {
  protected:
-  void SetUp() override {
-    PromptQueueInit();
-    while (PromptQueueTake() != nullptr) {
-    }
-  }
+  void SetUp() override { PromptQueueInit(); }
 };
 
 TEST_F(PromptQueueTest, TakesOldestFirstAndWithdrawsOnlyWhatIsStillQueued) {
@@ -59,6 +58,7 @@ TEST_F(PromptQueueTest, ARequestStraightAfterOneOfItsKindIsRefused) {
   for (PromptRequest* expected : {&clear, &print, &later}) EXPECT_EQ(PromptQueueTake(), expected);
   EXPECT_EQ(PromptQueueTake(), nullptr) << "the refused clear was never queued";
   EXPECT_TRUE(PromptQueuePushUnlessRepeated(&again)) << "once the queue is served, a clear is queued again";
+  EXPECT_EQ(PromptQueueTake(), &again);
 }
 
 // Each request ends exactly one way: taken by the taker or withdrawn by its
