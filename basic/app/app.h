@@ -48,6 +48,9 @@ bool ReadSourceFile(const std::string& path, std::string* source, std::string* e
 // The file's first `limit` bytes, or all of it when it is shorter; false,
 // with a message in *error, when it cannot be read.
 bool ReadFileUpTo(const std::string& path, std::size_t limit, std::string* bytes, std::string* error);
+// Writes all the bytes to the file; false, leaving no file behind, when it
+// cannot.
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
 // The script --input names, read as the program asks for lines; null when
 // there is none. False, with a message in *error, when it cannot be opened.

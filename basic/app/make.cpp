@@ -1,7 +1,5 @@
 // basic.exe --make OUT.exe FILE.bas: a copy of this executable with the
 // program inside, written only when the program compiles.
-#include <cstdio>
-#include <memory>
 #include <vector>
 
 #include "basic/app/app.h"
@@ -10,10 +8,6 @@
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // basic.exe is a few megabytes; this bounds what is read as its image.
 constexpr std::size_t MaxOwnImageBytes = std::size_t{256} << 20;
 
@@ -21,16 +15,6 @@ bool Compiles(const std::string& source, const std::string& name) {
   std::vector<BasicDiagnostic> errors;
   if (BasicCompile(source, name, &errors)) return true;
   for (const BasicDiagnostic& diagnostic : errors) ShowMessage(BasicFormatDiagnostic(diagnostic));
-  return false;
-}
-
-// Writes the whole image, or leaves no file behind.
-bool WriteImage(const std::string& path, const std::string& image) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
-  if (!file) return false;
-  const bool written = std::fwrite(image.data(), 1, image.size(), file.get()) == image.size();
-  if (std::fclose(file.release()) == 0 && written) return true;
-  std::remove(path.c_str());
   return false;
 }
 
@@ -57,7 +41,7 @@ int MakeProgram(const BasicAppOptions& options) {
   }
   if (!Compiles(source, options.file)) return BasicExitCompileError;
   if (!MakeImage(source, options.file, &image)) return BasicExitDamaged;
-  if (!WriteImage(options.make, image)) {
+  if (!WriteWholeFile(options.make, image)) {
     ShowMessage("basic: cannot write " + options.make);
     return BasicExitDamaged;
   }

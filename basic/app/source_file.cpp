@@ -38,3 +38,12 @@ bool ReadSourceFile(const std::string& path, std::string* source, std::string* e
   }
   return true;
 }
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+  if (std::fclose(file.release()) == 0 && written) return true;
+  std::remove(path.c_str());
+  return false;
+}
