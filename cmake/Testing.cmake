@@ -32,14 +32,21 @@ if(WIN32 AND CMAKE_CROSSCOMPILING)
 endif()
 set(BALLS_EXECUTABLE_TIMEOUT 1200)
 
-# balls_add_test(NAME SOURCES ... LIBS ... [ALONE SUITE ...] [SERIAL]): one
-# GoogleTest executable whose tests CTest runs one process per test. Suites
-# listed under ALONE need a process of their own even where an executable
-# runs its tests together (a process whose runtime was never started, say).
-# SERIAL tests run with nothing beside them (they move windows about on the
-# shared display).
+# balls_wine_tests(TEST...): tests that run under wine take one wine slot
+# each (tools/wine-env.sh): a prefix, server and display of their own, so
+# that tests side by side never see each other's windows.
+function(balls_wine_tests)
+  if(CMAKE_CROSSCOMPILING_EMULATOR)
+    set_tests_properties(${ARGN} PROPERTIES RESOURCE_GROUPS wine:1)
+  endif()
+endfunction()
+
+# balls_add_test(NAME SOURCES ... LIBS ... [ALONE SUITE ...]): one GoogleTest
+# executable whose tests CTest runs one process per test. Suites listed
+# under ALONE need a process of their own even where an executable runs its
+# tests together (a process whose runtime was never started, say).
 function(balls_add_test name)
-  cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;LIBS;ALONE" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ALONE" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
@@ -50,6 +57,7 @@ function(balls_add_test name)
     foreach(suite ${ARG_ALONE})
       add_test(NAME ${name}.${suite}
                COMMAND ${name} --gtest_filter=${suite}.* --gtest_output=xml:${BALLS_TEST_RESULTS_ARG}/${name}.${suite}.xml)
+      balls_wine_tests(${name}.${suite})
       list(APPEND others "${suite}.*")
     endforeach()
     set(together "")
@@ -59,11 +67,16 @@ function(balls_add_test name)
     endif()
     add_test(NAME ${name}
              COMMAND ${name} ${together} --gtest_output=xml:${BALLS_TEST_RESULTS_ARG}/${name}.xml)
-    set_tests_properties(${name} PROPERTIES TIMEOUT ${BALLS_EXECUTABLE_TIMEOUT} RUN_SERIAL ${ARG_SERIAL})
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${BALLS_EXECUTABLE_TIMEOUT})
+    balls_wine_tests(${name})
     return()
+  endif()
+  set(wine_slot "")
+  if(CMAKE_CROSSCOMPILING_EMULATOR)
+    set(wine_slot RESOURCE_GROUPS wine:1)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT ${BALLS_TEST_TIMEOUT}
-    PROPERTIES TIMEOUT ${BALLS_TEST_TIMEOUT} RUN_SERIAL ${ARG_SERIAL})
+    PROPERTIES TIMEOUT ${BALLS_TEST_TIMEOUT} ${wine_slot})
 endfunction()

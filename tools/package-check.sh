@@ -41,7 +41,7 @@ cleanup() {
   rm -rf "$scratch"
   # Run alone, on a display of its own: wine's background processes end
   # before that display goes.
-  [ -n "$BALLS_XVFB_PID" ] && [ -n "${WINESERVER:-}" ] && timeout 30 "$WINESERVER" -w
+  balls_display_started && [ -n "${WINESERVER:-}" ] && timeout 30 "$WINESERVER" -w
   balls_binfmt_release
   balls_display_stop
 }

@@ -15,14 +15,15 @@ tools/setup.sh || exit 1
 failed_steps=()
 step() {  # step NAME COMMAND...: runs a command, remembers a failure
   local name=$1; shift
-  echo "== $name"
+  echo "== $name (at $SECONDS s)"
   "$@" || failed_steps+=("$name")
 }
 
 fuzz_pid= win32_build_pid=
 cleanup() {
   for pid in $fuzz_pid $win32_build_pid; do pkill -P "$pid" 2>/dev/null; kill "$pid" 2>/dev/null; done
-  balls_wine_session_stop
+  balls_wine_slots_stop 64
+  balls_wine_slots_stop 32
   balls_binfmt_release
   balls_display_stop
 }
@@ -35,50 +36,53 @@ done
 step "build host" cmake --build --preset host
 step "build win64" cmake --build --preset win64
 
-# The 32-bit build goes on beside the host and win64 tests, which leave the
-# processor idle much of the time (waiting for windows and processes); its
-# output is shown when it is done.
+# The 32-bit build and the fuzzers go on beside the host and win64 tests,
+# which leave the processor idle much of the time (waiting for windows and
+# processes); their output is shown when they are done. Each fuzzer runs
+# briefly, its kept findings first (tools/fuzz.sh SECONDS runs them for
+# longer).
 results=$(mktemp -d)
-echo "== build win32 (beside the host and win64 tests)"
+echo "== fuzz (beside the tests, at $SECONDS s)"
+tools/fuzz.sh "${BALLS_FUZZ_SECONDS:-20}" >"$results/fuzz" 2>&1 &
+fuzz_pid=$!
+echo "== build win32 (beside the host and win64 tests, at $SECONDS s)"
 cmake --build --preset win32 >"$results/build-win32" 2>&1 &
 win32_build_pid=$!
 
 step "test host" bash -c "ctest --preset host 2>&1 | tee $results/host"
 
+# The Windows suites run two tests at a time, each in a wine slot of its own
+# (a prefix, server and display: see tools/wine-env.sh).
 balls_display_start
 rm -rf build/win64/test-results
-if balls_wine_use 64 && balls_wine_session_start; then
+if balls_wine_use 64 && balls_wine_slots_start 64; then
   step "test win64" bash -c "ctest --preset win64 2>&1 | tee $results/win64"
-  balls_wine_session_stop
 else
   failed_steps+=("win64: ${BALLS_WINE_MISSING:-the wine session did not start}")
 fi
+balls_wine_slots_stop 64
 
 wait "$win32_build_pid" || failed_steps+=("build win32")
 win32_build_pid=
 tail -n 5 "$results/build-win32"
 
-# Each fuzzer briefly, its kept findings first (tools/fuzz.sh SECONDS runs
-# them for longer). They run beside the 32-bit suite.
-echo "== fuzz (beside the win32 tests)"
-tools/fuzz.sh "${BALLS_FUZZ_SECONDS:-20}" >"$results/fuzz" 2>&1 &
-fuzz_pid=$!
-
 # The 32-bit suite, like the 64-bit one: each test executable runs once and
 # writes its results as XML, counted below.
 win32_skipped_reason=
 rm -rf build/win32/test-results
-if balls_wine_use 32 && balls_binfmt_hold && balls_wine_session_start; then
-  [ "$BALLS_WINE_EMULATED" = yes ] && echo "win32: 32-bit wine emulated by qemu-i386 (binfmt_misc entry balls-i386, removed afterwards)"
+if balls_wine_use 32 && balls_binfmt_hold && balls_wine_slots_start 32; then
+  [ "$BALLS_WINE_EMULATED" = yes ] &&
+    echo "win32: 32-bit wine emulated by qemu-i386 (binfmt_misc entry balls-i386, removed afterwards), server: $WINESERVER"
   # Under the emulator every process start costs seconds: there the load
   # tests repeat a few times only.
   [ "$BALLS_WINE_EMULATED" = yes ] && export BALLS_LOAD_RUNS=${BALLS_LOAD_RUNS:-3}
   step "test win32" bash -c "ctest --preset win32 2>&1 | tee $results/win32"
-  step "package win32" tools/package-check.sh win32
-  balls_wine_session_stop
+  # In the first slot's running session, as a test would be.
+  step "package win32" env CTEST_RESOURCE_GROUP_0_WINE=id:0,slots:1 tools/package-check.sh win32
 else
   win32_skipped_reason=${BALLS_WINE_MISSING:-the 32-bit wine session did not start}
 fi
+balls_wine_slots_stop 32
 balls_binfmt_release
 balls_display_stop
 wait "$fuzz_pid" || failed_steps+=("fuzz")
@@ -139,5 +143,5 @@ fi
 rm -rf "$results"
 
 [ ${#failed_steps[@]} -eq 0 ] || echo "failed steps: ${failed_steps[*]}"
-echo "tests: $passed passed, $failed failed, $skipped skipped"
+echo "tests: $passed passed, $failed failed, $skipped skipped (in $SECONDS s)"
 [ ${#failed_steps[@]} -eq 0 ] && [ "$failed" -eq 0 ]

@@ -35,6 +35,10 @@ balls_native_wine32() {
   [ -x /usr/lib/wine/wine ] && env -u QEMU_LD_PREFIX /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
+balls_wine64_path() {
+  if [ -x /usr/lib/wine/wine64 ]; then echo /usr/lib/wine/wine64; else command -v wine64 || true; fi
+}
+
 # balls_wine_use 64|32: chooses WINE, the WINESERVER beside it and the
 # prefix. When no wine here runs that kind of program, BALLS_WINE_MISSING
 # says why and the function fails.
@@ -42,10 +46,10 @@ balls_wine_use() {
   BALLS_WINE_BITS=$1
   BALLS_WINE_MISSING=
   BALLS_WINE_EMULATED=no
+  BALLS_WINE_SLOT_BASE=
   unset WINEARCH QEMU_LD_PREFIX
   if [ "$1" = 64 ]; then
-    WINE=/usr/lib/wine/wine64
-    [ -x "$WINE" ] || WINE=$(command -v wine64 || true)
+    WINE=$(balls_wine64_path)
     export WINEPREFIX=${BALLS_WINEPREFIX:-$BALLS_ROOT/build/win64/wineprefix}
   else
     export WINEARCH=win32
@@ -65,12 +69,58 @@ balls_wine_use() {
     BALLS_WINE_MISSING="no $1-bit wine found"
     return 1
   fi
-  # The server must be the one of this wine: another one speaks another
-  # protocol or serves the other kind of process.
+  # The server must be of this wine's release: another one speaks another
+  # protocol.
   WINESERVER=$(dirname "$WINE")/wineserver
   if [ ! -x "$WINESERVER" ]; then
     BALLS_WINE_MISSING="no wineserver beside $WINE"
     return 1
+  fi
+  [ "$BALLS_WINE_EMULATED" = yes ] && balls_native_server
+  export WINESERVER
+  balls_wine_slot
+}
+
+# Under the emulator, the server's own work (every message, window and
+# handle) would be emulated as well. The machine's 64-bit server serves
+# 32-bit processes too, so where it is of the same wine release it serves
+# them, natively. The choice is made once and handed down to child scripts.
+balls_native_server() {
+  if [ -z "${BALLS_WINESERVER32+set}" ]; then
+    local native version
+    native=$(dirname "$(balls_wine64_path)")/wineserver
+    version=$([ -x "$native" ] && "$native" --version 2>&1)
+    BALLS_WINESERVER32=
+    if [ -n "$version" ] && [ "$version" = "$("$BALLS_WINE32_QEMU" "$WINESERVER" --version 2>&1)" ]; then
+      BALLS_WINESERVER32=$native
+    fi
+    export BALLS_WINESERVER32
+  fi
+  [ -z "$BALLS_WINESERVER32" ] || WINESERVER=$BALLS_WINESERVER32
+}
+
+# Side by side, CTest gives each test one wine slot (the resource "wine" of
+# tests/wine_slots.json), named in CTEST_RESOURCE_GROUP_0_WINE as
+# "id:N,slots:1". Slot 0 is the prefix itself; slot N is its copy
+# PREFIX-slotN, which has a server of its own. A slot shows its windows on
+# the display BALLS_WINE_SLOT_DISPLAY_N where the test command started one;
+# otherwise slot 0 on the caller's display, and any other on one of its own
+# (wine-exec borrows a virtual one). Tests in different slots share no
+# windows, desktop or screen, so that one never photographs the other's.
+balls_wine_slot() {
+  local id=${CTEST_RESOURCE_GROUP_0_WINE:-} display
+  id=${id#id:}
+  id=${id%%,*}
+  [[ $id =~ ^[0-9]+$ ]] || return 0
+  display=BALLS_WINE_SLOT_DISPLAY_$id
+  if [ -n "${!display:-}" ]; then
+    export DISPLAY=${!display}
+  elif [ "$id" -ne 0 ]; then
+    unset DISPLAY
+  fi
+  if [ "$id" -ne 0 ]; then
+    BALLS_WINE_SLOT_BASE=$WINEPREFIX
+    export WINEPREFIX=$WINEPREFIX-slot$id
   fi
 }
 
@@ -130,6 +180,16 @@ balls_wine_session_stop() { "$WINESERVER" -k </dev/null >/dev/null 2>&1; return 
 balls_wine_prefix() {
   [ -f "$WINEPREFIX/.balls-ready" ] && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
+  if [ -n "$BALLS_WINE_SLOT_BASE" ]; then
+    # A slot's prefix is a hard-linked copy of the ready one: wine replaces
+    # its registry files whole, so the copies never write into each other.
+    (WINEPREFIX=$BALLS_WINE_SLOT_BASE BALLS_WINE_SLOT_BASE= balls_wine_prefix) || return 1
+    (
+      flock 9
+      [ -f "$WINEPREFIX/.balls-ready" ] || cp -al "$BALLS_WINE_SLOT_BASE" "$WINEPREFIX"
+    ) 9>"$WINEPREFIX.lock"
+    return
+  fi
   (
     flock 9
     if [ ! -f "$WINEPREFIX/.balls-ready" ]; then
@@ -141,4 +201,33 @@ balls_wine_prefix() {
       touch "$WINEPREFIX/.balls-ready"
     fi
   ) 9>"$WINEPREFIX.lock"
+}
+
+# The slots CTest hands out: one per "id" in tests/wine_slots.json.
+BALLS_WINE_SLOT_SPEC=$BALLS_ROOT/tests/wine_slots.json
+balls_wine_slot_ids() { grep -oE '"id": *"[0-9]+"' "$BALLS_WINE_SLOT_SPEC" | grep -oE '[0-9]+'; }
+
+# balls_wine_slots_start BITS: each slot of that kind of wine on a display of
+# its own (started once, with virtual-display.sh), with its session running;
+# the slots start side by side.
+balls_wine_slots_start() {
+  local id display pids=() failed=0
+  for id in $(balls_wine_slot_ids); do
+    display=BALLS_WINE_SLOT_DISPLAY_$id
+    if [ -z "${!display:-}" ]; then
+      balls_display_new
+      export "$display=$BALLS_DISPLAY_NEW"
+    fi
+    (CTEST_RESOURCE_GROUP_0_WINE=id:$id,slots:1 && balls_wine_use "$1" && balls_wine_session_start) &
+    pids+=($!)
+  done
+  for id in "${pids[@]}"; do wait "$id" || failed=1; done
+  return $failed
+}
+balls_wine_slots_stop() {  # balls_wine_slots_stop BITS
+  local id
+  for id in $(balls_wine_slot_ids); do
+    (CTEST_RESOURCE_GROUP_0_WINE=id:$id,slots:1 && balls_wine_use "$1" && balls_wine_session_stop)
+  done
+  return 0
 }

@@ -112,6 +112,10 @@ void ClearTextNow() {
 
 void RepaintNow(const RECT* area) {
   RedrawWindow(PromptWindow, area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  // A paint the window thread had already begun may have taken the area
+  // over, and then RedrawWindow has nothing left to wait for: a message sent
+  // behind it returns only once that paint is done.
+  SendMessageA(PromptWindow, WM_NULL, 0, 0);
 }
 
 void SettleWindow() {

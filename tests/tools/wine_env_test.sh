@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The wine scripts' choices, checked without starting wine: the executable's
 # kind read from its header, a server found beside each wine (never through
-# the PATH, where Debian's wine64 puts none), and the emulator's binfmt_misc
-# entry gone once its last holder lets go.
+# the PATH, where Debian's wine64 puts none) or, for the emulated one, the
+# native server of its release, the prefix and display of each wine slot,
+# and the emulator's binfmt_misc entry gone once its last holder lets go.
 set -u
 source "$(dirname "$0")/../../tools/wine-env.sh"
 failures=0
@@ -31,11 +32,31 @@ PATH=/usr/local/bin:/usr/bin:/bin
 for bits in 64 32; do
   if balls_wine_use "$bits"; then
     check "the $bits-bit wine's server lies beside it and runs" [ -x "$WINESERVER" ]
-    check "the $bits-bit server is the one beside $WINE" [ "$(dirname "$WINESERVER")" = "$(dirname "$WINE")" ]
+    if [ "$BALLS_WINE_EMULATED" = yes ] && [ -n "$BALLS_WINESERVER32" ]; then
+      check "the emulated wine is served by the native server of its release" \
+        [ "$("$WINESERVER" --version 2>&1)" = "$("$BALLS_WINE32_QEMU" "$(dirname "$WINE")/wineserver" --version 2>&1)" ]
+    else
+      check "the $bits-bit server is the one beside $WINE" [ "$(dirname "$WINESERVER")" = "$(dirname "$WINE")" ]
+    fi
   else
     echo "skipped: no $bits-bit wine here ($BALLS_WINE_MISSING)"
   fi
 done
+
+# Wine slots, as CTest names them: slot 0 is the prefix itself on the
+# caller's display; another is the prefix's copy, on the display the test
+# command gave it or, without one, on none yet (its caller borrows one).
+check "the slots are the resource spec's" [ "$(balls_wine_slot_ids | tr '\n' ' ')" = "0 1 " ]
+slot() {  # slot GROUP [DISPLAY_1]: "PREFIX DISPLAY" that balls_wine_use 64 chooses
+  (export DISPLAY=:5 CTEST_RESOURCE_GROUP_0_WINE=$1 BALLS_WINE_SLOT_DISPLAY_1=${2:-} BALLS_WINEPREFIX=/p
+   [ -n "${2:-}" ] || unset BALLS_WINE_SLOT_DISPLAY_1
+   balls_wine_use 64 >/dev/null 2>&1; echo "$WINEPREFIX ${DISPLAY:-none}")
+}
+check "outside CTest: the prefix, the caller's display" [ "$(slot "")" = "/p :5" ]
+check "slot 0: the prefix, the caller's display" [ "$(slot id:0,slots:1)" = "/p :5" ]
+check "slot 1: its copy, on its own display" [ "$(slot id:1,slots:1 :7)" = "/p-slot1 :7" ]
+check "slot 1 without a display of its own: none of the caller's" [ "$(slot id:1,slots:1)" = "/p-slot1 none" ]
+check "a group that names no slot changes nothing" [ "$(slot 'id:x;rm -rf /,slots:1')" = "/p :5" ]
 
 if balls_wine_use 32 && [ "$BALLS_WINE_EMULATED" = yes ] && [ ! -e "$BALLS_BINFMT_ENTRY" ]; then
   if balls_binfmt_hold; then
