@@ -143,5 +143,6 @@ fi
 rm -rf "$results"
 
 [ ${#failed_steps[@]} -eq 0 ] || echo "failed steps: ${failed_steps[*]}"
-echo "tests: $passed passed, $failed failed, $skipped skipped (in $SECONDS s)"
+echo "time: $SECONDS s"
+echo "tests: $passed passed, $failed failed, $skipped skipped"
 [ ${#failed_steps[@]} -eq 0 ] && [ "$failed" -eq 0 ]
