@@ -41,6 +41,14 @@ function(balls_wine_tests)
   endif()
 endfunction()
 
+# balls_test_precompiled(TARGET): a test target compiles with the tests'
+# precompiled header (tests/support), where there is one.
+function(balls_test_precompiled target)
+  if(TARGET test_precompiled)
+    target_precompile_headers(${target} REUSE_FROM test_precompiled)
+  endif()
+endfunction()
+
 # balls_add_test(NAME SOURCES ... LIBS ... [ALONE SUITE ...]): one GoogleTest
 # executable whose tests CTest runs one process per test. Suites listed
 # under ALONE need a process of their own even where an executable runs its
@@ -49,6 +57,7 @@ function(balls_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ALONE" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+  balls_test_precompiled(${name})
   if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     return()  # built for warnings only: nothing here can run it
   endif()

@@ -1,0 +1,1 @@
+// The compile that makes the tests' precompiled header; it has no code.
