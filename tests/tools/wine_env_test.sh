@@ -2,8 +2,10 @@
 # The wine scripts' choices, checked without starting wine: the executable's
 # kind read from its header, a server found beside each wine (never through
 # the PATH, where Debian's wine64 puts none) or, for the emulated one, the
-# native server of its release, the prefix and display of each wine slot,
-# and the emulator's binfmt_misc entry gone once its last holder lets go.
+# native server of its release, the prefix and display of each wine slot
+# (a slot's prefix copied once from the ready one), the slots' own virtual
+# displays, and the emulator's binfmt_misc entry gone once its last holder
+# lets go.
 set -u
 source "$(dirname "$0")/../../tools/wine-env.sh"
 failures=0
@@ -57,6 +59,44 @@ check "slot 0: the prefix, the caller's display" [ "$(slot id:0,slots:1)" = "/p 
 check "slot 1: its copy, on its own display" [ "$(slot id:1,slots:1 :7)" = "/p-slot1 :7" ]
 check "slot 1 without a display of its own: none of the caller's" [ "$(slot id:1,slots:1)" = "/p-slot1 none" ]
 check "a group that names no slot changes nothing" [ "$(slot 'id:x;rm -rf /,slots:1')" = "/p :5" ]
+
+# A slot's prefix: made once from the ready prefix, sharing its files.
+mkdir -p "$scratch/prefix/drive_c" && touch "$scratch/prefix/.balls-ready" "$scratch/prefix/drive_c/file"
+in_slot1() { (export CTEST_RESOURCE_GROUP_0_WINE=id:1,slots:1 BALLS_WINEPREFIX=$scratch/prefix; balls_wine_use 64 && "$@"); }
+check "a slot's prefix is made from the ready one" in_slot1 balls_wine_prefix
+check "its files are the ready prefix's, hard-linked" \
+  [ "$(stat -c %i "$scratch/prefix-slot1/drive_c/file")" = "$(stat -c %i "$scratch/prefix/drive_c/file")" ]
+touch "$scratch/prefix-slot1/mine"
+check "a ready slot prefix is kept as it is" eval 'in_slot1 balls_wine_prefix && [ -e "$scratch/prefix-slot1/mine" ]'
+
+# The native server serves the emulated wine only where it is of its release.
+if ! balls_native_wine32 && [ -x "$(dirname "$(balls_wine64_path)")/wineserver" ]; then
+  fake=$scratch/wine32
+  mkdir -p "$fake/root/usr/lib/wine" && touch "$fake/.ready"
+  printf '#!/bin/sh\n' >"$fake/root/usr/lib/wine/wine"
+  printf '#!/bin/sh\necho "Wine 0.9"\n' >"$fake/root/usr/lib/wine/wineserver"
+  printf '#!/bin/sh\nexec "$@"\n' >"$fake/qemu"  # runs the fake server as it is
+  chmod +x "$fake/root/usr/lib/wine/wine" "$fake/root/usr/lib/wine/wineserver" "$fake/qemu"
+  server_for_fake() {
+    (unset BALLS_WINESERVER32; BALLS_WINE32_ROOT=$fake/root BALLS_WINE32_READY=$fake/.ready BALLS_WINE32_QEMU=$fake/qemu
+     balls_wine_use 32 >/dev/null && echo "$WINESERVER")
+  }
+  check "another release's emulated wine keeps its own server" [ "$(server_for_fake)" = "$fake/root/usr/lib/wine/wineserver" ]
+  printf '#!/bin/sh\necho "%s"\n' "$("$(dirname "$(balls_wine64_path)")/wineserver" --version 2>&1)" >"$fake/root/usr/lib/wine/wineserver"
+  check "the same release's is served natively" [ "$(server_for_fake)" = "$(dirname "$(balls_wine64_path)")/wineserver" ]
+fi
+
+# Displays for the slots: each its own, all gone once stopped.
+source "$(dirname "$0")/../../tools/virtual-display.sh"
+if command -v Xvfb >/dev/null; then
+  balls_display_new; first=$BALLS_DISPLAY_NEW
+  balls_display_new; second=$BALLS_DISPLAY_NEW
+  check "two new displays are two" [ "$first" != "$second" ]
+  started=("${BALLS_XVFB_PIDS[@]}")
+  balls_display_stop
+  gone() { local pid; for pid in "${started[@]}"; do ! kill -0 "$pid" 2>/dev/null || return 1; done; }
+  check "stopping ends every display started" gone
+fi
 
 if balls_wine_use 32 && [ "$BALLS_WINE_EMULATED" = yes ] && [ ! -e "$BALLS_BINFMT_ENTRY" ]; then
   if balls_binfmt_hold; then
