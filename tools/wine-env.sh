@@ -39,9 +39,9 @@ balls_wine64_path() {
   if [ -x /usr/lib/wine/wine64 ]; then echo /usr/lib/wine/wine64; else command -v wine64 || true; fi
 }
 
-# balls_wine_use 64|32: chooses WINE, the WINESERVER beside it and the
-# prefix. When no wine here runs that kind of program, BALLS_WINE_MISSING
-# says why and the function fails.
+# balls_wine_use 64|32: chooses WINE, the WINESERVER that serves it, and the
+# prefix and display of the caller's wine slot. When no wine here runs that
+# kind of program, BALLS_WINE_MISSING says why and the function fails.
 balls_wine_use() {
   BALLS_WINE_BITS=$1
   BALLS_WINE_MISSING=
@@ -211,7 +211,7 @@ balls_wine_slot_ids() { grep -oE '"id": *"[0-9]+"' "$BALLS_WINE_SLOT_SPEC" | gre
 # its own (started once, with virtual-display.sh), with its session running;
 # the slots start side by side.
 balls_wine_slots_start() {
-  local id display pids=() failed=0
+  local id display pid pids=() failed=0
   for id in $(balls_wine_slot_ids); do
     display=BALLS_WINE_SLOT_DISPLAY_$id
     if [ -z "${!display:-}" ]; then
@@ -221,7 +221,7 @@ balls_wine_slots_start() {
     (CTEST_RESOURCE_GROUP_0_WINE=id:$id,slots:1 && balls_wine_use "$1" && balls_wine_session_start) &
     pids+=($!)
   done
-  for id in "${pids[@]}"; do wait "$id" || failed=1; done
+  for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
   return $failed
 }
 balls_wine_slots_stop() {  # balls_wine_slots_stop BITS
