@@ -32,12 +32,16 @@ if(WIN32 AND CMAKE_CROSSCOMPILING)
 endif()
 set(BALLS_EXECUTABLE_TIMEOUT 1200)
 
-# balls_wine_tests(TEST...): tests that run under wine take one wine slot
-# each (tools/wine-env.sh): a prefix, server and display of their own, so
-# that tests side by side never see each other's windows.
+# Tests that run under wine take one wine slot each (tools/wine-env.sh): a
+# prefix, server and display of their own, so that tests side by side never
+# see each other's windows. balls_wine_tests(TEST...) gives them theirs.
+set(BALLS_WINE_TEST_PROPERTIES "")
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+  set(BALLS_WINE_TEST_PROPERTIES RESOURCE_GROUPS wine:1)
+endif()
 function(balls_wine_tests)
-  if(CMAKE_CROSSCOMPILING_EMULATOR)
-    set_tests_properties(${ARGN} PROPERTIES RESOURCE_GROUPS wine:1)
+  if(BALLS_WINE_TEST_PROPERTIES)
+    set_tests_properties(${ARGN} PROPERTIES ${BALLS_WINE_TEST_PROPERTIES})
   endif()
 endfunction()
 
@@ -80,12 +84,8 @@ function(balls_add_test name)
     balls_wine_tests(${name})
     return()
   endif()
-  set(wine_slot "")
-  if(CMAKE_CROSSCOMPILING_EMULATOR)
-    set(wine_slot RESOURCE_GROUPS wine:1)
-  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT ${BALLS_TEST_TIMEOUT}
-    PROPERTIES TIMEOUT ${BALLS_TEST_TIMEOUT} ${wine_slot})
+    PROPERTIES TIMEOUT ${BALLS_TEST_TIMEOUT} ${BALLS_WINE_TEST_PROPERTIES})
 endfunction()

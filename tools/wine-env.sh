@@ -204,8 +204,14 @@ balls_wine_prefix() {
 }
 
 # The slots CTest hands out: one per "id" in tests/wine_slots.json.
-BALLS_WINE_SLOT_SPEC=$BALLS_ROOT/tests/wine_slots.json
-balls_wine_slot_ids() { grep -oE '"id": *"[0-9]+"' "$BALLS_WINE_SLOT_SPEC" | grep -oE '[0-9]+'; }
+BALLS_WINE_SLOTS_FILE=$BALLS_ROOT/tests/wine_slots.json
+balls_wine_slot_ids() { grep -oE '"id": *"[0-9]+"' "$BALLS_WINE_SLOTS_FILE" | grep -oE '[0-9]+'; }
+
+# balls_in_wine_slot ID BITS COMMAND...: runs a command in a subshell with
+# that kind of wine chosen in that slot, as CTest would give it to a test.
+balls_in_wine_slot() {
+  (CTEST_RESOURCE_GROUP_0_WINE=id:$1,slots:1 && balls_wine_use "$2" && "${@:3}")
+}
 
 # balls_wine_slots_start BITS: each slot of that kind of wine on a display of
 # its own (started once, with virtual-display.sh), with its session running;
@@ -218,7 +224,7 @@ balls_wine_slots_start() {
       balls_display_new
       export "$display=$BALLS_DISPLAY_NEW"
     fi
-    (CTEST_RESOURCE_GROUP_0_WINE=id:$id,slots:1 && balls_wine_use "$1" && balls_wine_session_start) &
+    balls_in_wine_slot "$id" "$1" balls_wine_session_start &
     pids+=($!)
   done
   for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
@@ -226,8 +232,6 @@ balls_wine_slots_start() {
 }
 balls_wine_slots_stop() {  # balls_wine_slots_stop BITS
   local id
-  for id in $(balls_wine_slot_ids); do
-    (CTEST_RESOURCE_GROUP_0_WINE=id:$id,slots:1 && balls_wine_use "$1" && balls_wine_session_stop)
-  done
+  for id in $(balls_wine_slot_ids); do balls_in_wine_slot "$id" "$1" balls_wine_session_stop; done
   return 0
 }

@@ -48,7 +48,7 @@ done
 # Wine slots, as CTest names them: slot 0 is the prefix itself on the
 # caller's display; another is the prefix's copy, on the display the test
 # command gave it or, without one, on none yet (its caller borrows one).
-check "the slots are the resource spec's" [ "$(balls_wine_slot_ids | tr '\n' ' ')" = "0 1 " ]
+check "the slots are those of tests/wine_slots.json" [ "$(balls_wine_slot_ids | tr '\n' ' ')" = "0 1 " ]
 slot() {  # slot GROUP [DISPLAY_1]: "PREFIX DISPLAY" that balls_wine_use 64 chooses
   (export DISPLAY=:5 CTEST_RESOURCE_GROUP_0_WINE=$1 BALLS_WINE_SLOT_DISPLAY_1=${2:-} BALLS_WINEPREFIX=/p
    [ -n "${2:-}" ] || unset BALLS_WINE_SLOT_DISPLAY_1
@@ -70,7 +70,8 @@ touch "$scratch/prefix-slot1/mine"
 check "a ready slot prefix is kept as it is" eval 'in_slot1 balls_wine_prefix && [ -e "$scratch/prefix-slot1/mine" ]'
 
 # The native server serves the emulated wine only where it is of its release.
-if ! balls_native_wine32 && [ -x "$(dirname "$(balls_wine64_path)")/wineserver" ]; then
+native=$(dirname "$(balls_wine64_path)")/wineserver
+if ! balls_native_wine32 && [ -x "$native" ]; then
   fake=$scratch/wine32
   mkdir -p "$fake/root/usr/lib/wine" && touch "$fake/.ready"
   printf '#!/bin/sh\n' >"$fake/root/usr/lib/wine/wine"
@@ -82,8 +83,8 @@ if ! balls_native_wine32 && [ -x "$(dirname "$(balls_wine64_path)")/wineserver" 
      balls_wine_use 32 >/dev/null && echo "$WINESERVER")
   }
   check "another release's emulated wine keeps its own server" [ "$(server_for_fake)" = "$fake/root/usr/lib/wine/wineserver" ]
-  printf '#!/bin/sh\necho "%s"\n' "$("$(dirname "$(balls_wine64_path)")/wineserver" --version 2>&1)" >"$fake/root/usr/lib/wine/wineserver"
-  check "the same release's is served natively" [ "$(server_for_fake)" = "$(dirname "$(balls_wine64_path)")/wineserver" ]
+  printf '#!/bin/sh\necho "%s"\n' "$("$native" --version 2>&1)" >"$fake/root/usr/lib/wine/wineserver"
+  check "the same release's is served natively" [ "$(server_for_fake)" = "$native" ]
 fi
 
 # Displays for the slots: each its own, all gone once stopped.
