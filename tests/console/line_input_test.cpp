@@ -36,6 +36,9 @@ class InputThread {
       returned_ = true;
     });
     for (int tries = 0; tries < 200 && InputLine.length != 0; ++tries) Sleep(10);
+    // The line is active before the window thread has placed the caret for
+    // it; a message sent behind returns once that start has been served.
+    SendMessageA(PromptWindow, WM_NULL, 0, 0);
   }
   ~InputThread() {
     if (thread_.joinable()) thread_.join();
