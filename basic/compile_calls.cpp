@@ -8,10 +8,24 @@ void Compiler::NameStatement() {
   const auto found = procedure_index_.find(CanonicalName(Peek().text));
   if (found == procedure_index_.end() ||
       code_->procedures[static_cast<std::size_t>(found->second)].kind != ProcedureKind::Sub) {
+    if (StartsNoAssignment()) Fail(Peek(), Peek().text + " is not a statement of this BASIC");
     return Assignment();
   }
   const Token& at = Advance();
   CompileCall(found->second, false, at);
+}
+
+// HOME, or VTAB 5: a name followed by what no assignment's '=' can be is a
+// statement of some other BASIC, and is named as one.
+bool Compiler::StartsNoAssignment() const {
+  const Token& after = Peek(1);
+  switch (after.kind) {
+    case TokenKind::EndOfLine: case TokenKind::Colon: case TokenKind::Number: case TokenKind::String:
+    case TokenKind::Name:
+      return true;
+    case TokenKind::Keyword: return after.keyword == Keyword::Else || after.keyword == Keyword::Rem;
+    default: return false;
+  }
 }
 
 void Compiler::CallStatement() {

@@ -202,6 +202,7 @@ class Compiler {
   bool EndOfProcedureOrSelect();
   void ExitProcedure(const Token& at);
   void NameStatement();
+  bool StartsNoAssignment() const;
   void CallStatement();
   void CompileCall(int32_t index, bool parenthesised, const Token& at);
   Argument CallArgument(int32_t index, std::size_t parameter, int32_t* numbers, int32_t* strings);

@@ -129,6 +129,10 @@ TEST(BasicClassic, MissingWordsAreNamed) {
       {"ON KEY(1) GOSUB 10", "1:1: ON KEY is not a statement of this BASIC", "event trapping"},
       {"ON TIMER(1) GOSUB 10", "1:1: ON TIMER is not a statement of this BASIC", "TIMER is not ours here"},
       {"KEY(1) ON", "1:1: KEY(n) is not a statement of this BASIC", "KEY OFF is, but not its trap"},
+      {"10 HOME\n20 VTAB 5: HTAB \"A\"", "1:4: HOME is not a statement of this BASIC\n2:4: VTAB is not a statement of this BASIC",
+       "another BASIC's word alone, or with its argument"},
+      {"IF 1 THEN CLEARSCREEN ELSE END", "1:11: CLEARSCREEN is not a statement of this BASIC", "before ELSE"},
+      {"X + 1", "1:3: expected '=', found '+'", "a name before an operator is an assignment gone wrong"},
       {"ON 1 PRINT", "1:6: expected GOTO or GOSUB, found 'PRINT'", "ON needs its jump"},
       {"ON 1 GOTO 10, 99\n10 END", "1:15: no line 99", "every target must exist"},
   };
@@ -137,7 +141,8 @@ TEST(BasicClassic, MissingWordsAreNamed) {
 
 TEST(BasicClassic, OneMistakeMakesOneError) {
   const Case cases[] = {
-      {"10 FOR N=0 TO 12: BADWORD M(N): NEXT N", "1:27: expected '=', found 'M'", "the FOR of a rejected line"},
+      {"10 FOR N=0 TO 12: BADWORD M(N): NEXT N", "1:19: BADWORD is not a statement of this BASIC",
+       "the FOR of a rejected line"},
       {"FOR I = 1 TO 2: TRON\nPRINT I\nNEXT", "1:17: TRON is not a statement of this BASIC",
        "a later NEXT still closes it"},
       {"FOR I = 1 TO 2\nFOR J = 1 TO 2: TRON\nNEXT I", "2:17: TRON is not a statement of this BASIC",

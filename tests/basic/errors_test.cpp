@@ -61,7 +61,7 @@ TEST(BasicErrors, FoundBeforeTheRunWithLineAndColumn) {
       {"EXIT FOR\nEXIT DO", "1:1: EXIT FOR outside a FOR loop\n2:1: EXIT DO outside a DO loop", "EXIT outside"},
       {"EXIT WHILE", "1:6: expected FOR, DO, SUB, FUNCTION or DEF, found 'WHILE'", "EXIT of what"},
       {"LIST", "1:1: LIST is a command of the direct mode", "commands in a program"},
-      {"PRINT 1 2 3: X", "1:15: expected '=', found end of line", "a name alone"},
+      {"PRINT 1 2 3: X", "1:14: X is not a statement of this BASIC", "a name alone"},
       {"IF 1 THEN PRINT 1 ELSE PRINT 2 ELSE PRINT 3", "1:32: expected ':' or end of line, found 'ELSE'",
        "two ELSEs"},
       {"LINE (1, 2)-(3, 4), 5, X", "1:24: expected B or BF, found 'X'", "LINE's box"},
