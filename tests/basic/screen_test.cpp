@@ -2,7 +2,10 @@
 // the recording runtime's picture as the mode's blocks, and reads back.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "basic/screen_modes.h"
@@ -109,6 +112,58 @@ TEST(BasicScreen, FiguresInTheModesPixels) {
   ExpectBlock(twelve, 90, 100, 0, "and no further");
   RunProgram("SCREEN 12: CIRCLE (100, 100), 10, 2, -0.0001, -3.14159265 / 2");
   ExpectBlock(twelve, 105, 100, 0x00AA00, "negative angles draw radii");
+}
+
+// The outline of an ellipse by the midpoint rule, stated point by point:
+// from the top, step x and drop y when the midpoint below lies on or
+// outside the ellipse, until the slope passes -1; then step y down and
+// x out when the midpoint beside lies on or inside. The midpoint test
+// is made exact by doubling every coordinate.
+std::set<std::pair<int64_t, int64_t>> MidpointQuadrant(int64_t rx, int64_t ry) {
+  const auto outside = [&](int64_t twice_x, int64_t twice_y) {  // F(x, y) >= 0
+    return ry * ry * twice_x * twice_x + rx * rx * twice_y * twice_y - 4 * rx * rx * ry * ry;
+  };
+  std::set<std::pair<int64_t, int64_t>> points;
+  int64_t x = 0, y = ry;
+  while (ry * ry * x < rx * rx * y) {
+    points.insert({x, y});
+    ++x;
+    if (outside(2 * x, 2 * y - 1) >= 0) --y;
+  }
+  while (y >= 0) {
+    points.insert({x, y});
+    --y;
+    if (outside(2 * x + 1, 2 * y) <= 0) ++x;
+  }
+  return points;
+}
+
+// CIRCLE's outline against the rule above, mirrored into the four
+// quadrants, over every radius up to 40 and aspects that give whole
+// radii; every pixel of the surrounding square is compared.
+TEST(BasicScreen, CircleOutlinesFollowTheMidpointRule) {
+  const ScreenMode& seven = *FindScreenMode(7);
+  for (const double aspect : {1.0, 0.75, 0.5, 0.25, 2.0, 4.0}) {
+    for (int64_t r = 1; r <= 40; ++r) {
+      const int64_t rx = aspect > 1 ? r / static_cast<int64_t>(aspect) : r;
+      const int64_t ry = aspect > 1 ? r : static_cast<int64_t>(static_cast<double>(r) * aspect);
+      if (static_cast<double>(rx) * aspect != static_cast<double>(ry) || rx == 0 || ry == 0) continue;
+      std::set<std::pair<int64_t, int64_t>> lit;
+      for (const auto& [x, y] : MidpointQuadrant(rx, ry)) {
+        for (const int64_t sx : {x, -x}) {
+          for (const int64_t sy : {y, -y}) lit.insert({sx, sy});
+        }
+      }
+      RunProgram("SCREEN 7: CIRCLE (100, 100), " + std::to_string(r) + ", 15, , , " + std::to_string(aspect));
+      const std::string why = "r " + std::to_string(r) + ", aspect " + std::to_string(aspect);
+      for (int64_t y = -ry - 1; y <= ry + 1; ++y) {
+        for (int64_t x = -rx - 1; x <= rx + 1; ++x) {
+          ExpectBlock(seven, static_cast<int32_t>(100 + x), static_cast<int32_t>(100 + y),
+                      lit.count({x, y}) != 0 ? White : 0, why);
+        }
+      }
+    }
+  }
 }
 
 TEST(BasicScreen, DefaultColoursAndColor) {
