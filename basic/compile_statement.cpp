@@ -97,6 +97,8 @@ void Compiler::Statement(bool in_one_line_if) {
       builder_.Emit(Op::Beep);
       return;
     case Keyword::Sound: return Sound();
+    case Keyword::Date: case Keyword::Time:
+      Fail(first, std::string(KeywordText(first.keyword)) + " = is not a statement of this BASIC: it does not set the clock");
     case Keyword::Run: case Keyword::List: case Keyword::New: case Keyword::Load: case Keyword::Save:
     case Keyword::Cont:
       Fail(first, std::string(KeywordText(first.keyword)) + " is a command of the direct mode");
@@ -186,7 +188,10 @@ void Compiler::Print() {
   builder_.Emit(Op::PrintFlush);
 }
 
+// INPUT; and LINE INPUT; kept the cursor on the line after Enter on the
+// classic screens; here the line ends as usual, so the ';' is only read.
 void Compiler::Input() {
+  Match(TokenKind::Semicolon);
   int32_t prompt = -1;
   bool question = true;
   if (Check(TokenKind::String)) {

@@ -14,11 +14,12 @@ bool Compiler::PrintPosition() {
   return true;
 }
 
-// LINE INPUT ["prompt";] v$: the whole line typed, commas and quotes
+// LINE INPUT [;] ["prompt";] v$: the whole line typed, commas and quotes
 // included, into one string variable or element.
 void Compiler::LineInput() {
   Advance();
   Advance();
+  Match(TokenKind::Semicolon);  // as after INPUT
   int32_t prompt = -1;
   if (Check(TokenKind::String)) {
     prompt = builder_.StringConstant(Advance().text);

@@ -62,6 +62,9 @@ TEST(BasicText, LineInputTakesTheWholeLine) {
   };
   RUN_TABLE(cases, {" a, \"b\" ,c "});
   EXPECT_EQ(RunProgram("LINE INPUT A$: LINE INPUT B$: PRINT B$; A$", {"", "x"}).printed, "\r\nx\r\nx\r\n");
+  EXPECT_EQ(RunProgram("LINE INPUT; \"> \"; L$: INPUT; A, B: PRINT L$; A + B", {"x, y", "1, 2"}).printed,
+            "> x, y\r\n? 1, 2\r\nx, y 3 \r\n")
+      << "the classic ';' that kept the cursor on the line is read";
 }
 
 TEST(BasicText, MidStatementOverwritesInPlace) {
@@ -176,6 +179,8 @@ TEST(BasicText, ErrorsBeforeTheRun) {
       {"PRINT SPC 3", "1:11: expected '(', found a number", "SPC needs its parentheses"},
       {"LINE INPUT A", "1:12: LINE INPUT needs a string variable", "a number"},
       {"LINE INPUT \"p\", A$", "1:15: expected ';' after the prompt, found ','", "only ';' after the prompt"},
+      {"TIME$ = \"10:00\"", "1:1: TIME$ = is not a statement of this BASIC: it does not set the clock",
+       "setting the clock"},
       {"MID$(A, 1) = \"x\"", "1:6: the MID$ statement needs a string variable", "a number"},
       {"MID$(A$, 1) \"x\"", "1:13: expected '=', found a string", "the '='"},
       {"MID$(A$, \"1\") = \"x\"", "1:10: expected a number, found a string", "the start"},
