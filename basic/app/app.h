@@ -10,7 +10,7 @@
 // END and the error's code after an error. --snapshot first writes the back
 // buffer.
 //
-// --make writes a made program (basic/made_program.h) instead of running
+// --make writes a made program (basic/made/made_program.h) instead of running
 // the file. A made program is basic.exe too: at start-up it finds its mark
 // filled in, ignores its command line and runs the program inside. Tools and
 // tests, which cannot give it options, may name snapshot files in the
@@ -24,7 +24,7 @@
 #include <string_view>
 
 #include "basic/app/options.h"
-#include "basic/input_script.h"
+#include "basic/text/input_script.h"
 
 // The exit code when --snapshot cannot write its file.
 inline constexpr int BasicExitSnapshotFailed = 4;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "basic/made_program.h"
+#include "basic/made/made_program.h"
 
 // This executable's mark, as its file holds it.
 MadeProgramMark OwnMark();

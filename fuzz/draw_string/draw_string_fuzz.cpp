@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "basic/draw_string.h"
+#include "basic/screen/draw_string.h"
 
 namespace {
 

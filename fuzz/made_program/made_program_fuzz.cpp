@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "basic/made_program.h"
+#include "basic/made/made_program.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "basic/number_text.h"
+#include "basic/text/number_text.h"
 #include "runtime/console/key_buffer.h"
 #include "runtime/console/prompt_io.h"
 #include "runtime/console/text_layer.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "basic/basic.h"
-#include "basic/screen_modes.h"
+#include "basic/screen/screen_modes.h"
 #include "tests/support/window_harness.h"
 
 namespace {

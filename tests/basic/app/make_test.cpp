@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "basic/made_program.h"
+#include "basic/made/made_program.h"
 #include "tests/basic/app/basic_exe.h"
 #include "tests/basic/app/pictures.h"
 #include "tests/program/scene_figures.h"

@@ -1,0 +1,268 @@
+// Method: each instruction's handler jumps straight to the next one's. The
+// arithmetic, comparisons, jumps, loops and calls run here on a stack of
+// doubles held in a register; everything slower goes through
+// ExecuteStatement, out of line, so that the hot code keeps its few values
+// in registers.
+#include "basic/executor/executor.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "basic/procedures/direct_calls.h"
+#include "basic/text/input_source.h"
+#include "basic/executor/machine.h"
+#include "basic/code/messages.h"
+#include "runtime/graphics/pixels.h"
+#include "runtime/numeric/numeric.h"
+
+Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions& options)
+    : code(code_),
+      variables(variables_),
+      echo(options.echo),
+      script(options.input),
+      numbers(static_cast<std::size_t>(code_.number_stack) + 1),
+      strings(static_cast<std::size_t>(code_.string_stack) + 1),
+      strings_top(strings.data()),
+      loops(static_cast<std::size_t>(code_.loop_count)) {}
+
+Machine::~Machine() {
+  UnwindProcedures(*this);
+  while (strings_top != strings.data()) StrRelease(Pop());
+  GfxShowPending();  // a run's last dots reach the window however it ended
+}
+
+namespace {
+
+double Truth(bool value) { return value ? -1.0 : 0.0; }
+
+bool Continues(double value, const LoopState& loop) {
+  return loop.step >= 0 ? value <= loop.limit : value >= loop.limit;
+}
+
+constexpr char GosubTooDeep[] = "GOSUB nested too deeply (more than 100000 without RETURN)";
+constexpr int32_t MaxOnChoice = 255;  // classic BASIC's limit for ON n
+
+bool PushReturn(Machine& machine, int32_t position) {
+  if (machine.gosubs.size() >= MaxGosubDepth) return false;
+  machine.gosubs.push_back(position);
+  return true;
+}
+
+BasicRunResult Failed(Machine& machine, int32_t position, const char* error) {
+  FlushPrinted(machine);
+  const BasicOutcome outcome =
+      error == NoMoreInputMessage ? BasicOutcome::NoMoreInput : BasicOutcome::RuntimeError;
+  return RunMessage(machine.code, position, outcome, error);
+}
+
+// STOP: without a state to keep it ends the run as END does.
+BasicRunResult Stop(Machine& machine, int32_t next, RunState* state) {
+  FlushPrinted(machine);
+  if (!state) return BasicRunResult{BasicOutcome::Ended, std::string(), std::string()};
+  state->position = next;
+  state->gosubs = machine.gosubs;
+  state->loops = machine.loops;
+  return BasicRunResult{BasicOutcome::Stopped, std::string(), std::string()};
+}
+
+// A state saved by STOP, or a fresh one at position 0.
+int32_t Resume(Machine& machine, const RunState* state) {
+  if (!state) return 0;
+  machine.gosubs = state->gosubs;
+  if (state->loops.size() == machine.loops.size()) machine.loops = state->loops;
+  const auto size = static_cast<int32_t>(machine.code.instructions.size());
+  return state->position >= 0 && state->position < size ? state->position : size - 1;
+}
+
+}  // namespace
+
+double Integer16(double x) {
+  int32_t v = NumToInt32(x) & 0xFFFF;
+  if (v >= 0x8000) v -= 0x10000;
+  return v;
+}
+
+double Integer32(double x) { return NumToInt32(x); }
+
+BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOptions& options) {
+  return ExecuteFrom(code, variables, options, nullptr);
+}
+
+// The arrays the program declares exist before it runs, unless they
+// exist already (a direct line's, or a session's from an earlier line); a
+// declaration whose bounds cannot be made leaves its DIM to say why.
+static void DeclareArrays(const Code& code, Variables& variables) {
+  for (const ArrayDeclaration& declaration : code.declarations) {
+    ArrayVariable& array = variables.arrays[static_cast<std::size_t>(declaration.slot)];
+    if (!array.made) DimArray(array, declaration.bounds.data(), declaration.given_lower, false);
+  }
+}
+
+// The instructions that ExecuteFrom runs itself, and its dispatch.
+#define INLINE_OPS(X) \
+  X(PushNumber) X(LoadNumber) X(StoreNumber) X(StoreInteger) X(StoreLong) X(Add) X(Subtract) X(Multiply) \
+  X(Divide) X(AddVariable) X(SubtractVariable) X(MultiplyVariable) X(DivideVariable) X(AddConstant) \
+  X(SubtractConstant) X(MultiplyConstant) X(DivideConstant) X(VariableAddConstant) \
+  X(VariableSubtractConstant) X(VariableMultiplyConstant) X(VariableDivideConstant) X(VariableAddVariable) \
+  X(VariableSubtractVariable) X(VariableMultiplyVariable) X(VariableDivideVariable) X(Power) X(Negate) \
+  X(Equal) X(NotEqual) X(Less) X(Greater) X(LessEqual) X(GreaterEqual) X(Pop) X(Jump) X(JumpIfFalse) \
+  X(JumpIfTrue) X(Gosub) X(OnGoto) X(OnGosub) X(Return) X(ForStart) X(ForStartInteger) X(ForStartLong) \
+  X(ForNext) X(ForNextInteger) X(ForNextLong) X(CallSub) X(CallFunction) X(CallStringFunction) \
+  X(ReturnFromProcedure) X(End) X(Stop)
+#define HANDLER(name) handle_##name
+#define DISPATCH()                                \
+  do {                                            \
+    in = &program[pc++];                          \
+    goto* handlers[static_cast<uint8_t>(in->op)]; \
+  } while (false)
+
+BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRunOptions& options,
+                           RunState* state) {
+  Machine machine(code, variables, options);
+  DeclareArrays(code, variables);
+  int32_t pc = Resume(machine, state);  // before the loops' place is taken below
+  const Instruction* const program = code.instructions.data();
+  const double* const constants = code.numbers.data();
+  double* const vars = variables.numbers.data();
+  LoopState* const loops = machine.loops.data();
+  double* sp = machine.numbers.data();
+  const char* error = nullptr;
+
+  // Threaded dispatch: each handler ends by jumping straight to the next
+  // instruction's handler, through a table of the handlers' addresses (a
+  // GCC extension). A shared switch cost each instruction a bounds check
+  // and a jump back to it, a third of the arithmetic loop's instructions.
+  // The instructions not listed go to ExecuteStatement.
+  void* handlers[256];
+  std::fill(std::begin(handlers), std::end(handlers), &&HANDLER(Statement));
+#define SET_HANDLER(name) handlers[static_cast<uint8_t>(Op::name)] = &&HANDLER(name);
+  INLINE_OPS(SET_HANDLER)
+#undef SET_HANDLER
+  const Instruction* in;
+  DISPATCH();
+
+  HANDLER(PushNumber): *sp++ = constants[in->a]; DISPATCH();
+  HANDLER(LoadNumber): *sp++ = vars[in->a]; DISPATCH();
+  HANDLER(StoreNumber): vars[in->a] = *--sp; DISPATCH();
+  HANDLER(StoreInteger): vars[in->a] = Integer16(*--sp); DISPATCH();
+  HANDLER(StoreLong): vars[in->a] = Integer32(*--sp); DISPATCH();
+  HANDLER(Add): --sp; sp[-1] = sp[-1] + sp[0]; DISPATCH();
+  HANDLER(Subtract): --sp; sp[-1] = sp[-1] - sp[0]; DISPATCH();
+  HANDLER(Multiply): --sp; sp[-1] = sp[-1] * sp[0]; DISPATCH();
+  HANDLER(Divide): --sp; sp[-1] = sp[-1] / sp[0]; DISPATCH();
+  HANDLER(AddVariable): sp[-1] = sp[-1] + vars[in->a]; DISPATCH();
+  HANDLER(SubtractVariable): sp[-1] = sp[-1] - vars[in->a]; DISPATCH();
+  HANDLER(MultiplyVariable): sp[-1] = sp[-1] * vars[in->a]; DISPATCH();
+  HANDLER(DivideVariable): sp[-1] = sp[-1] / vars[in->a]; DISPATCH();
+  HANDLER(AddConstant): sp[-1] = sp[-1] + constants[in->a]; DISPATCH();
+  HANDLER(SubtractConstant): sp[-1] = sp[-1] - constants[in->a]; DISPATCH();
+  HANDLER(MultiplyConstant): sp[-1] = sp[-1] * constants[in->a]; DISPATCH();
+  HANDLER(DivideConstant): sp[-1] = sp[-1] / constants[in->a]; DISPATCH();
+  HANDLER(VariableAddConstant): *sp++ = vars[in->a] + constants[in->b]; DISPATCH();
+  HANDLER(VariableSubtractConstant): *sp++ = vars[in->a] - constants[in->b]; DISPATCH();
+  HANDLER(VariableMultiplyConstant): *sp++ = vars[in->a] * constants[in->b]; DISPATCH();
+  HANDLER(VariableDivideConstant): *sp++ = vars[in->a] / constants[in->b]; DISPATCH();
+  HANDLER(VariableAddVariable): *sp++ = vars[in->a] + vars[in->b]; DISPATCH();
+  HANDLER(VariableSubtractVariable): *sp++ = vars[in->a] - vars[in->b]; DISPATCH();
+  HANDLER(VariableMultiplyVariable): *sp++ = vars[in->a] * vars[in->b]; DISPATCH();
+  HANDLER(VariableDivideVariable): *sp++ = vars[in->a] / vars[in->b]; DISPATCH();
+  HANDLER(Power): --sp; sp[-1] = NumPow(sp[-1], sp[0]); DISPATCH();
+  HANDLER(Negate): sp[-1] = -sp[-1]; DISPATCH();
+  HANDLER(Equal): --sp; sp[-1] = Truth(sp[-1] == sp[0]); DISPATCH();
+  HANDLER(NotEqual): --sp; sp[-1] = Truth(sp[-1] != sp[0]); DISPATCH();
+  HANDLER(Less): --sp; sp[-1] = Truth(sp[-1] < sp[0]); DISPATCH();
+  HANDLER(Greater): --sp; sp[-1] = Truth(sp[-1] > sp[0]); DISPATCH();
+  HANDLER(LessEqual): --sp; sp[-1] = Truth(sp[-1] <= sp[0]); DISPATCH();
+  HANDLER(GreaterEqual): --sp; sp[-1] = Truth(sp[-1] >= sp[0]); DISPATCH();
+  HANDLER(Pop): --sp; DISPATCH();
+
+  HANDLER(Jump): pc = in->a; DISPATCH();
+  HANDLER(JumpIfFalse): if (*--sp == 0) pc = in->a; DISPATCH();
+  HANDLER(JumpIfTrue): if (*--sp != 0) pc = in->a; DISPATCH();
+  HANDLER(Gosub):
+    if (!PushReturn(machine, pc)) return Failed(machine, pc - 1, GosubTooDeep);
+    pc = in->a;
+    DISPATCH();
+  HANDLER(OnGoto): HANDLER(OnGosub): {
+    // Lands on the chosen one of the in->a Jumps that follow, or past them.
+    const int32_t choice = NumToInt32(*--sp);
+    if (choice < 0 || choice > MaxOnChoice) return Failed(machine, pc - 1, "ON needs a number from 0 to 255");
+    const int32_t after = pc + in->a;
+    if (choice == 0 || choice > in->a) {
+      pc = after;
+      DISPATCH();
+    }
+    if (in->op == Op::OnGosub && !PushReturn(machine, after)) return Failed(machine, pc - 1, GosubTooDeep);
+    pc += choice - 1;
+    DISPATCH();
+  }
+  HANDLER(Return):
+    if (machine.gosubs.size() <= machine.gosub_floor) return Failed(machine, pc - 1, "RETURN without GOSUB");
+    pc = machine.gosubs.back();
+    machine.gosubs.pop_back();
+    DISPATCH();
+  HANDLER(ForStart): HANDLER(ForStartInteger): HANDLER(ForStartLong): {
+    sp -= 3;
+    LoopState& loop = loops[in->b];
+    loop = LoopState{sp[1], sp[2], true};
+    const double start = in->op == Op::ForStartInteger ? Integer16(sp[0])
+                         : in->op == Op::ForStartLong  ? Integer32(sp[0])
+                                                      : sp[0];
+    vars[in->a] = start;
+    if (!Continues(start, loop)) pc = in->c;
+    DISPATCH();
+  }
+  HANDLER(ForNext): {
+    const LoopState& loop = loops[in->b];
+    if (!loop.started) return Failed(machine, pc - 1, "NEXT without FOR: the loop was entered by a jump");
+    const double value = vars[in->a] + loop.step;
+    vars[in->a] = value;
+    if (Continues(value, loop)) pc = in->c;
+    DISPATCH();
+  }
+  HANDLER(ForNextInteger): HANDLER(ForNextLong): {
+    const LoopState& loop = loops[in->b];
+    if (!loop.started) return Failed(machine, pc - 1, "NEXT without FOR: the loop was entered by a jump");
+    const double sum = vars[in->a] + loop.step;
+    const double value = in->op == Op::ForNextInteger ? Integer16(sum) : Integer32(sum);
+    vars[in->a] = value;
+    if (Continues(value, loop)) pc = in->c;
+    DISPATCH();
+  }
+  HANDLER(CallSub): HANDLER(CallFunction): HANDLER(CallStringFunction): {
+    const CallSite& site = code.call_sites[static_cast<std::size_t>(in->a)];
+    if (GoesDirectly(machine, site, sp - in->b)) {
+      sp -= in->b;
+      pc = EnterDirectly(machine, in->a, site, pc, sp);
+      DISPATCH();
+    }
+    const Resumed resumed = CallProcedure(machine, *in, pc, sp);
+    if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.error.c_str());
+    sp = resumed.sp;
+    pc = resumed.position;
+    DISPATCH();
+  }
+  HANDLER(ReturnFromProcedure): {
+    if (!machine.calls.frames.empty() && machine.calls.frames.back().way == CallWay::Direct) {
+      pc = LeaveDirectly(machine, sp);
+      DISPATCH();
+    }
+    const Resumed resumed = ReturnFromProcedure(machine, sp);
+    if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.error.c_str());
+    sp = resumed.sp;
+    pc = resumed.position;
+    DISPATCH();
+  }
+  HANDLER(End):
+    FlushPrinted(machine);
+    return BasicRunResult{BasicOutcome::Ended, std::string(), std::string()};
+  HANDLER(Stop): return Stop(machine, pc, state);
+  HANDLER(Statement):
+    sp = ExecuteStatement(machine, *in, sp, &error);
+    if (error) return Failed(machine, pc - 1, error);
+    DISPATCH();
+}
+
+#undef DISPATCH
+#undef HANDLER
+#undef INLINE_OPS

@@ -1,0 +1,80 @@
+// The keyboard and the script, as one source of keys; and the built-ins
+// that read them, INKEY$ and INPUT$.
+#include "basic/keys_and_sound/keyboard.h"
+
+#include <string>
+
+#include "basic/builtins/builtins.h"
+#include "basic/executor/executor.h"
+#include "basic/text/input_script.h"
+#include "basic/text/input_source.h"
+#include "basic/executor/machine.h"
+#include "runtime/console/key_buffer.h"
+#include "runtime/graphics/pixels.h"
+#include "runtime/numeric/numeric.h"
+
+namespace {
+
+// How often a wait for a typed key looks at the buffer: often enough to
+// feel at once, seldom enough to cost nothing.
+constexpr int32_t KeyPollMs = 10;
+
+// INPUT$ takes at most this many keys, as a string may hold.
+constexpr int32_t MaxInputChars = 32767;
+
+char ScriptKey(char byte) { return byte == '\n' ? '\r' : byte; }
+
+}  // namespace
+
+bool TakeKeyByte(Machine& machine, uint8_t* byte) {
+  if (!machine.script) return KeyBufferTake(byte);
+  char key = 0;
+  if (!machine.script->NextKey(&key)) return false;
+  *byte = static_cast<uint8_t>(ScriptKey(key));
+  return true;
+}
+
+bool AwaitKeyByte(Machine& machine, uint8_t* byte) {
+  if (machine.script) return TakeKeyByte(machine, byte);
+  GfxShowPending();
+  while (!KeyBufferTake(byte)) SysSleep(KeyPollMs);
+  return true;
+}
+
+bool AwaitKeyWaiting(Machine& machine) {
+  if (machine.script) return machine.script->HasKey();
+  GfxShowPending();
+  while (!KeyBufferHasKey()) SysSleep(KeyPollMs);
+  return true;
+}
+
+// One key: a character, or a key without one as its two bytes, 0 and the
+// scan code; "" when no key is waiting.
+const char* FnInkey(BuiltinCall& call) {
+  Machine& machine = *call.machine;
+  std::string key;
+  uint8_t byte = 0;
+  if (TakeKeyByte(machine, &byte)) {
+    key += static_cast<char>(byte);
+    if (byte == 0 && TakeKeyByte(machine, &byte)) key += static_cast<char>(byte);
+  } else {
+    GfxShowPending();  // a program that polls for a key shows what it drew
+    SysSleep(EmptyInkeyPauseMs);
+  }
+  call.text = NewString(key);
+  return nullptr;
+}
+
+// count keys as their bytes, shown nowhere.
+const char* FnInputChars(BuiltinCall& call) {
+  const int32_t count = NumToInt32(call.numbers[0]);
+  if (count < 1 || count > MaxInputChars) return "INPUT$ needs a count from 1 to 32767";
+  std::string keys;
+  uint8_t byte = 0;
+  while (static_cast<int32_t>(keys.size()) < count) {
+    if (!AwaitKeyByte(*call.machine, &byte)) return NoMoreInputMessage;
+    keys += static_cast<char>(byte);
+  }
+  call.text = NewString(keys);
+  return nullptr;
+}

@@ -1,0 +1,99 @@
+// DRAW: the command string run on the screen. The pen starts at the
+// graphics last point, which LINE shares, and leaves it where the string
+// took it; its colour, scale and angle go on from one DRAW to the next.
+//
+// The names a string gives ("XA$;", "=N;") are looked up here, by name,
+// when the DRAW runs: the string is only known then, as it is mostly built
+// by the program (with STR$ and variables). A lookup finds the program's
+// own variables, never a procedure's, and makes none: a name the program
+// never uses has the value 0 or the empty string.
+#include "basic/screen/draw_string.h"
+#include "basic/executor/executor.h"
+#include "basic/executor/machine.h"
+#include "basic/screen/screen.h"
+#include "basic/variables/variables.h"
+#include "runtime/graphics/graphics.h"
+
+namespace {
+
+// The colour a LINE without one draws in on the runtime's own screen.
+constexpr int32_t DrawingColour = 7;
+
+// Lines and fills go to the screen: in the mode's pixels and colours when
+// the interpreter draws the screen itself, to the runtime's LINE on its own
+// screen. A colour the mode lacks draws nothing and ends the DRAW with a
+// message once the string is done.
+class ProgramDrawing final : public DrawTarget {
+ public:
+  explicit ProgramDrawing(Machine& machine) : screen_(machine.screen), variables_(machine.variables) {}
+
+  void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour) override {
+    if (!DrawsItself(screen_)) {
+      const int32_t drawn = colour < 0 ? DrawingColour : colour;
+      GfxLine(x1, y1, 0, x2, y2, drawn, 0, drawn);
+      return;
+    }
+    Colour drawn;
+    if (Known(colour < 0 ? screen_.foreground : colour, &drawn)) ScreenLine(screen_, {x1, y1}, {x2, y2}, drawn);
+  }
+
+  void Paint(int32_t x, int32_t y, int32_t paint, int32_t border) override {
+    Colour inside, edge;
+    if (Known(paint, &inside) && Known(border, &edge)) ScreenPaint(screen_, {x, y}, inside, edge);
+  }
+
+  const std::string& error() const { return error_; }
+
+  // A name without a suffix is the program's variable of that name in
+  // whatever type it has: plain, or made integer or long by DEFINT, DEFLNG.
+  double Number(const std::string& name) override {
+    const std::string canonical = CanonicalName(name);
+    int32_t slot = variables_.FindNumberSlot(canonical);
+    if (!HasSuffix(canonical)) {
+      for (const ValueKind kind : {ValueKind::Integer, ValueKind::Long}) {
+        if (slot < 0) slot = variables_.FindNumberSlot(NameOfKind(canonical, kind));
+      }
+    }
+    return slot < 0 ? 0 : variables_.numbers[static_cast<std::size_t>(slot)];
+  }
+
+  std::string_view Text(const std::string& name) override {
+    const int32_t slot = variables_.FindStringSlot(name);
+    return slot < 0 ? std::string_view() : BytesOf(variables_.strings[static_cast<std::size_t>(slot)]);
+  }
+
+ private:
+  bool Known(int32_t number, Colour* colour) {
+    if (ScreenColour(screen_, number, colour)) return true;
+    if (error_.empty()) error_ = "DRAW's colour " + std::to_string(number) + " is not one of this screen's";
+    return false;
+  }
+
+  const ScreenState& screen_;
+  const Variables& variables_;
+  std::string error_;
+};
+
+}  // namespace
+
+// The pen starts at the last point: the runtime's on its own screen, the
+// screen's (in the mode's pixels) when the interpreter draws it.
+const char* DrawStatement(Machine& machine) {
+  RtString commands = machine.Pop();
+  DrawPen& pen = machine.draw_pen;
+  ScreenState& screen = machine.screen;
+  const bool own = DrawsItself(screen);
+  const ViewPoint start = own ? ToView(screen, screen.last_x, screen.last_y) : ViewPoint{LastPoint.x, LastPoint.y};
+  pen.x = start.x;
+  pen.y = start.y;
+  ProgramDrawing drawing(machine);
+  machine.message = RunDrawString(BytesOf(commands), pen, drawing);
+  StrRelease(commands);
+  if (own) {
+    FromView(screen, {pen.x, pen.y}, &screen.last_x, &screen.last_y);
+  } else {
+    LastPoint = {pen.x, pen.y};
+  }
+  if (machine.message.empty()) machine.message = drawing.error();
+  return machine.message.empty() ? nullptr : machine.message.c_str();
+}

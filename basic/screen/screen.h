@@ -1,0 +1,81 @@
+// The interpreter's screen: the mode SCREEN chose, its palette after
+// PALETTE, COLOR's colours, WINDOW's mapping and the graphics last point,
+// and the drawing of the classic modes, one of their pixels at a time as a
+// block of the picture's.
+//
+// On the runtime's own screen (SCREEN 0) with no WINDOW, LINE, CIRCLE and
+// PSET keep the runtime's own statements, so that its pictures stay as
+// they are; everywhere else they are drawn here.
+#pragma once
+
+#include <cstdint>
+
+#include "basic/screen/screen_modes.h"
+
+// WINDOW's logical coordinates: x1 < x2 and y1 < y2. Without SCREEN, y
+// grows upwards, as on paper.
+struct WindowMapping {
+  bool active = false;
+  bool y_down = false;
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+struct ScreenState {
+  const ScreenMode* mode;
+  Colour palette[256];
+  int32_t foreground;
+  int32_t background;
+  WindowMapping window;
+  double last_x = 0, last_y = 0;  // the last point, in the program's coordinates
+};
+
+// The state SCREEN gives: the mode's own palette, white (or its highest
+// colour) on black, no WINDOW, the last point at the middle. Draws nothing.
+void ScreenStart(ScreenState* screen, const ScreenMode& mode);
+// PALETTE alone: the mode's own colours again.
+void ScreenResetPalette(ScreenState* screen);
+
+// Whether LINE, CIRCLE and PSET are drawn here rather than by the runtime.
+bool DrawsItself(const ScreenState& screen);
+
+// A point of the mode's pixels.
+struct ViewPoint {
+  int32_t x, y;
+};
+// A point of the program's coordinates (WINDOW's, when one is set) in the
+// mode's pixels; far away points land far outside, never wrap back in.
+ViewPoint ToView(const ScreenState& screen, double x, double y);
+
+// And back: the program's coordinates of a point of the mode's pixels.
+void FromView(const ScreenState& screen, ViewPoint point, double* x, double* y);
+
+// The colour number as the mode's colour; false when the mode has no such
+// colour.
+bool ScreenColour(const ScreenState& screen, double number, Colour* colour);
+
+// The drawing, in the mode's pixels and colours, clipped to the mode.
+// A line between two points, both ends included; also DRAW's.
+void ScreenLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour colour);
+// A box, outlined or filled.
+void ScreenBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colour, bool filled);
+// An ellipse of radii rx, ry around the centre, outlined or filled; with
+// angles (radians, 0 to 2 * pi, counterclockwise from 3 o'clock) only the
+// arc between them, and a line to the centre from each end whose angle was
+// given negative. Radii beyond MaxRadius draw nothing.
+struct CircleArc {
+  bool whole;
+  double start, end;
+  bool start_radius, end_radius;
+};
+inline constexpr int32_t MaxRadius = 4096;
+void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int32_t ry, const CircleArc& arc,
+                   Colour colour, bool filled);
+// PAINT: floods from the point through every colour but the border.
+void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour border);
+// POINT: the colour number there, the lowest that the palette maps to its
+// colour, else the lowest of the mode's own palette; -1 outside the mode,
+// or for a colour neither holds.
+int32_t ScreenPoint(const ScreenState& screen, ViewPoint at);
+
+// The runtime's own screen, as a run starts.
+ScreenState StartingScreen();

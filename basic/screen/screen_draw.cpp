@@ -1,0 +1,171 @@
+// The classic modes' figures, worked out in the mode's pixels and handed
+// to the runtime as blocks of the picture's, clipped to the mode first so
+// that a figure far outside costs nothing.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "basic/screen/screen.h"
+#include "runtime/graphics/pixels.h"
+
+namespace {
+
+constexpr double Pi = 3.14159265358979323846;
+
+// Fills the mode's pixels from (x1, y1) to (x2, y2), both included, in
+// any order.
+void FillBlock(const ScreenMode& mode, int64_t x1, int64_t y1, int64_t x2, int64_t y2, Colour colour) {
+  const int64_t left = std::max<int64_t>(std::min(x1, x2), 0);
+  const int64_t right = std::min<int64_t>(std::max(x1, x2), mode.width - 1);
+  const int64_t top = std::max<int64_t>(std::min(y1, y2), 0);
+  const int64_t bottom = std::min<int64_t>(std::max(y1, y2), mode.height - 1);
+  if (left > right || top > bottom) return;
+  GfxFillRgb(static_cast<int32_t>(left * mode.scale_x), static_cast<int32_t>(top * mode.scale_y),
+             static_cast<int32_t>((right - left + 1) * mode.scale_x),
+             static_cast<int32_t>((bottom - top + 1) * mode.scale_y), colour);
+}
+
+// Cuts the line to the mode's pixels (Liang and Barsky); false when none
+// of it is inside.
+bool ClipLine(const ScreenMode& mode, double* x1, double* y1, double* x2, double* y2) {
+  const double dx = *x2 - *x1, dy = *y2 - *y1;
+  double t0 = 0, t1 = 1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {*x1, mode.width - 1 - *x1, *y1, mode.height - 1 - *y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+  }
+  if (t0 > t1) return false;
+  const double sx = *x1, sy = *y1;
+  *x1 = std::round(sx + t0 * dx);
+  *y1 = std::round(sy + t0 * dy);
+  *x2 = std::round(sx + t1 * dx);
+  *y2 = std::round(sy + t1 * dy);
+  return true;
+}
+
+// The ellipse's points in one quadrant, (x, y) with y upwards, each once,
+// found by the midpoint rule.
+template <typename Visit>
+void QuadrantPoints(int64_t rx, int64_t ry, Visit visit) {
+  if (rx == 0 || ry == 0) {
+    for (int64_t x = 0; x <= rx; ++x) visit(x, int64_t{0});
+    for (int64_t y = 1; y <= ry; ++y) visit(int64_t{0}, y);
+    return;
+  }
+  const double rx2 = static_cast<double>(rx * rx), ry2 = static_cast<double>(ry * ry);
+  int64_t x = 0, y = ry;
+  double p = ry2 - rx2 * static_cast<double>(ry) + rx2 / 4;
+  while (ry2 * static_cast<double>(x) < rx2 * static_cast<double>(y)) {
+    visit(x, y);
+    ++x;
+    if (p < 0) {
+      p += ry2 * static_cast<double>(2 * x + 1);
+    } else {
+      --y;
+      p += ry2 * static_cast<double>(2 * x + 1) - rx2 * static_cast<double>(2 * y);
+    }
+  }
+  p = ry2 * (static_cast<double>(x) + 0.5) * (static_cast<double>(x) + 0.5) +
+      rx2 * static_cast<double>((y - 1) * (y - 1)) - rx2 * ry2;
+  while (y >= 0) {
+    visit(x, y);
+    --y;
+    if (p > 0) {
+      p += rx2 * static_cast<double>(1 - 2 * y);
+    } else {
+      ++x;
+      p += ry2 * static_cast<double>(2 * x) + rx2 * static_cast<double>(1 - 2 * y);
+    }
+  }
+}
+
+// Whether the angle (0 to 2 pi) lies on the arc from start to end,
+// counterclockwise, through 0 when end is below start.
+bool OnArc(const CircleArc& arc, double angle) {
+  if (arc.whole) return true;
+  if (arc.start <= arc.end) return angle >= arc.start && angle <= arc.end;
+  return angle >= arc.start || angle <= arc.end;
+}
+
+void Outline(const ScreenState& screen, ViewPoint c, int32_t rx, int32_t ry, const CircleArc& arc, Colour colour) {
+  const ScreenMode& mode = *screen.mode;
+  QuadrantPoints(rx, ry, [&](int64_t x, int64_t y) {
+    for (const int64_t flip_x : {1, -1}) {
+      for (const int64_t flip_y : {1, -1}) {
+        if ((flip_x < 0 && x == 0) || (flip_y < 0 && y == 0)) continue;  // the axes' points once
+        const int64_t sx = x * flip_x, sy = y * flip_y;
+        double angle = std::atan2(static_cast<double>(sy) * rx, static_cast<double>(sx) * ry);
+        if (angle < 0) angle += 2 * Pi;
+        if (OnArc(arc, angle)) FillBlock(mode, c.x + sx, c.y - sy, c.x + sx, c.y - sy, colour);
+      }
+    }
+  });
+}
+
+void Filled(const ScreenState& screen, ViewPoint c, int32_t rx, int32_t ry, Colour colour) {
+  const ScreenMode& mode = *screen.mode;
+  // Each row from the outline's own widest point, so that fill and
+  // outline agree.
+  std::vector<int64_t> half(static_cast<std::size_t>(ry) + 1, 0);
+  QuadrantPoints(rx, ry, [&](int64_t x, int64_t y) { half[static_cast<std::size_t>(y)] = std::max(half[static_cast<std::size_t>(y)], x); });
+  for (int64_t y = -ry; y <= ry; ++y) {
+    const int64_t h = half[static_cast<std::size_t>(y < 0 ? -y : y)];
+    FillBlock(mode, c.x - h, c.y + y, c.x + h, c.y + y, colour);
+  }
+}
+
+ViewPoint OnEllipse(ViewPoint c, int32_t rx, int32_t ry, double angle) {
+  return {static_cast<int32_t>(c.x + std::lround(rx * std::cos(angle))),
+          static_cast<int32_t>(c.y - std::lround(ry * std::sin(angle)))};
+}
+
+}  // namespace
+
+void ScreenLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour colour) {
+  const ScreenMode& mode = *screen.mode;
+  double x1 = from.x, y1 = from.y, x2 = to.x, y2 = to.y;
+  if (!ClipLine(mode, &x1, &y1, &x2, &y2)) return;
+  int64_t x = static_cast<int64_t>(x1), y = static_cast<int64_t>(y1);
+  const int64_t ex = static_cast<int64_t>(x2), ey = static_cast<int64_t>(y2);
+  const int64_t dx = ex > x ? ex - x : x - ex, dy = ey > y ? ey - y : y - ey;
+  const int64_t step_x = ex > x ? 1 : -1, step_y = ey > y ? 1 : -1;
+  int64_t error = dx - dy;
+  for (;;) {
+    FillBlock(mode, x, y, x, y, colour);
+    if (x == ex && y == ey) break;
+    const int64_t twice = 2 * error;
+    if (twice > -dy) { error -= dy; x += step_x; }
+    if (twice < dx) { error += dx; y += step_y; }
+  }
+}
+
+void ScreenBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colour, bool filled) {
+  const ScreenMode& mode = *screen.mode;
+  if (filled) {
+    FillBlock(mode, a.x, a.y, b.x, b.y, colour);
+    return;
+  }
+  FillBlock(mode, a.x, a.y, b.x, a.y, colour);
+  FillBlock(mode, a.x, b.y, b.x, b.y, colour);
+  FillBlock(mode, a.x, a.y, a.x, b.y, colour);
+  FillBlock(mode, b.x, a.y, b.x, b.y, colour);
+}
+
+void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int32_t ry, const CircleArc& arc,
+                   Colour colour, bool filled) {
+  if (rx < 0 || ry < 0 || rx > MaxRadius || ry > MaxRadius) return;
+  if (filled && arc.whole) {
+    Filled(screen, centre, rx, ry, colour);
+    return;
+  }
+  Outline(screen, centre, rx, ry, arc, colour);
+  if (arc.start_radius) ScreenLine(screen, centre, OnEllipse(centre, rx, ry, arc.start), colour);
+  if (arc.end_radius) ScreenLine(screen, centre, OnEllipse(centre, rx, ry, arc.end), colour);
+}

@@ -1,0 +1,35 @@
+// The lexer: one source line to tokens.
+//
+// Bytes from 0x80 up are text only inside string literals and comments; a
+// Shift-JIS lead byte (0x81-0x9F, 0xE0-0xFC) takes the byte after it along,
+// so a double-byte character is never split, not even when its second byte
+// is a quote. Lines are split before lexing, at LF, so a line never ends in
+// the middle of a character that the next line would finish.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "basic/tokens/token.h"
+
+inline constexpr int MaxNameLength = 40;
+
+struct LexResult {
+  std::vector<Token> tokens;  // always ends with EndOfLine
+  bool failed = false;        // tokens stop at the error
+  int32_t error_column = 0;
+  std::string error;
+};
+
+// Cuts one line (without its line end) into tokens. REM and ' give a Rem
+// keyword token and drop the rest of the line.
+LexResult LexLine(std::string_view line);
+
+// A Ctrl-Z ends the program text, as it ended the files of old editors:
+// the text is what comes before the first one.
+inline constexpr char EndOfTextMark = '\x1A';
+std::string_view TextBeforeEndMark(std::string_view source);
+
+// Whether byte is the first byte of a double-byte character.
+bool IsLeadByte(unsigned char byte);

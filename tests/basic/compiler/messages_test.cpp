@@ -1,0 +1,60 @@
+// Messages as the user reads them: where they point, in a file with or
+// without line numbers, before and during the run, and the line they show.
+#include <gtest/gtest.h>
+
+#include "basic/session/program.h"
+#include "tests/basic/recording_runtime.h"
+
+namespace {
+
+// What the program prints, then every message it gives, formatted as
+// basic.exe shows them.
+std::string Messages(const std::string& source) {
+  StartRecording();
+  std::vector<BasicDiagnostic> errors;
+  BasicProgramPtr program = BasicCompile(source, "bcg.bas", &errors);
+  std::string text;
+  for (const BasicDiagnostic& error : errors) text += BasicFormatDiagnostic(error);
+  if (program) {
+    const BasicRunResult result = BasicRun(program.get(), BasicRunOptions{});
+    if (result.outcome != BasicOutcome::Ended) text += BasicFormatRunMessage(result);
+  }
+  return TheRecording.printed + text;
+}
+
+TEST(BasicMessages, NameTheFileLineAndTheProgramLine) {
+  const struct {
+    const char* source;
+    const char* messages;
+    const char* why;
+  } cases[] = {
+      {"10 PRINT 1\n140 PRINT (", "bcg.bas:2:12 (line 140): expected an expression, found end of line\r\n"
+                                   "140 PRINT (\r\n           ^\r\n",
+       "an error before the run names the program's line beside the file's"},
+      {"PRINT 1\nPRINT (", "bcg.bas:2:8: expected an expression, found end of line\r\nPRINT (\r\n       ^\r\n",
+       "a line without a number names the file's line alone"},
+      {"10 X = 1\n20 PRINT X \\ 0\n",
+       "bcg.bas:2 (line 20): division by zero\r\n20 PRINT X \\ 0\r\n   ^\r\n",
+       "a run-time error shows its line too, and a caret under its statement"},
+      {"X = 0\nPRINT 1 MOD X", "bcg.bas:2: division by zero\r\nPRINT 1 MOD X\r\n^\r\n", "unnumbered, at run time"},
+      {"10 X = 0: PRINT 1;: IF 1 THEN Y = 1: Z = 2 \\ X",
+       " 1 bcg.bas:1 (line 10): division by zero\r\n10 X = 0: PRINT 1;: IF 1 THEN Y = 1: Z = 2 \\ X\r\n"
+       "                                     ^\r\n",
+       "the caret stands under the statement that failed, also inside a one-line IF"},
+      {"10 X = 0\n20 PRINT 1;\nPRINT 2 \\ X",
+       " 1 bcg.bas:3: division by zero\r\nPRINT 2 \\ X\r\n^\r\n",
+       "a line without a number among numbered ones names the file's line alone"},
+      {"10 FOR I = 1 TO 2\n20 PRINT I", "bcg.bas:1:4 (line 10): FOR without NEXT\r\n10 FOR I = 1 TO 2\r\n   ^\r\n",
+       "an open block names the line where it opened"},
+      {"10 GOTO 99", "bcg.bas:1:9 (line 10): no line 99\r\n10 GOTO 99\r\n        ^\r\n",
+       "a missing target names the line of the jump"},
+      {"  100\tPRINT 1 \\ 0", "bcg.bas:1 (line 100): division by zero\r\n  100\tPRINT 1 \\ 0\r\n     \t^\r\n",
+       "the line is shown as written"},
+      {"10 PRINT 1: STOP: PRINT 2", " 1 \r\n", "STOP in a file ends the run as END does, without a message"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Messages(c.source), c.messages) << c.why;
+  }
+}
+
+}  // namespace
