@@ -1,7 +1,9 @@
-// The classic words this BASIC lacks, met where a statement starts or in
-// an expression: each is an error that names it.
-#include "basic/tokens/classic_words.h"
+#include "basic/compiler/compile_classic.h"
+
+#include <string>
+
 #include "basic/compiler/compiler.h"
+#include "basic/tokens/classic_words.h"
 
 namespace {
 
@@ -24,32 +26,32 @@ std::string NotAStatement(const std::string& words) { return words + " is not a 
 
 // PCOPY 1, 0 and KEY OFF, but also PRINT #1, X and LINE INPUT #1, A$:
 // the words up to the one this BASIC lacks name the statement.
-void Compiler::RejectClassicStatement() {
-  const Token& first = Peek();
-  if (first.kind == TokenKind::Unsupported) Fail(first, NotAStatement(first.text));
+void RejectClassicStatement(Compiler& c) {
+  const Token& first = c.Peek();
+  if (first.kind == TokenKind::Unsupported) c.Fail(first, NotAStatement(first.text));
   std::string words;
-  for (std::size_t ahead = 0; ahead < 3 && IsWord(Peek(ahead)); ++ahead) {
-    words += WordOf(Peek(ahead)) + " ";
-    if (IsModifier(Peek(ahead + 1))) Fail(first, NotAStatement(words + Peek(ahead + 1).text));
+  for (std::size_t ahead = 0; ahead < 3 && IsWord(c.Peek(ahead)); ++ahead) {
+    words += WordOf(c.Peek(ahead)) + " ";
+    if (IsModifier(c.Peek(ahead + 1))) c.Fail(first, NotAStatement(words + c.Peek(ahead + 1).text));
   }
 }
 
 // INKEY$ and PEEK(0) are functions there, so they are named as such; a
 // statement's word in an expression is merely out of place.
-ValueKind Compiler::ClassicFunction(const Token& word) {
+ValueKind CompileClassicFunction(Compiler& c, const Token& word) {
   const ClassicWord* entry = FindClassicWord(word.text);
-  if (entry && entry->use == ClassicUse::Function) Fail(word, word.text + " is not a function of this BASIC");
-  Unexpected("an expression");
+  if (entry && entry->use == ClassicUse::Function) c.Fail(word, word.text + " is not a function of this BASIC");
+  c.Unexpected("an expression");
 }
 
 // ON ERROR, ON KEY(n), ON TIMER(n) and their kin trap events, which this
 // BASIC does not have.
-void Compiler::RejectEventTrap(const Token& on) {
+void RejectEventTrap(Compiler& c, const Token& on) {
   static const char* const events[] = {"COM", "ERROR", "KEY", "PEN", "PLAY", "STRIG", "TIMER"};
-  const Token& next = Peek();
+  const Token& next = c.Peek();
   if (!IsWord(next) && next.kind != TokenKind::Unsupported) return;
   const std::string word = WordOf(next);
   for (const char* event : events) {
-    if (word == event) Fail(on, NotAStatement("ON " + word));
+    if (word == event) c.Fail(on, NotAStatement("ON " + word));
   }
 }

@@ -1,83 +1,73 @@
-// Expressions, one function per precedence level, lowest first:
-// XOR, OR, AND, NOT, comparisons, + -, \ MOD, * /, unary - +, ^, operands.
-// Each returns the kind of the value it left on the stacks, so that a
-// string where a number belongs is found here, before anything runs.
-#include "basic/builtins/builtins.h"
+#include "basic/compiler/compile_expression.h"
+
+#include <initializer_list>
+#include <string>
+
+#include "basic/builtins/compile_builtins.h"
+#include "basic/compiler/compile_classic.h"
 #include "basic/compiler/compiler.h"
+#include "basic/procedures/compile_calls.h"
+#include "basic/variables/compile_variables.h"
 
 namespace {
 
 const char* KindName(ValueKind kind) { return kind == ValueKind::String ? "a string" : "a number"; }
 
-}  // namespace
+// An operator of a precedence level: its token (or keyword) and instruction.
+struct BinaryOperator {
+  TokenKind token;
+  Keyword keyword;
+  Op op;
+};
 
-ValueKind Compiler::Expression() {
-  NestingGuard guard(this);
-  return Xor();
-}
+using Level = ValueKind (*)(Compiler& c);
 
-void Compiler::NumberExpression() {
-  const Token& at = Peek();
-  NumberOperand(Expression(), at);
-}
-
-void Compiler::StringExpression() {
-  const Token& at = Peek();
-  if (Expression() != ValueKind::String) Fail(at, "expected a string, found a number");
-}
-
-void Compiler::NumberOperand(ValueKind kind, const Token& at) {
-  if (kind == ValueKind::String) Fail(at, "expected a number, found a string");
-}
+ValueKind NotLevel(Compiler& c);
+ValueKind Comparison(Compiler& c);
+ValueKind Additive(Compiler& c);
+ValueKind IntegerDivision(Compiler& c);
+ValueKind Multiplicative(Compiler& c);
+ValueKind Unary(Compiler& c);
+ValueKind PowerLevel(Compiler& c);
+ValueKind Exponent(Compiler& c);
+ValueKind Primary(Compiler& c);
 
 // The bitwise levels and the arithmetic ones take numbers only; one
 // routine runs such a level, left-associative, over its operators.
-ValueKind Compiler::NumericLevel(std::initializer_list<BinaryOperator> operators, ValueKind (Compiler::*next)()) {
-  const Token* left_at = &Peek();
-  ValueKind kind = (this->*next)();
+ValueKind NumericLevel(Compiler& c, std::initializer_list<BinaryOperator> operators, Level next) {
+  const Token* left_at = &c.Peek();
+  ValueKind kind = next(c);
   for (;;) {
     const BinaryOperator* found = nullptr;
     for (const BinaryOperator& candidate : operators) {
       const bool keyword = candidate.token == TokenKind::Keyword;
-      if (keyword ? CheckKeyword(candidate.keyword) : Check(candidate.token)) found = &candidate;
+      if (keyword ? c.CheckKeyword(candidate.keyword) : c.Check(candidate.token)) found = &candidate;
     }
     if (!found) return kind;
-    NumberOperand(kind, *left_at);
-    Advance();
-    left_at = &Peek();
-    NumberOperand((this->*next)(), *left_at);
-    builder_.Emit(found->op);
+    NumberOperand(c, kind, *left_at);
+    c.Advance();
+    left_at = &c.Peek();
+    NumberOperand(c, next(c), *left_at);
+    c.builder.Emit(found->op);
     kind = ValueKind::Number;
   }
 }
 
-ValueKind Compiler::Xor() { return NumericLevel({{TokenKind::Keyword, Keyword::Xor, Op::Xor}}, &Compiler::Or); }
-ValueKind Compiler::Or() { return NumericLevel({{TokenKind::Keyword, Keyword::Or, Op::Or}}, &Compiler::And); }
-ValueKind Compiler::And() { return NumericLevel({{TokenKind::Keyword, Keyword::And, Op::And}}, &Compiler::Not); }
+ValueKind AndLevel(Compiler& c) { return NumericLevel(c, {{TokenKind::Keyword, Keyword::And, Op::And}}, NotLevel); }
+ValueKind OrLevel(Compiler& c) { return NumericLevel(c, {{TokenKind::Keyword, Keyword::Or, Op::Or}}, AndLevel); }
+ValueKind XorLevel(Compiler& c) { return NumericLevel(c, {{TokenKind::Keyword, Keyword::Xor, Op::Xor}}, OrLevel); }
 
-ValueKind Compiler::IntegerDivision() {
-  return NumericLevel({{TokenKind::Backslash, Keyword::None, Op::IntegerDivide},
-                       {TokenKind::Keyword, Keyword::Mod, Op::Modulo}},
-                      &Compiler::Multiplicative);
-}
-
-ValueKind Compiler::Multiplicative() {
-  return NumericLevel({{TokenKind::Star, Keyword::None, Op::Multiply},
-                       {TokenKind::Slash, Keyword::None, Op::Divide}},
-                      &Compiler::Unary);
-}
-
-ValueKind Compiler::Not() {
-  if (!CheckKeyword(Keyword::Not)) return Comparison();
-  NestingGuard guard(this);
-  Advance();
-  const Token& at = Peek();
-  NumberOperand(Not(), at);
-  builder_.Emit(Op::Not);
+ValueKind NotLevel(Compiler& c) {
+  if (!c.CheckKeyword(Keyword::Not)) return Comparison(c);
+  Compiler::NestingGuard guard(c);
+  c.Advance();
+  const Token& at = c.Peek();
+  NumberOperand(c, NotLevel(c), at);
+  c.builder.Emit(Op::Not);
   return ValueKind::Number;
 }
 
-ValueKind Compiler::Comparison() {
+ValueKind Comparison(Compiler& c) {
   static const BinaryOperator operators[] = {
       {TokenKind::Equal, Keyword::None, Op::Equal},
       {TokenKind::NotEqual, Keyword::None, Op::NotEqual},
@@ -86,149 +76,160 @@ ValueKind Compiler::Comparison() {
       {TokenKind::LessEqual, Keyword::None, Op::LessEqual},
       {TokenKind::GreaterEqual, Keyword::None, Op::GreaterEqual},
   };
-  ValueKind kind = Additive();
+  ValueKind kind = Additive(c);
   for (;;) {
     const BinaryOperator* found = nullptr;
     for (const BinaryOperator& candidate : operators) {
-      if (Check(candidate.token)) found = &candidate;
+      if (c.Check(candidate.token)) found = &candidate;
     }
     if (!found) return kind;
-    const Token& op = Advance();
-    const ValueKind right = Additive();
-    if (right != kind) Fail(op, std::string("cannot compare ") + KindName(kind) + " with " + KindName(right));
+    const Token& op = c.Advance();
+    const ValueKind right = Additive(c);
+    if (right != kind) c.Fail(op, std::string("cannot compare ") + KindName(kind) + " with " + KindName(right));
     if (kind == ValueKind::String) {
-      builder_.Emit(Op::CompareStrings, static_cast<int32_t>(found->op));
+      c.builder.Emit(Op::CompareStrings, static_cast<int32_t>(found->op));
     } else {
-      builder_.Emit(found->op);
+      c.builder.Emit(found->op);
     }
     kind = ValueKind::Number;
   }
 }
 
-ValueKind Compiler::Additive() {
-  ValueKind kind = IntegerDivision();
-  while (Check(TokenKind::Plus) || Check(TokenKind::Minus)) {
-    const Token& op = Advance();
-    const ValueKind right = IntegerDivision();
-    if (right != kind) Fail(op, std::string("cannot combine ") + KindName(kind) + " with " + KindName(right));
+ValueKind Additive(Compiler& c) {
+  ValueKind kind = IntegerDivision(c);
+  while (c.Check(TokenKind::Plus) || c.Check(TokenKind::Minus)) {
+    const Token& op = c.Advance();
+    const ValueKind right = IntegerDivision(c);
+    if (right != kind) c.Fail(op, std::string("cannot combine ") + KindName(kind) + " with " + KindName(right));
     if (kind == ValueKind::String) {
-      if (op.kind == TokenKind::Minus) Fail(op, "strings cannot be subtracted");
-      builder_.Emit(Op::Concat);
+      if (op.kind == TokenKind::Minus) c.Fail(op, "strings cannot be subtracted");
+      c.builder.Emit(Op::Concat);
     } else {
-      builder_.Emit(op.kind == TokenKind::Plus ? Op::Add : Op::Subtract);
+      c.builder.Emit(op.kind == TokenKind::Plus ? Op::Add : Op::Subtract);
     }
   }
   return kind;
 }
 
+ValueKind IntegerDivision(Compiler& c) {
+  return NumericLevel(c,
+                      {{TokenKind::Backslash, Keyword::None, Op::IntegerDivide},
+                       {TokenKind::Keyword, Keyword::Mod, Op::Modulo}},
+                      Multiplicative);
+}
+
+ValueKind Multiplicative(Compiler& c) {
+  return NumericLevel(c,
+                      {{TokenKind::Star, Keyword::None, Op::Multiply}, {TokenKind::Slash, Keyword::None, Op::Divide}},
+                      Unary);
+}
+
 // Signs bind looser than ^, so -2^2 is -4.
-ValueKind Compiler::Unary() {
-  if (!Check(TokenKind::Minus) && !Check(TokenKind::Plus)) return Power();
-  NestingGuard guard(this);
-  const bool negate = Advance().kind == TokenKind::Minus;
-  const Token& at = Peek();
-  NumberOperand(Unary(), at);
-  if (negate) builder_.Emit(Op::Negate);
+ValueKind Unary(Compiler& c) {
+  if (!c.Check(TokenKind::Minus) && !c.Check(TokenKind::Plus)) return PowerLevel(c);
+  Compiler::NestingGuard guard(c);
+  const bool negate = c.Advance().kind == TokenKind::Minus;
+  const Token& at = c.Peek();
+  NumberOperand(c, Unary(c), at);
+  if (negate) c.builder.Emit(Op::Negate);
   return ValueKind::Number;
 }
 
 // Left to right: 2^3^2 is (2^3)^2.
-ValueKind Compiler::Power() {
-  const Token& at = Peek();
-  const ValueKind kind = Primary();
-  if (!Check(TokenKind::Caret)) return kind;
-  NumberOperand(kind, at);
-  while (Match(TokenKind::Caret)) {
-    Exponent();
-    builder_.Emit(Op::Power);
+ValueKind PowerLevel(Compiler& c) {
+  const Token& at = c.Peek();
+  const ValueKind kind = Primary(c);
+  if (!c.Check(TokenKind::Caret)) return kind;
+  NumberOperand(c, kind, at);
+  while (c.Match(TokenKind::Caret)) {
+    Exponent(c);
+    c.builder.Emit(Op::Power);
   }
   return ValueKind::Number;
 }
 
 // An exponent may carry its own sign: 2^-1 is 0.5.
-ValueKind Compiler::Exponent() {
-  if (Check(TokenKind::Minus) || Check(TokenKind::Plus)) {
-    NestingGuard guard(this);
-    const bool negate = Advance().kind == TokenKind::Minus;
-    Exponent();
-    if (negate) builder_.Emit(Op::Negate);
+ValueKind Exponent(Compiler& c) {
+  if (c.Check(TokenKind::Minus) || c.Check(TokenKind::Plus)) {
+    Compiler::NestingGuard guard(c);
+    const bool negate = c.Advance().kind == TokenKind::Minus;
+    Exponent(c);
+    if (negate) c.builder.Emit(Op::Negate);
     return ValueKind::Number;
   }
-  const Token& at = Peek();
-  NumberOperand(Primary(), at);
+  const Token& at = c.Peek();
+  NumberOperand(c, Primary(c), at);
   return ValueKind::Number;
 }
 
-ValueKind Compiler::Primary() {
-  const Token& token = Peek();
+// Literals, parentheses, variables, elements and calls: of a procedure by
+// its name, of a built-in by its keyword.
+ValueKind Primary(Compiler& c) {
+  const Token& token = c.Peek();
   switch (token.kind) {
     case TokenKind::Number:
-      builder_.EmitNumber(Advance().number);
+      c.builder.EmitNumber(c.Advance().number);
       return ValueKind::Number;
     case TokenKind::String:
-      builder_.EmitString(Advance().text);
+      c.builder.EmitString(c.Advance().text);
       return ValueKind::String;
     case TokenKind::LeftParen: {
-      Advance();
-      const ValueKind kind = Expression();
-      Expect(TokenKind::RightParen, "')'");
+      c.Advance();
+      const ValueKind kind = Expression(c);
+      c.Expect(TokenKind::RightParen, "')'");
       return kind;
     }
     case TokenKind::Name: {
-      if (IsFunctionCall(token)) return FunctionCall();
+      if (IsFunctionCall(c, token)) return CompileFunctionCall(c);
       ValueKind kind;
-      const Instruction load = Variable(false, &kind);
-      builder_.Emit(load.op, load.a, load.b);
+      const Instruction load = CompileVariable(c, false, &kind);
+      c.builder.Emit(load.op, load.a, load.b);
       return kind == ValueKind::String ? kind : ValueKind::Number;
     }
     case TokenKind::Keyword:
-      return Function(Advance());
+      return CompileBuiltinCall(c);
     case TokenKind::Unsupported:
-      return ClassicFunction(Peek());
+      return CompileClassicFunction(c, c.Peek());
     default:
-      Unexpected("an expression");
+      c.Unexpected("an expression");
   }
 }
 
-// A built-in function: the row of the table that fits its arguments.
-ValueKind Compiler::Function(const Token& name) {
-  NestingGuard guard(this);
-  const Keyword keyword = name.keyword;
-  if (keyword == Keyword::Tab || keyword == Keyword::Spc) {
-    Fail(name, std::string(KeywordText(keyword)) + " works only in PRINT");
-  }
-  if (keyword == Keyword::Lbound || keyword == Keyword::Ubound) return Bound(name);
-  if (keyword == Keyword::Point) return PointFunction();
-  const bool bare = FindBuiltin(keyword, "") >= 0;
-  const bool takes_arguments = BuiltinTakesMore(keyword, "");
-  if (!bare && !takes_arguments) Fail(name, "expected an expression, found " + DescribeToken(name));
-  // RND alone, or RND with its parentheses.
-  const bool with_arguments = takes_arguments && (!bare || Check(TokenKind::LeftParen));
-  const int32_t row = FindBuiltin(keyword, with_arguments ? BuiltinArguments(keyword) : "");
-  builder_.Emit(Op::CallBuiltin, row);
-  return BuiltinAt(row).result;
+}  // namespace
+
+ValueKind Expression(Compiler& c) {
+  Compiler::NestingGuard guard(c);
+  return XorLevel(c);
 }
 
-// "(a, b, ...)" read one argument at a time against the rows of a
-// built-in: each must be of a kind some row takes in that place, and the
-// list ends where a row ends. Gives the kinds read, as a row writes them.
-std::string Compiler::BuiltinArguments(Keyword keyword) {
-  Expect(TokenKind::LeftParen, "'('");
-  std::string given;
-  for (;;) {
-    const Token& at = Peek();
-    const char letter = Expression() == ValueKind::String ? 'S' : 'N';
-    if (BuiltinNextKind(keyword, given, letter) != letter) {
-      Fail(at, letter == 'S' ? "expected a number, found a string" : "expected a string, found a number");
+void NumberExpression(Compiler& c) {
+  const Token& at = c.Peek();
+  NumberOperand(c, Expression(c), at);
+}
+
+void StringExpression(Compiler& c) {
+  const Token& at = c.Peek();
+  if (Expression(c) != ValueKind::String) c.Fail(at, "expected a string, found a number");
+}
+
+void NumberOperand(Compiler& c, ValueKind kind, const Token& at) {
+  if (kind == ValueKind::String) c.Fail(at, "expected a number, found a string");
+}
+
+
+int32_t OptionalArguments(Compiler& c, int32_t count, int32_t kept) {
+  int32_t written = 0;
+  bool more = true;
+  for (int32_t i = 0; i < count; ++i) {
+    more = more && (i == 0 || c.Match(TokenKind::Comma));
+    const bool given = more && !c.Check(TokenKind::Comma) && !c.AtStatementEnd();
+    if (given) NumberExpression(c);
+    if (i >= kept) {
+      if (given) c.builder.Emit(Op::Pop);
+      continue;
     }
-    given += letter;
-    if (!BuiltinTakesMore(keyword, given)) break;
-    if (FindBuiltin(keyword, given) < 0) {
-      Expect(TokenKind::Comma, "','");  // no row ends here
-    } else if (!Match(TokenKind::Comma)) {
-      break;
-    }
+    if (given) written |= 1 << i;
+    else c.builder.EmitNumber(0);
   }
-  Expect(TokenKind::RightParen, "')'");
-  return given;
+  return written;
 }

@@ -2,10 +2,18 @@
 #include <algorithm>
 #include <cctype>
 
+#include "basic/compiler/compile_program.h"
+
+#include "basic/compiler/compile_statement.h"
 #include "basic/compiler/compiler.h"
+#include "basic/procedures/call_ways.h"
+#include "basic/procedures/compile_procedures.h"
+#include "basic/variables/compile_arrays.h"
 #include "basic/tokens/lexer.h"
 
-static std::vector<std::string_view> SplitLines(std::string_view source) {
+namespace {
+
+std::vector<std::string_view> SplitLines(std::string_view source) {
   std::vector<std::string_view> lines;
   std::size_t start = 0;
   while (start <= source.size()) {
@@ -21,85 +29,26 @@ static std::vector<std::string_view> SplitLines(std::string_view source) {
   return lines;
 }
 
-bool Compiler::Run() {
-  code_->file = input_.file;
-  lines_ = SplitLines(TextBeforeEndMark(input_.source));
-  code_->messages_add_numbers = input_.reported_lines == nullptr;
-  code_->source.resize(lines_.size());
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    code_->source[i].reported = ReportedLine(static_cast<int32_t>(i) + 1);
-    code_->source[i].text = std::string(lines_[i]);
-  }
-  FindProcedures();
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    line_ = static_cast<int32_t>(i) + 1;
-    CompileLine(lines_[i]);
-  }
-  line_ = static_cast<int32_t>(lines_.size());
-  builder_.SetLine(line_);
-  builder_.Emit(Op::End);
-  variables_->scope = nullptr;  // a procedure left open
-  CloseOpenBlocks();
-  ResolveJumps();
-  KeepSoleDeclarations();
-  CheckProcedures();
-  ChooseCallWays(*code_);
-  return errors_->empty();
-}
-
-bool CompileProgram(const CompileInput& input, Variables* variables, Code* code,
-                    std::vector<BasicDiagnostic>* errors) {
-  std::vector<BasicDiagnostic> found;
-  Compiler(input, variables, code, &found).Run();
-  std::stable_sort(found.begin(), found.end(), [](const BasicDiagnostic& a, const BasicDiagnostic& b) {
-    return a.line != b.line ? a.line < b.line : a.column < b.column;
-  });
-  errors->insert(errors->end(), found.begin(), found.end());
-  return found.empty();
-}
-
-void Compiler::CompileLine(std::string_view text) {
-  builder_.SetLine(line_);
-  builder_.ResetDepth();
-  block_floor_ = 0;
-  nesting_ = 0;
-  LexResult lexed = LexLine(text);
-  tokens_ = std::move(lexed.tokens);
-  at_ = 0;
-  RecordSourceLine();
-  try {
-    LineLabels();
-    if (lexed.failed) {
-      Report(line_, lexed.error_column, lexed.error);
-      return;
-    }
-    StatementList(false);
-  } catch (const CompileError& error) {
-    Report(line_, error.column, error.message);
-    ForgetRejectedLine();
-  }
-}
-
 // A line with an error makes no more errors, so that one mistake makes one
 // message: its jumps may name lines that only look missing, and the blocks
 // it opened may have had their closers in the part never read. Those blocks
 // stay open for closers on later lines (FOR I = 1 TO 9: LOCATE I, 1 with
 // NEXT below), but are not reported if nothing closes them; blocks it
 // closed stay closed. Its labels stay, for the jumps of other lines.
-void Compiler::ForgetRejectedLine() {
-  for (auto block = blocks_.rbegin(); block != blocks_.rend() && block->line == line_; ++block) {
+void ForgetRejectedLine(Compiler& c) {
+  for (auto block = c.blocks.rbegin(); block != c.blocks.rend() && block->line == c.current_line; ++block) {
     block->rejected = true;
   }
-  const auto on_this_line = [this](const PendingJump& jump) { return jump.line == line_; };
-  jumps_.erase(std::remove_if(jumps_.begin(), jumps_.end(), on_this_line), jumps_.end());
+  const auto on_this_line = [&c](const PendingJump& jump) { return jump.line == c.current_line; };
+  c.jumps.erase(std::remove_if(c.jumps.begin(), c.jumps.end(), on_this_line), c.jumps.end());
 }
 
 // Where the line starts in the code, and the BASIC line number it starts
 // with, for messages and for the direct mode's GOTO n.
-void Compiler::RecordSourceLine() {
-  ProgramLine& source = code_->source[static_cast<std::size_t>(line_ - 1)];
-  source.start = builder_.Here();
-  const Token& first = tokens_.front();
+void RecordSourceLine(Compiler& c) {
+  ProgramLine& source = c.code->source[static_cast<std::size_t>(c.current_line - 1)];
+  source.start = c.builder.Here();
+  const Token& first = c.tokens.front();
   if (first.kind == TokenKind::Number && first.digits_only && first.number <= 65529) {
     source.number = static_cast<int32_t>(first.number);
   }
@@ -107,30 +56,52 @@ void Compiler::RecordSourceLine() {
 
 // A line number, or a name and ':' (or both, in that order), at the start
 // of the line label the instruction the line starts with.
-void Compiler::LineLabels() {
-  const auto define = [this](const std::string& label, const Token& at) {
-    if (!labels_.emplace(label, builder_.Here()).second) {
-      Fail(at, (at.kind == TokenKind::Number ? "line " : "label ") + label + " appears twice");
+void LineLabels(Compiler& c) {
+  const auto define = [&c](const std::string& label, const Token& at) {
+    if (!c.labels.emplace(label, c.builder.Here()).second) {
+      c.Fail(at, (at.kind == TokenKind::Number ? "line " : "label ") + label + " appears twice");
     }
-    data_labels_[label] = code_->data.size();
+    c.data_labels[label] = c.code->data.size();
   };
-  if (Check(TokenKind::Number) && Peek().digits_only) {
-    const Token& number = Peek();
-    if (number.number > 65529) Fail(number, "line number must be 0 to 65529");
+  if (c.Check(TokenKind::Number) && c.Peek().digits_only) {
+    const Token& number = c.Peek();
+    if (number.number > 65529) c.Fail(number, "line number must be 0 to 65529");
     define(std::to_string(static_cast<int32_t>(number.number)), number);
-    Advance();
+    c.Advance();
   }
-  const char last = Peek().text.empty() ? 0 : Peek().text.back();
+  const char last = c.Peek().text.empty() ? 0 : c.Peek().text.back();
   const bool plain_name = std::isalnum(static_cast<unsigned char>(last));
-  if (Check(TokenKind::Name) && Peek(1).kind == TokenKind::Colon && plain_name) {
-    define(Peek().text, Peek());
-    Advance();
-    Advance();
+  if (c.Check(TokenKind::Name) && c.Peek(1).kind == TokenKind::Colon && plain_name) {
+    define(c.Peek().text, c.Peek());
+    c.Advance();
+    c.Advance();
   }
 }
 
-void Compiler::CloseOpenBlocks() {
-  for (const Block& block : blocks_) {
+void CompileSourceLine(Compiler& c, std::string_view text) {
+  c.builder.SetLine(c.current_line);
+  c.builder.ResetDepth();
+  c.block_floor = 0;
+  c.nesting = 0;
+  LexResult lexed = LexLine(text);
+  c.tokens = std::move(lexed.tokens);
+  c.token_index = 0;
+  RecordSourceLine(c);
+  try {
+    LineLabels(c);
+    if (lexed.failed) {
+      c.Report(c.current_line, lexed.error_column, lexed.error);
+      return;
+    }
+    CompileStatementList(c, false);
+  } catch (const CompileError& error) {
+    c.Report(c.current_line, error.column, error.message);
+    ForgetRejectedLine(c);
+  }
+}
+
+void CloseOpenBlocks(Compiler& c) {
+  for (const Block& block : c.blocks) {
     if (block.rejected) continue;
     const char* message = block.kind == BlockKind::For     ? "FOR without NEXT"
                           : block.kind == BlockKind::While ? "WHILE without WEND"
@@ -140,105 +111,62 @@ void Compiler::CloseOpenBlocks() {
                           : block.kind == BlockKind::Function ? "FUNCTION without END FUNCTION"
                           : block.kind == BlockKind::Def   ? "DEF FN without END DEF"
                                                            : "SELECT CASE without END SELECT";
-    Report(block.line, block.column, message);
+    c.Report(block.line, block.column, message);
   }
 }
 
-void Compiler::ResolveJumps() {
-  for (const PendingJump& jump : jumps_) {
-    const auto label = labels_.find(jump.label);
-    if (label != labels_.end()) {
-      const auto target = jump.to_data ? static_cast<int32_t>(data_labels_[jump.label]) : label->second;
-      builder_.PatchJump(jump.position, target);
-      const std::string crossing = CrossesProcedure(jump.position, label->second, jump.label);
-      if (!crossing.empty()) Report(jump.line, jump.column, crossing);
+void ResolveJumps(Compiler& c) {
+  for (const PendingJump& jump : c.jumps) {
+    const auto label = c.labels.find(jump.label);
+    if (label != c.labels.end()) {
+      const auto target = jump.to_data ? static_cast<int32_t>(c.data_labels[jump.label]) : label->second;
+      c.builder.PatchJump(jump.position, target);
+      const std::string crossing = CrossesProcedure(c, jump.position, label->second, jump.label);
+      if (!crossing.empty()) c.Report(jump.line, jump.column, crossing);
     } else if (std::isdigit(static_cast<unsigned char>(jump.label[0]))) {
-      Report(jump.line, jump.column, "no line " + jump.label);
+      c.Report(jump.line, jump.column, "no line " + jump.label);
     } else {
-      Report(jump.line, jump.column, "no label " + jump.label);
+      c.Report(jump.line, jump.column, "no label " + jump.label);
     }
   }
 }
 
-void Compiler::Report(int32_t line, int32_t column, std::string message) {
-  if (too_many_) return;
-  if (errors_->size() + 1 >= MaxDiagnostics) {
-    too_many_ = true;
-    message = "too many errors; the rest are not reported";
+bool CompileText(Compiler& c) {
+  c.code->file = c.input.file;
+  c.lines = SplitLines(TextBeforeEndMark(c.input.source));
+  c.code->messages_add_numbers = c.input.reported_lines == nullptr;
+  c.code->source.resize(c.lines.size());
+  for (std::size_t i = 0; i < c.lines.size(); ++i) {
+    c.code->source[i].reported = c.ReportedLine(static_cast<int32_t>(i) + 1);
+    c.code->source[i].text = std::string(c.lines[i]);
   }
-  BasicDiagnostic diagnostic;
-  diagnostic.file = input_.file;
-  diagnostic.line = ReportedLine(line);
-  diagnostic.column = column;
-  diagnostic.message = std::move(message);
-  diagnostic.source_line = std::string(SourceLine(line));
-  if (code_->messages_add_numbers && line >= 1 && static_cast<std::size_t>(line) <= code_->source.size()) {
-    diagnostic.program_line = code_->source[static_cast<std::size_t>(line - 1)].number;
+  FindProcedures(c);
+  for (std::size_t i = 0; i < c.lines.size(); ++i) {
+    c.current_line = static_cast<int32_t>(i) + 1;
+    CompileSourceLine(c, c.lines[i]);
   }
-  errors_->push_back(std::move(diagnostic));
+  c.current_line = static_cast<int32_t>(c.lines.size());
+  c.builder.SetLine(c.current_line);
+  c.builder.Emit(Op::End);
+  c.variables->scope = nullptr;  // a procedure left open
+  CloseOpenBlocks(c);
+  ResolveJumps(c);
+  KeepSoleDeclarations(c);
+  CheckProcedures(c);
+  ChooseCallWays(*c.code);
+  return c.errors->empty();
 }
 
-std::string_view Compiler::SourceLine(int32_t line) const {
-  return line >= 1 && static_cast<std::size_t>(line) <= lines_.size() ? lines_[line - 1] : std::string_view();
-}
+}  // namespace
 
-int32_t Compiler::ReportedLine(int32_t line) const {
-  const std::vector<int32_t>* reported = input_.reported_lines;
-  if (reported && line >= 1 && static_cast<std::size_t>(line) <= reported->size()) return (*reported)[line - 1];
-  return line;
-}
-
-const Token& Compiler::Peek(std::size_t ahead) const {
-  return tokens_[std::min(at_ + ahead, tokens_.size() - 1)];
-}
-
-const Token& Compiler::Advance() {
-  const Token& token = Peek();
-  if (at_ + 1 < tokens_.size()) ++at_;
-  return token;
-}
-
-bool Compiler::CheckKeyword(Keyword keyword) const {
-  return Peek().kind == TokenKind::Keyword && Peek().keyword == keyword;
-}
-
-bool Compiler::Match(TokenKind kind) {
-  if (!Check(kind)) return false;
-  Advance();
-  return true;
-}
-
-bool Compiler::MatchKeyword(Keyword keyword) {
-  if (!CheckKeyword(keyword)) return false;
-  Advance();
-  return true;
-}
-
-const Token& Compiler::Expect(TokenKind kind, const char* what) {
-  if (!Check(kind)) Unexpected(what);
-  return Advance();
-}
-
-void Compiler::ExpectKeyword(Keyword keyword) {
-  if (!MatchKeyword(keyword)) Unexpected(KeywordText(keyword));
-}
-
-bool Compiler::AtStatementEnd() const {
-  return Check(TokenKind::EndOfLine) || Check(TokenKind::Colon) || CheckKeyword(Keyword::Else) ||
-         CheckKeyword(Keyword::Rem);
-}
-
-void Compiler::Fail(const Token& at, std::string message) const {
-  throw CompileError{at.column, std::move(message)};
-}
-
-void Compiler::Unexpected(const char* expected) const {
-  Fail(Peek(), std::string("expected ") + expected + ", found " + DescribeToken(Peek()));
-}
-
-Compiler::NestingGuard::NestingGuard(Compiler* c) : compiler(c) {
-  if (++compiler->nesting_ > MaxNesting) {
-    --compiler->nesting_;
-    compiler->Fail(compiler->Peek(), "nested too deeply");
-  }
+bool CompileProgram(const ProgramText& input, Variables* variables, Code* code,
+                    std::vector<BasicDiagnostic>* errors) {
+  std::vector<BasicDiagnostic> found;
+  Compiler c(input, variables, code, &found);
+  CompileText(c);
+  std::stable_sort(found.begin(), found.end(), [](const BasicDiagnostic& a, const BasicDiagnostic& b) {
+    return a.line != b.line ? a.line < b.line : a.column < b.column;
+  });
+  errors->insert(errors->end(), found.begin(), found.end());
+  return found.empty();
 }

@@ -16,6 +16,16 @@
 
 enum class ProcedureKind : uint8_t { Sub, Function, DefFn };
 
+// "SUB", "FUNCTION" or "DEF FN", for messages.
+inline const char* ProcedureKindText(ProcedureKind kind) {
+  switch (kind) {
+    case ProcedureKind::Sub: return "SUB";
+    case ProcedureKind::Function: return "FUNCTION";
+    case ProcedureKind::DefFn: return "DEF FN";
+  }
+  return "";
+}
+
 // What a parameter holds; an array parameter takes a whole array.
 enum class ParameterKind : uint8_t { Number, Integer, String, Array };
 

@@ -1,126 +1,154 @@
-// The graphics statements. An omitted argument compiles to its default as a
-// constant, so that the executor always finds the same operands; only the
-// fill colour's default, the colour itself, is left to the executor.
+#include "basic/screen/compile_graphics.h"
+
+#include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
+#include "basic/screen/compile_screen.h"
 #include "basic/screen/screen_statements.h"
 #include "runtime/graphics/graphics.h"
 
-void Compiler::OptionalNumber(double default_value) {
-  if (Check(TokenKind::Comma) || AtStatementEnd()) {
-    builder_.EmitNumber(default_value);
+namespace {
+
+// The argument, or its default when it is left out.
+void OptionalNumber(Compiler& c, double default_value) {
+  if (c.Check(TokenKind::Comma) || c.AtStatementEnd()) {
+    c.builder.EmitNumber(default_value);
   } else {
-    NumberExpression();
+    NumberExpression(c);
   }
 }
 
-void Compiler::Point() {
-  Expect(TokenKind::LeftParen, "'('");
-  NumberExpression();
-  Expect(TokenKind::Comma, "','");
-  NumberExpression();
-  Expect(TokenKind::RightParen, "')'");
+}  // namespace
+
+void CompileCoordinates(Compiler& c) {
+  c.Expect(TokenKind::LeftParen, "'('");
+  NumberExpression(c);
+  c.Expect(TokenKind::Comma, "','");
+  NumberExpression(c);
+  c.Expect(TokenKind::RightParen, "')'");
 }
 
-void Compiler::Cls() {
-  Advance();
-  if (AtStatementEnd()) {
-    builder_.EmitNumber(3);
+void CompileCls(Compiler& c) {
+  c.Advance();
+  if (c.AtStatementEnd()) {
+    c.builder.EmitNumber(3);
   } else {
-    NumberExpression();
+    NumberExpression(c);
   }
-  builder_.Emit(Op::Cls);
+  c.builder.Emit(Op::Cls);
 }
 
 // LINE [(x1, y1)]-[STEP](x2, y2) [, [colour] [, [B | BF] [, fill]]]
-void Compiler::Line() {
-  Advance();
-  if (Check(TokenKind::LeftParen)) {
-    Point();
+void CompileLine(Compiler& c) {
+  c.Advance();
+  if (c.Check(TokenKind::LeftParen)) {
+    CompileCoordinates(c);
   } else {
-    builder_.EmitNumber(OmittedCoordinate);
-    builder_.EmitNumber(OmittedCoordinate);
+    c.builder.EmitNumber(OmittedCoordinate);
+    c.builder.EmitNumber(OmittedCoordinate);
   }
-  Expect(TokenKind::Minus, "'-' before the second point");
-  const bool step = MatchKeyword(Keyword::Step);
-  Point();
+  c.Expect(TokenKind::Minus, "'-' before the second point");
+  const bool step = c.MatchKeyword(Keyword::Step);
+  CompileCoordinates(c);
   int32_t box = 0;
   bool fill = false;
   bool colour_omitted = true;
-  if (Match(TokenKind::Comma)) {
-    colour_omitted = Check(TokenKind::Comma) || AtStatementEnd();
-    OptionalNumber(7);
-    if (Match(TokenKind::Comma)) {
-      if (Check(TokenKind::Name) && (Peek().text == "B" || Peek().text == "BF")) {
-        box = Advance().text == "B" ? 1 : 2;
-      } else if (!Check(TokenKind::Comma) && !AtStatementEnd()) {
-        Unexpected("B or BF");
+  if (c.Match(TokenKind::Comma)) {
+    colour_omitted = c.Check(TokenKind::Comma) || c.AtStatementEnd();
+    OptionalNumber(c, 7);
+    if (c.Match(TokenKind::Comma)) {
+      if (c.Check(TokenKind::Name) && (c.Peek().text == "B" || c.Peek().text == "BF")) {
+        box = c.Advance().text == "B" ? 1 : 2;
+      } else if (!c.Check(TokenKind::Comma) && !c.AtStatementEnd()) {
+        c.Unexpected("B or BF");
       }
-      if (Match(TokenKind::Comma) && !AtStatementEnd()) {
-        NumberExpression();
+      if (c.Match(TokenKind::Comma) && !c.AtStatementEnd()) {
+        NumberExpression(c);
         fill = true;
       }
     }
   } else {
-    builder_.EmitNumber(7);
+    c.builder.EmitNumber(7);
   }
-  builder_.Emit(Op::Line, step, box | (colour_omitted ? LineColourOmitted : 0), fill ? 0 : 1);
+  c.builder.Emit(Op::Line, step, box | (colour_omitted ? LineColourOmitted : 0), fill ? 0 : 1);
 }
 
 // CIRCLE (x, y), r [, [colour] [, [start] [, [end] [, [aspect] [, [F] [, fill]]]]]]
-void Compiler::Circle() {
-  Advance();
-  Point();
-  Expect(TokenKind::Comma, "',' and the radius");
-  NumberExpression();
+void CompileCircle(Compiler& c) {
+  c.Advance();
+  CompileCoordinates(c);
+  c.Expect(TokenKind::Comma, "',' and the radius");
+  NumberExpression(c);
   bool more = true;
   int32_t omitted = 0;
   const int32_t omitted_flags[] = {CircleColourOmitted, 0, 0, CircleAspectOmitted};
   int32_t argument = 0;
   for (const double default_value : {7.0, 0.0, 0.0, 1.0}) {
-    more = more && Match(TokenKind::Comma);
-    if (!more || Check(TokenKind::Comma) || AtStatementEnd()) omitted |= omitted_flags[argument];
+    more = more && c.Match(TokenKind::Comma);
+    if (!more || c.Check(TokenKind::Comma) || c.AtStatementEnd()) omitted |= omitted_flags[argument];
     ++argument;
     if (more) {
-      OptionalNumber(default_value);
+      OptionalNumber(c, default_value);
     } else {
-      builder_.EmitNumber(default_value);
+      c.builder.EmitNumber(default_value);
     }
   }
   bool filled = false;
   bool fill = false;
-  if (more && Match(TokenKind::Comma)) {
-    if (Check(TokenKind::Name) && Peek().text == "F") {
-      Advance();
+  if (more && c.Match(TokenKind::Comma)) {
+    if (c.Check(TokenKind::Name) && c.Peek().text == "F") {
+      c.Advance();
       filled = true;
-    } else if (!Check(TokenKind::Comma) && !AtStatementEnd()) {
-      Unexpected("F");
+    } else if (!c.Check(TokenKind::Comma) && !c.AtStatementEnd()) {
+      c.Unexpected("F");
     }
-    if (Match(TokenKind::Comma) && !AtStatementEnd()) {
-      NumberExpression();
+    if (c.Match(TokenKind::Comma) && !c.AtStatementEnd()) {
+      NumberExpression(c);
       fill = true;
     }
   }
-  builder_.Emit(Op::Circle, filled, omitted, fill ? 0 : 1);
+  c.builder.Emit(Op::Circle, filled, omitted, fill ? 0 : 1);
 }
 
 // PSET | PRESET [STEP] (x, y) [, colour]
-void Compiler::Pset() {
-  const bool preset = Advance().keyword == Keyword::Preset;
-  const bool step = MatchKeyword(Keyword::Step);
-  Point();
-  const bool colour = Match(TokenKind::Comma);
+void CompilePset(Compiler& c) {
+  const bool preset = c.Advance().keyword == Keyword::Preset;
+  const bool step = c.MatchKeyword(Keyword::Step);
+  CompileCoordinates(c);
+  const bool colour = c.Match(TokenKind::Comma);
   if (colour) {
-    NumberExpression();
+    NumberExpression(c);
   } else {
-    builder_.EmitNumber(7);
+    c.builder.EmitNumber(7);
   }
-  builder_.Emit(Op::Pset, colour ? 0 : PsetColourOmitted, preset ? 1 : 0, step ? 1 : 0);
+  c.builder.Emit(Op::Pset, colour ? 0 : PsetColourOmitted, preset ? 1 : 0, step ? 1 : 0);
 }
 
 // DRAW string: the string is read when the statement runs, since the
 // commands and the variables they name may be made while the program runs.
-void Compiler::Draw() {
-  Advance();
-  StringExpression();
-  builder_.Emit(Op::Draw);
+void CompileDraw(Compiler& c) {
+  c.Advance();
+  StringExpression(c);
+  c.builder.Emit(Op::Draw);
+}
+
+// PAINT [STEP] (x, y) [, [paint] [, border]]; bit 4 is STEP.
+void CompilePaint(Compiler& c) {
+  c.Advance();
+  const bool step = c.MatchKeyword(Keyword::Step);
+  CompileCoordinates(c);
+  int32_t written = 3;
+  if (c.Match(TokenKind::Comma)) {
+    written |= OptionalArguments(c, 2, 2) << 2;
+  } else {
+    c.builder.EmitNumber(0);
+    c.builder.EmitNumber(0);
+  }
+  EmitScreen(c, ScreenOp::Paint, written | (step ? 16 : 0), 4);
+}
+
+// POINT(x, y)
+ValueKind CompilePointFunction(Compiler& c) {
+  CompileCoordinates(c);
+  EmitScreen(c, ScreenOp::Point, 3, 2, 1);
+  return ValueKind::Number;
 }

@@ -1,6 +1,6 @@
 #include "basic/session/program.h"
 
-#include "basic/compiler/compiler.h"
+#include "basic/compiler/compile_program.h"
 #include "basic/code/messages.h"
 
 void BasicProgramDeleter::operator()(BasicProgram* program) const { delete program; }
@@ -10,7 +10,7 @@ BasicProgramPtr BasicCompile(std::string_view source, const std::string& file,
   BasicProgramPtr program(new BasicProgram);
   program->own_variables = std::make_unique<Variables>();
   program->variables = program->own_variables.get();
-  CompileInput input;
+  ProgramText input;
   input.source = source;
   input.file = file;
   if (!CompileProgram(input, program->variables, &program->code, errors)) return nullptr;

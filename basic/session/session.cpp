@@ -2,7 +2,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "basic/compiler/compiler.h"
+#include "basic/compiler/compile_program.h"
 #include "basic/executor/executor.h"
 #include "basic/tokens/lexer.h"
 #include "basic/session/session_state.h"
@@ -19,7 +19,7 @@ namespace {
 
 // Compiles a direct line on the session's variables and runs it.
 BasicLineResult RunDirectLine(BasicSession* session, std::string_view line) {
-  CompileInput input;
+  ProgramText input;
   input.source = line;
   input.file = DirectLineName;
   auto code = std::make_unique<Code>();

@@ -1,7 +1,7 @@
 // The direct mode's runs of its stored program: RUN, RUN n, GOTO n, CONT.
 #include <iterator>
 
-#include "basic/compiler/compiler.h"
+#include "basic/compiler/compile_program.h"
 #include "basic/executor/executor.h"
 #include "basic/session/session_state.h"
 #include "runtime/numeric/numeric.h"
@@ -64,7 +64,7 @@ BasicLineResult RunStoredLines(BasicSession* session, int32_t from, bool fresh_v
     session->variables = std::make_unique<Variables>();
     RandSeed = 1;
   }
-  CompileInput input;
+  ProgramText input;
   input.source = source;
   input.file = StoredProgramName;
   input.reported_lines = &numbers;

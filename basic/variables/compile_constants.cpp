@@ -1,9 +1,10 @@
-// CONST: names whose values are known before the run. The compiler works a
-// constant's value out by running its expression, once, on the executor, so
-// that a constant holds exactly what the same expression gives at run time.
+#include "basic/variables/compile_constants.h"
+
 #include "basic/builtins/builtins.h"
+#include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/executor/executor.h"
+#include "basic/variables/compile_variables.h"
 #include "runtime/strings/strings.h"
 
 namespace {
@@ -40,52 +41,57 @@ bool Foldable(const Instruction& in) {
 
 constexpr std::size_t MaxConstantString = 255;
 
-}  // namespace
-
-// CONST name = expr [, ...]. The name then stands for the value in the
-// text that follows; storing into it is an error.
-void Compiler::Const() {
-  Advance();
-  do {
-    const Token& name = Expect(TokenKind::Name, "a constant's name");
-    Expect(TokenKind::Equal, "'='");
-    const Token& at = Peek();
-    const int32_t start = builder_.Here();
-    ValueKind kind = Expression();
-    const ValueKind named = KindOfName(name.text);
-    if (HasSuffix(name.text) && (named == ValueKind::String) != (kind == ValueKind::String)) {
-      Fail(at, kind == ValueKind::String ? "expected a number, found a string" : "expected a string, found a number");
-    }
-    if (kind != ValueKind::String) kind = named;
-    constants_[name.text] = Fold(start, kind, at);
-  } while (Match(TokenKind::Comma));
-}
-
 // Runs the instructions from start on, drops them, and gives the push of
 // their value, kept as a variable of that kind would keep it.
-Instruction Compiler::Fold(int32_t start, ValueKind kind, const Token& at) {
+Instruction FoldConstant(Compiler& c, int32_t start, ValueKind kind, const Token& at) {
   Code scratch;
-  for (std::size_t i = static_cast<std::size_t>(start); i < code_->instructions.size(); ++i) {
-    const Instruction& in = code_->instructions[i];
-    if (!Foldable(in)) Fail(at, "a constant's value may use only numbers, strings, operators and constants");
+  for (std::size_t i = static_cast<std::size_t>(start); i < c.code->instructions.size(); ++i) {
+    const Instruction& in = c.code->instructions[i];
+    if (!Foldable(in)) c.Fail(at, "a constant's value may use only numbers, strings, operators and constants");
     scratch.instructions.push_back(in);
   }
-  builder_.Truncate(start);
+  c.builder.Truncate(start);
   scratch.instructions.push_back(Instruction{StoreOp(kind, false), 0});
   scratch.instructions.push_back(Instruction{Op::End});
   scratch.lines.assign(scratch.instructions.size(), 0);
-  scratch.numbers = code_->numbers;
-  scratch.strings = code_->strings;
-  scratch.number_stack = code_->number_stack;
-  scratch.string_stack = code_->string_stack;
+  scratch.numbers = c.code->numbers;
+  scratch.strings = c.code->strings;
+  scratch.number_stack = c.code->number_stack;
+  scratch.string_stack = c.code->string_stack;
   Variables value;
   value.NumberSlot("V");
   value.StringSlot("V");
   const BasicRunResult run = Execute(scratch, value, BasicRunOptions());
   // The message reads ":0: why", the scratch code having no file.
-  if (run.outcome != BasicOutcome::Ended) Fail(at, run.message.substr(run.message.find(": ") + 2));
-  if (kind != ValueKind::String) return Instruction{Op::PushNumber, builder_.NumberConstant(value.numbers[0])};
+  if (run.outcome != BasicOutcome::Ended) c.Fail(at, run.message.substr(run.message.find(": ") + 2));
+  if (kind != ValueKind::String) return Instruction{Op::PushNumber, c.builder.NumberConstant(value.numbers[0])};
   const std::string_view bytes = BytesOf(value.strings[0]);
-  if (bytes.size() > MaxConstantString) Fail(at, "a string constant holds at most 255 bytes");
-  return Instruction{Op::PushString, builder_.StringConstant(std::string(bytes))};
+  if (bytes.size() > MaxConstantString) c.Fail(at, "a string constant holds at most 255 bytes");
+  return Instruction{Op::PushString, c.builder.StringConstant(std::string(bytes))};
+}
+
+}  // namespace
+
+// CONST name = expr [, ...]. The name then stands for the value in the
+// text that follows; storing into it is an error.
+void CompileConst(Compiler& c) {
+  c.Advance();
+  do {
+    const Token& name = c.Expect(TokenKind::Name, "a constant's name");
+    c.Expect(TokenKind::Equal, "'='");
+    const Token& at = c.Peek();
+    const int32_t start = c.builder.Here();
+    ValueKind kind = Expression(c);
+    const ValueKind named = KindOfName(name.text);
+    if (HasSuffix(name.text) && (named == ValueKind::String) != (kind == ValueKind::String)) {
+      c.Fail(at, kind == ValueKind::String ? "expected a number, found a string" : "expected a string, found a number");
+    }
+    if (kind != ValueKind::String) kind = named;
+    c.constants[name.text] = FoldConstant(c, start, kind, at);
+  } while (c.Match(TokenKind::Comma));
+}
+
+const Instruction* ConstantNamed(const Compiler& c, const Token& name) {
+  const auto constant = c.constants.find(name.text);
+  return constant == c.constants.end() ? nullptr : &constant->second;
 }

@@ -5,7 +5,9 @@
 // Then each call site's way follows from its arguments and its procedure.
 #include <vector>
 
-#include "basic/compiler/compiler.h"
+#include "basic/procedures/call_ways.h"
+
+#include "basic/code/code.h"
 
 namespace {
 

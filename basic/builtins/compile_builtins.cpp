@@ -1,0 +1,67 @@
+#include "basic/builtins/compile_builtins.h"
+
+#include <string>
+
+#include "basic/builtins/builtins.h"
+#include "basic/compiler/compile_expression.h"
+#include "basic/compiler/compiler.h"
+#include "basic/screen/compile_graphics.h"
+#include "basic/variables/compile_arrays.h"
+
+namespace {
+
+// "(a, b, ...)" read one argument at a time against the rows of a
+// built-in: each must be of a kind some row takes in that place, and the
+// list ends where a row ends. Gives the kinds read, as a row writes them.
+std::string BuiltinArguments(Compiler& c, Keyword keyword) {
+  c.Expect(TokenKind::LeftParen, "'('");
+  std::string given;
+  for (;;) {
+    const Token& at = c.Peek();
+    const char letter = Expression(c) == ValueKind::String ? 'S' : 'N';
+    if (BuiltinNextKind(keyword, given, letter) != letter) {
+      c.Fail(at, letter == 'S' ? "expected a number, found a string" : "expected a string, found a number");
+    }
+    given += letter;
+    if (!BuiltinTakesMore(keyword, given)) break;
+    if (FindBuiltin(keyword, given) < 0) {
+      c.Expect(TokenKind::Comma, "','");  // no row ends here
+    } else if (!c.Match(TokenKind::Comma)) {
+      break;
+    }
+  }
+  c.Expect(TokenKind::RightParen, "')'");
+  return given;
+}
+
+}  // namespace
+
+ValueKind CompileBuiltinCall(Compiler& c) {
+  const Token& name = c.Advance();
+  Compiler::NestingGuard guard(c);
+  const Keyword keyword = name.keyword;
+  if (keyword == Keyword::Tab || keyword == Keyword::Spc) {
+    c.Fail(name, std::string(KeywordText(keyword)) + " works only in PRINT");
+  }
+  if (keyword == Keyword::Lbound || keyword == Keyword::Ubound) return CompileBound(c, name);
+  if (keyword == Keyword::Point) return CompilePointFunction(c);
+  const bool bare = FindBuiltin(keyword, "") >= 0;
+  const bool takes_arguments = BuiltinTakesMore(keyword, "");
+  if (!bare && !takes_arguments) c.Fail(name, "expected an expression, found " + DescribeToken(name));
+  // RND alone, or RND with its parentheses.
+  const bool with_arguments = takes_arguments && (!bare || c.Check(TokenKind::LeftParen));
+  const int32_t row = FindBuiltin(keyword, with_arguments ? BuiltinArguments(c, keyword) : "");
+  c.builder.Emit(Op::CallBuiltin, row);
+  return BuiltinAt(row).result;
+}
+
+// RANDOMIZE alone is RANDOMIZE TIMER: the seed comes from the clock.
+void CompileRandomize(Compiler& c) {
+  c.Advance();
+  if (c.AtStatementEnd()) {
+    c.builder.Emit(Op::CallBuiltin, FindBuiltin(Keyword::Timer, ""));
+  } else {
+    NumberExpression(c);
+  }
+  c.builder.Emit(Op::Randomize);
+}

@@ -1,0 +1,133 @@
+#include "basic/procedures/procedure_headers.h"
+
+#include <cctype>
+
+#include "basic/compiler/compiler.h"
+#include "basic/tokens/lexer.h"
+
+namespace {
+
+ParameterKind KindOfParameter(ValueKind kind) {
+  return kind == ValueKind::String ? ParameterKind::String
+         : kind == ValueKind::Integer ? ParameterKind::Integer
+                                      : ParameterKind::Number;
+}
+
+void RecordDimShared(Compiler& c) {
+  do {
+    const Token& name = c.Expect(TokenKind::Name, "a name");
+    const bool array = c.Match(TokenKind::LeftParen);
+    for (int depth = array ? 1 : 0; depth > 0 && !c.Check(TokenKind::EndOfLine);) {
+      const TokenKind kind = c.Advance().kind;
+      depth += kind == TokenKind::LeftParen ? 1 : kind == TokenKind::RightParen ? -1 : 0;
+    }
+    bool typed;
+    const std::string canonical = TypedName(c, name, &typed);
+    if (typed) c.procedures.shared_names[CanonicalName(name.text)] = canonical;
+    c.procedures.shared_everywhere.insert(Tagged(canonical, array ? NameSpace::Array : NameSpace::Number));
+  } while (c.Match(TokenKind::Comma));
+}
+
+HeaderParameter ReadParameter(Compiler& c, bool array_allowed) {
+  const Token& name = c.Expect(TokenKind::Name, "a parameter");
+  const bool array = c.Check(TokenKind::LeftParen);
+  if (array) {
+    if (!array_allowed) c.Fail(c.Peek(), "a DEF FN parameter is a plain variable");
+    c.Advance();
+    c.Expect(TokenKind::RightParen, "')': an array parameter is written A()");
+  }
+  HeaderParameter parameter;
+  parameter.name = TypedName(c, name, &parameter.typed);
+  parameter.element = KindOfName(parameter.name);
+  parameter.kind = array ? ParameterKind::Array : KindOfParameter(parameter.element);
+  return parameter;
+}
+
+// Looks at the start of every statement of the line; errors are left for
+// the second pass to report where they stand.
+void FindProcedureHeaders(Compiler& c) {
+  const bool numbered = c.tokens[0].kind == TokenKind::Number && c.tokens[0].digits_only;
+  for (std::size_t start = 0; start + 1 < c.tokens.size(); ++start) {
+    const bool after_number = start == 1 && numbered;
+    if (start > 0 && !after_number && c.tokens[start - 1].kind != TokenKind::Colon) continue;
+    c.token_index = start;
+    try {
+      ProcedureKind kind;
+      if (c.MatchKeyword(Keyword::Sub)) {
+        kind = ProcedureKind::Sub;
+      } else if (c.MatchKeyword(Keyword::Function)) {
+        kind = ProcedureKind::Function;
+      } else if (c.MatchKeyword(Keyword::Def)) {
+        kind = ProcedureKind::DefFn;
+      } else {
+        if (c.MatchKeyword(Keyword::Dim) && c.MatchKeyword(Keyword::Shared)) RecordDimShared(c);
+        continue;
+      }
+      ProcedureHeader header = ReadHeader(c, kind);
+      if (c.procedures.index.count(header.name)) continue;
+      Procedure procedure;
+      procedure.name = header.name;
+      procedure.kind = kind;
+      procedure.returns_string = KindOfName(header.name) == ValueKind::String;
+      for (const HeaderParameter& parameter : header.parameters) procedure.parameters.push_back({parameter.kind});
+      c.procedures.index.emplace(header.name, static_cast<int32_t>(c.code->procedures.size()));
+      c.code->procedures.push_back(std::move(procedure));
+      c.procedures.headers.push_back(std::move(header));
+    } catch (const CompileError&) {
+    }
+  }
+}
+
+}  // namespace
+
+void FindProcedures(Compiler& c) {
+  for (std::size_t i = 0; i < c.lines.size(); ++i) {
+    c.current_line = static_cast<int32_t>(i) + 1;
+    LexResult lexed = LexLine(c.lines[i]);
+    if (lexed.failed) continue;
+    c.tokens = std::move(lexed.tokens);
+    FindProcedureHeaders(c);
+  }
+}
+
+ProcedureHeader ReadHeader(Compiler& c, ProcedureKind kind) {
+  ProcedureHeader header;
+  header.line = c.current_line;
+  const Token& name = c.Expect(TokenKind::Name, kind == ProcedureKind::DefFn ? "FN and the function's name"
+                                                                          : "the procedure's name");
+  header.name = CanonicalName(name.text);
+  if (kind == ProcedureKind::DefFn && !IsDefFnName(header.name)) c.Fail(name, "a DEF FN function's name starts with FN");
+  if (kind != ProcedureKind::DefFn && IsDefFnName(header.name)) c.Fail(name, "names starting with FN belong to DEF FN");
+  if (kind == ProcedureKind::Sub && !std::isalnum(static_cast<unsigned char>(name.text.back()))) {
+    c.Fail(name, "a SUB's name has no type suffix");
+  }
+  if (c.Match(TokenKind::LeftParen) && !c.Match(TokenKind::RightParen)) {
+    do {
+      if (header.parameters.size() == MaxParameters) c.Fail(c.Peek(), "more than 40 parameters");
+      header.parameters.push_back(ReadParameter(c, kind != ProcedureKind::DefFn));
+      for (std::size_t i = 0; i + 1 < header.parameters.size(); ++i) {
+        if (header.parameters[i].name == header.parameters.back().name &&
+            (header.parameters[i].kind == ParameterKind::Array) == (header.parameters.back().kind == ParameterKind::Array)) {
+          c.Fail(c.Peek(), "parameter " + header.parameters.back().name + " appears twice");
+        }
+      }
+    } while (c.Match(TokenKind::Comma));
+    c.Expect(TokenKind::RightParen, "')'");
+  }
+  if (kind != ProcedureKind::DefFn) header.is_static = c.MatchKeyword(Keyword::Static);
+  return header;
+}
+
+std::string TypedName(Compiler& c, const Token& name, bool* typed) {
+  const std::string canonical = CanonicalName(name.text);
+  *typed = c.MatchWord("AS");
+  if (!*typed) return canonical;
+  if (!std::isalnum(static_cast<unsigned char>(name.text.back()))) {
+    c.Fail(name, name.text + " has a type suffix and cannot also have AS");
+  }
+  if (c.MatchWord("INTEGER")) return canonical + "%";
+  if (c.MatchWord("STRING")) return canonical + "$";
+  if (c.MatchWord("LONG")) return canonical + "&";
+  if (c.MatchWord("SINGLE") || c.MatchWord("DOUBLE")) return canonical;
+  c.Unexpected("INTEGER, LONG, SINGLE, DOUBLE or STRING");
+}
