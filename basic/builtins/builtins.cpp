@@ -1,5 +1,11 @@
 #include "basic/builtins/builtins.h"
 
+#include "basic/builtins/clock.h"
+#include "basic/builtins/number_functions.h"
+#include "basic/builtins/string_functions.h"
+#include "basic/keys_and_sound/keyboard.h"
+#include "basic/text/run_print.h"
+
 namespace {
 
 constexpr ValueKind N = ValueKind::Number;

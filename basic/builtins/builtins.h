@@ -47,59 +47,8 @@ bool BuiltinTakesMore(Keyword keyword, std::string_view arguments);
 // take next, where letter fits one of them; otherwise the first such row's.
 char BuiltinNextKind(Keyword keyword, std::string_view arguments, char letter);
 const Builtin& BuiltinAt(int32_t index);
-// How many numbers and strings a row takes off the stacks.
+// How many numbers and strings a row takes off the stacks, and leaves.
 int32_t BuiltinNumbers(const Builtin& builtin);
 int32_t BuiltinTexts(const Builtin& builtin);
-
-// The routines, by the file that holds them.
-// number_functions.cpp
-const char* FnInt(BuiltinCall& call);
-const char* FnRnd(BuiltinCall& call);
-const char* FnAbs(BuiltinCall& call);
-const char* FnSgn(BuiltinCall& call);
-const char* FnSqr(BuiltinCall& call);
-const char* FnExp(BuiltinCall& call);
-const char* FnLog(BuiltinCall& call);
-const char* FnSin(BuiltinCall& call);
-const char* FnCos(BuiltinCall& call);
-const char* FnTan(BuiltinCall& call);
-const char* FnAtn(BuiltinCall& call);
-const char* FnFix(BuiltinCall& call);
-const char* FnCint(BuiltinCall& call);
-const char* FnClng(BuiltinCall& call);
-const char* FnIdentity(BuiltinCall& call);
-// string_functions.cpp
-const char* FnLen(BuiltinCall& call);
-const char* FnAsc(BuiltinCall& call);
-const char* FnVal(BuiltinCall& call);
-const char* FnChr(BuiltinCall& call);
-const char* FnStr(BuiltinCall& call);
-const char* FnSpace(BuiltinCall& call);
-const char* FnLeft(BuiltinCall& call);
-const char* FnRight(BuiltinCall& call);
-const char* FnMid(BuiltinCall& call);
-const char* FnMidToEnd(BuiltinCall& call);
-const char* FnInstr(BuiltinCall& call);
-const char* FnInstrFrom(BuiltinCall& call);
-const char* FnStringOfCode(BuiltinCall& call);
-const char* FnStringOfText(BuiltinCall& call);
-// text_functions.cpp
-const char* FnHex(BuiltinCall& call);
-const char* FnOct(BuiltinCall& call);
-const char* FnUcase(BuiltinCall& call);
-const char* FnLcase(BuiltinCall& call);
-const char* FnLtrim(BuiltinCall& call);
-const char* FnRtrim(BuiltinCall& call);
-// clock.cpp
-// The clock the three read: the system's local time, unless a test has put
-// a fixed moment in its place.
-extern void (*BuiltinClock)(SysTime* now);
-const char* FnTimer(BuiltinCall& call);
-const char* FnTime(BuiltinCall& call);
-const char* FnDate(BuiltinCall& call);
-// keyboard.cpp
-const char* FnInkey(BuiltinCall& call);
-const char* FnInputChars(BuiltinCall& call);
-// text_screen.cpp
-const char* FnPos(BuiltinCall& call);
-const char* FnCsrlin(BuiltinCall& call);
+inline int32_t BuiltinNumberResults(const Builtin& builtin) { return builtin.result == ValueKind::String ? 0 : 1; }
+inline int32_t BuiltinTextResults(const Builtin& builtin) { return builtin.result == ValueKind::String ? 1 : 0; }

@@ -1,8 +1,8 @@
-// TIMER, TIME$ and DATE$: the local clock as a number and as text.
+#include "basic/builtins/clock.h"
+
 #include <cstdio>
 
-#include "basic/builtins/builtins.h"
-#include "basic/executor/executor.h"
+#include "basic/executor/string_values.h"
 
 void (*BuiltinClock)(SysTime* now) = SysLocalTime;
 

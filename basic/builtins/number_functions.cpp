@@ -1,9 +1,8 @@
-// The numeric built-ins: the runtime's INT, RND, EXP and LOG, the C
-// library's square root and trigonometry, and the conversions.
+#include "basic/builtins/number_functions.h"
+
 #include <cmath>
 
-#include "basic/builtins/builtins.h"
-#include "basic/executor/machine.h"
+#include "basic/variables/variables.h"
 #include "runtime/numeric/numeric.h"
 
 namespace {

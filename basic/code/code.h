@@ -11,130 +11,26 @@
 #include <string>
 #include <vector>
 
+#include "basic/code/instructions.h"
 #include "basic/procedures/procedure.h"
 
+// One enumerator per instruction of instructions.h, in its order.
 enum class Op : uint8_t {
-  // Numbers. a: constant index or variable slot.
-  PushNumber,
-  LoadNumber,
-  StoreNumber,
-  StoreInteger,  // rounds, then keeps the low 16 bits as a signed number
-  Add,
-  Subtract,
-  Multiply,
-  Divide,
-  // The same with the right operand a variable's or a constant's, fused
-  // with the load that would have pushed it.
-  AddVariable,
-  SubtractVariable,
-  MultiplyVariable,
-  DivideVariable,
-  AddConstant,
-  SubtractConstant,
-  MultiplyConstant,
-  DivideConstant,
-  // And with the left operand a variable's too: a: variable, b: the right
-  // operand's constant or variable; the result is pushed.
-  VariableAddConstant,
-  VariableSubtractConstant,
-  VariableMultiplyConstant,
-  VariableDivideConstant,
-  VariableAddVariable,
-  VariableSubtractVariable,
-  VariableMultiplyVariable,
-  VariableDivideVariable,
-  Power,
-  Negate,
-  IntegerDivide,
-  Modulo,
-  And,
-  Or,
-  Xor,
-  Not,
-  Equal,
-  NotEqual,
-  Less,
-  Greater,
-  LessEqual,
-  GreaterEqual,
-  Pop,
-  // Strings. a: string constant index or variable slot.
-  PushString,
-  LoadString,
-  StoreString,
-  Concat,
-  CompareStrings,  // a: the comparison, as Op::Equal ... Op::GreaterEqual
-  // A built-in function on the stacks' top operands. a: its row in the
-  // table of built-ins.
-  CallBuiltin,
-  // Arrays. a: array slot, b: number of subscripts, below the value to store.
-  LoadElement,
-  StoreElement,
-  StoreIntegerElement,
-  LoadStringElement,
-  StoreStringElement,
-  Dim,  // c: a bit per dimension given as "lo TO hi"; the others have only their upper bound
-  // Control. a: target position unless said otherwise.
-  Jump,
-  JumpIfFalse,
-  JumpIfTrue,
-  Gosub,
-  Return,
-  OnGoto,   // a: the number of Jumps after it, one per target
-  OnGosub,
-  ForStart,        // a: variable, b: loop, c: position after the loop
-  ForStartInteger,
-  ForNext,         // a: variable, b: loop, c: first position of the body
-  ForNextInteger,
-  End,
-  Stop,  // ends the run; in the direct mode CONT goes on after it
-  // Procedures. a: call site; b, c: the numbers and strings its arguments
-  // left on the stacks.
-  CallSub,
-  CallFunction,
-  CallStringFunction,
-  ReturnFromProcedure,
-  // Statements.
-  Cls,
-  Line,    // a: STEP, b: box mode, c: 1 when the fill colour is the colour
-  Circle,  // a: F, c: 1 when the fill colour is the colour
-  Pset,
-  PrintNumber,
-  PrintString,
-  PrintComma,
-  PrintNewline,
-  PrintFlush,
-  Input,             // a: input form, b: prompt string or -1, c: 1 adds "? "
-  InputFieldNumber,  // a: field
-  InputFieldString,
-  Randomize,
-  Sleep,
-  PrintTab,        // to the column on the stack, counted from 1
-  PrintSpc,        // as many spaces as the stack says
-  LineInput,       // a: prompt string or -1; pushes the line read
-  MidAssign,       // a: string slot or array slot, b: subscripts (0: a variable), c: 1 with a count
-  // Types and data.
-  StoreLong,         // rounds into 32 bits
-  StoreLongElement,
-  ForStartLong,
-  ForNextLong,
-  Redim,             // as Dim, making the array anew
-  Erase,             // a: array slot
-  ReadNumber,        // pushes the next DATA item
-  ReadString,
-  Restore,           // a: the DATA item read next
-  SwapNumbers,       // a, b: the two variables' slots; c: their subscripts, a's + 4 * b's
-  SwapStrings,
-  Clear,
-  Bound,  // a: array slot, b: 1 for the upper bound; the dimension is on the stack
-  Draw,   // the command string on the stack
-  // The text screen, keys and sound.
-  Locate,  // row and column on the stack, 0 when left out; a: 1 when the row was written, + 2 the column
-  Beep,
-  Sound,   // frequency, duration in clock ticks
-  SleepForKey,
-  Screen,  // SCREEN, COLOR, PALETTE, PAINT, WINDOW, POINT: see screen_statements.h
+#define BASIC_OP_ENUM(name, ...) name,
+  BASIC_INSTRUCTIONS(BASIC_OP_ENUM, BASIC_OP_ENUM)
+#undef BASIC_OP_ENUM
 };
+
+// How many instructions there are; the executor's table holds one handler each.
+#define BASIC_OP_COUNT(name, ...) +1
+inline constexpr int OpCount = 0 BASIC_INSTRUCTIONS(BASIC_OP_COUNT, BASIC_OP_COUNT);
+#undef BASIC_OP_COUNT
+static_assert(OpCount <= 256, "an instruction's op is one byte");
+
+// The instruction's name as the list writes it ("PushNumber").
+const char* OpName(Op op);
+// What its operands a, b and c hold: a letter each, as the list writes them.
+const char* OpOperands(Op op);
 
 struct Instruction {
   Op op;
@@ -192,4 +88,7 @@ struct Code {
 struct StackEffect {
   int8_t numbers_taken, numbers_left, strings_taken, strings_left;
 };
-StackEffect EffectOf(const Instruction& instruction);
+StackEffect EffectOf(const Instruction& in);
+
+// How many lower bounds a DIM's flags say were given.
+inline int32_t LowerBoundsGiven(int32_t flags) { return (flags & 1) + (flags >> 1 & 1) + (flags >> 2 & 1); }

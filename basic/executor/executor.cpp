@@ -5,31 +5,15 @@
 // in registers.
 #include "basic/executor/executor.h"
 
-#include <algorithm>
-#include <iterator>
-
-#include "basic/procedures/direct_calls.h"
-#include "basic/text/input_source.h"
-#include "basic/executor/machine.h"
 #include "basic/code/messages.h"
-#include "runtime/graphics/pixels.h"
+#include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
+#include "basic/procedures/direct_calls.h"
+#include "basic/procedures/run_calls.h"
+#include "basic/text/input_source.h"
+#include "basic/text/run_print.h"
+#include "basic/variables/arrays.h"
 #include "runtime/numeric/numeric.h"
-
-Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions& options)
-    : code(code_),
-      variables(variables_),
-      echo(options.echo),
-      script(options.input),
-      numbers(static_cast<std::size_t>(code_.number_stack) + 1),
-      strings(static_cast<std::size_t>(code_.string_stack) + 1),
-      strings_top(strings.data()),
-      loops(static_cast<std::size_t>(code_.loop_count)) {}
-
-Machine::~Machine() {
-  UnwindProcedures(*this);
-  while (strings_top != strings.data()) StrRelease(Pop());
-  GfxShowPending();  // a run's last dots reach the window however it ended
-}
 
 namespace {
 
@@ -74,41 +58,22 @@ int32_t Resume(Machine& machine, const RunState* state) {
   return state->position >= 0 && state->position < size ? state->position : size - 1;
 }
 
-}  // namespace
-
-double Integer16(double x) {
-  int32_t v = NumToInt32(x) & 0xFFFF;
-  if (v >= 0x8000) v -= 0x10000;
-  return v;
-}
-
-double Integer32(double x) { return NumToInt32(x); }
-
-BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOptions& options) {
-  return ExecuteFrom(code, variables, options, nullptr);
-}
-
 // The arrays the program declares exist before it runs, unless they
 // exist already (a direct line's, or a session's from an earlier line); a
 // declaration whose bounds cannot be made leaves its DIM to say why.
-static void DeclareArrays(const Code& code, Variables& variables) {
+void DeclareArrays(const Code& code, Variables& variables) {
   for (const ArrayDeclaration& declaration : code.declarations) {
     ArrayVariable& array = variables.arrays[static_cast<std::size_t>(declaration.slot)];
     if (!array.made) DimArray(array, declaration.bounds.data(), declaration.given_lower, false);
   }
 }
 
-// The instructions that ExecuteFrom runs itself, and its dispatch.
-#define INLINE_OPS(X) \
-  X(PushNumber) X(LoadNumber) X(StoreNumber) X(StoreInteger) X(StoreLong) X(Add) X(Subtract) X(Multiply) \
-  X(Divide) X(AddVariable) X(SubtractVariable) X(MultiplyVariable) X(DivideVariable) X(AddConstant) \
-  X(SubtractConstant) X(MultiplyConstant) X(DivideConstant) X(VariableAddConstant) \
-  X(VariableSubtractConstant) X(VariableMultiplyConstant) X(VariableDivideConstant) X(VariableAddVariable) \
-  X(VariableSubtractVariable) X(VariableMultiplyVariable) X(VariableDivideVariable) X(Power) X(Negate) \
-  X(Equal) X(NotEqual) X(Less) X(Greater) X(LessEqual) X(GreaterEqual) X(Pop) X(Jump) X(JumpIfFalse) \
-  X(JumpIfTrue) X(Gosub) X(OnGoto) X(OnGosub) X(Return) X(ForStart) X(ForStartInteger) X(ForStartLong) \
-  X(ForNext) X(ForNextInteger) X(ForNextLong) X(CallSub) X(CallFunction) X(CallStringFunction) \
-  X(ReturnFromProcedure) X(End) X(Stop)
+}  // namespace
+
+BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOptions& options) {
+  return ExecuteFrom(code, variables, options, nullptr);
+}
+
 #define HANDLER(name) handle_##name
 #define DISPATCH()                                \
   do {                                            \
@@ -132,12 +97,13 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
   // instruction's handler, through a table of the handlers' addresses (a
   // GCC extension). A shared switch cost each instruction a bounds check
   // and a jump back to it, a third of the arithmetic loop's instructions.
-  // The instructions not listed go to ExecuteStatement.
-  void* handlers[256];
-  std::fill(std::begin(handlers), std::end(handlers), &&HANDLER(Statement));
-#define SET_HANDLER(name) handlers[static_cast<uint8_t>(Op::name)] = &&HANDLER(name);
-  INLINE_OPS(SET_HANDLER)
-#undef SET_HANDLER
+  // The inline instructions each have a handler below, under their own
+  // name; the others all go to ExecuteStatement.
+#define BASIC_INLINE_HANDLER(name, ...) &&HANDLER(name),
+#define BASIC_STATEMENT_HANDLER(name, ...) &&HANDLER(Statement),
+  static const void* const handlers[] = {BASIC_INSTRUCTIONS(BASIC_INLINE_HANDLER, BASIC_STATEMENT_HANDLER)};
+#undef BASIC_STATEMENT_HANDLER
+#undef BASIC_INLINE_HANDLER
   const Instruction* in;
   DISPATCH();
 
@@ -265,4 +231,3 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
 
 #undef DISPATCH
 #undef HANDLER
-#undef INLINE_OPS

@@ -1,14 +1,11 @@
-// The keyboard and the script, as one source of keys; and the built-ins
-// that read them, INKEY$ and INPUT$.
 #include "basic/keys_and_sound/keyboard.h"
 
 #include <string>
 
-#include "basic/builtins/builtins.h"
-#include "basic/executor/executor.h"
+#include "basic/executor/machine.h"
+#include "basic/executor/string_values.h"
 #include "basic/text/input_script.h"
 #include "basic/text/input_source.h"
-#include "basic/executor/machine.h"
 #include "runtime/console/key_buffer.h"
 #include "runtime/graphics/pixels.h"
 #include "runtime/numeric/numeric.h"
@@ -48,8 +45,7 @@ bool AwaitKeyWaiting(Machine& machine) {
   return true;
 }
 
-// One key: a character, or a key without one as its two bytes, 0 and the
-// scan code; "" when no key is waiting.
+// A character, or a key without one as its two bytes, 0 and the scan code.
 const char* FnInkey(BuiltinCall& call) {
   Machine& machine = *call.machine;
   std::string key;

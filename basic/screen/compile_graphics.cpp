@@ -2,8 +2,7 @@
 
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
-#include "basic/screen/compile_screen.h"
-#include "basic/screen/screen_statements.h"
+#include "basic/screen/figure_flags.h"
 #include "runtime/graphics/graphics.h"
 
 namespace {
@@ -131,7 +130,7 @@ void CompileDraw(Compiler& c) {
   c.builder.Emit(Op::Draw);
 }
 
-// PAINT [STEP] (x, y) [, [paint] [, border]]; bit 4 is STEP.
+// PAINT [STEP] (x, y) [, [paint] [, border]]
 void CompilePaint(Compiler& c) {
   c.Advance();
   const bool step = c.MatchKeyword(Keyword::Step);
@@ -143,12 +142,12 @@ void CompilePaint(Compiler& c) {
     c.builder.EmitNumber(0);
     c.builder.EmitNumber(0);
   }
-  EmitScreen(c, ScreenOp::Paint, written | (step ? 16 : 0), 4);
+  c.builder.Emit(Op::Paint, written | (step ? PaintStep : 0));
 }
 
 // POINT(x, y)
 ValueKind CompilePointFunction(Compiler& c) {
   CompileCoordinates(c);
-  EmitScreen(c, ScreenOp::Point, 3, 2, 1);
+  c.builder.Emit(Op::Point);
   return ValueKind::Number;
 }

@@ -3,10 +3,6 @@
 // instruction says which were written.
 #pragma once
 
-#include <cstdint>
-
-#include "basic/screen/screen_statements.h"
-
 struct Compiler;
 
 // Each at its word.
@@ -14,6 +10,3 @@ void CompileScreen(Compiler& c);
 void CompileColor(Compiler& c);
 void CompilePalette(Compiler& c);
 void CompileWindow(Compiler& c);
-
-// The one instruction of these statements, with PAINT's and POINT's.
-void EmitScreen(Compiler& c, ScreenOp op, int32_t written, int32_t taken, int32_t left = 0);

@@ -58,31 +58,6 @@ bool ScreenColour(const ScreenState& screen, double number, Colour* colour) {
   return true;
 }
 
-void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour border) {
-  const ScreenMode& mode = *screen.mode;
-  if (at.x < 0 || at.y < 0 || at.x >= mode.width || at.y >= mode.height) return;
-  // The picture holds whole blocks, so a flood over its pixels paints
-  // whole blocks too.
-  GfxFloodFill(at.x * mode.scale_x, at.y * mode.scale_y, mode.width * mode.scale_x, mode.height * mode.scale_y,
-               paint, border);
-}
-
-int32_t ScreenPoint(const ScreenState& screen, ViewPoint at) {
-  const ScreenMode& mode = *screen.mode;
-  if (at.x < 0 || at.y < 0 || at.x >= mode.width || at.y >= mode.height) return -1;
-  const int64_t colour = GfxPixelAt(at.x * mode.scale_x, at.y * mode.scale_y);
-  if (colour == PixelOutside) return -1;
-  // A pixel drawn before a PALETTE may hold a colour the palette no longer
-  // has: it reads as the colour number it was drawn with.
-  for (int32_t n = 0; n < mode.colours; ++n) {
-    if (screen.palette[n] == static_cast<Colour>(colour)) return n;
-  }
-  for (int32_t n = 0; n < mode.colours; ++n) {
-    if (DefaultPaletteColour(mode, n) == static_cast<Colour>(colour)) return n;
-  }
-  return -1;
-}
-
 ScreenState StartingScreen() {
   ScreenState screen;
   ScreenStart(&screen, RuntimeScreenMode());

@@ -53,29 +53,5 @@ void FromView(const ScreenState& screen, ViewPoint point, double* x, double* y);
 // colour.
 bool ScreenColour(const ScreenState& screen, double number, Colour* colour);
 
-// The drawing, in the mode's pixels and colours, clipped to the mode.
-// A line between two points, both ends included; also DRAW's.
-void ScreenLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour colour);
-// A box, outlined or filled.
-void ScreenBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colour, bool filled);
-// An ellipse of radii rx, ry around the centre, outlined or filled; with
-// angles (radians, 0 to 2 * pi, counterclockwise from 3 o'clock) only the
-// arc between them, and a line to the centre from each end whose angle was
-// given negative. Radii beyond MaxRadius draw nothing.
-struct CircleArc {
-  bool whole;
-  double start, end;
-  bool start_radius, end_radius;
-};
-inline constexpr int32_t MaxRadius = 4096;
-void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int32_t ry, const CircleArc& arc,
-                   Colour colour, bool filled);
-// PAINT: floods from the point through every colour but the border.
-void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour border);
-// POINT: the colour number there, the lowest that the palette maps to its
-// colour, else the lowest of the mode's own palette; -1 outside the mode,
-// or for a colour neither holds.
-int32_t ScreenPoint(const ScreenState& screen, ViewPoint at);
-
 // The runtime's own screen, as a run starts.
 ScreenState StartingScreen();

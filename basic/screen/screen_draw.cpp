@@ -1,11 +1,9 @@
-// The classic modes' figures, worked out in the mode's pixels and handed
-// to the runtime as blocks of the picture's, clipped to the mode first so
-// that a figure far outside costs nothing.
+#include "basic/screen/screen_draw.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "basic/screen/screen.h"
 #include "runtime/graphics/pixels.h"
 
 namespace {
@@ -168,4 +166,29 @@ void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int3
   Outline(screen, centre, rx, ry, arc, colour);
   if (arc.start_radius) ScreenLine(screen, centre, OnEllipse(centre, rx, ry, arc.start), colour);
   if (arc.end_radius) ScreenLine(screen, centre, OnEllipse(centre, rx, ry, arc.end), colour);
+}
+
+void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour border) {
+  const ScreenMode& mode = *screen.mode;
+  if (at.x < 0 || at.y < 0 || at.x >= mode.width || at.y >= mode.height) return;
+  // The picture holds whole blocks, so a flood over its pixels paints
+  // whole blocks too.
+  GfxFloodFill(at.x * mode.scale_x, at.y * mode.scale_y, mode.width * mode.scale_x, mode.height * mode.scale_y,
+               paint, border);
+}
+
+int32_t ScreenPoint(const ScreenState& screen, ViewPoint at) {
+  const ScreenMode& mode = *screen.mode;
+  if (at.x < 0 || at.y < 0 || at.x >= mode.width || at.y >= mode.height) return -1;
+  const int64_t colour = GfxPixelAt(at.x * mode.scale_x, at.y * mode.scale_y);
+  if (colour == PixelOutside) return -1;
+  // A pixel drawn before a PALETTE may hold a colour the palette no longer
+  // has: it reads as the colour number it was drawn with.
+  for (int32_t n = 0; n < mode.colours; ++n) {
+    if (screen.palette[n] == static_cast<Colour>(colour)) return n;
+  }
+  for (int32_t n = 0; n < mode.colours; ++n) {
+    if (DefaultPaletteColour(mode, n) == static_cast<Colour>(colour)) return n;
+  }
+  return -1;
 }

@@ -4,6 +4,7 @@
 
 #include "basic/compiler/compile_program.h"
 #include "basic/executor/executor.h"
+#include "basic/text/output.h"
 #include "basic/tokens/lexer.h"
 #include "basic/session/session_state.h"
 

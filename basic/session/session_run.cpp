@@ -3,6 +3,7 @@
 
 #include "basic/compiler/compile_program.h"
 #include "basic/executor/executor.h"
+#include "basic/text/output.h"
 #include "basic/session/session_state.h"
 #include "runtime/numeric/numeric.h"
 

@@ -3,6 +3,7 @@
 // its outer spaces are dropped.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,3 +17,9 @@ std::vector<Field> SplitFields(std::string_view line);
 // A field read as a number: empty is 0; anything else must be one whole
 // number as VAL reads it. False when it is not.
 bool ReadFieldNumber(const Field& field, double* value);
+
+// INPUT's reading of a typed line into fields: true where the form wants a
+// string. Numbers go to numbers[i], strings to texts[i].
+enum class InputVerdict { Accepted, Redo, ExtraIgnored };
+InputVerdict SplitInputLine(std::string_view line, const std::vector<bool>& form, std::vector<double>* numbers,
+                            std::vector<std::string>* texts);

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "basic/executor/executor.h"
+#include "basic/executor/string_values.h"
+#include "basic/text/output.h"
 #include "basic/text/input_script.h"
 #include "basic/executor/machine.h"
 #include "runtime/console/prompt_io.h"

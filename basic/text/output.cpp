@@ -1,20 +1,14 @@
-#include <cstdio>
-#include <cstring>
+#include "basic/text/output.h"
 
-#include "basic/executor/executor.h"
+#include <cstdio>
+#include <string>
+
+#include "basic/executor/string_values.h"
 #include "runtime/console/prompt_io.h"
 
-RtString NewString(std::string_view bytes) {
-  RtString s = StrNew(static_cast<int32_t>(bytes.size()));
-  if (!bytes.empty()) std::memcpy(s, bytes.data(), bytes.size());
-  return s;
-}
+namespace {
 
-std::string_view BytesOf(RtString s) {
-  return s ? std::string_view(s, static_cast<std::size_t>(StrLength(s))) : std::string_view();
-}
-
-static void EchoText(std::string_view text) {
+void EchoText(std::string_view text) {
   std::string lines;
   lines.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -27,7 +21,9 @@ static void EchoText(std::string_view text) {
 
 // PRINT hands the runtime at most this much at once, cut after a line end
 // where there is one: a string's length must fit its 32-bit field.
-static constexpr std::size_t MaxPrintPiece = std::size_t{1} << 20;
+constexpr std::size_t MaxPrintPiece = std::size_t{1} << 20;
+
+}  // namespace
 
 void OutputText(std::string_view text, bool echo) {
   while (!text.empty()) {

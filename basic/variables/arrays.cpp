@@ -1,8 +1,10 @@
-// Arrays: made by DIM or on first use, elements in row-major order.
-#include "basic/executor/executor.h"
+#include "basic/variables/arrays.h"
+
 #include "runtime/numeric/numeric.h"
 
-static const char* MakeArray(ArrayVariable& array, const int32_t* lower, const int32_t* upper) {
+namespace {
+
+const char* MakeArray(ArrayVariable& array, const int32_t* lower, const int32_t* upper) {
   int64_t elements = 1;
   for (int32_t i = 0; i < array.subscripts; ++i) {
     if (upper[i] < lower[i]) return "an array's upper bound is below its lower bound";
@@ -21,6 +23,8 @@ static const char* MakeArray(ArrayVariable& array, const int32_t* lower, const i
   array.made = true;
   return nullptr;
 }
+
+}  // namespace
 
 // A DIM reached again, by a jump back over it, finds its own array and
 // leaves it alone.

@@ -4,6 +4,7 @@
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/executor/executor.h"
+#include "basic/executor/string_values.h"
 #include "basic/variables/compile_variables.h"
 #include "runtime/strings/strings.h"
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "basic/procedures/scope.h"
+#include "runtime/numeric/numeric.h"
 #include "runtime/strings/strings.h"
 
 enum class ValueKind : uint8_t { Number, Integer, String, Long };
@@ -84,3 +85,13 @@ class Variables {
 
 // Releases an array's strings and frees its elements.
 void UnmakeArray(ArrayVariable& array);
+
+// A value as a % variable keeps it: rounded, low 16 bits, signed.
+inline double Integer16(double x) {
+  int32_t v = NumToInt32(x) & 0xFFFF;
+  if (v >= 0x8000) v -= 0x10000;
+  return v;
+}
+// A value as a & variable keeps it: rounded into 32 bits, out of range
+// -2147483648.
+inline double Integer32(double x) { return NumToInt32(x); }

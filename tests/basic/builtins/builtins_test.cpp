@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <random>
 
-#include "basic/builtins/builtins.h"
-#include "basic/executor/executor.h"
+#include "basic/builtins/clock.h"
+#include "basic/executor/string_values.h"
 #include "basic/tokens/lexer.h"
 #include "tests/basic/recording_runtime.h"
 

@@ -18,17 +18,21 @@ struct Depth {
   bool operator!=(const Depth& other) const { return numbers != other.numbers || strings != other.strings; }
 };
 
+// Where an instruction may go next: the positions its operands name (as
+// the list of instructions marks them) and, unless it never falls through,
+// the instruction after it.
 std::vector<int32_t> Successors(const Code& code, int32_t at) {
   const Instruction& in = code.instructions[static_cast<std::size_t>(at)];
-  switch (in.op) {
-    case Op::Jump: return {in.a};
-    case Op::JumpIfFalse: case Op::JumpIfTrue: case Op::Gosub: return {in.a, at + 1};
-    case Op::ForStart: case Op::ForStartInteger: case Op::ForStartLong: case Op::ForNext: case Op::ForNextInteger:
-    case Op::ForNextLong:
-      return {in.c, at + 1};
-    case Op::Return: case Op::End: case Op::ReturnFromProcedure: return {};
-    default: return {at + 1};
+  std::vector<int32_t> next;
+  const char* operands = OpOperands(in.op);
+  const int32_t values[] = {in.a, in.b, in.c};
+  for (int i = 0; i < 3; ++i) {
+    if (operands[i] == 'j') next.push_back(values[i]);
   }
+  const bool falls_through =
+      in.op != Op::Jump && in.op != Op::Return && in.op != Op::End && in.op != Op::ReturnFromProcedure;
+  if (falls_through) next.push_back(at + 1);
+  return next;
 }
 
 // An empty string when the code keeps its discipline, the first fault otherwise.

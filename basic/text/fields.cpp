@@ -1,9 +1,7 @@
-// INPUT's fields: the typed line split at commas. A field may be quoted to
-// keep commas and outer spaces; otherwise its outer spaces are dropped.
+#include "basic/text/fields.h"
+
 #include <algorithm>
 
-#include "basic/executor/executor.h"
-#include "basic/text/fields.h"
 #include "basic/tokens/lexer.h"
 #include "basic/text/number_text.h"
 

@@ -1,16 +1,12 @@
-// DRAW: the command string run on the screen. The pen starts at the
-// graphics last point, which LINE shares, and leaves it where the string
-// took it; its colour, scale and angle go on from one DRAW to the next.
-//
-// The names a string gives ("XA$;", "=N;") are looked up here, by name,
-// when the DRAW runs: the string is only known then, as it is mostly built
-// by the program (with STR$ and variables). A lookup finds the program's
-// own variables, never a procedure's, and makes none: a name the program
-// never uses has the value 0 or the empty string.
-#include "basic/screen/draw_string.h"
-#include "basic/executor/executor.h"
+#include "basic/screen/run_draw.h"
+
+#include <string>
+
 #include "basic/executor/machine.h"
+#include "basic/executor/string_values.h"
+#include "basic/screen/draw_string.h"
 #include "basic/screen/screen.h"
+#include "basic/screen/screen_draw.h"
 #include "basic/variables/variables.h"
 #include "runtime/graphics/graphics.h"
 
@@ -78,7 +74,7 @@ class ProgramDrawing final : public DrawTarget {
 
 // The pen starts at the last point: the runtime's on its own screen, the
 // screen's (in the mode's pixels) when the interpreter draws it.
-const char* DrawStatement(Machine& machine) {
+const char* RunDraw(Machine& machine, const Instruction&, double*&) {
   RtString commands = machine.Pop();
   DrawPen& pen = machine.draw_pen;
   ScreenState& screen = machine.screen;

@@ -1,0 +1,12 @@
+// TIMER, TIME$ and DATE$: the local clock as a number and as text.
+#pragma once
+
+#include "basic/builtins/builtins.h"
+#include "runtime/system.h"
+
+// The clock the three read: the system's local time, unless a test has put
+// a fixed moment in its place.
+extern void (*BuiltinClock)(SysTime* now);
+const char* FnTimer(BuiltinCall& call);
+const char* FnTime(BuiltinCall& call);
+const char* FnDate(BuiltinCall& call);

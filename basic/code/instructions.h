@@ -1,0 +1,153 @@
+// Every instruction of the compact form, once. The list expands into the
+// Op enum and the instructions' names (code.h), their stack effects
+// (EffectOf), the executor's dispatch table, whose inline instructions
+// each need a handler of that name in its loop, and the table of
+// statement handlers, whose instructions each need a routine Run<name>
+// (executor/statements.cpp). An instruction listed without its handler
+// does not compile.
+//
+//   INLINE(name, ...)     run in the executor's loop itself: the arithmetic,
+//                         comparisons, jumps, loops and calls
+//   STATEMENT(name, ...)  run by Run<name>, out of the loop
+//
+// After the name: the numbers the instruction takes off the number stack
+// and leaves on it, the same for the string stack (expressions of the
+// instruction `in` where they depend on its operands), and what its
+// operands a, b and c hold, a letter each, for the listing:
+//   k number constant   s string constant   v number variable
+//   t string variable   a array             j position (a jump's target)
+//   l loop              c call site         f built-in function
+//   r comparison        i INPUT's form      d DATA item
+//   n a count or flags  - unused
+#pragma once
+
+#define BASIC_INSTRUCTIONS(INLINE, STATEMENT)                                                       \
+  /* Numbers. */                                                                                    \
+  INLINE(PushNumber, 0, 1, 0, 0, "k--")                                                             \
+  INLINE(LoadNumber, 0, 1, 0, 0, "v--")                                                             \
+  INLINE(StoreNumber, 1, 0, 0, 0, "v--")                                                            \
+  INLINE(StoreInteger, 1, 0, 0, 0, "v--") /* rounds, keeps the low 16 bits as a signed number */    \
+  INLINE(StoreLong, 1, 0, 0, 0, "v--")    /* rounds into 32 bits */                                 \
+  INLINE(Add, 2, 1, 0, 0, "---")                                                                    \
+  INLINE(Subtract, 2, 1, 0, 0, "---")                                                               \
+  INLINE(Multiply, 2, 1, 0, 0, "---")                                                               \
+  INLINE(Divide, 2, 1, 0, 0, "---")                                                                 \
+  /* The same with the right operand a variable's or a constant's, fused */                         \
+  /* with the load that would have pushed it. */                                                    \
+  INLINE(AddVariable, 1, 1, 0, 0, "v--")                                                            \
+  INLINE(SubtractVariable, 1, 1, 0, 0, "v--")                                                       \
+  INLINE(MultiplyVariable, 1, 1, 0, 0, "v--")                                                       \
+  INLINE(DivideVariable, 1, 1, 0, 0, "v--")                                                         \
+  INLINE(AddConstant, 1, 1, 0, 0, "k--")                                                            \
+  INLINE(SubtractConstant, 1, 1, 0, 0, "k--")                                                       \
+  INLINE(MultiplyConstant, 1, 1, 0, 0, "k--")                                                       \
+  INLINE(DivideConstant, 1, 1, 0, 0, "k--")                                                         \
+  /* And with the left operand a variable's too; the result is pushed. */                           \
+  INLINE(VariableAddConstant, 0, 1, 0, 0, "vk-")                                                    \
+  INLINE(VariableSubtractConstant, 0, 1, 0, 0, "vk-")                                               \
+  INLINE(VariableMultiplyConstant, 0, 1, 0, 0, "vk-")                                               \
+  INLINE(VariableDivideConstant, 0, 1, 0, 0, "vk-")                                                 \
+  INLINE(VariableAddVariable, 0, 1, 0, 0, "vv-")                                                    \
+  INLINE(VariableSubtractVariable, 0, 1, 0, 0, "vv-")                                               \
+  INLINE(VariableMultiplyVariable, 0, 1, 0, 0, "vv-")                                               \
+  INLINE(VariableDivideVariable, 0, 1, 0, 0, "vv-")                                                 \
+  INLINE(Power, 2, 1, 0, 0, "---")                                                                  \
+  INLINE(Negate, 1, 1, 0, 0, "---")                                                                 \
+  STATEMENT(IntegerDivide, 2, 1, 0, 0, "---")                                                       \
+  STATEMENT(Modulo, 2, 1, 0, 0, "---")                                                              \
+  STATEMENT(And, 2, 1, 0, 0, "---")                                                                 \
+  STATEMENT(Or, 2, 1, 0, 0, "---")                                                                  \
+  STATEMENT(Xor, 2, 1, 0, 0, "---")                                                                 \
+  STATEMENT(Not, 1, 1, 0, 0, "---")                                                                 \
+  INLINE(Equal, 2, 1, 0, 0, "---")                                                                  \
+  INLINE(NotEqual, 2, 1, 0, 0, "---")                                                               \
+  INLINE(Less, 2, 1, 0, 0, "---")                                                                   \
+  INLINE(Greater, 2, 1, 0, 0, "---")                                                                \
+  INLINE(LessEqual, 2, 1, 0, 0, "---")                                                              \
+  INLINE(GreaterEqual, 2, 1, 0, 0, "---")                                                           \
+  INLINE(Pop, 1, 0, 0, 0, "---")                                                                    \
+  /* Strings. */                                                                                    \
+  STATEMENT(PushString, 0, 0, 0, 1, "s--")                                                          \
+  STATEMENT(LoadString, 0, 0, 0, 1, "t--")                                                          \
+  STATEMENT(StoreString, 0, 0, 1, 0, "t--")                                                         \
+  STATEMENT(Concat, 0, 0, 2, 1, "---")                                                              \
+  STATEMENT(CompareStrings, 0, 1, 2, 0, "r--")                                                      \
+  /* A built-in function on the stacks' top operands (builtins.h). */                               \
+  STATEMENT(CallBuiltin, BuiltinNumbers(BuiltinAt(in.a)), BuiltinNumberResults(BuiltinAt(in.a)),    \
+            BuiltinTexts(BuiltinAt(in.a)), BuiltinTextResults(BuiltinAt(in.a)), "f--")              \
+  STATEMENT(Randomize, 1, 0, 0, 0, "---")                                                           \
+  /* Arrays: b subscripts, below the value to store. */                                             \
+  STATEMENT(LoadElement, in.b, 1, 0, 0, "an-")                                                      \
+  STATEMENT(StoreElement, in.b + 1, 0, 0, 0, "an-")                                                 \
+  STATEMENT(StoreIntegerElement, in.b + 1, 0, 0, 0, "an-")                                          \
+  STATEMENT(StoreLongElement, in.b + 1, 0, 0, 0, "an-")                                             \
+  STATEMENT(LoadStringElement, in.b, 0, 0, 1, "an-")                                                \
+  STATEMENT(StoreStringElement, in.b, 0, 1, 0, "an-")                                               \
+  /* c: a bit per dimension given as "lo TO hi"; the others have their */                           \
+  /* upper bound only. */                                                                           \
+  STATEMENT(Dim, in.b + LowerBoundsGiven(in.c), 0, 0, 0, "ann")                                     \
+  STATEMENT(Redim, in.b + LowerBoundsGiven(in.c), 0, 0, 0, "ann")                                   \
+  STATEMENT(Erase, 0, 0, 0, 0, "a--")                                                               \
+  STATEMENT(Bound, 1, 1, 0, 0, "an-") /* b: 1 for the upper bound; the dimension on the stack */    \
+  /* Scalars and DATA. SWAP: c holds the subscripts, a's + 4 * b's. */                              \
+  STATEMENT(SwapNumbers, (in.c & 3) + (in.c >> 2), 0, 0, 0, "vvn")                                  \
+  STATEMENT(SwapStrings, (in.c & 3) + (in.c >> 2), 0, 0, 0, "ttn")                                  \
+  STATEMENT(Clear, 0, 0, 0, 0, "---")                                                               \
+  STATEMENT(ReadNumber, 0, 1, 0, 0, "---")                                                          \
+  STATEMENT(ReadString, 0, 0, 0, 1, "---")                                                          \
+  STATEMENT(Restore, 0, 0, 0, 0, "d--")                                                             \
+  /* Control. */                                                                                    \
+  INLINE(Jump, 0, 0, 0, 0, "j--")                                                                   \
+  INLINE(JumpIfFalse, 1, 0, 0, 0, "j--")                                                            \
+  INLINE(JumpIfTrue, 1, 0, 0, 0, "j--")                                                             \
+  INLINE(Gosub, 0, 0, 0, 0, "j--")                                                                  \
+  INLINE(Return, 0, 0, 0, 0, "---")                                                                 \
+  INLINE(OnGoto, 1, 0, 0, 0, "n--") /* a: the number of Jumps after it, one per target */           \
+  INLINE(OnGosub, 1, 0, 0, 0, "n--")                                                                \
+  INLINE(ForStart, 3, 0, 0, 0, "vlj") /* start, limit, step; c: after the loop */                   \
+  INLINE(ForStartInteger, 3, 0, 0, 0, "vlj")                                                        \
+  INLINE(ForStartLong, 3, 0, 0, 0, "vlj")                                                           \
+  INLINE(ForNext, 0, 0, 0, 0, "vlj") /* c: the first position of the body */                        \
+  INLINE(ForNextInteger, 0, 0, 0, 0, "vlj")                                                         \
+  INLINE(ForNextLong, 0, 0, 0, 0, "vlj")                                                            \
+  INLINE(End, 0, 0, 0, 0, "---")                                                                    \
+  INLINE(Stop, 0, 0, 0, 0, "---") /* in the direct mode CONT goes on after it */                    \
+  /* Procedures: b and c, the numbers and strings the arguments left. */                            \
+  INLINE(CallSub, in.b, 0, in.c, 0, "cnn")                                                          \
+  INLINE(CallFunction, in.b, 1, in.c, 0, "cnn")                                                     \
+  INLINE(CallStringFunction, in.b, 0, in.c, 1, "cnn")                                               \
+  INLINE(ReturnFromProcedure, 0, 0, 0, 0, "---")                                                    \
+  /* Text and input. */                                                                             \
+  STATEMENT(PrintNumber, 1, 0, 0, 0, "---")                                                         \
+  STATEMENT(PrintString, 0, 0, 1, 0, "---")                                                         \
+  STATEMENT(PrintComma, 0, 0, 0, 0, "---")                                                          \
+  STATEMENT(PrintTab, 1, 0, 0, 0, "---") /* to the column on the stack, from 1 */                   \
+  STATEMENT(PrintSpc, 1, 0, 0, 0, "---")                                                            \
+  STATEMENT(PrintNewline, 0, 0, 0, 0, "---")                                                        \
+  STATEMENT(PrintFlush, 0, 0, 0, 0, "---")                                                          \
+  STATEMENT(Locate, 2, 0, 0, 0, "n--") /* a: 1 when the row was written, + 2 the column */          \
+  STATEMENT(Input, 0, 0, 0, 0, "isn") /* b: prompt or -1; c: 1 adds "? " */                         \
+  STATEMENT(InputFieldNumber, 0, 1, 0, 0, "n--")                                                    \
+  STATEMENT(InputFieldString, 0, 0, 0, 1, "n--")                                                    \
+  STATEMENT(LineInput, 0, 0, 0, 1, "s--") /* a: prompt or -1 */                                     \
+  /* a: string variable or array; b: subscripts (0: a variable); c: 1 with a count */               \
+  STATEMENT(MidAssign, in.b + 1 + in.c, 0, 1, 0, "tnn")                                             \
+  /* The screen and graphics (figure_flags.h for the flags). */                                     \
+  STATEMENT(Cls, 1, 0, 0, 0, "---")                                                                 \
+  STATEMENT(Line, in.c ? 5 : 6, 0, 0, 0, "nnn") /* a: STEP, b: box mode, c: 1 fills with the colour */ \
+  STATEMENT(Circle, in.c ? 7 : 8, 0, 0, 0, "nnn") /* a: F, c: 1 fills with the colour */            \
+  STATEMENT(Pset, 3, 0, 0, 0, "nnn")                                                                \
+  STATEMENT(Paint, 4, 0, 0, 0, "n--") /* a: the arguments written, STEP */                          \
+  STATEMENT(Draw, 0, 0, 1, 0, "---")                                                                \
+  STATEMENT(Point, 2, 1, 0, 0, "---")                                                               \
+  STATEMENT(Screen, 4, 0, 0, 0, "n--") /* a: the arguments written */                               \
+  STATEMENT(Color, 3, 0, 0, 0, "n--")                                                               \
+  STATEMENT(Palette, 2, 0, 0, 0, "---")                                                             \
+  STATEMENT(PaletteReset, 0, 0, 0, 0, "---")                                                        \
+  STATEMENT(Window, 4, 0, 0, 0, "n--") /* a: 1 for WINDOW SCREEN */                                 \
+  STATEMENT(WindowReset, 0, 0, 0, 0, "---")                                                         \
+  /* Keys and sound. */                                                                             \
+  STATEMENT(Sleep, 1, 0, 0, 0, "---")                                                               \
+  STATEMENT(SleepForKey, 0, 0, 0, 0, "---")                                                         \
+  STATEMENT(Beep, 0, 0, 0, 0, "---")                                                                \
+  STATEMENT(Sound, 2, 0, 0, 0, "---") /* frequency, duration in clock ticks */

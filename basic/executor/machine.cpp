@@ -1,0 +1,20 @@
+#include "basic/executor/machine.h"
+
+#include "basic/procedures/run_calls.h"
+#include "runtime/graphics/pixels.h"
+
+Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions& options)
+    : code(code_),
+      variables(variables_),
+      echo(options.echo),
+      script(options.input),
+      numbers(static_cast<std::size_t>(code_.number_stack) + 1),
+      strings(static_cast<std::size_t>(code_.string_stack) + 1),
+      strings_top(strings.data()),
+      loops(static_cast<std::size_t>(code_.loop_count)) {}
+
+Machine::~Machine() {
+  UnwindProcedures(*this);
+  while (strings_top != strings.data()) StrRelease(Pop());
+  GfxShowPending();  // a run's last dots reach the window however it ended
+}

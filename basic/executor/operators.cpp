@@ -1,0 +1,109 @@
+#include "basic/executor/operators.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "basic/executor/machine.h"
+#include "basic/executor/string_values.h"
+#include "runtime/numeric/numeric.h"
+
+namespace {
+
+// The two operands as 32-bit integers, taken off the stack but for the
+// place their result goes.
+struct IntegerOperands {
+  int64_t left, right;
+};
+
+IntegerOperands TakeIntegers(double*& sp) {
+  --sp;
+  return IntegerOperands{NumToInt32(sp[-1]), NumToInt32(sp[0])};
+}
+
+bool Compared(Op relation, int32_t order) {
+  // order: 1 less, 2 equal, 3 greater, 0 when the comparison failed.
+  switch (relation) {
+    case Op::Equal: return order == 2;
+    case Op::NotEqual: return order != 2;
+    case Op::Less: return order == 1;
+    case Op::Greater: return order == 3;
+    case Op::LessEqual: return order == 1 || order == 2;
+    case Op::GreaterEqual: return order == 2 || order == 3;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+const char* RunIntegerDivide(Machine&, const Instruction&, double*& sp) {
+  const IntegerOperands operands = TakeIntegers(sp);
+  if (operands.right == 0) return "division by zero";
+  sp[-1] = static_cast<double>(operands.left / operands.right);
+  return nullptr;
+}
+
+const char* RunModulo(Machine&, const Instruction&, double*& sp) {
+  const IntegerOperands operands = TakeIntegers(sp);
+  if (operands.right == 0) return "division by zero";
+  sp[-1] = static_cast<double>(operands.left % operands.right);
+  return nullptr;
+}
+
+const char* RunAnd(Machine&, const Instruction&, double*& sp) {
+  const IntegerOperands operands = TakeIntegers(sp);
+  sp[-1] = static_cast<double>(operands.left & operands.right);
+  return nullptr;
+}
+
+const char* RunOr(Machine&, const Instruction&, double*& sp) {
+  const IntegerOperands operands = TakeIntegers(sp);
+  sp[-1] = static_cast<double>(operands.left | operands.right);
+  return nullptr;
+}
+
+const char* RunXor(Machine&, const Instruction&, double*& sp) {
+  const IntegerOperands operands = TakeIntegers(sp);
+  sp[-1] = static_cast<double>(operands.left ^ operands.right);
+  return nullptr;
+}
+
+const char* RunNot(Machine&, const Instruction&, double*& sp) {
+  sp[-1] = static_cast<double>(~NumToInt32(sp[-1]));
+  return nullptr;
+}
+
+const char* RunPushString(Machine& machine, const Instruction& in, double*&) {
+  machine.Push(NewString(machine.code.strings[static_cast<std::size_t>(in.a)]));
+  return nullptr;
+}
+
+const char* RunLoadString(Machine& machine, const Instruction& in, double*&) {
+  machine.Push(NewString(BytesOf(machine.variables.strings[static_cast<std::size_t>(in.a)])));
+  return nullptr;
+}
+
+const char* RunStoreString(Machine& machine, const Instruction& in, double*&) {
+  RtString& variable = machine.variables.strings[static_cast<std::size_t>(in.a)];
+  StrRelease(variable);
+  variable = machine.Pop();
+  return nullptr;
+}
+
+const char* RunConcat(Machine& machine, const Instruction&, double*&) {
+  RtString* const top = machine.strings_top;
+  // Checked before the runtime would end the process over it.
+  if (int64_t{StrLength(top[-2])} + StrLength(top[-1]) > std::numeric_limits<int32_t>::max()) {
+    return "string too long";
+  }
+  RtString right = machine.Pop();
+  RtString left = machine.Pop();
+  machine.Push(StrConcat(left, right));
+  return nullptr;
+}
+
+const char* RunCompareStrings(Machine& machine, const Instruction& in, double*& sp) {
+  RtString right = machine.Pop();
+  RtString left = machine.Pop();
+  *sp++ = Compared(static_cast<Op>(in.a), StrCompare(left, right)) ? -1.0 : 0.0;
+  return nullptr;
+}

@@ -1,0 +1,18 @@
+#include "basic/keys_and_sound/run_keys.h"
+
+#include "basic/executor/machine.h"
+#include "basic/keys_and_sound/keyboard.h"
+#include "basic/text/input_source.h"
+#include "runtime/graphics/pixels.h"
+#include "runtime/numeric/numeric.h"
+#include "runtime/system.h"
+
+const char* RunSleep(Machine&, const Instruction&, double*& sp) {
+  GfxShowPending();
+  SysSleep(NumToInt32(*--sp));
+  return nullptr;
+}
+
+const char* RunSleepForKey(Machine& machine, const Instruction&, double*&) {
+  return AwaitKeyWaiting(machine) ? nullptr : NoMoreInputMessage;
+}

@@ -1,0 +1,181 @@
+#include "basic/screen/run_graphics.h"
+
+#include <cmath>
+
+#include "basic/executor/machine.h"
+#include "basic/screen/figure_flags.h"
+#include "basic/screen/run_screen.h"
+#include "basic/screen/screen.h"
+#include "basic/screen/screen_draw.h"
+#include "runtime/graphics/geometry.h"
+#include "runtime/graphics/graphics.h"
+#include "runtime/graphics/pixels.h"
+#include "runtime/numeric/numeric.h"
+
+namespace {
+
+constexpr double TwoPi = 6.283185307179586;
+
+// A point of the program's coordinates; STEP adds the last point.
+struct WorldPoint {
+  double x, y;
+};
+
+void MoveLastPoint(Machine& machine, WorldPoint point) {
+  machine.screen.last_x = point.x;
+  machine.screen.last_y = point.y;
+}
+
+// LINE on the runtime's own screen: its own statement, every argument
+// converted as it takes them.
+void RuntimeLine(const Instruction& in, const double* arguments) {
+  const int32_t colour = NumToInt32(arguments[4]);
+  GfxLine(NumToInt32(arguments[0]), NumToInt32(arguments[1]), in.a, NumToInt32(arguments[2]),
+          NumToInt32(arguments[3]), colour, in.b & 3, in.c ? colour : NumToInt32(arguments[5]));
+}
+
+const char* ModeLine(Machine& machine, const Instruction& in, const double* arguments) {
+  ScreenState& screen = machine.screen;
+  const bool omitted_first = arguments[0] == OmittedCoordinate && arguments[1] == OmittedCoordinate;
+  const WorldPoint first =
+      omitted_first ? WorldPoint{screen.last_x, screen.last_y} : WorldPoint{arguments[0], arguments[1]};
+  const WorldPoint second = in.a ? WorldPoint{first.x + arguments[2], first.y + arguments[3]}
+                                 : WorldPoint{arguments[2], arguments[3]};
+  Colour colour, fill;
+  const bool colour_omitted = (in.b & LineColourOmitted) != 0;
+  if (const char* error = ProgramColourOr(machine, colour_omitted, arguments[4], screen.foreground, &colour)) {
+    return error;
+  }
+  fill = colour;
+  if (!in.c) {
+    if (const char* error = ProgramColour(machine, arguments[5], &fill)) return error;
+  }
+  const ViewPoint a = ToView(screen, first.x, first.y), b = ToView(screen, second.x, second.y);
+  switch (in.b & 3) {
+    case 0: ScreenLine(screen, a, b, colour); break;
+    case 2: ScreenBox(screen, a, b, fill, true); break;
+    default: ScreenBox(screen, a, b, colour, false); break;
+  }
+  MoveLastPoint(machine, second);
+  return nullptr;
+}
+
+// CIRCLE's angle: within one turn either way; negative draws a radius.
+const char* Angle(double value, double* angle, bool* radius) {
+  if (!(value >= -TwoPi && value <= TwoPi)) return "CIRCLE's angles lie between -2 * PI and 2 * PI";
+  *radius = value < 0;
+  *angle = std::fabs(value);
+  return nullptr;
+}
+
+void RuntimeCircle(const Instruction& in, const double* arguments) {
+  const int32_t colour = NumToInt32(arguments[3]);
+  GfxCircle(NumToInt32(arguments[0]), NumToInt32(arguments[1]), NumToInt32(arguments[2]), colour, arguments[4],
+            arguments[5], arguments[6], in.a, in.c ? colour : NumToInt32(arguments[7]));
+}
+
+const char* ModeCircle(Machine& machine, const Instruction& in, const double* arguments) {
+  ScreenState& screen = machine.screen;
+  Colour colour, fill;
+  const bool colour_omitted = (in.b & CircleColourOmitted) != 0;
+  if (const char* error = ProgramColourOr(machine, colour_omitted, arguments[3], screen.foreground, &colour)) {
+    return error;
+  }
+  fill = colour;
+  if (!in.c) {
+    if (const char* error = ProgramColour(machine, arguments[7], &fill)) return error;
+  }
+  CircleArc arc{arguments[4] == 0 && arguments[5] == 0, 0, 0, false, false};
+  if (const char* error = Angle(arguments[4], &arc.start, &arc.start_radius)) return error;
+  if (const char* error = Angle(arguments[5], &arc.end, &arc.end_radius)) return error;
+  // A radius in WINDOW's units is measured along x.
+  const WindowMapping& w = screen.window;
+  const double units = w.active ? (screen.mode->width - 1) / (w.x2 - w.x1) : 1;
+  const double aspect = (in.b & CircleAspectOmitted) != 0 ? screen.mode->aspect : arguments[6];
+  const EllipseRadii radii = CircleRadii(NumToInt32(arguments[2] * units), aspect);
+  const ViewPoint centre = ToView(screen, arguments[0], arguments[1]);
+  if (in.a && arc.whole && fill != colour) ScreenEllipse(screen, centre, radii.rx, radii.ry, arc, fill, true);
+  ScreenEllipse(screen, centre, radii.rx, radii.ry, arc, colour, in.a != 0 && fill == colour);
+  MoveLastPoint(machine, {arguments[0], arguments[1]});
+  return nullptr;
+}
+
+// PSET and PRESET, whose colour is the background's, on the runtime's own
+// screen: one pixel of the runtime's.
+void RuntimePset(Machine& machine, const Instruction& in, const double* arguments) {
+  const bool step = in.c != 0;
+  const int32_t x = step ? WrappingAdd(LastPoint.x, NumToInt32(arguments[0])) : NumToInt32(arguments[0]);
+  const int32_t y = step ? WrappingAdd(LastPoint.y, NumToInt32(arguments[1])) : NumToInt32(arguments[1]);
+  const bool preset_default = in.b != 0 && (in.a & PsetColourOmitted) != 0;
+  GfxPset(x, y, preset_default ? machine.screen.background : NumToInt32(arguments[2]));
+}
+
+const char* ModePset(Machine& machine, const Instruction& in, const double* arguments) {
+  ScreenState& screen = machine.screen;
+  const WorldPoint point{arguments[0] + (in.c ? screen.last_x : 0), arguments[1] + (in.c ? screen.last_y : 0)};
+  const int32_t default_colour = in.b ? screen.background : screen.foreground;
+  const bool colour_omitted = (in.a & PsetColourOmitted) != 0;
+  Colour colour;
+  if (const char* error = ProgramColourOr(machine, colour_omitted, arguments[2], default_colour, &colour)) {
+    return error;
+  }
+  const ViewPoint at = ToView(screen, point.x, point.y);
+  ScreenBox(screen, at, at, colour, true);
+  MoveLastPoint(machine, point);
+  return nullptr;
+}
+
+}  // namespace
+
+const char* RunCls(Machine& machine, const Instruction&, double*& sp) {
+  const int32_t mode = NumToInt32(*--sp);
+  GfxCls(mode);
+  if (mode == 0 || mode == 1 || mode == 3) machine.column = 0;  // the text layer was cleared
+  return nullptr;
+}
+
+const char* RunLine(Machine& machine, const Instruction& in, double*& sp) {
+  sp -= EffectOf(in).numbers_taken;
+  if (DrawsItself(machine.screen)) return ModeLine(machine, in, sp);
+  RuntimeLine(in, sp);
+  return nullptr;
+}
+
+const char* RunCircle(Machine& machine, const Instruction& in, double*& sp) {
+  sp -= EffectOf(in).numbers_taken;
+  if (DrawsItself(machine.screen)) return ModeCircle(machine, in, sp);
+  RuntimeCircle(in, sp);
+  return nullptr;
+}
+
+const char* RunPset(Machine& machine, const Instruction& in, double*& sp) {
+  sp -= 3;
+  if (DrawsItself(machine.screen)) return ModePset(machine, in, sp);
+  RuntimePset(machine, in, sp);
+  return nullptr;
+}
+
+// PAINT (x, y), paint, border: the border is the paint's colour unless given.
+const char* RunPaint(Machine& machine, const Instruction& in, double*& sp) {
+  sp -= 4;
+  ScreenState& screen = machine.screen;
+  const bool step = (in.a & PaintStep) != 0;
+  const WorldPoint point{sp[0] + (step ? screen.last_x : 0), sp[1] + (step ? screen.last_y : 0)};
+  Colour paint, border;
+  if (const char* error = ProgramColourOr(machine, !ArgumentWritten(in, 2), sp[2], screen.foreground, &paint)) {
+    return error;
+  }
+  border = paint;
+  if (ArgumentWritten(in, 3)) {
+    if (const char* error = ProgramColour(machine, sp[3], &border)) return error;
+  }
+  ScreenPaint(screen, ToView(screen, point.x, point.y), paint, border);
+  MoveLastPoint(machine, point);
+  return nullptr;
+}
+
+const char* RunPoint(Machine& machine, const Instruction&, double*& sp) {
+  --sp;
+  sp[-1] = ScreenPoint(machine.screen, ToView(machine.screen, sp[-1], sp[0]));
+  return nullptr;
+}

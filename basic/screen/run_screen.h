@@ -1,0 +1,23 @@
+// The screen's settings at run time: SCREEN, COLOR, PALETTE and WINDOW; and
+// the colour numbers of a program turned into the mode's colours, for
+// these and the figures.
+#pragma once
+
+#include <cstdint>
+
+#include "basic/code/code.h"
+#include "runtime/graphics/graphics.h"
+
+struct Machine;
+
+const char* RunScreen(Machine& machine, const Instruction& in, double*& sp);
+const char* RunColor(Machine& machine, const Instruction& in, double*& sp);
+const char* RunPalette(Machine& machine, const Instruction& in, double*& sp);
+const char* RunPaletteReset(Machine& machine, const Instruction& in, double*& sp);
+const char* RunWindow(Machine& machine, const Instruction& in, double*& sp);
+const char* RunWindowReset(Machine& machine, const Instruction& in, double*& sp);
+
+// A colour number of the program as the mode's colour, or a message naming
+// it; the default number when the program left it out.
+const char* ProgramColour(Machine& machine, double number, Colour* colour);
+const char* ProgramColourOr(Machine& machine, bool omitted, double number, int32_t default_number, Colour* colour);

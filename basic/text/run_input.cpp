@@ -1,0 +1,52 @@
+#include "basic/text/run_input.h"
+
+#include <string>
+#include <vector>
+
+#include "basic/executor/machine.h"
+#include "basic/executor/string_values.h"
+#include "basic/text/fields.h"
+#include "basic/text/input_source.h"
+#include "basic/text/output.h"
+#include "basic/text/run_print.h"
+
+// Prints the prompt, reads lines until one fits the form.
+const char* RunInput(Machine& machine, const Instruction& in, double*&) {
+  std::string prompt = in.b >= 0 ? machine.code.strings[static_cast<std::size_t>(in.b)] : std::string();
+  if (in.c) prompt += "? ";
+  const std::vector<bool>& form = machine.code.input_forms[static_cast<std::size_t>(in.a)];
+  for (;;) {
+    Printed(machine, prompt);
+    FlushPrinted(machine);
+    std::string line;
+    if (!ReadInputLine(machine, &line)) return NoMoreInputMessage;
+    const InputVerdict verdict = SplitInputLine(line, form, &machine.input_numbers, &machine.input_texts);
+    if (verdict == InputVerdict::Redo) {
+      OutputText("?Redo from start\r\n", machine.echo);
+      continue;
+    }
+    if (verdict == InputVerdict::ExtraIgnored) OutputText("?Extra ignored\r\n", machine.echo);
+    return nullptr;
+  }
+}
+
+const char* RunInputFieldNumber(Machine& machine, const Instruction& in, double*& sp) {
+  *sp++ = machine.input_numbers[static_cast<std::size_t>(in.a)];
+  return nullptr;
+}
+
+const char* RunInputFieldString(Machine& machine, const Instruction& in, double*&) {
+  machine.Push(NewString(machine.input_texts[static_cast<std::size_t>(in.a)]));
+  return nullptr;
+}
+
+// LINE INPUT prints its prompt as written, without "? ", and takes the
+// whole line, from the window or the script, as INPUT does.
+const char* RunLineInput(Machine& machine, const Instruction& in, double*&) {
+  if (in.a >= 0) Printed(machine, machine.code.strings[static_cast<std::size_t>(in.a)]);
+  FlushPrinted(machine);
+  std::string line;
+  if (!ReadInputLine(machine, &line)) return NoMoreInputMessage;
+  machine.Push(NewString(line));
+  return nullptr;
+}

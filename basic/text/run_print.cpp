@@ -1,0 +1,113 @@
+#include "basic/text/run_print.h"
+
+#include <algorithm>
+#include <string>
+
+#include "basic/executor/machine.h"
+#include "basic/executor/string_values.h"
+#include "basic/text/number_text.h"
+#include "basic/text/output.h"
+#include "runtime/console/prompt_io.h"
+#include "runtime/console/text_layer.h"
+#include "runtime/graphics/pixels.h"
+#include "runtime/numeric/numeric.h"
+
+namespace {
+
+// TAB and SPC reach at most the last column of the text layer, so that no
+// count, however large, makes PRINT build more than a line of spaces.
+constexpr int32_t LastColumn = 255;
+
+// A place counted from 1, checked against the layer's cells.
+bool Coordinate(double value, int32_t most, int32_t* place) {
+  const int32_t from_one = NumToInt32(value);
+  if (from_one < 1 || from_one > most) return false;
+  *place = from_one - 1;
+  return true;
+}
+
+}  // namespace
+
+void Printed(Machine& machine, std::string_view text) {
+  machine.printed.append(text);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      machine.column = 0;
+      ++i;
+    } else if (text[i] == '\t') {
+      machine.column += 8 - machine.column % 8;
+    } else {
+      ++machine.column;
+    }
+  }
+}
+
+void FlushPrinted(Machine& machine) {
+  GfxShowPending();  // the picture so far is on the window before the text
+  OutputText(machine.printed, machine.echo);
+  machine.printed.clear();
+}
+
+const char* RunPrintNumber(Machine& machine, const Instruction&, double*& sp) {
+  Printed(machine, FormatPrintedNumber(*--sp));
+  return nullptr;
+}
+
+const char* RunPrintString(Machine& machine, const Instruction&, double*&) {
+  RtString s = machine.Pop();
+  Printed(machine, BytesOf(s));
+  StrRelease(s);
+  return nullptr;
+}
+
+const char* RunPrintComma(Machine& machine, const Instruction&, double*&) {
+  Printed(machine, std::string(static_cast<std::size_t>(PrintZoneWidth - machine.column % PrintZoneWidth), ' '));
+  return nullptr;
+}
+
+// TAB(n): spaces to column n (counted from 1) of this line, or of the next
+// one when the cursor is past it already.
+const char* RunPrintTab(Machine& machine, const Instruction&, double*& sp) {
+  const int32_t target = std::clamp(NumToInt32(*--sp), 1, LastColumn) - 1;
+  if (machine.column > target) Printed(machine, "\r\n");
+  Printed(machine, std::string(static_cast<std::size_t>(target - machine.column), ' '));
+  return nullptr;
+}
+
+const char* RunPrintSpc(Machine& machine, const Instruction&, double*& sp) {
+  Printed(machine, std::string(static_cast<std::size_t>(std::clamp(NumToInt32(*--sp), 0, LastColumn)), ' '));
+  return nullptr;
+}
+
+const char* RunPrintNewline(Machine& machine, const Instruction&, double*&) {
+  Printed(machine, "\r\n");
+  return nullptr;
+}
+
+const char* RunPrintFlush(Machine& machine, const Instruction&, double*&) {
+  FlushPrinted(machine);
+  return nullptr;
+}
+
+// LOCATE row, column: -1 stays for a coordinate not given.
+const char* RunLocate(Machine& machine, const Instruction& in, double*& sp) {
+  const double column_value = *--sp;
+  const double row_value = *--sp;
+  int32_t row = -1;
+  int32_t column = -1;
+  if ((in.a & 1) && !Coordinate(row_value, TextRows, &row)) return "LOCATE needs a row from 1 to 101";
+  if ((in.a & 2) && !Coordinate(column_value, TextColumns, &column)) return "LOCATE needs a column from 1 to 255";
+  FlushPrinted(machine);
+  machine.column = PromptLocate(row, column).column;
+  return nullptr;
+}
+
+const char* FnPos(BuiltinCall& call) {
+  call.number = call.machine->column + 1;
+  return nullptr;
+}
+
+const char* FnCsrlin(BuiltinCall& call) {
+  call.number = PromptLocate(-1, -1).row + 1;
+  return nullptr;
+}

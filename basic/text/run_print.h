@@ -1,0 +1,36 @@
+// PRINT at run time: a statement's items are built into one text, written
+// through the runtime's PRINT at the statement's end (or before anything
+// that waits), while the machine follows the column PRINT has reached for
+// the commas, TAB and POS. LOCATE moves the window's cursor and that column
+// together; CSRLIN reads the window's row.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "basic/builtins/builtins.h"
+#include "basic/code/code.h"
+
+struct Machine;
+
+// The columns a comma advances to are multiples of this.
+inline constexpr int32_t PrintZoneWidth = 14;
+
+// Adds text to the PRINT being built, moving the column along.
+void Printed(Machine& machine, std::string_view text);
+// Writes the PRINT text built so far, after the picture drawn so far.
+void FlushPrinted(Machine& machine);
+
+const char* RunPrintNumber(Machine& machine, const Instruction& in, double*& sp);
+const char* RunPrintString(Machine& machine, const Instruction& in, double*& sp);
+const char* RunPrintComma(Machine& machine, const Instruction& in, double*& sp);
+const char* RunPrintTab(Machine& machine, const Instruction& in, double*& sp);
+const char* RunPrintSpc(Machine& machine, const Instruction& in, double*& sp);
+const char* RunPrintNewline(Machine& machine, const Instruction& in, double*& sp);
+const char* RunPrintFlush(Machine& machine, const Instruction& in, double*& sp);
+const char* RunLocate(Machine& machine, const Instruction& in, double*& sp);
+
+// POS(n), whose argument is a dummy, and CSRLIN: the cursor's column and
+// row, counted from 1.
+const char* FnPos(BuiltinCall& call);
+const char* FnCsrlin(BuiltinCall& call);

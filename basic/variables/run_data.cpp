@@ -1,0 +1,41 @@
+#include "basic/variables/run_data.h"
+
+#include <string>
+
+#include "basic/executor/machine.h"
+#include "basic/executor/string_values.h"
+#include "basic/text/fields.h"
+
+namespace {
+
+// The next item, or null when the items have run out.
+const DataItem* NextItem(Machine& machine) {
+  if (machine.data_next >= machine.code.data.size()) return nullptr;
+  return &machine.code.data[machine.data_next++];
+}
+
+}  // namespace
+
+const char* RunReadNumber(Machine& machine, const Instruction&, double*& sp) {
+  const DataItem* item = NextItem(machine);
+  if (!item) return "out of DATA";
+  double value;
+  if (!ReadFieldNumber(Field{item->text, item->quoted, false}, &value)) {
+    return machine.Error("READ found \"" + item->text + "\" where a number belongs (DATA in line " +
+                         std::to_string(item->line) + ")");
+  }
+  *sp++ = value;
+  return nullptr;
+}
+
+const char* RunReadString(Machine& machine, const Instruction&, double*&) {
+  const DataItem* item = NextItem(machine);
+  if (!item) return "out of DATA";
+  machine.Push(NewString(item->text));
+  return nullptr;
+}
+
+const char* RunRestore(Machine& machine, const Instruction& in, double*&) {
+  machine.data_next = static_cast<std::size_t>(in.a);
+  return nullptr;
+}

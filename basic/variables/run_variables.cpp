@@ -1,0 +1,56 @@
+#include "basic/variables/run_variables.h"
+
+#include <utility>
+#include <vector>
+
+#include "basic/executor/machine.h"
+#include "basic/variables/arrays.h"
+
+namespace {
+
+// Where SWAP finds one of its variables: a scalar's slot, or an element.
+template <typename Value>
+const char* Place(Machine& machine, int32_t slot, int32_t subscripts, const double* values,
+                  std::vector<Value>& scalars, std::vector<Value> ArrayVariable::*elements, Value** place) {
+  if (subscripts == 0) {
+    *place = &scalars[static_cast<std::size_t>(slot)];
+    return nullptr;
+  }
+  ArrayVariable& array = machine.variables.arrays[static_cast<std::size_t>(slot)];
+  std::size_t index;
+  if (const char* error = ElementIndex(array, values, &index)) return error;
+  *place = &(array.*elements)[index];
+  return nullptr;
+}
+
+// Both places are found before either value moves; strings change places
+// without a copy.
+template <typename Value>
+const char* Swap(Machine& machine, const Instruction& in, double*& sp, std::vector<Value>& scalars,
+                 std::vector<Value> ArrayVariable::*elements) {
+  sp -= EffectOf(in).numbers_taken;
+  const int32_t first_count = in.c & 3;
+  Value* first;
+  Value* second;
+  if (const char* error = Place(machine, in.a, first_count, sp, scalars, elements, &first)) return error;
+  if (const char* error = Place(machine, in.b, in.c >> 2, sp + first_count, scalars, elements, &second)) {
+    return error;
+  }
+  std::swap(*first, *second);
+  return nullptr;
+}
+
+}  // namespace
+
+const char* RunSwapNumbers(Machine& machine, const Instruction& in, double*& sp) {
+  return Swap(machine, in, sp, machine.variables.numbers, &ArrayVariable::numbers);
+}
+
+const char* RunSwapStrings(Machine& machine, const Instruction& in, double*& sp) {
+  return Swap(machine, in, sp, machine.variables.strings, &ArrayVariable::strings);
+}
+
+const char* RunClear(Machine& machine, const Instruction&, double*&) {
+  machine.variables.Reset();
+  return nullptr;
+}
