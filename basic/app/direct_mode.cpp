@@ -1,7 +1,11 @@
+#include "basic/app/direct_mode.h"
+
 #include <string>
 #include <vector>
 
-#include "basic/app/app.h"
+#include "basic/app/finish.h"
+#include "basic/app/input_file.h"
+#include "basic/app/show.h"
 #include "basic/basic.h"
 #include "runtime/console/prompt_io.h"
 #include "runtime/strings/strings.h"

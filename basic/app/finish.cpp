@@ -1,8 +1,11 @@
+#include "basic/app/finish.h"
+
 #include <windows.h>
 
 #include <cstdio>
 
 #include "basic/app/app.h"
+#include "basic/app/show.h"
 #include "basic/basic.h"
 #include "program/program.h"
 #include "runtime/console/window.h"

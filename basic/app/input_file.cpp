@@ -1,8 +1,9 @@
+#include "basic/app/input_file.h"
+
 #include <windows.h>
 
 #include <limits>
 
-#include "basic/app/app.h"
 
 namespace {
 

@@ -1,9 +1,15 @@
 // A made program: runs the program inside it and takes no command line.
+#include "basic/app/made.h"
+
 #include <windows.h>
 
 #include <algorithm>
 
 #include "basic/app/app.h"
+#include "basic/app/finish.h"
+#include "basic/app/run_file.h"
+#include "basic/app/show.h"
+#include "basic/app/source_file.h"
 #include "basic/app/own_image.h"
 
 namespace {

@@ -4,7 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "basic/app/app.h"
+#include "basic/app/direct_mode.h"
+#include "basic/app/finish.h"
+#include "basic/app/made.h"
+#include "basic/app/make.h"
+#include "basic/app/run_file.h"
+#include "basic/app/show.h"
 #include "basic/basic.h"
 #include "program/program.h"
 

@@ -1,8 +1,12 @@
 // basic.exe --make OUT.exe FILE.bas: a copy of this executable with the
 // program inside, written only when the program compiles.
+#include "basic/app/make.h"
+
 #include <vector>
 
 #include "basic/app/app.h"
+#include "basic/app/show.h"
+#include "basic/app/source_file.h"
 #include "basic/app/own_image.h"
 #include "basic/basic.h"
 

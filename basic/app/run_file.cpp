@@ -1,6 +1,10 @@
+#include "basic/app/run_file.h"
+
 #include <vector>
 
-#include "basic/app/app.h"
+#include "basic/app/input_file.h"
+#include "basic/app/show.h"
+#include "basic/app/source_file.h"
 #include "basic/basic.h"
 
 int RunSource(const std::string& source, const BasicAppOptions& options) {

@@ -1,10 +1,12 @@
+#include "basic/app/show.h"
+
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
-#include "basic/app/app.h"
 #include "runtime/console/prompt_io.h"
 #include "runtime/strings/strings.h"
 

@@ -1,8 +1,9 @@
+#include "basic/app/source_file.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 
-#include "basic/app/app.h"
 
 namespace {
 struct FileCloser {

@@ -29,9 +29,3 @@ std::string CaretLine(const std::string& source_line, int32_t column) {
   for (std::size_t i = 0; i < before; ++i) text += i < source_line.size() && source_line[i] == '\t' ? '\t' : ' ';
   return text + "^\r\n";
 }
-
-std::string BasicFormatRunMessage(const BasicRunResult& result) {
-  std::string text = result.message + "\r\n" + result.source_line + "\r\n";
-  if (result.column > 0) text += CaretLine(result.source_line, result.column);
-  return text;
-}

@@ -1,20 +1,13 @@
-// The direct mode: typed lines stored, listed, run, or run at once.
+#include "basic/session/session.h"
+
 #include <fstream>
 #include <iterator>
 
 #include "basic/compiler/compile_program.h"
 #include "basic/executor/executor.h"
+#include "basic/session/stored_runs.h"
 #include "basic/text/output.h"
 #include "basic/tokens/lexer.h"
-#include "basic/session/session_state.h"
-
-void BasicSessionDeleter::operator()(BasicSession* session) const { delete session; }
-
-BasicSessionPtr BasicNewSession(const BasicRunOptions& options) {
-  BasicSessionPtr session(new BasicSession);
-  session->options = options;
-  return session;
-}
 
 namespace {
 
@@ -118,7 +111,7 @@ bool Command(BasicSession* session, const std::vector<Token>& tokens, BasicLineR
 
 }  // namespace
 
-BasicLineResult BasicEnterLine(BasicSession* session, std::string_view line) {
+BasicLineResult EnterLine(BasicSession* session, std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   int32_t number;
   std::string_view rest;
@@ -141,4 +134,16 @@ BasicLineResult BasicEnterLine(BasicSession* session, std::string_view line) {
   BasicLineResult result;
   if (!lexed.failed && Command(session, lexed.tokens, &result)) return result;
   return RunDirectLine(session, line);
+}
+
+BasicLineResult LineDone() { return BasicLineResult{BasicLineOutcome::Done, std::string()}; }
+
+BasicLineResult LineError(std::string message) {
+  return BasicLineResult{BasicLineOutcome::Error, std::move(message) + "\r\n"};
+}
+
+BasicLineResult CompileErrors(const std::vector<BasicDiagnostic>& errors) {
+  std::string text;
+  for (const BasicDiagnostic& error : errors) text += BasicFormatDiagnostic(error);
+  return BasicLineResult{BasicLineOutcome::Error, text};
 }

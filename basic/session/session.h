@@ -1,24 +1,41 @@
-// The direct mode's stored program: numbered lines, kept in order, and the
-// text forms LOAD reads and SAVE and LIST write.
+// The direct mode: lines typed one at a time. A line that starts with a
+// number is stored into the program in memory (a number alone deletes it);
+// RUN, LIST, NEW, LOAD, SAVE, CONT and SYSTEM act on that program; any
+// other line is compiled and run at once, on the session's variables, which
+// live as long as the session.
 #pragma once
 
-#include <cstdint>
-#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
-using StoredLines = std::map<int32_t, std::string>;
+#include "basic/basic.h"
+#include "basic/code/code.h"
+#include "basic/executor/machine.h"
+#include "basic/session/stored_lines.h"
+#include "basic/variables/variables.h"
 
-inline constexpr int32_t MaxLineNumber = 65529;
+struct BasicSession {
+  BasicRunOptions options;
+  StoredLines lines;
+  std::unique_ptr<Variables> variables = std::make_unique<Variables>();
+  // The run STOP ended, which CONT goes on with; null when there is none:
+  // no STOP yet, or the run ended since, or the stored lines changed.
+  std::unique_ptr<Code> stopped_code;
+  RunState stopped;
+};
 
-// "10 PRINT 1\r\n" for every line, in order.
-std::string ListLines(const StoredLines& lines);
+// The file name stored programs and direct lines are reported under.
+inline constexpr char StoredProgramName[] = "program";
+inline constexpr char DirectLineName[] = "direct";
 
-// A file's text as stored lines. Either every line that is not blank starts
-// with a line number, or none does and they are numbered 10, 20, 30...;
-// an empty string on success, the reason otherwise.
-std::string ParseStoredLines(std::string_view text, StoredLines* lines);
+// Takes one typed line, without its line end.
+BasicLineResult EnterLine(BasicSession* session, std::string_view line);
 
-// Splits "  120 PRINT X" into 120 and "PRINT X"; false when the line does
-// not start with a number. number is -1 when it is out of range.
-bool SplitLineNumber(std::string_view line, int32_t* number, std::string_view* rest);
+// The results of a line.
+BasicLineResult LineDone();
+// A message of one line, without its line end.
+BasicLineResult LineError(std::string message);
+// The errors found before a run, each formatted with its line and caret.
+BasicLineResult CompileErrors(const std::vector<BasicDiagnostic>& errors);

@@ -1,4 +1,4 @@
-#include "basic/session/session.h"
+#include "basic/session/stored_lines.h"
 
 #include <vector>
 

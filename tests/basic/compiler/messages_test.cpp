@@ -2,7 +2,7 @@
 // without line numbers, before and during the run, and the line they show.
 #include <gtest/gtest.h>
 
-#include "basic/session/program.h"
+#include "basic/program.h"
 #include "tests/basic/recording_runtime.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <chrono>
 
 #include "basic/text/input_script.h"
-#include "basic/session/program.h"
+#include "basic/program.h"
 #include "runtime/console/key_buffer.h"
 #include "runtime/console/text_layer.h"
 #include "tests/basic/recording_runtime.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "basic/session/program.h"
+#include "basic/program.h"
 #include "tests/basic/recording_runtime.h"
 
 namespace {

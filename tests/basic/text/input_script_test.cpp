@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "basic/text/input_script.h"
-#include "basic/session/program.h"
+#include "basic/program.h"
 #include "tests/basic/recording_runtime.h"
 
 namespace {

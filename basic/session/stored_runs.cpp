@@ -1,10 +1,13 @@
-// The direct mode's runs of its stored program: RUN, RUN n, GOTO n, CONT.
+#include "basic/session/stored_runs.h"
+
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "basic/compiler/compile_program.h"
 #include "basic/executor/executor.h"
+#include "basic/session/session.h"
 #include "basic/text/output.h"
-#include "basic/session/session_state.h"
 #include "runtime/numeric/numeric.h"
 
 namespace {
@@ -16,18 +19,6 @@ int32_t LineBefore(const Code& code, int32_t position) {
 }
 
 }  // namespace
-
-BasicLineResult LineDone() { return BasicLineResult{BasicLineOutcome::Done, std::string()}; }
-
-BasicLineResult LineError(std::string message) {
-  return BasicLineResult{BasicLineOutcome::Error, std::move(message) + "\r\n"};
-}
-
-BasicLineResult CompileErrors(const std::vector<BasicDiagnostic>& errors) {
-  std::string text;
-  for (const BasicDiagnostic& error : errors) text += BasicFormatDiagnostic(error);
-  return BasicLineResult{BasicLineOutcome::Error, text};
-}
 
 BasicLineResult RunEnded(BasicSession* session, std::unique_ptr<Code> code, const RunState& state,
                          const BasicRunResult& result) {
