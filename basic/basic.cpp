@@ -2,6 +2,7 @@
 // the stage that does it.
 #include "basic/basic.h"
 
+#include "basic/code/listing.h"
 #include "basic/code/messages.h"
 #include "basic/compiler/compile_program.h"
 #include "basic/executor/executor.h"
@@ -34,6 +35,8 @@ std::string BasicFormatRunMessage(const BasicRunResult& result) {
   if (result.column > 0) text += CaretLine(result.source_line, result.column);
   return text;
 }
+
+std::string BasicListing(const BasicProgram& program) { return ListCode(program.code, *program.variables); }
 
 BasicRunResult BasicRun(BasicProgram* program, const BasicRunOptions& options) {
   // Every run draws the same random sequence, as the compiled programs do.

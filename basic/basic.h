@@ -70,6 +70,10 @@ struct BasicRunResult {
 // ending in CR LF.
 std::string BasicFormatRunMessage(const BasicRunResult& result);
 
+// A listing of the compiled program: each source line with its instructions,
+// each ending in "\n" (basic.exe --list).
+std::string BasicListing(const BasicProgram& program);
+
 // Runs the program from its first line with every variable fresh: 0 or the
 // empty string.
 BasicRunResult BasicRun(BasicProgram* program, const BasicRunOptions& options);

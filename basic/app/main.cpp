@@ -1,11 +1,13 @@
 // basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [--input LINES.txt] [FILE.bas]
 // basic.exe [--exit] --make OUT.exe FILE.bas
+// basic.exe --list FILE.bas
 // A made program: no command line.
 #include <string>
 #include <vector>
 
 #include "basic/app/direct_mode.h"
 #include "basic/app/finish.h"
+#include "basic/app/list.h"
 #include "basic/app/made.h"
 #include "basic/app/make.h"
 #include "basic/app/run_file.h"
@@ -14,12 +16,21 @@
 #include "program/program.h"
 
 int main(int argc, char** argv) {
-  RuntimeStartUp();
-  AwaitFirstPaint();
-  if (IsMadeProgram()) RunMadeProgram();
+  const bool made = IsMadeProgram();
   BasicAppOptions options;
   std::string error;
-  if (!ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), &options, &error)) {
+  const bool understood = made || ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), &options, &error);
+  // A listing needs no window: it is written, or its mistake said, before
+  // the runtime comes up.
+  if (!made && options.list) {
+    if (understood) return ListFile(options);
+    WriteError(error + BasicUsage);
+    return BasicExitCompileError;
+  }
+  RuntimeStartUp();
+  AwaitFirstPaint();
+  if (made) RunMadeProgram();
+  if (!understood) {
     ShowMessage(error + BasicUsage);
     Finish(options, BasicExitCompileError);
   }

@@ -12,6 +12,8 @@ static std::string TakeArgument(const std::vector<std::string>& arguments, size_
     *options_ended = true;
   } else if (argument == "--exit") {
     options->exit_at_end = true;
+  } else if (argument == "--list") {
+    options->list = true;
   } else if (argument == "--echo") {
     options->echo = true;
   } else if (argument == "--snapshot") {
@@ -32,13 +34,18 @@ static std::string TakeArgument(const std::vector<std::string>& arguments, size_
   return {};
 }
 
-// --make writes a program and runs nothing: what only a run uses is a
-// mistake beside it.
-static std::string MakeMistake(const BasicAppOptions& options) {
-  if (options.make.empty()) return {};
-  if (options.file.empty()) return "basic: --make needs the BASIC file to make it from\r\n";
+// --make writes a program and --list lists one, and neither runs it: what
+// only a run uses is a mistake beside them.
+static std::string RunlessMistake(const BasicAppOptions& options) {
+  if (options.make.empty() && !options.list) return {};
+  if (!options.make.empty() && options.list) return "basic: --make and --list do not go together\r\n";
+  const char* option = options.list ? "--list" : "--make";
+  if (options.file.empty()) {
+    return std::string("basic: ") + option + (options.list ? " needs the BASIC file to list\r\n"
+                                                           : " needs the BASIC file to make it from\r\n");
+  }
   if (!options.snapshot.empty() || options.echo || !options.input.empty()) {
-    return "basic: --make runs nothing: --snapshot, --echo and --input do not go with it\r\n";
+    return std::string("basic: ") + option + " runs nothing: --snapshot, --echo and --input do not go with it\r\n";
   }
   return {};
 }
@@ -53,6 +60,6 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, BasicAppOptions
     const std::string mistake = TakeArgument(arguments, &i, &options_ended, options);
     if (!mistake.empty() && error->empty()) *error = "basic: " + mistake + "\r\n";
   }
-  if (error->empty()) *error = MakeMistake(*options);
+  if (error->empty()) *error = RunlessMistake(*options);
   return error->empty();
 }

@@ -2,11 +2,13 @@
 //
 //   basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [--input LINES.txt] [FILE.bas]
 //   basic.exe [--exit] --make OUT.exe FILE.bas
+//   basic.exe --list FILE.bas
 //
 // Options and the file may come in any order; "--" ends the options, so that
 // a file whose name starts with "--" can still be run. Without a file the
 // window is the direct mode. --make writes FILE.bas into a program of its own
-// instead of running it.
+// instead of running it; --list writes the listing of its compiled code to
+// standard output, opening no window.
 #pragma once
 
 #include <string>
@@ -19,16 +21,19 @@ struct BasicAppOptions {
   bool echo = false;          // --echo
   std::string input;          // --input: the lines typed, "-" for standard input; empty: the window
   std::string make;           // --make: the program to write; empty: run the file
+  bool list = false;          // --list: list the file's compiled code instead of running it
   std::string window_snapshot;  // a made program's window picture (app.h); empty: none
 };
 
 inline constexpr char BasicUsage[] =
     "usage: basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [--input LINES.txt] [FILE.bas]\r\n"
-    "       basic.exe [--exit] --make OUT.exe FILE.bas\r\n";
+    "       basic.exe [--exit] --make OUT.exe FILE.bas\r\n"
+    "       basic.exe --list FILE.bas\r\n";
 
 // Reads the arguments after the program's name. On a mistake (an unknown
 // option, --snapshot, --input or --make without its file, a second file,
-// --make without a file or beside --snapshot, --echo or --input) gives false and says
+// --make or --list without a file or beside --snapshot, --echo, --input or
+// each other) gives false and says
 // what is wrong in *error, one line ending in CR LF; the other arguments are
 // still read, so that --exit and --snapshot hold for the mistake too.
 bool ParseCommandLine(const std::vector<std::string>& arguments, BasicAppOptions* options,

@@ -43,3 +43,5 @@ void ShowMessage(std::string_view text) {
   PrintToLayer(line);
   WriteStandard(STD_ERROR_HANDLE, line);
 }
+
+void WriteError(std::string_view text) { WriteStandard(STD_ERROR_HANDLE, text); }

@@ -11,3 +11,6 @@ void EchoText(std::string_view text);
 // A message for the user: to the character layer and to standard error,
 // ending in CR LF whether or not the text did.
 void ShowMessage(std::string_view text);
+// A message for standard error alone: for the work done without a window
+// (--list).
+void WriteError(std::string_view text);

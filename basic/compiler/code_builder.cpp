@@ -78,6 +78,7 @@ int32_t CodeBuilder::EmitNumber(double value) { return Emit(Op::PushNumber, Numb
 void CodeBuilder::Truncate(int32_t position) {
   code_->instructions.resize(static_cast<std::size_t>(position));
   code_->lines.resize(static_cast<std::size_t>(position));
+  code_->columns.resize(static_cast<std::size_t>(position));
 }
 
 int32_t CodeBuilder::StringConstant(const std::string& bytes) {

@@ -104,3 +104,16 @@ void Variables::Reset() {
   }
   for (ArrayVariable& array : arrays) UnmakeArray(array);
 }
+
+namespace {
+
+std::vector<std::string> NamesBySlot(const std::unordered_map<std::string, int32_t>& slots, std::size_t count) {
+  std::vector<std::string> names(count);
+  for (const auto& [name, slot] : slots) names[static_cast<std::size_t>(slot)] = name;
+  return names;
+}
+
+}  // namespace
+
+std::vector<std::string> Variables::NumberNames() const { return NamesBySlot(number_slots_, numbers.size()); }
+std::vector<std::string> Variables::StringNames() const { return NamesBySlot(string_slots_, strings.size()); }

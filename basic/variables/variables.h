@@ -70,6 +70,11 @@ class Variables {
   // Every value back to 0 or the empty string, arrays unmade; names stay.
   void Reset();
 
+  // The name each slot was made for, by slot (a procedure's own names with
+  // their procedure's prefix): for listings, never while running.
+  std::vector<std::string> NumberNames() const;
+  std::vector<std::string> StringNames() const;
+
   std::vector<double> numbers;
   std::vector<RtString> strings;
   std::vector<ArrayVariable> arrays;

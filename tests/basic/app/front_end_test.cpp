@@ -70,6 +70,9 @@ TEST(FrontEnd, WhatCannotBeRunIsAnErrorBeforeTheRun) {
       {"--exit a.bas b.bas", "only one file"},
       {"--exit --snapshot", "--snapshot needs"},
       {"--exit --input", "--input needs"},
+      {"--list", "--list needs the BASIC file"},
+      {"--list --make out.exe a.bas", "--make and --list do not go together"},
+      {"--list --echo a.bas", "--list runs nothing"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments);
@@ -128,6 +131,28 @@ TEST(FrontEnd, SnapshotIsWrittenAtEndAndAfterARunTimeError) {
     EXPECT_EQ(written.At(10, 9), 0u) << "black past the box";
   }
   DeleteFileA(picture.c_str());
+}
+
+// --list writes the compiled code of every example to standard output and
+// ends with 0, before any window; a program that does not compile gives its
+// errors on standard error and 1.
+TEST(FrontEnd, ListWritesEachExamplesCompiledCode) {
+  for (const char* name : {"arcs.bas", "balls.bas", "catch.bas", "echo.bas", "guess.bas", "mandelbrot.bas", "pig.bas",
+                           "strings.bas"}) {
+    SCOPED_TRACE(name);
+    const std::string file = ExampleFile(name);
+    const BasicExeResult result = RunBasicExe("--list \"" + file + "\"");
+    EXPECT_EQ(result.code, 0u) << result.errors;
+    EXPECT_EQ(result.output.rfind("; " + file + ": ", 0), 0u) << result.output.substr(0, 200);
+    EXPECT_NE(result.output.find("; line 1"), std::string::npos);
+    EXPECT_NE(result.output.find(" End\n"), std::string::npos) << "the last instruction";
+    EXPECT_EQ(result.errors, "");
+  }
+  const std::string bad = WriteProgram("front_end_list.bas", "PRINT (\n");
+  const BasicExeResult result = RunBasicExe("--list \"" + bad + "\"");
+  EXPECT_EQ(result.code, 1u);
+  EXPECT_EQ(result.output, "");
+  EXPECT_EQ(result.errors.rfind(bad + ":1:8: expected an expression", 0), 0u) << result.errors;
 }
 
 TEST(FrontEnd, ASnapshotThatCannotBeWrittenIsNoSuccess) {

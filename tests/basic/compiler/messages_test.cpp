@@ -51,6 +51,8 @@ TEST(BasicMessages, NameTheFileLineAndTheProgramLine) {
       {"  100\tPRINT 1 \\ 0", "bcg.bas:1 (line 100): division by zero\r\n  100\tPRINT 1 \\ 0\r\n     \t^\r\n",
        "the line is shown as written"},
       {"10 PRINT 1: STOP: PRINT 2", " 1 \r\n", "STOP in a file ends the run as END does, without a message"},
+      {"CONST K = 2\nPRINT K;: X = 1 \\ 0", " 2 bcg.bas:2: division by zero\r\nPRINT K;: X = 1 \\ 0\r\n          ^\r\n",
+       "a CONST's work, dropped once its value is known, takes no column from the statements after it"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Messages(c.source), c.messages) << c.why;

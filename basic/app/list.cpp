@@ -1,0 +1,28 @@
+#include "basic/app/list.h"
+
+#include <string>
+#include <vector>
+
+#include "basic/app/show.h"
+#include "basic/app/source_file.h"
+#include "basic/basic.h"
+#include "runtime/strings/strings.h"
+
+int ListFile(const BasicAppOptions& options) {
+  // The string heap comes up alone: a listing opens no window, but the
+  // compiler's variables and constants are strings of the heap.
+  StrHeapInit();
+  std::string source, error;
+  if (!ReadSourceFile(options.file, &source, &error)) {
+    WriteError(error + "\r\n");
+    return BasicExitCompileError;
+  }
+  std::vector<BasicDiagnostic> errors;
+  const BasicProgramPtr program = BasicCompile(source, options.file, &errors);
+  if (!program) {
+    for (const BasicDiagnostic& diagnostic : errors) WriteError(BasicFormatDiagnostic(diagnostic));
+    return BasicExitCompileError;
+  }
+  EchoText(BasicListing(*program));
+  return 0;
+}
