@@ -13,8 +13,8 @@
 
 #include "basic/tokens/token.h"
 #include "basic/variables/variables.h"
-#include "runtime/system.h"
 #include "runtime/strings/strings.h"
+#include "runtime/system.h"
 
 // What a routine is handed and gives back. The string arguments stay on
 // the machine's stack, owned by it, while the routine runs, so that an

@@ -1,15 +1,15 @@
 // Lines, labels and diagnostics: the frame around the statements.
+#include "basic/compiler/compile_program.h"
+
 #include <algorithm>
 #include <cctype>
-
-#include "basic/compiler/compile_program.h"
 
 #include "basic/compiler/compile_statement.h"
 #include "basic/compiler/compiler.h"
 #include "basic/procedures/call_ways.h"
 #include "basic/procedures/compile_procedures.h"
-#include "basic/variables/compile_arrays.h"
 #include "basic/tokens/lexer.h"
+#include "basic/variables/compile_arrays.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // runs besides its callees). A procedure is reentrant when it reaches
 // itself through them, found by a walk from each procedure.
 // Then each call site's way follows from its arguments and its procedure.
-#include <vector>
-
 #include "basic/procedures/call_ways.h"
+
+#include <vector>
 
 #include "basic/code/code.h"
 

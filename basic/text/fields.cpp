@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "basic/tokens/lexer.h"
 #include "basic/text/number_text.h"
+#include "basic/tokens/lexer.h"
 
 namespace {
 

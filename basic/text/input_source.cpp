@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "basic/executor/string_values.h"
-#include "basic/text/output.h"
-#include "basic/text/input_script.h"
 #include "basic/executor/machine.h"
+#include "basic/executor/string_values.h"
+#include "basic/text/input_script.h"
+#include "basic/text/output.h"
 #include "runtime/console/prompt_io.h"
 
 bool ReadInputLine(Machine& machine, std::string* line) {

@@ -82,6 +82,8 @@ struct Token {
   std::string text;            // Name: upper case, suffix kept; String: its bytes; DATA: the raw items
 };
 
+// The keyword a word in upper case is (its $ included), or None.
+Keyword FindKeyword(const std::string& word);
 // The reserved word's text ("LEFT$"), for messages.
 const char* KeywordText(Keyword keyword);
 // How a token is named in a message: its text for names and keywords.

@@ -1,7 +1,7 @@
 // Method: the decimal form is cut out by hand and read by ReadNumberPrefix
 // (with D written as E); the hexadecimal and octal forms are summed digit
 // by digit in 64 bits, so that passing 32 bits is seen before it wraps.
-#include "basic/tokens/lex_number.h"
+#include "basic/tokens/number_literal.h"
 
 #include <cmath>
 #include <cstdint>
