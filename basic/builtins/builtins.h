@@ -6,6 +6,11 @@
 // A function with several forms (RND and RND(x), MID$ with or without its
 // count, INSTR with or without its start) has one row per form. A row with
 // no arguments is written without parentheses (TIMER, RND).
+//
+// The routines live by what they do: the numeric ones in
+// number_functions.cpp, those of strings in string_functions.cpp, the
+// clock's in clock.cpp, the keys' in keys_and_sound/keyboard.cpp and the
+// cursor's in text/run_print.cpp.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +35,58 @@ struct BuiltinCall {
 };
 // Returns null, or a run-time error's message (and then no result).
 using BuiltinRoutine = const char* (*)(BuiltinCall& call);
+
+// Every row: the function's keyword, its arguments (one letter each: N a
+// number, S a string), its result, and its routine.
+#define BASIC_BUILTINS(X)                                                 \
+  X(Int, "N", Number, FnInt)                                              \
+  X(Fix, "N", Number, FnFix)                                              \
+  X(Cint, "N", Number, FnCint)                                            \
+  X(Clng, "N", Number, FnClng)                                            \
+  X(Csng, "N", Number, FnIdentity)                                        \
+  X(Cdbl, "N", Number, FnIdentity)                                        \
+  X(Rnd, "", Number, FnRnd)                                               \
+  X(Rnd, "N", Number, FnRnd) /* the argument is evaluated and ignored */  \
+  X(Abs, "N", Number, FnAbs)                                              \
+  X(Sgn, "N", Number, FnSgn)                                              \
+  X(Sqr, "N", Number, FnSqr)                                              \
+  X(Exp, "N", Number, FnExp)                                              \
+  X(Log, "N", Number, FnLog)                                              \
+  X(Sin, "N", Number, FnSin)                                              \
+  X(Cos, "N", Number, FnCos)                                              \
+  X(Tan, "N", Number, FnTan)                                              \
+  X(Atn, "N", Number, FnAtn)                                              \
+  X(Len, "S", Number, FnLen)                                              \
+  X(Asc, "S", Number, FnAsc)                                              \
+  X(Val, "S", Number, FnVal)                                              \
+  X(Instr, "SS", Number, FnInstr)                                         \
+  X(Instr, "NSS", Number, FnInstrFrom)                                    \
+  X(Chr, "N", String, FnChr)                                              \
+  X(Str, "N", String, FnStr)                                              \
+  X(Space, "N", String, FnSpace)                                          \
+  X(String, "NN", String, FnStringOfCode)                                 \
+  X(String, "NS", String, FnStringOfText)                                 \
+  X(Left, "SN", String, FnLeft)                                           \
+  X(Right, "SN", String, FnRight)                                         \
+  X(Mid, "SN", String, FnMidToEnd)                                        \
+  X(Mid, "SNN", String, FnMid)                                            \
+  X(Hex, "N", String, FnHex)                                              \
+  X(Oct, "N", String, FnOct)                                              \
+  X(Ucase, "S", String, FnUcase)                                          \
+  X(Lcase, "S", String, FnLcase)                                          \
+  X(Ltrim, "S", String, FnLtrim)                                          \
+  X(Rtrim, "S", String, FnRtrim)                                          \
+  X(Timer, "", Number, FnTimer)                                           \
+  X(Time, "", String, FnTime)                                             \
+  X(Date, "", String, FnDate)                                             \
+  X(Inkey, "", String, FnInkey)                                           \
+  X(InputChars, "N", String, FnInputChars)                                \
+  X(Pos, "N", Number, FnPos) /* the argument is evaluated and ignored */  \
+  X(Csrlin, "", Number, FnCsrlin)
+
+#define BASIC_DECLARE_BUILTIN(keyword, arguments, result, routine) const char* routine(BuiltinCall& call);
+BASIC_BUILTINS(BASIC_DECLARE_BUILTIN)
+#undef BASIC_DECLARE_BUILTIN
 
 struct Builtin {
   Keyword keyword;

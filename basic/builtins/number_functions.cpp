@@ -1,7 +1,9 @@
-#include "basic/builtins/number_functions.h"
-
+// The numeric built-ins: the runtime's INT, RND, EXP and LOG, the C
+// library's square root and trigonometry, ABS and SGN, and the conversions
+// FIX, CINT, CLNG, CSNG and CDBL.
 #include <cmath>
 
+#include "basic/builtins/builtins.h"
 #include "basic/variables/variables.h"
 #include "runtime/numeric/numeric.h"
 

@@ -1,7 +1,8 @@
-#include "basic/builtins/run_builtins.h"
-
+// A built-in function's call at run time: its row's routine on the stacks'
+// top operands (builtins.h). And RANDOMIZE, which seeds RND's generator.
 #include "basic/builtins/builtins.h"
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "runtime/numeric/numeric.h"
 
 // The string arguments stay on the stack until the routine has returned,

@@ -1,10 +1,13 @@
-#include "basic/builtins/string_functions.h"
-
+// The string built-ins, on bytes: LEN, ASC, VAL, CHR$, STR$, SPACE$,
+// LEFT$, RIGHT$, MID$, INSTR and STRING$ cut, join and search them; HEX$
+// and OCT$ write a number's bits; UCASE$ and LCASE$ fold ASCII letters,
+// leaving double-byte characters whole; LTRIM$ and RTRIM$ drop spaces.
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
 
+#include "basic/builtins/builtins.h"
 #include "basic/executor/string_values.h"
 #include "basic/text/number_text.h"
 #include "basic/tokens/lexer.h"

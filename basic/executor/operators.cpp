@@ -1,9 +1,10 @@
-#include "basic/executor/operators.h"
-
+// The operators that run out of the executor's loop: the integer ones
+// (\, MOD, AND, OR, XOR, NOT), on 32-bit integers, and those of strings.
 #include <cstdint>
 #include <limits>
 
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
 #include "runtime/numeric/numeric.h"
 

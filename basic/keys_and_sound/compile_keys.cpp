@@ -15,10 +15,7 @@ void CompileKey(Compiler& c) {
 // SLEEP ms, or SLEEP alone: until a key is pressed.
 void CompileSleep(Compiler& c) {
   c.Advance();
-  if (c.AtStatementEnd()) {
-    c.builder.Emit(Op::SleepForKey);
-    return;
-  }
-  NumberExpression(c);
-  c.builder.Emit(Op::Sleep);
+  const bool for_key = c.AtStatementEnd();
+  if (!for_key) NumberExpression(c);
+  c.builder.Emit(for_key ? Op::SleepForKey : Op::Sleep);
 }

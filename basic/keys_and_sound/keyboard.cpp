@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "basic/builtins/builtins.h"
 #include "basic/executor/machine.h"
 #include "basic/executor/string_values.h"
 #include "basic/text/input_script.h"
@@ -45,7 +46,8 @@ bool AwaitKeyWaiting(Machine& machine) {
   return true;
 }
 
-// A character, or a key without one as its two bytes, 0 and the scan code.
+// INKEY$: the next key, "" when none is waiting: a character, or a key
+// without one as its two bytes, 0 and the scan code.
 const char* FnInkey(BuiltinCall& call) {
   Machine& machine = *call.machine;
   std::string key;
@@ -61,7 +63,7 @@ const char* FnInkey(BuiltinCall& call) {
   return nullptr;
 }
 
-// count keys as their bytes, shown nowhere.
+// INPUT$(n): n keys as their bytes, waited for and shown nowhere.
 const char* FnInputChars(BuiltinCall& call) {
   const int32_t count = NumToInt32(call.numbers[0]);
   if (count < 1 || count > MaxInputChars) return "INPUT$ needs a count from 1 to 32767";

@@ -5,8 +5,6 @@
 
 #include <cstdint>
 
-#include "basic/builtins/builtins.h"
-
 struct Machine;
 
 // Takes the next key byte; false when none is waiting, now.
@@ -16,11 +14,6 @@ bool TakeKeyByte(Machine& machine, uint8_t* byte);
 bool AwaitKeyByte(Machine& machine, uint8_t* byte);
 // Waits until a key is waiting, leaving it to be read; false as above.
 bool AwaitKeyWaiting(Machine& machine);
-
-// INKEY$: the next key, "" when none is waiting; INPUT$(n): n keys, waited
-// for and shown nowhere.
-const char* FnInkey(BuiltinCall& call);
-const char* FnInputChars(BuiltinCall& call);
 
 // How long an empty INKEY$ gives the processor away: a program spinning on
 // INKEY$ then costs the machine next to nothing.

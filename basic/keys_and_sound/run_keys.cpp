@@ -1,6 +1,7 @@
-#include "basic/keys_and_sound/run_keys.h"
-
+// SLEEP at run time: for a time, with the picture shown first, or until a
+// key is waiting (from the window, or the run's script).
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "basic/keys_and_sound/keyboard.h"
 #include "basic/text/input_source.h"
 #include "runtime/graphics/pixels.h"

@@ -1,7 +1,8 @@
-#include "basic/keys_and_sound/run_sound.h"
-
+// BEEP and SOUND at run time, through the system's beep; where there is no
+// sound device they take their time all the same.
 #include <cmath>
 
+#include "basic/executor/statements.h"
 #include "runtime/numeric/numeric.h"
 #include "runtime/system.h"
 

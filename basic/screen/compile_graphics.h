@@ -9,12 +9,18 @@
 
 struct Compiler;
 
-// Each at its word.
+// Each at its word:
+// CLS [mode]
 void CompileCls(Compiler& c);
+// LINE [(x1, y1)]-[STEP](x2, y2) [, [colour] [, [B | BF] [, fill]]]
 void CompileLine(Compiler& c);
+// CIRCLE (x, y), r [, [colour] [, [start] [, [end] [, [aspect] [, [F] [, fill]]]]]]
 void CompileCircle(Compiler& c);
+// PSET | PRESET [STEP] (x, y) [, colour]
 void CompilePset(Compiler& c);
+// PAINT [STEP] (x, y) [, [paint] [, border]]
 void CompilePaint(Compiler& c);
+// DRAW commands$
 void CompileDraw(Compiler& c);
 // POINT(x, y), after its word.
 ValueKind CompilePointFunction(Compiler& c);

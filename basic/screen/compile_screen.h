@@ -5,8 +5,12 @@
 
 struct Compiler;
 
-// Each at its word.
+// Each at its word:
+// SCREEN mode [, [colour switch] [, [active page] [, visible page]]]
 void CompileScreen(Compiler& c);
+// COLOR [foreground] [, [background] [, border]]
 void CompileColor(Compiler& c);
+// PALETTE [attribute, colour]
 void CompilePalette(Compiler& c);
+// WINDOW [[SCREEN] (x1, y1)-(x2, y2)]
 void CompileWindow(Compiler& c);

@@ -1,8 +1,17 @@
-#include "basic/screen/run_draw.h"
-
+// DRAW at run time: the command string (draw_string.h) run on the screen.
+// The pen starts at the graphics last point, which LINE shares, and leaves
+// it where the string took it; its colour, scale and angle go on from one
+// DRAW to the next.
+//
+// The names a string gives ("XA$;", "=N;") are looked up here, by name,
+// when the DRAW runs: the string is only known then, as it is mostly built
+// by the program (with STR$ and variables). A lookup finds the program's
+// own variables, never a procedure's, and makes none: a name the program
+// never uses has the value 0 or the empty string.
 #include <string>
 
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
 #include "basic/screen/draw_string.h"
 #include "basic/screen/screen.h"

@@ -1,8 +1,12 @@
-#include "basic/screen/run_graphics.h"
-
+// The figures at run time: CLS, LINE, CIRCLE, PSET and PRESET, PAINT and
+// POINT. On the runtime's own screen with no WINDOW, LINE, CIRCLE and PSET
+// are the runtime's own statements, so that its pictures stay exactly as
+// they are; everywhere else the figures are drawn here, in the mode's
+// pixels and colours (screen_draw.h).
 #include <cmath>
 
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "basic/screen/figure_flags.h"
 #include "basic/screen/run_screen.h"
 #include "basic/screen/screen.h"
@@ -26,6 +30,22 @@ void MoveLastPoint(Machine& machine, WorldPoint point) {
   machine.screen.last_y = point.y;
 }
 
+// A figure's colour and fill colour: its colour, or the foreground when
+// left out; its fill, or the colour itself when the program gave none.
+struct FigureColours {
+  Colour colour, fill;
+};
+
+const char* ColoursOf(Machine& machine, bool colour_omitted, double colour, bool fill_is_colour, double fill,
+                      FigureColours* colours) {
+  if (const char* error =
+          ProgramColourOr(machine, colour_omitted, colour, machine.screen.foreground, &colours->colour)) {
+    return error;
+  }
+  colours->fill = colours->colour;
+  return fill_is_colour ? nullptr : ProgramColour(machine, fill, &colours->fill);
+}
+
 // LINE on the runtime's own screen: its own statement, every argument
 // converted as it takes them.
 void RuntimeLine(const Instruction& in, const double* arguments) {
@@ -41,20 +61,16 @@ const char* ModeLine(Machine& machine, const Instruction& in, const double* argu
       omitted_first ? WorldPoint{screen.last_x, screen.last_y} : WorldPoint{arguments[0], arguments[1]};
   const WorldPoint second = in.a ? WorldPoint{first.x + arguments[2], first.y + arguments[3]}
                                  : WorldPoint{arguments[2], arguments[3]};
-  Colour colour, fill;
+  FigureColours colours;
   const bool colour_omitted = (in.b & LineColourOmitted) != 0;
-  if (const char* error = ProgramColourOr(machine, colour_omitted, arguments[4], screen.foreground, &colour)) {
+  if (const char* error = ColoursOf(machine, colour_omitted, arguments[4], in.c != 0, arguments[5], &colours)) {
     return error;
-  }
-  fill = colour;
-  if (!in.c) {
-    if (const char* error = ProgramColour(machine, arguments[5], &fill)) return error;
   }
   const ViewPoint a = ToView(screen, first.x, first.y), b = ToView(screen, second.x, second.y);
   switch (in.b & 3) {
-    case 0: ScreenLine(screen, a, b, colour); break;
-    case 2: ScreenBox(screen, a, b, fill, true); break;
-    default: ScreenBox(screen, a, b, colour, false); break;
+    case 0: ScreenLine(screen, a, b, colours.colour); break;
+    case 2: ScreenBox(screen, a, b, colours.fill, true); break;
+    default: ScreenBox(screen, a, b, colours.colour, false); break;
   }
   MoveLastPoint(machine, second);
   return nullptr;
@@ -76,15 +92,12 @@ void RuntimeCircle(const Instruction& in, const double* arguments) {
 
 const char* ModeCircle(Machine& machine, const Instruction& in, const double* arguments) {
   ScreenState& screen = machine.screen;
-  Colour colour, fill;
+  FigureColours colours;
   const bool colour_omitted = (in.b & CircleColourOmitted) != 0;
-  if (const char* error = ProgramColourOr(machine, colour_omitted, arguments[3], screen.foreground, &colour)) {
+  if (const char* error = ColoursOf(machine, colour_omitted, arguments[3], in.c != 0, arguments[7], &colours)) {
     return error;
   }
-  fill = colour;
-  if (!in.c) {
-    if (const char* error = ProgramColour(machine, arguments[7], &fill)) return error;
-  }
+  const Colour colour = colours.colour, fill = colours.fill;
   CircleArc arc{arguments[4] == 0 && arguments[5] == 0, 0, 0, false, false};
   if (const char* error = Angle(arguments[4], &arc.start, &arc.start_radius)) return error;
   if (const char* error = Angle(arguments[5], &arc.end, &arc.end_radius)) return error;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "basic/screen/figure_flags.h"
 #include "basic/screen/screen.h"
 #include "basic/text/number_text.h"

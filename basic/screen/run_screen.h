@@ -10,13 +10,6 @@
 
 struct Machine;
 
-const char* RunScreen(Machine& machine, const Instruction& in, double*& sp);
-const char* RunColor(Machine& machine, const Instruction& in, double*& sp);
-const char* RunPalette(Machine& machine, const Instruction& in, double*& sp);
-const char* RunPaletteReset(Machine& machine, const Instruction& in, double*& sp);
-const char* RunWindow(Machine& machine, const Instruction& in, double*& sp);
-const char* RunWindowReset(Machine& machine, const Instruction& in, double*& sp);
-
 // A colour number of the program as the mode's colour, or a message naming
 // it; the default number when the program left it out.
 const char* ProgramColour(Machine& machine, double number, Colour* colour);

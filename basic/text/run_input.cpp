@@ -1,9 +1,11 @@
-#include "basic/text/run_input.h"
-
+// INPUT and LINE INPUT at run time. INPUT reads a line, from the window or
+// the run's script, until it fits the statement's form of fields, then its
+// fields go to the variables one by one; LINE INPUT takes the whole line.
 #include <string>
 #include <vector>
 
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
 #include "basic/text/fields.h"
 #include "basic/text/input_source.h"

@@ -1,10 +1,10 @@
-#include "basic/text/run_mid.h"
-
+// The MID$ statement at run time.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
 #include "basic/variables/arrays.h"
 #include "runtime/numeric/numeric.h"

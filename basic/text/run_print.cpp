@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "basic/builtins/builtins.h"
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
 #include "basic/text/number_text.h"
 #include "basic/text/output.h"
@@ -102,6 +104,8 @@ const char* RunLocate(Machine& machine, const Instruction& in, double*& sp) {
   return nullptr;
 }
 
+// POS(n), whose argument is a dummy, and CSRLIN: the cursor's column and
+// row, counted from 1.
 const char* FnPos(BuiltinCall& call) {
   call.number = call.machine->column + 1;
   return nullptr;

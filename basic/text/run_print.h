@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "basic/builtins/builtins.h"
 #include "basic/code/code.h"
 
 struct Machine;
@@ -21,16 +20,3 @@ void Printed(Machine& machine, std::string_view text);
 // Writes the PRINT text built so far, after the picture drawn so far.
 void FlushPrinted(Machine& machine);
 
-const char* RunPrintNumber(Machine& machine, const Instruction& in, double*& sp);
-const char* RunPrintString(Machine& machine, const Instruction& in, double*& sp);
-const char* RunPrintComma(Machine& machine, const Instruction& in, double*& sp);
-const char* RunPrintTab(Machine& machine, const Instruction& in, double*& sp);
-const char* RunPrintSpc(Machine& machine, const Instruction& in, double*& sp);
-const char* RunPrintNewline(Machine& machine, const Instruction& in, double*& sp);
-const char* RunPrintFlush(Machine& machine, const Instruction& in, double*& sp);
-const char* RunLocate(Machine& machine, const Instruction& in, double*& sp);
-
-// POS(n), whose argument is a dummy, and CSRLIN: the cursor's column and
-// row, counted from 1.
-const char* FnPos(BuiltinCall& call);
-const char* FnCsrlin(BuiltinCall& call);

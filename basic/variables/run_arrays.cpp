@@ -1,6 +1,8 @@
-#include "basic/variables/run_arrays.h"
-
+// Arrays at run time: their elements loaded and stored, DIM, REDIM, ERASE,
+// and LBOUND and UBOUND. The subscripts are on the number stack, below the
+// value to store.
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
 #include "basic/variables/arrays.h"
 #include "runtime/numeric/numeric.h"

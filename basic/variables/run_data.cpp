@@ -1,8 +1,8 @@
-#include "basic/variables/run_data.h"
-
+// READ and RESTORE at run time, over the program's one list of DATA items.
 #include <string>
 
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
 #include "basic/text/fields.h"
 

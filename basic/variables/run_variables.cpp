@@ -1,9 +1,10 @@
-#include "basic/variables/run_variables.h"
-
+// SWAP and CLEAR at run time: the statements that act on variables as a
+// whole.
 #include <utility>
 #include <vector>
 
 #include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
 #include "basic/variables/arrays.h"
 
 namespace {
