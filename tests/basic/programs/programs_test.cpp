@@ -64,6 +64,32 @@ void ExpectRunEnd(const std::string& file, const std::vector<std::string>& lines
   EXPECT_EQ(static_cast<int>(result.outcome), static_cast<int>(outcome)) << file << ": " << result.message;
 }
 
+struct FileRun {
+  bool compiled = false;
+  std::vector<BasicDiagnostic> errors;
+  BasicRunResult result{BasicOutcome::Ended, {}, {}};
+};
+
+// Compiles and runs a program as basic.exe --input runs a file, INPUT
+// reading the given lines; every string it made must be released.
+FileRun RunFile(const std::string& file, const std::string& source, const std::vector<std::string>& input) {
+  StartRecording();
+  const int before = RegistryCount();
+  FileRun run;
+  {
+    BasicProgramPtr program = BasicCompile(source, file, &run.errors);
+    run.compiled = program != nullptr;
+    if (program) {
+      InputScript script = InputScript::OfText(InputScriptText(input));
+      BasicRunOptions options;
+      options.input = &script;
+      run.result = BasicRun(program.get(), options);
+    }
+  }
+  EXPECT_EQ(RegistryCount(), before) << file << ": strings left behind";
+  return run;
+}
+
 class BasicProgram : public testing::TestWithParam<std::string> {};
 
 TEST_P(BasicProgram, DoesWhatItsCommentsSay) {
@@ -76,26 +102,10 @@ TEST_P(BasicProgram, DoesWhatItsCommentsSay) {
   for (const std::string& problem : expected.problems) ADD_FAILURE() << file << ":" << problem;
   if (has_exact && !expected.output.empty()) ADD_FAILURE() << file << ": both a .out file and expect: comments";
 
-  StartRecording();
-  const int before = RegistryCount();
-  std::vector<BasicDiagnostic> errors;
-  BasicRunResult result{BasicOutcome::Ended, {}, {}};
-  bool compiled = false;
-  {
-    BasicProgramPtr program = BasicCompile(source, file, &errors);
-    compiled = program != nullptr;
-    if (program) {
-      InputScript script = InputScript::OfText(InputScriptText(expected.input));
-      BasicRunOptions options;
-      options.input = &script;
-      result = BasicRun(program.get(), options);
-    }
-  }
-  EXPECT_EQ(RegistryCount(), before) << file << ": strings left behind";
-
-  ExpectCompileErrors(file, expected.errors, errors);
-  if (compiled) ExpectRunEnd(file, SourceLines(source), expected.runtime_errors, result);
-  if (!compiled && !expected.runtime_errors.empty()) ADD_FAILURE() << file << ": never ran, so it cannot stop";
+  const FileRun run = RunFile(file, source, expected.input);
+  ExpectCompileErrors(file, expected.errors, run.errors);
+  if (run.compiled) ExpectRunEnd(file, SourceLines(source), expected.runtime_errors, run.result);
+  if (!run.compiled && !expected.runtime_errors.empty()) ADD_FAILURE() << file << ": never ran, so it cannot stop";
   const std::string& printed = TheRecording.printed;
   EXPECT_EQ(has_exact ? CompareExactOutput(file, exact, printed) : CompareOutput(file, expected.output, printed), "");
 }
