@@ -59,4 +59,23 @@ TEST(BasicMessages, NameTheFileLineAndTheProgramLine) {
   }
 }
 
+TEST(BasicMessages, DiagnosticShowsTheLineAndACaret) {
+  std::vector<BasicDiagnostic> errors;
+  EXPECT_EQ(BasicCompile("PRINT 1\n\tX = \"a\" + 1\n", "demo.bas", &errors), nullptr);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(BasicFormatDiagnostic(errors[0]),
+            "demo.bas:2:10: cannot combine a string with a number\r\n"
+            "\tX = \"a\" + 1\r\n"
+            "\t        ^\r\n");
+}
+
+TEST(BasicMessages, ErrorCountIsBounded) {
+  std::string source;
+  for (int i = 0; i < 1000; ++i) source += "@\n";
+  std::vector<BasicDiagnostic> errors;
+  EXPECT_EQ(BasicCompile(source, "t.bas", &errors), nullptr);
+  ASSERT_EQ(errors.size(), 50u);
+  EXPECT_EQ(errors.back().message, "too many errors; the rest are not reported");
+}
+
 }  // namespace

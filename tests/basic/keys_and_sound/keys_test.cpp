@@ -95,6 +95,9 @@ ScriptedRun RunWithKeys(const std::string& source, const std::string& keys) {
   return ScriptedRun{result.outcome, result.message, TheRecording.printed};
 }
 
+// Keys that no line of text can give: a last line without its line end,
+// CR LF, a NUL; the keys that plain lines give are tested by the programs of
+// tests/basic/programs/keys_and_sound.
 TEST(BasicKeys, ScriptBytesAreKeys) {
   const struct {
     const char* source;
@@ -107,16 +110,9 @@ TEST(BasicKeys, ScriptBytesAreKeys) {
        "one key each, then none"},
       {"K$ = INKEY$: PRINT LEN(K$); ASC(K$); ASC(INKEY$)", "\r\nx", BasicOutcome::Ended, " 1  13  120 \r\n",
        "CR LF is one Enter"},
-      {"PRINT ASC(INKEY$)", "\n", BasicOutcome::Ended, " 13 \r\n", "so is LF alone"},
       {"K$ = INKEY$: PRINT LEN(K$); ASC(MID$(K$, 2))", Bytes("\0H", 2), BasicOutcome::Ended, " 2  72 \r\n",
        "NUL and a byte are an extended key"},
-      {"PRINT INPUT$(3); \"|\"; INKEY$", "abcd", BasicOutcome::Ended, "abc|d\r\n", "INPUT$ takes exactly n"},
       {"PRINT INPUT$(3)", "ab", BasicOutcome::NoMoreInput, "", "a script too short ends the run"},
-      {"SLEEP: PRINT INKEY$", "z", BasicOutcome::Ended, "z\r\n", "SLEEP leaves the key to be read"},
-      {"SLEEP: PRINT 1", "", BasicOutcome::NoMoreInput, "", "SLEEP with no key to come"},
-      {"INPUT A: PRINT A; INKEY$", "12\nk", BasicOutcome::Ended, "? 12\r\n 12 k\r\n", "INPUT and keys share it"},
-      {"K$ = INPUT$(1): INPUT A$: PRINT A$", "xyz\n", BasicOutcome::Ended, "? yz\r\nyz\r\n",
-       "a key taken is not typed into the line"},
   };
   for (const auto& c : cases) {
     const ScriptedRun run = RunWithKeys(c.source, c.keys);
@@ -125,68 +121,12 @@ TEST(BasicKeys, ScriptBytesAreKeys) {
   }
 }
 
-TEST(BasicKeys, TheCursorAndPrintAgree) {
-  const ProgramCase cases[] = {
-      {"LOCATE 5, 10: P = POS(0): PRINT CSRLIN; P", " 5  10 \r\n", "LOCATE counts from 1"},
-      {"PRINT \"ab\";: PRINT POS(0)", "ab 3 \r\n", "POS follows PRINT"},
-      {"PRINT \"ab\"; POS(0)", "ab 3 \r\n", "even within the PRINT that moves it"},
-      {"LOCATE 5, 10: PRINT CSRLIN; POS(0)", " 5  13 \r\n", "CSRLIN's own text moved it"},
-      {"PRINT: PRINT: PRINT CSRLIN", "\r\n\r\n 3 \r\n", "CSRLIN follows the line ends"},
-      {"LOCATE 4, 7: LOCATE , 2: P = POS(0): PRINT CSRLIN; P", " 4  2 \r\n", "a missing row stays"},
-      {"LOCATE 1, 7: LOCATE 6: PRINT POS(0); CSRLIN", " 7  6 \r\n", "a missing column stays"},
-      {"LOCATE 1, 5: PRINT TAB(10); \"x\"", "     x\r\n", "TAB counts from the column LOCATE set"},
-      {"LOCATE 1, 12: PRINT \"a\", \"b\"", "a  b\r\n", "and so do commas"},
-      {"LOCATE 2, 3, 0, 5, 7: PRINT POS(X)", " 3 \r\n", "the cursor's shape is accepted"},
-      {"LOCATE: LOCATE ,: LOCATE ,,1: PRINT CSRLIN", " 1 \r\n", "every argument may be left out"},
-      {"LOCATE 101, 255: P = POS(0): PRINT CSRLIN; P", " 101  255 \r\n", "the layer's last cell"},
-      {"WIDTH 80: WIDTH 40, 25: WIDTH , 43: KEY OFF: KEY ON: KEY LIST: PRINT 1", " 1 \r\n",
-       "WIDTH and KEY change nothing"},
-  };
-  ExpectEachPrints(cases);
-}
-
 TEST(BasicKeys, TextPlacedPastTheRowsEndIsShown) {
   ASSERT_EQ(RunProgram("PRINT \"ab\": LOCATE 1, 5: PRINT \"x\";: LOCATE 2, 3").message, "");
   EXPECT_EQ(std::string(TextScreen.characters[0], 6), Bytes("ab  x\0", 6)) << "the gap is spaces";
   EXPECT_EQ(TextScreen.background[0][2], TransparentColor) << "that let the picture through";
   EXPECT_EQ(TextScreen.background[0][4], TextBackColor) << "the text keeps its colours";
   EXPECT_EQ(std::string(TextScreen.characters[1], 3), Bytes("  \0", 3)) << "a LOCATE alone fills too";
-}
-
-TEST(BasicKeys, BadArgumentsAreNamed) {
-  const struct {
-    const char* source;
-    const char* message;
-    const char* why;
-  } run_time[] = {
-      {"LOCATE 0", "test.bas:1: LOCATE needs a row from 1 to 101", "rows count from 1"},
-      {"LOCATE 102, 1", "test.bas:1: LOCATE needs a row from 1 to 101", "the layer has 101"},
-      {"LOCATE 1, 256", "test.bas:1: LOCATE needs a column from 1 to 255", "and 255 columns"},
-      {"LOCATE 1E10", "test.bas:1: LOCATE needs a row from 1 to 101", "far out of range"},
-      {"SOUND 36, 1", "test.bas:1: SOUND needs a frequency from 37 to 32767", "too low"},
-      {"SOUND 440, -1", "test.bas:1: SOUND needs a duration from 0 to 65535", "no negative time"},
-      {"SOUND 440, 0 / 0", "test.bas:1: SOUND needs a duration from 0 to 65535", "nor a NaN"},
-      {"A$ = INPUT$(0)", "test.bas:1: INPUT$ needs a count from 1 to 32767", "at least one key"},
-  };
-  for (const auto& c : run_time) {
-    const ProgramRun run = RunProgram(c.source);
-    EXPECT_EQ(run.outcome, BasicOutcome::RuntimeError) << c.why;
-    EXPECT_EQ(run.message, c.message) << c.why;
-  }
-  const ProgramCase compile_time[] = {
-      {"KEY", "1:4: expected ON, OFF or LIST, found end of line", "KEY needs its word"},
-      {"KEY(1) OFF", "1:1: KEY(n) is not a statement of this BASIC", "event traps are not ours"},
-      {"SOUND 440", "1:10: expected ',', found end of line", "SOUND needs its duration"},
-      {"LOCATE 1, 2, 3, 4, 5, 6", "1:21: expected ':' or end of line, found ','", "five arguments at most"},
-      {"WIDTH A$", "1:7: expected a number, found a string", "WIDTH takes numbers"},
-      {"CONST K$ = INKEY$", "1:12: a constant's value may use only numbers, strings, operators and constants",
-       "keys are the run's"},
-      {"PRINT POS", "1:10: expected '(', found end of line", "POS needs its dummy"},
-      {"INKEY$ = \"a\"", "1:1: expected a statement, found 'INKEY$'", "a function, never a variable"},
-  };
-  for (const ProgramCase& c : compile_time) {
-    EXPECT_EQ(RunProgram(c.source).errors, c.printed) << c.why;
-  }
 }
 
 TEST(BasicKeys, SoundTakesItsTime) {

@@ -166,33 +166,9 @@ TEST(BasicScreen, CircleOutlinesFollowTheMidpointRule) {
   }
 }
 
-TEST(BasicScreen, DefaultColoursAndColor) {
-  const ProgramCase cases[] = {
-      {"SCREEN 13: PSET (1, 1): PRINT POINT(1, 1)", " 15 \r\n", "white draws by default"},
-      {"SCREEN 1: LINE (1, 1)-(3, 1): PRINT POINT(2, 1)", " 3 \r\n", "also for LINE"},
-      {"SCREEN 13: COLOR 40: CIRCLE (50, 50), 5: PRINT POINT(55, 50)", " 40 \r\n", "COLOR sets it"},
-      {"SCREEN 12: PSET (1, 1), 3: PRESET (1, 1): PRINT POINT(1, 1)", " 0 \r\n", "PRESET draws the background"},
-      {"SCREEN 12: COLOR 2, 5: PRESET (1, 1): PRINT POINT(1, 1)", " 5 \r\n", "COLOR's background"},
-      {"SCREEN 12: PSET (1, 1): PSET STEP (2, 3), 4: PRINT POINT(3, 4)", " 4 \r\n", "STEP from the last point"},
-      {"SCREEN 9: PSET (1, 1), 4: PALETTE 4, 36: PRINT POINT(1, 1)", " 4 \r\n",
-       "PALETTE changes later drawing only, and what was drawn before reads as it was drawn"},
-      {"SCREEN 13: PALETTE 1, 63: PSET (0, 0), 1: PRINT POINT(0, 0): PALETTE: PRINT POINT(0, 0)",
-       " 1 \r\n 40 \r\n", "PALETTE takes a VGA colour; PALETTE alone restores the mode's"},
-      {"SCREEN 12: WINDOW (0, 0)-(639, 479): PSET (0, 0), 4: WINDOW: PRINT POINT(0, 479)", " 4 \r\n",
-       "WINDOW's y grows upwards"},
-      {"SCREEN 12: WINDOW SCREEN (0, 0)-(63.9, 47.9): PSET (1, 1), 4: WINDOW: PRINT POINT(10, 10)", " 4 \r\n",
-       "WINDOW SCREEN's downwards, and it scales"},
-      {"PSET (1, 1), 2: PRINT POINT(1, 1)", " 2 \r\n", "the runtime's own screen reads its back buffer"},
-      {"SCREEN 12: SCREEN 0: LINE (1, 1)-(2, 2): PRINT POINT(0, 0)", " 0 \r\n", "SCREEN 0 gives the runtime back its own"},
-      {"SCREEN 13: PSET (10, 10), 1: DRAW \"C4 R5\": PRINT POINT(15, 10)", " 4 \r\n",
-       "DRAW draws in the mode's pixels and colours, from the last point"},
-      {"SCREEN 13: PSET (10, 10): DRAW \"D3\": PRINT POINT(10, 13)", " 15 \r\n", "and in the foreground colour"},
-      {"SCREEN 12: PSET (1, 1): DRAW \"BR4\": PSET STEP (0, 0), 2: PRINT POINT(5, 1)", " 2 \r\n",
-       "and moves the last point"},
-      {"SCREEN 13: LINE (0, 0)-(9, 9), 4, B: PSET (5, 5): DRAW \"P9,4\": PRINT POINT(1, 1); POINT(10, 10)",
-       " 9  0 \r\n", "P paints up to the border"},
-  };
-  for (const ProgramCase& c : cases) ExpectPrints(c);
+// COLOR also colours the text; the colours a figure draws in are tested by
+// the programs of tests/basic/programs/screen.
+TEST(BasicScreen, ColorSetsTheTextsColours) {
   RunProgram("SCREEN 12: COLOR 14, 1");
   EXPECT_EQ(TextForeColor, 0x55FFFFu);
   EXPECT_EQ(TextBackColor, 0xAA0000u);
@@ -277,54 +253,6 @@ TEST(BasicScreen, ThePictureIsShownBeforeTheProgramWaits) {
   for (const Row& row : rows) {
     RunProgram(row.source);
     EXPECT_EQ(TheRecording.shows, row.shows) << row.why;
-  }
-}
-
-TEST(BasicScreen, RunTimeErrorsNameTheirValue) {
-  struct Row {
-    const char* source;
-    const char* message;
-  };
-  const Row rows[] = {
-      {"SCREEN 5", "test.bas:1: SCREEN 5 is not a screen mode (0, 1, 2, 7, 8, 9, 12 or 13)"},
-      {"SCREEN 12.5", "test.bas:1: SCREEN 12.5 is not a screen mode (0, 1, 2, 7, 8, 9, 12 or 13)"},
-      {"SCREEN 9, , 1", "test.bas:1: SCREEN has one page only: its pages must be 0"},
-      {"SCREEN 1: PSET (1, 1), 4", "test.bas:1: colour 4 is not one of SCREEN 1's (0 to 3)"},
-      {"SCREEN 12: COLOR 16", "test.bas:1: colour 16 is not one of SCREEN 12's (0 to 15)"},
-      {"SCREEN 13: LINE (1, 1)-(2, 2), -1", "test.bas:1: colour -1 is not one of SCREEN 13's (0 to 255)"},
-      {"PALETTE 1, 2", "test.bas:1: PALETTE works only in the classic screen modes (SCREEN 1 to 13)"},
-      {"SCREEN 9: PALETTE 16, 2", "test.bas:1: PALETTE: 16 is not an attribute of SCREEN 9"},
-      {"SCREEN 9: PALETTE 1, 64", "test.bas:1: PALETTE: 64 is not a colour of SCREEN 9"},
-      {"SCREEN 13: PALETTE 1, 64", "test.bas:1: PALETTE: 64 is not a colour of SCREEN 13"},
-      {"WINDOW (1, 1)-(1, 5)", "test.bas:1: WINDOW needs two corners apart in both x and y"},
-      {"SCREEN 1: CIRCLE (1, 1), 5, 1, 7", "test.bas:1: CIRCLE's angles lie between -2 * PI and 2 * PI"},
-  };
-  for (const Row& row : rows) {
-    const ProgramRun run = RunProgram(row.source);
-    EXPECT_EQ(run.outcome, BasicOutcome::RuntimeError) << row.source;
-    EXPECT_EQ(run.message, row.message) << row.source;
-  }
-}
-
-TEST(BasicScreen, DrawInAColourTheModeLacks) {
-  const ProgramRun run = RunProgram("SCREEN 1: DRAW \"C9 R4\"");
-  EXPECT_EQ(run.outcome, BasicOutcome::RuntimeError);
-  EXPECT_EQ(run.message, "test.bas:1: DRAW's colour 9 is not one of this screen's");
-}
-
-TEST(BasicScreen, CompileErrors) {
-  const ProgramCase cases[] = {
-      {"COLOR", "1:6: expected a colour, found end of line", "COLOR needs something"},
-      {"PALETTE 1", "1:10: expected ',' and the colour, found end of line", "both or neither"},
-      {"PAINT 1, 2", "1:7: expected '(', found a number", "a point in parentheses"},
-      {"WINDOW (1, 2)", "1:14: expected '-' before the second point, found end of line", "two points"},
-      {"X = POINT(1)", "1:12: expected ',', found ')'", "POINT takes x and y"},
-      {"SCREEN", "1:7: expected an expression, found end of line", "SCREEN needs its mode"},
-  };
-  for (const ProgramCase& c : cases) {
-    const ProgramRun run = RunProgram(c.source);
-    EXPECT_FALSE(run.compiled) << c.why;
-    EXPECT_EQ(run.errors, c.printed) << c.why;
   }
 }
 

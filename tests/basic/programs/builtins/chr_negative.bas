@@ -1,0 +1,2 @@
+' CHR$ needs a code from 0 to 255: a negative one stops the run
+PRINT CHR$(-1) ' expect runtime error: CHR$ needs a code from 0 to 255

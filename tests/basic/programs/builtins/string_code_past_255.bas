@@ -1,0 +1,2 @@
+' STRING$ of a code past a byte stops the run
+PRINT STRING$(2, 256) ' expect runtime error: STRING$ needs a code from 0 to 255

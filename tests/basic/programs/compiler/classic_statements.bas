@@ -1,0 +1,29 @@
+' Statements of classic BASIC that this one lacks are named.
+' a statement
+PCOPY 1, 0 ' expect error 1: PCOPY is not a statement of this BASIC
+' any case, after a line number
+10 view print ' expect error 4: VIEW is not a statement of this BASIC
+' in a one-line IF
+IF X THEN PLAY "C" ' expect error 11: PLAY is not a statement of this BASIC
+' classic words are reserved
+VIEW = 3 ' expect error 1: VIEW is not a statement of this BASIC
+' file output
+PRINT #1, X ' expect error 1: PRINT # is not a statement of this BASIC
+' file input
+INPUT #1, A ' expect error 1: INPUT # is not a statement of this BASIC
+' two words before #
+LINE INPUT #1, A$ ' expect error 1: LINE INPUT # is not a statement of this BASIC
+' formatted output
+PRINT USING "##"; 5 ' expect error 1: PRINT USING is not a statement of this BASIC
+' memory segments
+DEF SEG = &HB800 ' expect error 1: DEF SEG is not a statement of this BASIC
+' error trapping
+ON ERROR GOTO 100 ' expect error 1: ON ERROR is not a statement of this BASIC
+' event trapping
+ON KEY(1) GOSUB 10 ' expect error 1: ON KEY is not a statement of this BASIC
+' TIMER is not ours here
+ON TIMER(1) GOSUB 10 ' expect error 1: ON TIMER is not a statement of this BASIC
+' KEY OFF is, but not its trap
+KEY(1) ON ' expect error 1: KEY(n) is not a statement of this BASIC
+' before ELSE
+IF 1 THEN CLEARSCREEN ELSE END ' expect error 11: CLEARSCREEN is not a statement of this BASIC

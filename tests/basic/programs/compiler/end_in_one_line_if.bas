@@ -1,0 +1,3 @@
+' END in a one-line IF ends the run
+IF 1 THEN END
+PRINT 2

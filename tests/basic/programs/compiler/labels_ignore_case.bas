@@ -1,0 +1,5 @@
+' case-insensitive keywords and labels
+goto Done
+print "no"
+done: print "yes"
+' expect: yes

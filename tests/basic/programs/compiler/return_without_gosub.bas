@@ -1,0 +1,3 @@
+' a RETURN without its GOSUB, after the PRINT before it on the line
+PRINT "a";: RETURN ' expect runtime error: RETURN without GOSUB
+' expect: a

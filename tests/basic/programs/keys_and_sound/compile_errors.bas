@@ -1,0 +1,21 @@
+' Keys, sound and the cursor found wrong before the run.
+' KEY needs its word
+KEY
+' expect error 3:4: expected ON, OFF or LIST, found end of line
+' event traps are not ours
+KEY(1) OFF ' expect error 1: KEY(n) is not a statement of this BASIC
+' SOUND needs its duration
+SOUND 440
+' expect error 8:10: expected ',', found end of line
+' five arguments at most
+LOCATE 1, 2, 3, 4, 5, 6
+' expect error 11:21: expected ':' or end of line, found ','
+' WIDTH takes numbers
+WIDTH A$ ' expect error 7: expected a number, found a string
+' keys are the run's
+CONST K$ = INKEY$ ' expect error 12: a constant's value may use only numbers, strings, operators and constants
+' POS needs its dummy
+PRINT POS
+' expect error 18:10: expected '(', found end of line
+' a function, never a variable
+INKEY$ = "a" ' expect error 1: expected a statement, found 'INKEY$'

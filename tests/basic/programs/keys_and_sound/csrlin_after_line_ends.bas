@@ -1,0 +1,5 @@
+' CSRLIN follows the line ends
+PRINT: PRINT: PRINT CSRLIN
+' expect:
+' expect:
+' expect:  3

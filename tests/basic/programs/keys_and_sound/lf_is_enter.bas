@@ -1,0 +1,3 @@
+' a line end is one key, Enter: CHR$(13)
+' input:
+PRINT ASC(INKEY$) ' expect:  13

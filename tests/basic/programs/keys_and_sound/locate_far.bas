@@ -1,0 +1,2 @@
+' LOCATE: a row far out of range
+LOCATE 1E10 ' expect runtime error: LOCATE needs a row from 1 to 101

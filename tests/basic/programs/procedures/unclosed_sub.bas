@@ -1,0 +1,3 @@
+' a SUB never closed
+SUB A ' expect error 1: SUB without END SUB
+PRINT

@@ -1,0 +1,2 @@
+' COLOR checks its colour too
+SCREEN 12: COLOR 16 ' expect runtime error: colour 16 is not one of SCREEN 12's (0 to 15)

@@ -1,0 +1,17 @@
+' Screen statements found wrong before the run.
+' COLOR needs something
+COLOR
+' expect error 3:6: expected a colour, found end of line
+' both or neither
+PALETTE 1
+' expect error 6:10: expected ',' and the colour, found end of line
+' a point in parentheses
+PAINT 1, 2 ' expect error 7: expected '(', found a number
+' two points
+WINDOW (1, 2)
+' expect error 11:14: expected '-' before the second point, found end of line
+' POINT takes x and y
+X = POINT(1) ' expect error 12: expected ',', found ')'
+' SCREEN needs its mode
+SCREEN
+' expect error 16:7: expected an expression, found end of line

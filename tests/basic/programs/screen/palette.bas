@@ -1,0 +1,7 @@
+' PALETTE changes the colours numbers draw in.
+' PALETTE changes later drawing only, and what was drawn before reads as it was drawn
+SCREEN 9: PSET (1, 1), 4: PALETTE 4, 36: PRINT POINT(1, 1) ' expect:  4
+' PALETTE takes a VGA colour; PALETTE alone restores the mode's
+SCREEN 13: PALETTE 1, 63: PSET (0, 0), 1: PRINT POINT(0, 0): PALETTE: PRINT POINT(0, 0)
+' expect:  1
+' expect:  40

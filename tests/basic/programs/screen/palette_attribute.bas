@@ -1,0 +1,2 @@
+' PALETTE: an attribute the mode lacks
+SCREEN 9: PALETTE 16, 2 ' expect runtime error: PALETTE: 16 is not an attribute of SCREEN 9

@@ -1,0 +1,2 @@
+' SCREEN: pages other than 0
+SCREEN 9, , 1 ' expect runtime error: SCREEN has one page only: its pages must be 0

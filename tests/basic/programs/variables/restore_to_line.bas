@@ -1,0 +1,5 @@
+' RESTORE to a line
+10 DATA 1
+20 DATA 2
+30 READ A: RESTORE 20: READ B: PRINT A; B
+' expect:  1  2
