@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "basic/executor/run_errors.h"
 #include "basic/tokens/token.h"
 #include "basic/variables/variables.h"
 #include "runtime/strings/strings.h"
@@ -33,8 +34,8 @@ struct BuiltinCall {
   RtString text = nullptr;  // the result of a string function
   Machine* machine = nullptr;  // the run, for the functions of its keys and cursor
 };
-// Returns null, or a run-time error's message (and then no result).
-using BuiltinRoutine = const char* (*)(BuiltinCall& call);
+// Returns its fault (and then no result), or no fault.
+using BuiltinRoutine = RunFault (*)(BuiltinCall& call);
 
 // Every row: the function's keyword, its arguments (one letter each: N a
 // number, S a string), its result, and its routine.
@@ -84,7 +85,7 @@ using BuiltinRoutine = const char* (*)(BuiltinCall& call);
   X(Pos, "N", Number, FnPos) /* the argument is evaluated and ignored */  \
   X(Csrlin, "", Number, FnCsrlin)
 
-#define BASIC_DECLARE_BUILTIN(keyword, arguments, result, routine) const char* routine(BuiltinCall& call);
+#define BASIC_DECLARE_BUILTIN(keyword, arguments, result, routine) RunFault routine(BuiltinCall& call);
 BASIC_BUILTINS(BASIC_DECLARE_BUILTIN)
 #undef BASIC_DECLARE_BUILTIN
 

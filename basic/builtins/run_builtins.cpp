@@ -7,23 +7,23 @@
 
 // The string arguments stay on the stack until the routine has returned,
 // so that an error leaves them to the machine to release.
-const char* RunCallBuiltin(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunCallBuiltin(Machine& machine, const Instruction& in, double*& sp) {
   const Builtin& builtin = BuiltinAt(in.a);
   const int32_t texts = BuiltinTexts(builtin);
   sp -= BuiltinNumbers(builtin);
   BuiltinCall call{sp, machine.strings_top - texts};
   call.machine = &machine;
-  if (const char* error = builtin.routine(call)) return error;
+  if (const RunFault fault = builtin.routine(call)) return fault;
   for (int32_t i = 0; i < texts; ++i) StrRelease(machine.Pop());
   if (builtin.result == ValueKind::String) {
     machine.Push(call.text);
   } else {
     *sp++ = call.number;
   }
-  return nullptr;
+  return {};
 }
 
-const char* RunRandomize(Machine&, const Instruction&, double*& sp) {
+RunFault RunRandomize(Machine&, const Instruction&, double*& sp) {
   RandSeed = static_cast<uint32_t>(NumToInt32(*--sp));
-  return nullptr;
+  return {};
 }

@@ -26,22 +26,22 @@ RtString TakeText(BuiltinCall& call) {
 
 // The bytes [start, start + count) of the first argument, which the caller
 // has checked to be inside it.
-const char* Slice(BuiltinCall& call, int32_t start, int32_t count) {
+RunFault Slice(BuiltinCall& call, int32_t start, int32_t count) {
   RtString s = TakeText(call);
   if (start == 0 && count == Length(s)) {
     call.text = s;
-    return nullptr;
+    return {};
   }
   call.text = NewString(BytesOf(s).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(count)));
   StrRelease(s);
-  return nullptr;
+  return {};
 }
 
 // count copies of byte.
-const char* Repeated(BuiltinCall& call, int32_t count, char byte) {
+RunFault Repeated(BuiltinCall& call, int32_t count, char byte) {
   call.text = StrNew(count);
   std::memset(call.text, byte, static_cast<std::size_t>(count));
-  return nullptr;
+  return {};
 }
 
 // Where t first occurs in s at or after byte `from` (counted from 0), as a
@@ -76,16 +76,16 @@ std::string Digits(uint32_t bits, int shift) {
   return text;
 }
 
-const char* InBase(BuiltinCall& call, int shift, const char* out_of_range) {
+RunFault InBase(BuiltinCall& call, int shift, const char* out_of_range) {
   uint32_t bits;
-  if (!Bits32(call.numbers[0], &bits)) return out_of_range;
+  if (!Bits32(call.numbers[0], &bits)) return IllegalCall(out_of_range);
   call.text = NewString(Digits(bits, shift));
-  return nullptr;
+  return {};
 }
 
 // Folds the ASCII letters from `from` to `to`, leaving every double-byte
 // character whole: its second byte may look like a letter.
-const char* Folded(BuiltinCall& call, char from, char to) {
+RunFault Folded(BuiltinCall& call, char from, char to) {
   std::string text(BytesOf(call.texts[0]));
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (IsLeadByte(static_cast<unsigned char>(text[i]))) {
@@ -95,120 +95,120 @@ const char* Folded(BuiltinCall& call, char from, char to) {
     }
   }
   call.text = NewString(text);
-  return nullptr;
+  return {};
 }
 
 }  // namespace
 
-const char* FnLen(BuiltinCall& call) {
+RunFault FnLen(BuiltinCall& call) {
   call.number = Length(call.texts[0]);
-  return nullptr;
+  return {};
 }
 
-const char* FnAsc(BuiltinCall& call) {
+RunFault FnAsc(BuiltinCall& call) {
   call.number = StrFirstByte(TakeText(call));
-  return nullptr;
+  return {};
 }
 
-const char* FnVal(BuiltinCall& call) {
+RunFault FnVal(BuiltinCall& call) {
   call.number = ReadNumberPrefix(BytesOf(call.texts[0])).value;
-  return nullptr;
+  return {};
 }
 
-const char* FnChr(BuiltinCall& call) {
+RunFault FnChr(BuiltinCall& call) {
   const int32_t code = NumToInt32(call.numbers[0]);
-  if (code < 0 || code > 255) return "CHR$ needs a code from 0 to 255";
+  if (code < 0 || code > 255) return IllegalCall("CHR$ needs a code from 0 to 255");
   return Repeated(call, 1, static_cast<char>(code));
 }
 
-const char* FnStr(BuiltinCall& call) {
+RunFault FnStr(BuiltinCall& call) {
   call.text = NewString(FormatStrNumber(call.numbers[0]));
-  return nullptr;
+  return {};
 }
 
-const char* FnSpace(BuiltinCall& call) {
+RunFault FnSpace(BuiltinCall& call) {
   const int32_t count = NumToInt32(call.numbers[0]);
-  if (count < 0) return "SPACE$ needs a count of 0 or more";
+  if (count < 0) return IllegalCall("SPACE$ needs a count of 0 or more");
   return Repeated(call, count, ' ');
 }
 
-const char* FnLeft(BuiltinCall& call) {
+RunFault FnLeft(BuiltinCall& call) {
   const int32_t count = NumToInt32(call.numbers[0]);
-  if (count < 0) return "LEFT$ needs a count of 0 or more";
+  if (count < 0) return IllegalCall("LEFT$ needs a count of 0 or more");
   return Slice(call, 0, std::min(count, Length(call.texts[0])));
 }
 
-const char* FnRight(BuiltinCall& call) {
+RunFault FnRight(BuiltinCall& call) {
   const int32_t count = NumToInt32(call.numbers[0]);
-  if (count < 0) return "RIGHT$ needs a count of 0 or more";
+  if (count < 0) return IllegalCall("RIGHT$ needs a count of 0 or more");
   const int32_t length = Length(call.texts[0]);
   const int32_t kept = std::min(count, length);
   return Slice(call, length - kept, kept);
 }
 
 // MID$(s, start [, count]): start counts from 1; past the end it gives "".
-const char* FnMid(BuiltinCall& call) {
+RunFault FnMid(BuiltinCall& call) {
   const int32_t first = NumToInt32(call.numbers[0]);
-  if (first < 1) return "MID$ needs a start of 1 or more";
+  if (first < 1) return IllegalCall("MID$ needs a start of 1 or more");
   const int32_t count = NumToInt32(call.numbers[1]);
-  if (count < 0) return "MID$ needs a count of 0 or more";
+  if (count < 0) return IllegalCall("MID$ needs a count of 0 or more");
   const int32_t length = Length(call.texts[0]);
   const int32_t start = std::min(first - 1, length);
   return Slice(call, start, std::min(count, length - start));
 }
 
-const char* FnMidToEnd(BuiltinCall& call) {
+RunFault FnMidToEnd(BuiltinCall& call) {
   const double numbers[] = {call.numbers[0], 2147483647.0};
   BuiltinCall whole{numbers, call.texts};
-  const char* error = FnMid(whole);
+  const RunFault fault = FnMid(whole);
   call.text = whole.text;
-  return error;
+  return fault;
 }
 
-const char* FnInstr(BuiltinCall& call) {
+RunFault FnInstr(BuiltinCall& call) {
   call.number = Find(BytesOf(call.texts[0]), BytesOf(call.texts[1]), 0);
-  return nullptr;
+  return {};
 }
 
 // INSTR(start, s, t): a start past the end finds nothing.
-const char* FnInstrFrom(BuiltinCall& call) {
+RunFault FnInstrFrom(BuiltinCall& call) {
   const int32_t start = NumToInt32(call.numbers[0]);
-  if (start < 1) return "INSTR needs a start of 1 or more";
+  if (start < 1) return IllegalCall("INSTR needs a start of 1 or more");
   call.number = Find(BytesOf(call.texts[0]), BytesOf(call.texts[1]), start - 1);
-  return nullptr;
+  return {};
 }
 
-const char* FnStringOfCode(BuiltinCall& call) {
+RunFault FnStringOfCode(BuiltinCall& call) {
   const int32_t count = NumToInt32(call.numbers[0]);
-  if (count < 0) return "STRING$ needs a count of 0 or more";
+  if (count < 0) return IllegalCall("STRING$ needs a count of 0 or more");
   const int32_t code = NumToInt32(call.numbers[1]);
-  if (code < 0 || code > 255) return "STRING$ needs a code from 0 to 255";
+  if (code < 0 || code > 255) return IllegalCall("STRING$ needs a code from 0 to 255");
   return Repeated(call, count, static_cast<char>(code));
 }
 
 // STRING$(n, s): n copies of the first byte of s.
-const char* FnStringOfText(BuiltinCall& call) {
+RunFault FnStringOfText(BuiltinCall& call) {
   const int32_t count = NumToInt32(call.numbers[0]);
-  if (count < 0) return "STRING$ needs a count of 0 or more";
+  if (count < 0) return IllegalCall("STRING$ needs a count of 0 or more");
   const std::string_view s = BytesOf(call.texts[0]);
-  if (s.empty()) return "STRING$ needs a string of one byte or more";
+  if (s.empty()) return IllegalCall("STRING$ needs a string of one byte or more");
   return Repeated(call, count, s[0]);
 }
 
-const char* FnHex(BuiltinCall& call) { return InBase(call, 4, "HEX$ needs a value from -2147483648 to 4294967295"); }
-const char* FnOct(BuiltinCall& call) { return InBase(call, 3, "OCT$ needs a value from -2147483648 to 4294967295"); }
-const char* FnUcase(BuiltinCall& call) { return Folded(call, 'a', 'A'); }
-const char* FnLcase(BuiltinCall& call) { return Folded(call, 'A', 'a'); }
+RunFault FnHex(BuiltinCall& call) { return InBase(call, 4, "HEX$ needs a value from -2147483648 to 4294967295"); }
+RunFault FnOct(BuiltinCall& call) { return InBase(call, 3, "OCT$ needs a value from -2147483648 to 4294967295"); }
+RunFault FnUcase(BuiltinCall& call) { return Folded(call, 'a', 'A'); }
+RunFault FnLcase(BuiltinCall& call) { return Folded(call, 'A', 'a'); }
 
-const char* FnLtrim(BuiltinCall& call) {
+RunFault FnLtrim(BuiltinCall& call) {
   const std::string_view s = BytesOf(call.texts[0]);
   const std::size_t first = s.find_first_not_of(' ');
   call.text = NewString(first == std::string_view::npos ? std::string_view() : s.substr(first));
-  return nullptr;
+  return {};
 }
 
-const char* FnRtrim(BuiltinCall& call) {
+RunFault FnRtrim(BuiltinCall& call) {
   const std::string_view s = BytesOf(call.texts[0]);
   call.text = NewString(s.substr(0, s.find_last_not_of(' ') + 1));
-  return nullptr;
+  return {};
 }

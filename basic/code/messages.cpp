@@ -7,7 +7,7 @@ std::string MessagePlace(const std::string& file, int32_t line, int32_t column, 
   return place;
 }
 
-BasicRunResult RunMessage(const Code& code, int32_t position, BasicOutcome outcome, const char* message) {
+BasicRunResult RunMessage(const Code& code, int32_t position, BasicOutcome outcome, const std::string& message) {
   const auto at = static_cast<std::size_t>(position);
   const int32_t source_line = at < code.lines.size() ? code.lines[at] : 0;
   // Code made without its text (a constant's value, worked out before the

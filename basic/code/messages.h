@@ -17,4 +17,4 @@ std::string MessagePlace(const std::string& file, int32_t line, int32_t column, 
 std::string CaretLine(const std::string& source_line, int32_t column);
 
 // A run's result for a message about the instruction at position.
-BasicRunResult RunMessage(const Code& code, int32_t position, BasicOutcome outcome, const char* message);
+BasicRunResult RunMessage(const Code& code, int32_t position, BasicOutcome outcome, const std::string& message);

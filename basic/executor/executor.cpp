@@ -23,7 +23,8 @@ bool Continues(double value, const LoopState& loop) {
   return loop.step >= 0 ? value <= loop.limit : value >= loop.limit;
 }
 
-constexpr char GosubTooDeep[] = "GOSUB nested too deeply (more than 100000 without RETURN)";
+constexpr RunFault GosubTooDeep{RunError::OutOfStackSpace, "GOSUB nested too deeply (more than 100000 without RETURN)"};
+constexpr RunFault EnteredByAJump{RunError::NextWithoutFor, "the loop was entered by a jump"};
 constexpr int32_t MaxOnChoice = 255;  // classic BASIC's limit for ON n
 
 bool PushReturn(Machine& machine, int32_t position) {
@@ -32,11 +33,11 @@ bool PushReturn(Machine& machine, int32_t position) {
   return true;
 }
 
-BasicRunResult Failed(Machine& machine, int32_t position, const char* error) {
+BasicRunResult Failed(Machine& machine, int32_t position, const RunFault& fault) {
   FlushPrinted(machine);
   const BasicOutcome outcome =
-      error == NoMoreInputMessage ? BasicOutcome::NoMoreInput : BasicOutcome::RuntimeError;
-  return RunMessage(machine.code, position, outcome, error);
+      fault.error == RunError::NoMoreInput ? BasicOutcome::NoMoreInput : BasicOutcome::RuntimeError;
+  return RunMessage(machine.code, position, outcome, RunFaultText(fault));
 }
 
 // STOP: without a state to keep it ends the run as END does.
@@ -91,7 +92,7 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
   double* const vars = variables.numbers.data();
   LoopState* const loops = machine.loops.data();
   double* sp = machine.numbers.data();
-  const char* error = nullptr;
+  RunFault fault;
 
   // Threaded dispatch: each handler ends by jumping straight to the next
   // instruction's handler, through a table of the handlers' addresses (a
@@ -156,7 +157,7 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
   HANDLER(OnGoto): HANDLER(OnGosub): {
     // Lands on the chosen one of the in->a Jumps that follow, or past them.
     const int32_t choice = NumToInt32(*--sp);
-    if (choice < 0 || choice > MaxOnChoice) return Failed(machine, pc - 1, "ON needs a number from 0 to 255");
+    if (choice < 0 || choice > MaxOnChoice) return Failed(machine, pc - 1, IllegalCall("ON needs a number from 0 to 255"));
     const int32_t after = pc + in->a;
     if (choice == 0 || choice > in->a) {
       pc = after;
@@ -167,7 +168,7 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
     DISPATCH();
   }
   HANDLER(Return):
-    if (machine.gosubs.size() <= machine.gosub_floor) return Failed(machine, pc - 1, "RETURN without GOSUB");
+    if (machine.gosubs.size() <= machine.gosub_floor) return Failed(machine, pc - 1, RunFault{RunError::ReturnWithoutGosub});
     pc = machine.gosubs.back();
     machine.gosubs.pop_back();
     DISPATCH();
@@ -184,7 +185,7 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
   }
   HANDLER(ForNext): {
     const LoopState& loop = loops[in->b];
-    if (!loop.started) return Failed(machine, pc - 1, "NEXT without FOR: the loop was entered by a jump");
+    if (!loop.started) return Failed(machine, pc - 1, EnteredByAJump);
     const double value = vars[in->a] + loop.step;
     vars[in->a] = value;
     if (Continues(value, loop)) pc = in->c;
@@ -192,7 +193,7 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
   }
   HANDLER(ForNextInteger): HANDLER(ForNextLong): {
     const LoopState& loop = loops[in->b];
-    if (!loop.started) return Failed(machine, pc - 1, "NEXT without FOR: the loop was entered by a jump");
+    if (!loop.started) return Failed(machine, pc - 1, EnteredByAJump);
     const double sum = vars[in->a] + loop.step;
     const double value = in->op == Op::ForNextInteger ? Integer16(sum) : Integer32(sum);
     vars[in->a] = value;
@@ -207,7 +208,7 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
       DISPATCH();
     }
     const Resumed resumed = CallProcedure(machine, *in, pc, sp);
-    if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.error.c_str());
+    if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.fault);
     sp = resumed.sp;
     pc = resumed.position;
     DISPATCH();
@@ -218,7 +219,7 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
       DISPATCH();
     }
     const Resumed resumed = ReturnFromProcedure(machine, sp);
-    if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.error.c_str());
+    if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.fault);
     sp = resumed.sp;
     pc = resumed.position;
     DISPATCH();
@@ -228,8 +229,8 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
     return BasicRunResult{BasicOutcome::Ended, std::string(), std::string()};
   HANDLER(Stop): return Stop(machine, pc, state);
   HANDLER(Statement):
-    sp = ExecuteStatement(machine, *in, sp, &error);
-    if (error) return Failed(machine, pc - 1, error);
+    sp = ExecuteStatement(machine, *in, sp, &fault);
+    if (fault) return Failed(machine, pc - 1, fault);
     DISPATCH();
 }
 

@@ -12,6 +12,7 @@
 
 #include "basic/basic.h"
 #include "basic/code/code.h"
+#include "basic/executor/run_errors.h"
 #include "basic/procedures/call_stack.h"
 #include "basic/screen/draw_string.h"
 #include "basic/screen/screen.h"
@@ -35,11 +36,11 @@ struct Machine {
 
   void Push(RtString s) { *strings_top++ = s; }
   RtString Pop() { return *--strings_top; }
-  // A run-time error's message made while the program runs: kept here for
-  // the executor to report.
-  const char* Error(std::string text) {
-    message = std::move(text);
-    return message.c_str();
+  // A run-time error whose detail is made while the program runs: the
+  // machine keeps the text until the executor has reported it.
+  RunFault Fail(RunError error, std::string detail) {
+    message = std::move(detail);
+    return RunFault{error, message.c_str()};
   }
 
   const Code& code;
@@ -58,7 +59,7 @@ struct Machine {
   std::vector<double> input_numbers;
   std::vector<std::string> input_texts;
   std::size_t data_next = 0;  // the DATA item READ takes next
-  std::string message;        // a run-time error's text, when it is made at run time
+  std::string message;        // a run-time error's detail, when it is made at run time
   DrawPen draw_pen;           // DRAW's colour, scale and angle, kept from one DRAW to the next
   ScreenState screen = StartingScreen();
 };

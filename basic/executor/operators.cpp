@@ -36,75 +36,75 @@ bool Compared(Op relation, int32_t order) {
 
 }  // namespace
 
-const char* RunIntegerDivide(Machine&, const Instruction&, double*& sp) {
+RunFault RunIntegerDivide(Machine&, const Instruction&, double*& sp) {
   const IntegerOperands operands = TakeIntegers(sp);
-  if (operands.right == 0) return "division by zero";
+  if (operands.right == 0) return RunFault{RunError::DivisionByZero};
   sp[-1] = static_cast<double>(operands.left / operands.right);
-  return nullptr;
+  return {};
 }
 
-const char* RunModulo(Machine&, const Instruction&, double*& sp) {
+RunFault RunModulo(Machine&, const Instruction&, double*& sp) {
   const IntegerOperands operands = TakeIntegers(sp);
-  if (operands.right == 0) return "division by zero";
+  if (operands.right == 0) return RunFault{RunError::DivisionByZero};
   sp[-1] = static_cast<double>(operands.left % operands.right);
-  return nullptr;
+  return {};
 }
 
-const char* RunAnd(Machine&, const Instruction&, double*& sp) {
+RunFault RunAnd(Machine&, const Instruction&, double*& sp) {
   const IntegerOperands operands = TakeIntegers(sp);
   sp[-1] = static_cast<double>(operands.left & operands.right);
-  return nullptr;
+  return {};
 }
 
-const char* RunOr(Machine&, const Instruction&, double*& sp) {
+RunFault RunOr(Machine&, const Instruction&, double*& sp) {
   const IntegerOperands operands = TakeIntegers(sp);
   sp[-1] = static_cast<double>(operands.left | operands.right);
-  return nullptr;
+  return {};
 }
 
-const char* RunXor(Machine&, const Instruction&, double*& sp) {
+RunFault RunXor(Machine&, const Instruction&, double*& sp) {
   const IntegerOperands operands = TakeIntegers(sp);
   sp[-1] = static_cast<double>(operands.left ^ operands.right);
-  return nullptr;
+  return {};
 }
 
-const char* RunNot(Machine&, const Instruction&, double*& sp) {
+RunFault RunNot(Machine&, const Instruction&, double*& sp) {
   sp[-1] = static_cast<double>(~NumToInt32(sp[-1]));
-  return nullptr;
+  return {};
 }
 
-const char* RunPushString(Machine& machine, const Instruction& in, double*&) {
+RunFault RunPushString(Machine& machine, const Instruction& in, double*&) {
   machine.Push(NewString(machine.code.strings[static_cast<std::size_t>(in.a)]));
-  return nullptr;
+  return {};
 }
 
-const char* RunLoadString(Machine& machine, const Instruction& in, double*&) {
+RunFault RunLoadString(Machine& machine, const Instruction& in, double*&) {
   machine.Push(NewString(BytesOf(machine.variables.strings[static_cast<std::size_t>(in.a)])));
-  return nullptr;
+  return {};
 }
 
-const char* RunStoreString(Machine& machine, const Instruction& in, double*&) {
+RunFault RunStoreString(Machine& machine, const Instruction& in, double*&) {
   RtString& variable = machine.variables.strings[static_cast<std::size_t>(in.a)];
   StrRelease(variable);
   variable = machine.Pop();
-  return nullptr;
+  return {};
 }
 
-const char* RunConcat(Machine& machine, const Instruction&, double*&) {
+RunFault RunConcat(Machine& machine, const Instruction&, double*&) {
   RtString* const top = machine.strings_top;
   // Checked before the runtime would end the process over it.
   if (int64_t{StrLength(top[-2])} + StrLength(top[-1]) > std::numeric_limits<int32_t>::max()) {
-    return "string too long";
+    return RunFault{RunError::StringTooLong};
   }
   RtString right = machine.Pop();
   RtString left = machine.Pop();
   machine.Push(StrConcat(left, right));
-  return nullptr;
+  return {};
 }
 
-const char* RunCompareStrings(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunCompareStrings(Machine& machine, const Instruction& in, double*& sp) {
   RtString right = machine.Pop();
   RtString left = machine.Pop();
   *sp++ = Compared(static_cast<Op>(in.a), StrCompare(left, right)) ? -1.0 : 0.0;
-  return nullptr;
+  return {};
 }

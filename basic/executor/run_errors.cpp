@@ -10,3 +10,11 @@ const char* RunErrorName(int32_t number) {
   }
   return "Unprintable error";
 }
+
+std::string RunFaultText(const RunFault& fault) {
+  if (fault.error == RunError::NoMoreInput) return "no more input";
+  const int32_t number = static_cast<int32_t>(fault.error);
+  std::string text = std::string(RunErrorName(number)) + " (error " + std::to_string(number) + ")";
+  if (fault.detail) text += std::string(": ") + fault.detail;
+  return text;
+}

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #define BASIC_RUN_ERRORS(X)                                   \
   X(NextWithoutFor, 1, "NEXT without FOR")                    \
@@ -31,6 +32,7 @@
   X(DeviceFault, 25, "Device fault")                          \
   X(ForWithoutNext, 26, "FOR without NEXT")                   \
   X(OutOfPaper, 27, "Out of paper")                           \
+  X(OutOfStackSpace, 28, "Out of stack space")                \
   X(WhileWithoutWend, 29, "WHILE without WEND")               \
   X(WendWithoutWhile, 30, "WEND without WHILE")               \
   X(DuplicateLabel, 33, "Duplicate label")                    \
@@ -64,6 +66,9 @@
   X(PathNotFound, 76, "Path not found")
 
 enum class RunError : int32_t {
+  // Not an error of the program's: the run's input script ran out, and the
+  // statement waiting for it cannot go on. It is never trapped.
+  NoMoreInput = -1,
   None = 0,
 #define BASIC_RUN_ERROR_ENUM(name, number, text) name = number,
   BASIC_RUN_ERRORS(BASIC_RUN_ERROR_ENUM)
@@ -73,3 +78,19 @@ enum class RunError : int32_t {
 // The error's name as the classic BASICs wrote it ("Division by zero");
 // "Unprintable error" for a number none has, as ERROR n may raise.
 const char* RunErrorName(int32_t number);
+
+// A run-time error as a routine reports it: its number and, where the run
+// can say more than the name does, what went wrong ("CHR$ needs a code from
+// 0 to 255"). The detail is a literal, or text the machine holds until the
+// error has been reported. A fault with no error is no fault.
+struct RunFault {
+  RunError error = RunError::None;
+  const char* detail = nullptr;
+  explicit operator bool() const { return error != RunError::None; }
+};
+
+// The commonest: an argument out of the statement's or function's range.
+inline RunFault IllegalCall(const char* detail) { return RunFault{RunError::IllegalFunctionCall, detail}; }
+
+// "Division by zero (error 11)", with ": detail" after it when there is one.
+std::string RunFaultText(const RunFault& fault);

@@ -12,7 +12,7 @@ constexpr StatementRoutine Routines[] = {BASIC_INSTRUCTIONS(BASIC_NO_ROUTINE, BA
 
 }  // namespace
 
-double* ExecuteStatement(Machine& machine, const Instruction& in, double* sp, const char** error) {
-  *error = Routines[static_cast<uint8_t>(in.op)](machine, in, sp);
+double* ExecuteStatement(Machine& machine, const Instruction& in, double* sp, RunFault* fault) {
+  *fault = Routines[static_cast<uint8_t>(in.op)](machine, in, sp);
   return sp;
 }

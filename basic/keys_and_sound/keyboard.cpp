@@ -48,7 +48,7 @@ bool AwaitKeyWaiting(Machine& machine) {
 
 // INKEY$: the next key, "" when none is waiting: a character, or a key
 // without one as its two bytes, 0 and the scan code.
-const char* FnInkey(BuiltinCall& call) {
+RunFault FnInkey(BuiltinCall& call) {
   Machine& machine = *call.machine;
   std::string key;
   uint8_t byte = 0;
@@ -60,19 +60,19 @@ const char* FnInkey(BuiltinCall& call) {
     SysSleep(EmptyInkeyPauseMs);
   }
   call.text = NewString(key);
-  return nullptr;
+  return {};
 }
 
 // INPUT$(n): n keys as their bytes, waited for and shown nowhere.
-const char* FnInputChars(BuiltinCall& call) {
+RunFault FnInputChars(BuiltinCall& call) {
   const int32_t count = NumToInt32(call.numbers[0]);
-  if (count < 1 || count > MaxInputChars) return "INPUT$ needs a count from 1 to 32767";
+  if (count < 1 || count > MaxInputChars) return IllegalCall("INPUT$ needs a count from 1 to 32767");
   std::string keys;
   uint8_t byte = 0;
   while (static_cast<int32_t>(keys.size()) < count) {
-    if (!AwaitKeyByte(*call.machine, &byte)) return NoMoreInputMessage;
+    if (!AwaitKeyByte(*call.machine, &byte)) return RunFault{RunError::NoMoreInput};
     keys += static_cast<char>(byte);
   }
   call.text = NewString(keys);
-  return nullptr;
+  return {};
 }

@@ -8,12 +8,12 @@
 #include "runtime/numeric/numeric.h"
 #include "runtime/system.h"
 
-const char* RunSleep(Machine&, const Instruction&, double*& sp) {
+RunFault RunSleep(Machine&, const Instruction&, double*& sp) {
   GfxShowPending();
   SysSleep(NumToInt32(*--sp));
-  return nullptr;
+  return {};
 }
 
-const char* RunSleepForKey(Machine& machine, const Instruction&, double*&) {
-  return AwaitKeyWaiting(machine) ? nullptr : NoMoreInputMessage;
+RunFault RunSleepForKey(Machine& machine, const Instruction&, double*&) {
+  return AwaitKeyWaiting(machine) ? RunFault{} : RunFault{RunError::NoMoreInput};
 }

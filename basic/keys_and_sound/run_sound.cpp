@@ -17,16 +17,16 @@ constexpr double MostTicks = 65535;
 
 }  // namespace
 
-const char* RunBeep(Machine&, const Instruction&, double*&) {
+RunFault RunBeep(Machine&, const Instruction&, double*&) {
   SysBeep(BeepFrequency, BeepMs);
-  return nullptr;
+  return {};
 }
 
-const char* RunSound(Machine&, const Instruction&, double*& sp) {
+RunFault RunSound(Machine&, const Instruction&, double*& sp) {
   const double ticks = *--sp;
   const int32_t frequency = NumToInt32(*--sp);
-  if (frequency < 37 || frequency > 32767) return "SOUND needs a frequency from 37 to 32767";
-  if (!(ticks >= 0 && ticks <= MostTicks)) return "SOUND needs a duration from 0 to 65535";
+  if (frequency < 37 || frequency > 32767) return IllegalCall("SOUND needs a frequency from 37 to 32767");
+  if (!(ticks >= 0 && ticks <= MostTicks)) return IllegalCall("SOUND needs a duration from 0 to 65535");
   SysBeep(frequency, static_cast<int32_t>(std::lround(ticks * 1000 / ClockTicksPerSecond)));
-  return nullptr;
+  return {};
 }

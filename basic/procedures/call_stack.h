@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "basic/executor/run_errors.h"
 #include "basic/procedures/procedure.h"
 #include "basic/variables/variables.h"
 
@@ -48,5 +49,6 @@ struct CallStack {
   double passed_numbers[MaxParameters];
   RtString passed_strings[MaxParameters];
   std::vector<ArrayVariable> passed_arrays;
-  std::string error;
+  RunFault fault;  // why the last call or return failed
+  std::string detail;  // its detail, when made at run time
 };

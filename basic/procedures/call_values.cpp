@@ -76,18 +76,18 @@ void TakeContents(ArrayVariable& to, ArrayVariable& from) {
   from.dimensioned = false;
 }
 
-const char* FindElements(Machine& machine, const CallSite& site, const double* numbers) {
+RunFault FindElements(Machine& machine, const CallSite& site, const double* numbers) {
   for (const Argument& argument : site.arguments) {
     if (IsElement(argument.kind)) {
       std::size_t index;
       ArrayVariable& array = machine.variables.arrays[static_cast<std::size_t>(argument.slot)];
-      if (const char* error = ElementIndex(array, numbers, &index)) return error;
+      if (const RunFault fault = ElementIndex(array, numbers, &index)) return fault;
       machine.calls.elements.push_back(index);
     }
     if (IsElement(argument.kind)) numbers += argument.subscripts;
     if (argument.kind == ArgumentKind::NumberValue) ++numbers;
   }
-  return nullptr;
+  return {};
 }
 
 void ReadArguments(Machine& machine, const CallSite& site, const Procedure& procedure, const double* numbers,
@@ -193,10 +193,10 @@ void ReadParameters(Machine& machine, const CallSite& site, const Procedure& pro
   }
 }
 
-const char* WriteBack(Machine& machine, const CallSite& site, const Procedure& procedure, std::size_t element) {
+RunFault WriteBack(Machine& machine, const CallSite& site, const Procedure& procedure, std::size_t element) {
   Variables& variables = machine.variables;
   CallStack& calls = machine.calls;
-  const char* error = nullptr;
+  RunFault fault;
   std::size_t number = 0, string = 0, array = 0;
   for (std::size_t i = 0; i < site.arguments.size(); ++i) {
     const Argument& argument = site.arguments[i];
@@ -214,7 +214,7 @@ const char* WriteBack(Machine& machine, const CallSite& site, const Procedure& p
         const std::size_t index = calls.elements[element++];
         const double value = calls.passed_numbers[number++];
         if (index >= numbers.size()) {
-          error = "an array changed size while its element was passed to a procedure";
+          fault = {RunError::SubscriptOutOfRange, "an array changed size while its element was passed to a procedure"};
         } else {
           numbers[index] = argument.kind == ArgumentKind::IntegerElement ? Integer16(value) : value;
         }
@@ -225,7 +225,7 @@ const char* WriteBack(Machine& machine, const CallSite& site, const Procedure& p
         const std::size_t index = calls.elements[element++];
         RtString value = calls.passed_strings[string++];
         if (index >= strings.size()) {
-          error = "an array changed size while its element was passed to a procedure";
+          fault = {RunError::SubscriptOutOfRange, "an array changed size while its element was passed to a procedure"};
           StrRelease(value);
         } else {
           StrRelease(strings[index]);
@@ -241,5 +241,5 @@ const char* WriteBack(Machine& machine, const CallSite& site, const Procedure& p
     }
   }
   calls.passed_arrays.clear();
-  return error;
+  return fault;
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "basic/executor/run_errors.h"
 #include "basic/procedures/call_stack.h"
 #include "basic/procedures/procedure.h"
 
@@ -14,7 +15,7 @@ struct Machine;
 void TakeContents(ArrayVariable& to, ArrayVariable& from);
 // The elements passed by reference, found before anything moves, since
 // finding one can fail; numbers: the arguments on the number stack.
-const char* FindElements(Machine& machine, const CallSite& site, const double* numbers);
+RunFault FindElements(Machine& machine, const CallSite& site, const double* numbers);
 // The arguments' values, in order, into the passed lists; values on the
 // stacks are taken off them. element: the first of the site's elements.
 void ReadArguments(Machine& machine, const CallSite& site, const Procedure& procedure, const double* numbers,
@@ -32,4 +33,4 @@ void GiveParameters(Machine& machine, const Procedure& procedure);
 void ReadParameters(Machine& machine, const CallSite& site, const Procedure& procedure);
 // Writes the parameters' values to the caller's variables. An element
 // whose array is gone takes nothing; the message says so.
-const char* WriteBack(Machine& machine, const CallSite& site, const Procedure& procedure, std::size_t element);
+RunFault WriteBack(Machine& machine, const CallSite& site, const Procedure& procedure, std::size_t element);

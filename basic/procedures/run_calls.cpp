@@ -29,8 +29,8 @@
 
 namespace {
 
-Resumed Fail(Machine& machine, std::string message) {
-  machine.calls.error = std::move(message);
+Resumed Fail(Machine& machine, RunFault fault) {
+  machine.calls.fault = fault;
   return Resumed{nullptr, -1};
 }
 
@@ -113,7 +113,7 @@ Resumed QuickCall(Machine& machine, int32_t call_site, const CallSite& site, con
 
 // Ends the innermost call; its result, if any, goes to *number or
 // *string.
-const char* EndCall(Machine& machine, double* number, RtString* string) {
+RunFault EndCall(Machine& machine, double* number, RtString* string) {
   CallStack& calls = machine.calls;
   const Frame& frame = calls.frames.back();  // until the pop at the end
   const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(frame.call_site)];
@@ -124,7 +124,7 @@ const char* EndCall(Machine& machine, double* number, RtString* string) {
     double* top = result;
     LeaveDirectly(machine, top);
   }
-  if (frame.way != CallWay::Full) return nullptr;
+  if (frame.way != CallWay::Full) return {};
   ReadParameters(machine, site, procedure);
   if (procedure.result_slot >= 0) {
     const std::size_t slot = static_cast<std::size_t>(procedure.result_slot);
@@ -137,18 +137,19 @@ const char* EndCall(Machine& machine, double* number, RtString* string) {
   }
   const OtherSaves saves = calls.other_saves.back();
   RestoreLocals(machine, procedure, frame, saves);
-  const char* error = WriteBack(machine, site, procedure, saves.elements);
+  const RunFault fault = WriteBack(machine, site, procedure, saves.elements);
   calls.elements.resize(saves.elements);
   calls.other_saves.pop_back();
   PopFrame(machine, frame);
-  return error;
+  return fault;
 }
 
 // The call of every other kind, and the call too deep.
 [[gnu::noinline]] Resumed FullCall(Machine& machine, const Instruction& in, int32_t return_position, double* sp) {
   CallStack& calls = machine.calls;
   if (calls.frames.size() >= MaxCallDepth) {
-    return Fail(machine, "procedures nested too deeply (more than " + std::to_string(MaxCallDepth) + " calls)");
+    machine.calls.detail = "procedures nested too deeply (more than " + std::to_string(MaxCallDepth) + " calls)";
+    return Fail(machine, RunFault{RunError::OutOfStackSpace, machine.calls.detail.c_str()});
   }
   const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(in.a)];
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
@@ -157,9 +158,9 @@ const char* EndCall(Machine& machine, double* number, RtString* string) {
   const Frame frame{in.a, return_position, site.way, calls.saved_numbers_top, machine.gosub_floor};
   const OtherSaves saves{calls.saved_strings.size(), calls.saved_arrays.size(), calls.saved_loops.size(),
                          calls.elements.size()};
-  if (const char* error = site.elements ? FindElements(machine, site, numbers) : nullptr) {
+  if (const RunFault fault = site.elements ? FindElements(machine, site, numbers) : RunFault{}) {
     calls.elements.resize(saves.elements);
-    return Fail(machine, error);
+    return Fail(machine, fault);
   }
   ReadArguments(machine, site, procedure, numbers, strings, saves.elements);
   machine.strings_top = strings;  // the string values now belong to the passed list
@@ -177,9 +178,9 @@ const char* EndCall(Machine& machine, double* number, RtString* string) {
   const Op call = machine.code.instructions[static_cast<std::size_t>(position - 1)].op;
   double number = 0;
   RtString string = nullptr;
-  if (const char* error = EndCall(machine, &number, &string)) {
+  if (const RunFault fault = EndCall(machine, &number, &string)) {
     StrRelease(string);
-    return Fail(machine, error);
+    return Fail(machine, fault);
   }
   if (call == Op::CallFunction) *sp++ = number;
   // A variable holds "" as null; the stack holds real strings only.
@@ -206,7 +207,9 @@ Resumed CallProcedure(Machine& machine, const Instruction& in, int32_t return_po
 
 Resumed ReturnFromProcedure(Machine& machine, double* sp) {
   // Only a call reaches a body; this guards the executor all the same.
-  if (machine.calls.frames.empty()) return Fail(machine, "the end of a procedure reached without a call");
+  if (machine.calls.frames.empty()) {
+    return Fail(machine, RunFault{RunError::InternalError, "the end of a procedure reached without a call"});
+  }
   const Frame& frame = machine.calls.frames.back();
   const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(frame.call_site)];
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];

@@ -83,7 +83,7 @@ class ProgramDrawing final : public DrawTarget {
 
 // The pen starts at the last point: the runtime's on its own screen, the
 // screen's (in the mode's pixels) when the interpreter draws it.
-const char* RunDraw(Machine& machine, const Instruction&, double*&) {
+RunFault RunDraw(Machine& machine, const Instruction&, double*&) {
   RtString commands = machine.Pop();
   DrawPen& pen = machine.draw_pen;
   ScreenState& screen = machine.screen;
@@ -100,5 +100,5 @@ const char* RunDraw(Machine& machine, const Instruction&, double*&) {
     LastPoint = {pen.x, pen.y};
   }
   if (machine.message.empty()) machine.message = drawing.error();
-  return machine.message.empty() ? nullptr : machine.message.c_str();
+  return machine.message.empty() ? RunFault{} : IllegalCall(machine.message.c_str());
 }

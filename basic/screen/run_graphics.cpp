@@ -36,14 +36,14 @@ struct FigureColours {
   Colour colour, fill;
 };
 
-const char* ColoursOf(Machine& machine, bool colour_omitted, double colour, bool fill_is_colour, double fill,
+RunFault ColoursOf(Machine& machine, bool colour_omitted, double colour, bool fill_is_colour, double fill,
                       FigureColours* colours) {
-  if (const char* error =
+  if (const RunFault fault =
           ProgramColourOr(machine, colour_omitted, colour, machine.screen.foreground, &colours->colour)) {
-    return error;
+    return fault;
   }
   colours->fill = colours->colour;
-  return fill_is_colour ? nullptr : ProgramColour(machine, fill, &colours->fill);
+  return fill_is_colour ? RunFault{} : ProgramColour(machine, fill, &colours->fill);
 }
 
 // LINE on the runtime's own screen: its own statement, every argument
@@ -54,7 +54,7 @@ void RuntimeLine(const Instruction& in, const double* arguments) {
           NumToInt32(arguments[3]), colour, in.b & 3, in.c ? colour : NumToInt32(arguments[5]));
 }
 
-const char* ModeLine(Machine& machine, const Instruction& in, const double* arguments) {
+RunFault ModeLine(Machine& machine, const Instruction& in, const double* arguments) {
   ScreenState& screen = machine.screen;
   const bool omitted_first = arguments[0] == OmittedCoordinate && arguments[1] == OmittedCoordinate;
   const WorldPoint first =
@@ -63,8 +63,8 @@ const char* ModeLine(Machine& machine, const Instruction& in, const double* argu
                                  : WorldPoint{arguments[2], arguments[3]};
   FigureColours colours;
   const bool colour_omitted = (in.b & LineColourOmitted) != 0;
-  if (const char* error = ColoursOf(machine, colour_omitted, arguments[4], in.c != 0, arguments[5], &colours)) {
-    return error;
+  if (const RunFault fault = ColoursOf(machine, colour_omitted, arguments[4], in.c != 0, arguments[5], &colours)) {
+    return fault;
   }
   const ViewPoint a = ToView(screen, first.x, first.y), b = ToView(screen, second.x, second.y);
   switch (in.b & 3) {
@@ -73,15 +73,15 @@ const char* ModeLine(Machine& machine, const Instruction& in, const double* argu
     default: ScreenBox(screen, a, b, colours.colour, false); break;
   }
   MoveLastPoint(machine, second);
-  return nullptr;
+  return {};
 }
 
 // CIRCLE's angle: within one turn either way; negative draws a radius.
-const char* Angle(double value, double* angle, bool* radius) {
-  if (!(value >= -TwoPi && value <= TwoPi)) return "CIRCLE's angles lie between -2 * PI and 2 * PI";
+RunFault Angle(double value, double* angle, bool* radius) {
+  if (!(value >= -TwoPi && value <= TwoPi)) return IllegalCall("CIRCLE's angles lie between -2 * PI and 2 * PI");
   *radius = value < 0;
   *angle = std::fabs(value);
-  return nullptr;
+  return {};
 }
 
 void RuntimeCircle(const Instruction& in, const double* arguments) {
@@ -90,17 +90,17 @@ void RuntimeCircle(const Instruction& in, const double* arguments) {
             arguments[5], arguments[6], in.a, in.c ? colour : NumToInt32(arguments[7]));
 }
 
-const char* ModeCircle(Machine& machine, const Instruction& in, const double* arguments) {
+RunFault ModeCircle(Machine& machine, const Instruction& in, const double* arguments) {
   ScreenState& screen = machine.screen;
   FigureColours colours;
   const bool colour_omitted = (in.b & CircleColourOmitted) != 0;
-  if (const char* error = ColoursOf(machine, colour_omitted, arguments[3], in.c != 0, arguments[7], &colours)) {
-    return error;
+  if (const RunFault fault = ColoursOf(machine, colour_omitted, arguments[3], in.c != 0, arguments[7], &colours)) {
+    return fault;
   }
   const Colour colour = colours.colour, fill = colours.fill;
   CircleArc arc{arguments[4] == 0 && arguments[5] == 0, 0, 0, false, false};
-  if (const char* error = Angle(arguments[4], &arc.start, &arc.start_radius)) return error;
-  if (const char* error = Angle(arguments[5], &arc.end, &arc.end_radius)) return error;
+  if (const RunFault fault = Angle(arguments[4], &arc.start, &arc.start_radius)) return fault;
+  if (const RunFault fault = Angle(arguments[5], &arc.end, &arc.end_radius)) return fault;
   // A radius in WINDOW's units is measured along x.
   const WindowMapping& w = screen.window;
   const double units = w.active ? (screen.mode->width - 1) / (w.x2 - w.x1) : 1;
@@ -110,7 +110,7 @@ const char* ModeCircle(Machine& machine, const Instruction& in, const double* ar
   if (in.a && arc.whole && fill != colour) ScreenEllipse(screen, centre, radii.rx, radii.ry, arc, fill, true);
   ScreenEllipse(screen, centre, radii.rx, radii.ry, arc, colour, in.a != 0 && fill == colour);
   MoveLastPoint(machine, {arguments[0], arguments[1]});
-  return nullptr;
+  return {};
 }
 
 // PSET and PRESET, whose colour is the background's, on the runtime's own
@@ -123,72 +123,72 @@ void RuntimePset(Machine& machine, const Instruction& in, const double* argument
   GfxPset(x, y, preset_default ? machine.screen.background : NumToInt32(arguments[2]));
 }
 
-const char* ModePset(Machine& machine, const Instruction& in, const double* arguments) {
+RunFault ModePset(Machine& machine, const Instruction& in, const double* arguments) {
   ScreenState& screen = machine.screen;
   const WorldPoint point{arguments[0] + (in.c ? screen.last_x : 0), arguments[1] + (in.c ? screen.last_y : 0)};
   const int32_t default_colour = in.b ? screen.background : screen.foreground;
   const bool colour_omitted = (in.a & PsetColourOmitted) != 0;
   Colour colour;
-  if (const char* error = ProgramColourOr(machine, colour_omitted, arguments[2], default_colour, &colour)) {
-    return error;
+  if (const RunFault fault = ProgramColourOr(machine, colour_omitted, arguments[2], default_colour, &colour)) {
+    return fault;
   }
   const ViewPoint at = ToView(screen, point.x, point.y);
   ScreenBox(screen, at, at, colour, true);
   MoveLastPoint(machine, point);
-  return nullptr;
+  return {};
 }
 
 }  // namespace
 
-const char* RunCls(Machine& machine, const Instruction&, double*& sp) {
+RunFault RunCls(Machine& machine, const Instruction&, double*& sp) {
   const int32_t mode = NumToInt32(*--sp);
   GfxCls(mode);
   if (mode == 0 || mode == 1 || mode == 3) machine.column = 0;  // the text layer was cleared
-  return nullptr;
+  return {};
 }
 
-const char* RunLine(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunLine(Machine& machine, const Instruction& in, double*& sp) {
   sp -= EffectOf(in).numbers_taken;
   if (DrawsItself(machine.screen)) return ModeLine(machine, in, sp);
   RuntimeLine(in, sp);
-  return nullptr;
+  return {};
 }
 
-const char* RunCircle(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunCircle(Machine& machine, const Instruction& in, double*& sp) {
   sp -= EffectOf(in).numbers_taken;
   if (DrawsItself(machine.screen)) return ModeCircle(machine, in, sp);
   RuntimeCircle(in, sp);
-  return nullptr;
+  return {};
 }
 
-const char* RunPset(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunPset(Machine& machine, const Instruction& in, double*& sp) {
   sp -= 3;
   if (DrawsItself(machine.screen)) return ModePset(machine, in, sp);
   RuntimePset(machine, in, sp);
-  return nullptr;
+  return {};
 }
 
 // PAINT (x, y), paint, border: the border is the paint's colour unless given.
-const char* RunPaint(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunPaint(Machine& machine, const Instruction& in, double*& sp) {
   sp -= 4;
   ScreenState& screen = machine.screen;
   const bool step = (in.a & PaintStep) != 0;
   const WorldPoint point{sp[0] + (step ? screen.last_x : 0), sp[1] + (step ? screen.last_y : 0)};
   Colour paint, border;
-  if (const char* error = ProgramColourOr(machine, !ArgumentWritten(in, 2), sp[2], screen.foreground, &paint)) {
-    return error;
+  if (const RunFault fault = ProgramColourOr(machine, !ArgumentWritten(in, 2), sp[2], screen.foreground, &paint)) {
+    return fault;
   }
   border = paint;
   if (ArgumentWritten(in, 3)) {
-    if (const char* error = ProgramColour(machine, sp[3], &border)) return error;
+    if (const RunFault fault = ProgramColour(machine, sp[3], &border)) return fault;
   }
   ScreenPaint(screen, ToView(screen, point.x, point.y), paint, border);
   MoveLastPoint(machine, point);
-  return nullptr;
+  return {};
 }
 
-const char* RunPoint(Machine& machine, const Instruction&, double*& sp) {
+RunFault RunPoint(Machine& machine, const Instruction&, double*& sp) {
   --sp;
   sp[-1] = ScreenPoint(machine.screen, ToView(machine.screen, sp[-1], sp[0]));
-  return nullptr;
+  return {};
 }

@@ -17,85 +17,85 @@ std::string ModeName(const ScreenState& screen) { return "SCREEN " + std::to_str
 
 }  // namespace
 
-const char* ProgramColour(Machine& machine, double number, Colour* colour) {
-  if (ScreenColour(machine.screen, number, colour)) return nullptr;
-  return machine.Error("colour " + FormatNumber(number) + " is not one of " + ModeName(machine.screen) + "'s (0 to " +
+RunFault ProgramColour(Machine& machine, double number, Colour* colour) {
+  if (ScreenColour(machine.screen, number, colour)) return {};
+  return machine.Fail(RunError::IllegalFunctionCall, "colour " + FormatNumber(number) + " is not one of " + ModeName(machine.screen) + "'s (0 to " +
                        std::to_string(machine.screen.mode->colours - 1) + ")");
 }
 
-const char* ProgramColourOr(Machine& machine, bool omitted, double number, int32_t default_number, Colour* colour) {
+RunFault ProgramColourOr(Machine& machine, bool omitted, double number, int32_t default_number, Colour* colour) {
   return ProgramColour(machine, omitted ? default_number : number, colour);
 }
 
 // SCREEN mode, colour switch, active page, visible page.
-const char* RunScreen(Machine& machine, const Instruction&, double*& sp) {
+RunFault RunScreen(Machine& machine, const Instruction&, double*& sp) {
   sp -= 4;
   const double number = sp[0];
   const ScreenMode* mode = number == std::floor(number) ? FindScreenMode(NumToInt32(number)) : nullptr;
   if (mode == nullptr) {
-    return machine.Error("SCREEN " + FormatNumber(number) + " is not a screen mode (0, 1, 2, 7, 8, 9, 12 or 13)");
+    return machine.Fail(RunError::IllegalFunctionCall, "SCREEN " + FormatNumber(number) + " is not a screen mode (0, 1, 2, 7, 8, 9, 12 or 13)");
   }
-  if (sp[2] != 0 || sp[3] != 0) return "SCREEN has one page only: its pages must be 0";
+  if (sp[2] != 0 || sp[3] != 0) return IllegalCall("SCREEN has one page only: its pages must be 0");
   ScreenStart(&machine.screen, *mode);
   PromptTextColours(machine.screen.palette[machine.screen.foreground], machine.screen.palette[0]);
   GfxCls(3);
   machine.column = 0;
-  return nullptr;
+  return {};
 }
 
 // COLOR foreground, background, border: the border is read and left.
-const char* RunColor(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunColor(Machine& machine, const Instruction& in, double*& sp) {
   sp -= 3;
   ScreenState& screen = machine.screen;
   Colour fore = screen.palette[screen.foreground], back = screen.palette[screen.background];
   if (ArgumentWritten(in, 0)) {
-    if (const char* error = ProgramColour(machine, sp[0], &fore)) return error;
+    if (const RunFault fault = ProgramColour(machine, sp[0], &fore)) return fault;
     screen.foreground = NumToInt32(sp[0]);
   }
   if (ArgumentWritten(in, 1)) {
-    if (const char* error = ProgramColour(machine, sp[1], &back)) return error;
+    if (const RunFault fault = ProgramColour(machine, sp[1], &back)) return fault;
     screen.background = NumToInt32(sp[1]);
   }
   PromptTextColours(fore, back);
-  return nullptr;
+  return {};
 }
 
 // PALETTE attribute, colour; a colour of -1 leaves the attribute as it is.
-const char* RunPalette(Machine& machine, const Instruction&, double*& sp) {
+RunFault RunPalette(Machine& machine, const Instruction&, double*& sp) {
   sp -= 2;
   ScreenState& screen = machine.screen;
-  if (screen.mode->number == 0) return "PALETTE works only in the classic screen modes (SCREEN 1 to 13)";
+  if (screen.mode->number == 0) return IllegalCall("PALETTE works only in the classic screen modes (SCREEN 1 to 13)");
   Colour unused;
   if (!ScreenColour(screen, sp[0], &unused)) {
-    return machine.Error("PALETTE: " + FormatNumber(sp[0]) + " is not an attribute of " + ModeName(screen));
+    return machine.Fail(RunError::IllegalFunctionCall, "PALETTE: " + FormatNumber(sp[0]) + " is not an attribute of " + ModeName(screen));
   }
-  if (sp[1] == -1) return nullptr;
+  if (sp[1] == -1) return {};
   if (!PaletteValueColour(*screen.mode, sp[1], &screen.palette[NumToInt32(sp[0])])) {
-    return machine.Error("PALETTE: " + FormatNumber(sp[1]) + " is not a colour of " + ModeName(screen));
+    return machine.Fail(RunError::IllegalFunctionCall, "PALETTE: " + FormatNumber(sp[1]) + " is not a colour of " + ModeName(screen));
   }
-  return nullptr;
+  return {};
 }
 
-const char* RunPaletteReset(Machine& machine, const Instruction&, double*&) {
-  if (machine.screen.mode->number == 0) return "PALETTE works only in the classic screen modes (SCREEN 1 to 13)";
+RunFault RunPaletteReset(Machine& machine, const Instruction&, double*&) {
+  if (machine.screen.mode->number == 0) return IllegalCall("PALETTE works only in the classic screen modes (SCREEN 1 to 13)");
   ScreenResetPalette(&machine.screen);
-  return nullptr;
+  return {};
 }
 
 // WINDOW [SCREEN] (x1, y1)-(x2, y2): a is 1 for SCREEN, whose y grows
 // downwards as the pixels' do.
-const char* RunWindow(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunWindow(Machine& machine, const Instruction& in, double*& sp) {
   sp -= 4;
   const double x1 = sp[0], y1 = sp[1], x2 = sp[2], y2 = sp[3];
   if (!(x1 != x2 && y1 != y2 && std::isfinite(x1 - x2) && std::isfinite(y1 - y2))) {
-    return "WINDOW needs two corners apart in both x and y";
+    return IllegalCall("WINDOW needs two corners apart in both x and y");
   }
   machine.screen.window = {true, in.a != 0, std::fmin(x1, x2), std::fmin(y1, y2), std::fmax(x1, x2),
                            std::fmax(y1, y2)};
-  return nullptr;
+  return {};
 }
 
-const char* RunWindowReset(Machine& machine, const Instruction&, double*&) {
+RunFault RunWindowReset(Machine& machine, const Instruction&, double*&) {
   machine.screen.window = WindowMapping{};
-  return nullptr;
+  return {};
 }

@@ -6,11 +6,12 @@
 #include <cstdint>
 
 #include "basic/code/code.h"
+#include "basic/executor/run_errors.h"
 #include "runtime/graphics/graphics.h"
 
 struct Machine;
 
 // A colour number of the program as the mode's colour, or a message naming
 // it; the default number when the program left it out.
-const char* ProgramColour(Machine& machine, double number, Colour* colour);
-const char* ProgramColourOr(Machine& machine, bool omitted, double number, int32_t default_number, Colour* colour);
+RunFault ProgramColour(Machine& machine, double number, Colour* colour);
+RunFault ProgramColourOr(Machine& machine, bool omitted, double number, int32_t default_number, Colour* colour);

@@ -12,5 +12,3 @@ struct Machine;
 // that wanted one cannot go on.
 bool ReadInputLine(Machine& machine, std::string* line);
 
-// The message of a run that ended for want of input.
-inline constexpr char NoMoreInputMessage[] = "no more input";

@@ -13,7 +13,7 @@
 #include "basic/text/run_print.h"
 
 // Prints the prompt, reads lines until one fits the form.
-const char* RunInput(Machine& machine, const Instruction& in, double*&) {
+RunFault RunInput(Machine& machine, const Instruction& in, double*&) {
   std::string prompt = in.b >= 0 ? machine.code.strings[static_cast<std::size_t>(in.b)] : std::string();
   if (in.c) prompt += "? ";
   const std::vector<bool>& form = machine.code.input_forms[static_cast<std::size_t>(in.a)];
@@ -21,34 +21,34 @@ const char* RunInput(Machine& machine, const Instruction& in, double*&) {
     Printed(machine, prompt);
     FlushPrinted(machine);
     std::string line;
-    if (!ReadInputLine(machine, &line)) return NoMoreInputMessage;
+    if (!ReadInputLine(machine, &line)) return RunFault{RunError::NoMoreInput};
     const InputVerdict verdict = SplitInputLine(line, form, &machine.input_numbers, &machine.input_texts);
     if (verdict == InputVerdict::Redo) {
       OutputText("?Redo from start\r\n", machine.echo);
       continue;
     }
     if (verdict == InputVerdict::ExtraIgnored) OutputText("?Extra ignored\r\n", machine.echo);
-    return nullptr;
+    return {};
   }
 }
 
-const char* RunInputFieldNumber(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunInputFieldNumber(Machine& machine, const Instruction& in, double*& sp) {
   *sp++ = machine.input_numbers[static_cast<std::size_t>(in.a)];
-  return nullptr;
+  return {};
 }
 
-const char* RunInputFieldString(Machine& machine, const Instruction& in, double*&) {
+RunFault RunInputFieldString(Machine& machine, const Instruction& in, double*&) {
   machine.Push(NewString(machine.input_texts[static_cast<std::size_t>(in.a)]));
-  return nullptr;
+  return {};
 }
 
 // LINE INPUT prints its prompt as written, without "? ", and takes the
 // whole line, from the window or the script, as INPUT does.
-const char* RunLineInput(Machine& machine, const Instruction& in, double*&) {
+RunFault RunLineInput(Machine& machine, const Instruction& in, double*&) {
   if (in.a >= 0) Printed(machine, machine.code.strings[static_cast<std::size_t>(in.a)]);
   FlushPrinted(machine);
   std::string line;
-  if (!ReadInputLine(machine, &line)) return NoMoreInputMessage;
+  if (!ReadInputLine(machine, &line)) return RunFault{RunError::NoMoreInput};
   machine.Push(NewString(line));
-  return nullptr;
+  return {};
 }

@@ -50,68 +50,68 @@ void FlushPrinted(Machine& machine) {
   machine.printed.clear();
 }
 
-const char* RunPrintNumber(Machine& machine, const Instruction&, double*& sp) {
+RunFault RunPrintNumber(Machine& machine, const Instruction&, double*& sp) {
   Printed(machine, FormatPrintedNumber(*--sp));
-  return nullptr;
+  return {};
 }
 
-const char* RunPrintString(Machine& machine, const Instruction&, double*&) {
+RunFault RunPrintString(Machine& machine, const Instruction&, double*&) {
   RtString s = machine.Pop();
   Printed(machine, BytesOf(s));
   StrRelease(s);
-  return nullptr;
+  return {};
 }
 
-const char* RunPrintComma(Machine& machine, const Instruction&, double*&) {
+RunFault RunPrintComma(Machine& machine, const Instruction&, double*&) {
   Printed(machine, std::string(static_cast<std::size_t>(PrintZoneWidth - machine.column % PrintZoneWidth), ' '));
-  return nullptr;
+  return {};
 }
 
 // TAB(n): spaces to column n (counted from 1) of this line, or of the next
 // one when the cursor is past it already.
-const char* RunPrintTab(Machine& machine, const Instruction&, double*& sp) {
+RunFault RunPrintTab(Machine& machine, const Instruction&, double*& sp) {
   const int32_t target = std::clamp(NumToInt32(*--sp), 1, LastColumn) - 1;
   if (machine.column > target) Printed(machine, "\r\n");
   Printed(machine, std::string(static_cast<std::size_t>(target - machine.column), ' '));
-  return nullptr;
+  return {};
 }
 
-const char* RunPrintSpc(Machine& machine, const Instruction&, double*& sp) {
+RunFault RunPrintSpc(Machine& machine, const Instruction&, double*& sp) {
   Printed(machine, std::string(static_cast<std::size_t>(std::clamp(NumToInt32(*--sp), 0, LastColumn)), ' '));
-  return nullptr;
+  return {};
 }
 
-const char* RunPrintNewline(Machine& machine, const Instruction&, double*&) {
+RunFault RunPrintNewline(Machine& machine, const Instruction&, double*&) {
   Printed(machine, "\r\n");
-  return nullptr;
+  return {};
 }
 
-const char* RunPrintFlush(Machine& machine, const Instruction&, double*&) {
+RunFault RunPrintFlush(Machine& machine, const Instruction&, double*&) {
   FlushPrinted(machine);
-  return nullptr;
+  return {};
 }
 
 // LOCATE row, column: -1 stays for a coordinate not given.
-const char* RunLocate(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunLocate(Machine& machine, const Instruction& in, double*& sp) {
   const double column_value = *--sp;
   const double row_value = *--sp;
   int32_t row = -1;
   int32_t column = -1;
-  if ((in.a & 1) && !Coordinate(row_value, TextRows, &row)) return "LOCATE needs a row from 1 to 101";
-  if ((in.a & 2) && !Coordinate(column_value, TextColumns, &column)) return "LOCATE needs a column from 1 to 255";
+  if ((in.a & 1) && !Coordinate(row_value, TextRows, &row)) return IllegalCall("LOCATE needs a row from 1 to 101");
+  if ((in.a & 2) && !Coordinate(column_value, TextColumns, &column)) return IllegalCall("LOCATE needs a column from 1 to 255");
   FlushPrinted(machine);
   machine.column = PromptLocate(row, column).column;
-  return nullptr;
+  return {};
 }
 
 // POS(n), whose argument is a dummy, and CSRLIN: the cursor's column and
 // row, counted from 1.
-const char* FnPos(BuiltinCall& call) {
+RunFault FnPos(BuiltinCall& call) {
   call.number = call.machine->column + 1;
-  return nullptr;
+  return {};
 }
 
-const char* FnCsrlin(BuiltinCall& call) {
+RunFault FnCsrlin(BuiltinCall& call) {
   call.number = PromptLocate(-1, -1).row + 1;
-  return nullptr;
+  return {};
 }

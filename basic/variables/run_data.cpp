@@ -10,32 +10,32 @@ namespace {
 
 // The next item, or null when the items have run out.
 const DataItem* NextItem(Machine& machine) {
-  if (machine.data_next >= machine.code.data.size()) return nullptr;
+  if (machine.data_next >= machine.code.data.size()) return {};
   return &machine.code.data[machine.data_next++];
 }
 
 }  // namespace
 
-const char* RunReadNumber(Machine& machine, const Instruction&, double*& sp) {
+RunFault RunReadNumber(Machine& machine, const Instruction&, double*& sp) {
   const DataItem* item = NextItem(machine);
-  if (!item) return "out of DATA";
+  if (!item) return RunFault{RunError::OutOfData};
   double value;
   if (!ReadFieldNumber(Field{item->text, item->quoted, false}, &value)) {
-    return machine.Error("READ found \"" + item->text + "\" where a number belongs (DATA in line " +
+    return machine.Fail(RunError::SyntaxError, "READ found \"" + item->text + "\" where a number belongs (DATA in line " +
                          std::to_string(item->line) + ")");
   }
   *sp++ = value;
-  return nullptr;
+  return {};
 }
 
-const char* RunReadString(Machine& machine, const Instruction&, double*&) {
+RunFault RunReadString(Machine& machine, const Instruction&, double*&) {
   const DataItem* item = NextItem(machine);
-  if (!item) return "out of DATA";
+  if (!item) return RunFault{RunError::OutOfData};
   machine.Push(NewString(item->text));
-  return nullptr;
+  return {};
 }
 
-const char* RunRestore(Machine& machine, const Instruction& in, double*&) {
+RunFault RunRestore(Machine& machine, const Instruction& in, double*&) {
   machine.data_next = static_cast<std::size_t>(in.a);
-  return nullptr;
+  return {};
 }

@@ -11,47 +11,47 @@ namespace {
 
 // Where SWAP finds one of its variables: a scalar's slot, or an element.
 template <typename Value>
-const char* Place(Machine& machine, int32_t slot, int32_t subscripts, const double* values,
+RunFault Place(Machine& machine, int32_t slot, int32_t subscripts, const double* values,
                   std::vector<Value>& scalars, std::vector<Value> ArrayVariable::*elements, Value** place) {
   if (subscripts == 0) {
     *place = &scalars[static_cast<std::size_t>(slot)];
-    return nullptr;
+    return {};
   }
   ArrayVariable& array = machine.variables.arrays[static_cast<std::size_t>(slot)];
   std::size_t index;
-  if (const char* error = ElementIndex(array, values, &index)) return error;
+  if (const RunFault fault = ElementIndex(array, values, &index)) return fault;
   *place = &(array.*elements)[index];
-  return nullptr;
+  return {};
 }
 
 // Both places are found before either value moves; strings change places
 // without a copy.
 template <typename Value>
-const char* Swap(Machine& machine, const Instruction& in, double*& sp, std::vector<Value>& scalars,
+RunFault Swap(Machine& machine, const Instruction& in, double*& sp, std::vector<Value>& scalars,
                  std::vector<Value> ArrayVariable::*elements) {
   sp -= EffectOf(in).numbers_taken;
   const int32_t first_count = in.c & 3;
   Value* first;
   Value* second;
-  if (const char* error = Place(machine, in.a, first_count, sp, scalars, elements, &first)) return error;
-  if (const char* error = Place(machine, in.b, in.c >> 2, sp + first_count, scalars, elements, &second)) {
-    return error;
+  if (const RunFault fault = Place(machine, in.a, first_count, sp, scalars, elements, &first)) return fault;
+  if (const RunFault fault = Place(machine, in.b, in.c >> 2, sp + first_count, scalars, elements, &second)) {
+    return fault;
   }
   std::swap(*first, *second);
-  return nullptr;
+  return {};
 }
 
 }  // namespace
 
-const char* RunSwapNumbers(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunSwapNumbers(Machine& machine, const Instruction& in, double*& sp) {
   return Swap(machine, in, sp, machine.variables.numbers, &ArrayVariable::numbers);
 }
 
-const char* RunSwapStrings(Machine& machine, const Instruction& in, double*& sp) {
+RunFault RunSwapStrings(Machine& machine, const Instruction& in, double*& sp) {
   return Swap(machine, in, sp, machine.variables.strings, &ArrayVariable::strings);
 }
 
-const char* RunClear(Machine& machine, const Instruction&, double*&) {
+RunFault RunClear(Machine& machine, const Instruction&, double*&) {
   machine.variables.Reset();
-  return nullptr;
+  return {};
 }

@@ -45,9 +45,9 @@ std::string Call(Keyword keyword, const char* kinds, std::vector<double> numbers
   std::vector<RtString> strings;
   for (const std::string& text : texts) strings.push_back(NewString(text));
   BuiltinCall call{numbers.data(), strings.data()};
-  const char* error = BuiltinAt(row).routine(call);
+  const RunFault fault = BuiltinAt(row).routine(call);
   for (RtString s : strings) StrRelease(s);
-  if (error) return std::string("!") + error;
+  if (fault) return "!" + RunFaultText(fault);
   if (BuiltinAt(row).result == ValueKind::Number) return std::to_string(call.number);
   std::string text(BytesOf(call.text));
   StrRelease(call.text);

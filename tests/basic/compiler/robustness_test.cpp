@@ -79,7 +79,7 @@ TEST(BasicRobustness, DeclarationsCutShortAreErrors) {
     EXPECT_FALSE(run.compiled) << source;
   }
   const ProgramRun run = RunProgram("DATA " + Repeat(",", 100000) + "7\nFOR I = 0 TO 100000: READ A$: NEXT: READ A");
-  EXPECT_EQ(run.message, "test.bas:2: out of DATA") << "100000 empty items, then one";
+  EXPECT_EQ(run.message, "test.bas:2: Out of DATA (error 4)") << "100000 empty items, then one";
   const ProgramRun folded = RunProgram("CONST A$ = \"" + std::string(200, 'x') + "\", B$ = A$ + A$");
   EXPECT_EQ(folded.errors, "1:221: a string constant holds at most 255 bytes") << "constants stay small";
 }

@@ -165,7 +165,7 @@ TEST(BasicDraw, TheStatementDrawsWithTheProgramsState) {
 TEST(BasicDraw, ABadStringStopsTheRunAfterWhatItDrew) {
   const ProgramRun run = RunProgram("DRAW \"U1Q\"");
   EXPECT_EQ(run.outcome, BasicOutcome::RuntimeError);
-  EXPECT_EQ(run.message, "test.bas:1: 'Q' is not a DRAW command (character 3)");
+  EXPECT_EQ(run.message, "test.bas:1: Illegal function call (error 5): 'Q' is not a DRAW command (character 3)");
   EXPECT_EQ(run.calls, std::vector<std::string>{"LINE 0 0 0 0 -1 7 0 7"});
   EXPECT_FALSE(RunProgram("DRAW 5").compiled);
 }

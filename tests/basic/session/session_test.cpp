@@ -58,7 +58,7 @@ TEST_F(BasicSessionTest, StoredLinesRunInOrderAndANumberAloneDeletes) {
 }
 
 TEST_F(BasicSessionTest, ErrorsNameTheStoredLineNumber) {
-  EXPECT_EQ(Type({"10 PRINT 1", "20 PRINT 1 \\ 0", "RUN"}), " 1 \r\nprogram:20: division by zero\r\n20 PRINT 1 \\ 0\r\n   ^\r\n");
+  EXPECT_EQ(Type({"10 PRINT 1", "20 PRINT 1 \\ 0", "RUN"}), " 1 \r\nprogram:20: Division by zero (error 11)\r\n20 PRINT 1 \\ 0\r\n   ^\r\n");
   EXPECT_EQ(Type({"20 PRINT (", "RUN"}),
             "program:20:11: expected an expression, found end of line\r\n20 PRINT (\r\n          ^\r\n");
   EXPECT_EQ(Type({"PRINT 1 +"}),
@@ -104,7 +104,7 @@ TEST_F(BasicSessionTest, TheSessionKeepsOnlyItsVariablesStrings) {
 
 TEST_F(BasicSessionTest, ArraysAndLoopsSpanDirectLines) {
   EXPECT_EQ(Type({"DIM A(2): A(2) = 9", "FOR I = 0 TO 2: PRINT A(I);: NEXT: PRINT", "DIM A(3)"}),
-                 " 0  0  9 \r\ndirect:1: array already dimensioned\r\nDIM A(3)\r\n^\r\n");
+                 " 0  0  9 \r\ndirect:1: Duplicate definition (error 10): array already dimensioned\r\nDIM A(3)\r\n^\r\n");
 }
 
 // Each RUN reads the stored DATA from its first item; a direct line has
@@ -112,7 +112,7 @@ TEST_F(BasicSessionTest, ArraysAndLoopsSpanDirectLines) {
 TEST_F(BasicSessionTest, StoredDataAndBoundsAcrossRuns) {
   EXPECT_EQ(Type({"10 OPTION BASE 1: DIM A(2 TO 3)", "20 READ X, Y$: PRINT X; Y$", "30 DATA 5, \"s\"", "RUN",
                   "RUN", "READ Z", "PRINT LBOUND(A); UBOUND(A)", "PRINT B(0)"}),
-            " 5 s\r\n 5 s\r\n 2  3 \r\n 0 \r\ndirect:1: out of DATA\r\nREAD Z\r\n^\r\n");
+            " 5 s\r\n 5 s\r\n 2  3 \r\n 0 \r\ndirect:1: Out of DATA (error 4)\r\nREAD Z\r\n^\r\n");
 }
 
 TEST_F(BasicSessionTest, SaveToAPlaceThatCannotBeWrittenFails) {
@@ -141,7 +141,7 @@ TEST_F(BasicSessionTest, GotoRunFromALineAndContAfterStop) {
       {{"RUN", "A = 41: PRINT I", "CONT"}, "A 1 \r\nI 1 \r\nBreak in 110\r\n 1 \r\nI 2 \r\nBreak in 110\r\n",
        "a direct line between sees and changes the variables, and CONT still goes on"},
       {{"RUN", "PRINT 1 \\ 0", "CONT"},
-       "A 1 \r\nI 1 \r\nBreak in 110\r\ndirect:1: division by zero\r\nPRINT 1 \\ 0\r\n^\r\ncan't continue: no program "
+       "A 1 \r\nI 1 \r\nBreak in 110\r\ndirect:1: Division by zero (error 11)\r\nPRINT 1 \\ 0\r\n^\r\ncan't continue: no program "
        "stopped by STOP since the last change\r\n",
        "an error ends what CONT could go on with"},
       {{"RUN", "PRINT (", "CONT"},
@@ -155,7 +155,7 @@ TEST_F(BasicSessionTest, GotoRunFromALineAndContAfterStop) {
       {{"A = 5", "GOTO 30"}, "back\r\n", "GOTO n runs from line n"},
       {{"A = 5", "GOTO 10"}, "A 6 \r\nI 1 \r\nBreak in 110\r\n", "GOTO keeps the variables"},
       {{"A = 5", "RUN 10"}, "A 1 \r\nI 1 \r\nBreak in 110\r\n", "RUN n starts them afresh"},
-      {{"GOTO 120"}, "program:120: NEXT without FOR: the loop was entered by a jump\r\n120 NEXT: RETURN\r\n    ^\r\n",
+      {{"GOTO 120"}, "program:120: NEXT without FOR (error 1): the loop was entered by a jump\r\n120 NEXT: RETURN\r\n    ^\r\n",
        "a run-time error names the line and shows it"},
       {{"GOTO 50", "RUN 5"}, "no line 50\r\nno line 5\r\n", "a line that is not there"},
       {{"RUN 70000"}, "line number must be 0 to 65529\r\n", "a number past the range"},
@@ -212,7 +212,7 @@ TEST_F(BasicSessionTest, AnErrorInsideAProcedureLeavesTheProgramsVariables) {
   const std::string printed = Type({"10 X = 1: Y$ = \"a\": Grow X, Y$", "20 SUB Grow (N, S$): DIM Q(1)",
                                     "30 N = N + 1: S$ = S$ + \"b\": L = 9: Q(N + 5) = 0", "40 END SUB", "RUN",
                                     "PRINT X; Y$; L"});
-  EXPECT_EQ(printed, " 2 ab 0 \r\nprogram:30: subscript out of range\r\n"
+  EXPECT_EQ(printed, " 2 ab 0 \r\nprogram:30: Subscript out of range (error 9)\r\n"
             "30 N = N + 1: S$ = S$ + \"b\": L = 9: Q(N + 5) = 0\r\n" + std::string(36, ' ') + "^\r\n");
 }
 

@@ -1,2 +1,2 @@
 ' CHR$ needs a code from 0 to 255: a negative one stops the run
-PRINT CHR$(-1) ' expect runtime error: CHR$ needs a code from 0 to 255
+PRINT CHR$(-1) ' expect runtime error: Illegal function call (error 5): CHR$ needs a code from 0 to 255

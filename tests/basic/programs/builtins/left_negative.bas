@@ -1,2 +1,2 @@
 ' LEFT$ with a negative count stops the run
-PRINT LEFT$("a", -1) ' expect runtime error: LEFT$ needs a count of 0 or more
+PRINT LEFT$("a", -1) ' expect runtime error: Illegal function call (error 5): LEFT$ needs a count of 0 or more

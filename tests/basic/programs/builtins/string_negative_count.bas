@@ -1,2 +1,2 @@
 ' STRING$ with a negative count stops the run
-PRINT STRING$(-1, 65) ' expect runtime error: STRING$ needs a count of 0 or more
+PRINT STRING$(-1, 65) ' expect runtime error: Illegal function call (error 5): STRING$ needs a count of 0 or more

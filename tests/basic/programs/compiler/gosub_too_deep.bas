@@ -1,2 +1,2 @@
 ' GOSUBs without RETURN stop at 100000
-10 GOSUB 10 ' expect runtime error: GOSUB nested too deeply (more than 100000 without RETURN)
+10 GOSUB 10 ' expect runtime error: Out of stack space (error 28): GOSUB nested too deeply (more than 100000 without RETURN)

@@ -1,3 +1,3 @@
 ' what PRINT built of its statement is written first
-PRINT 1; 2 \ 0 ' expect runtime error: division by zero
+PRINT 1; 2 \ 0 ' expect runtime error: Division by zero (error 11)
 ' expect:  1

@@ -1,2 +1,2 @@
 ' INPUT$ takes at least one key
-A$ = INPUT$(0) ' expect runtime error: INPUT$ needs a count from 1 to 32767
+A$ = INPUT$(0) ' expect runtime error: Illegal function call (error 5): INPUT$ needs a count from 1 to 32767

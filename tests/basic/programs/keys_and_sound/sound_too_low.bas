@@ -1,2 +1,2 @@
 ' SOUND: a frequency below 37 Hz
-SOUND 36, 1 ' expect runtime error: SOUND needs a frequency from 37 to 32767
+SOUND 36, 1 ' expect runtime error: Illegal function call (error 5): SOUND needs a frequency from 37 to 32767

@@ -1,3 +1,3 @@
 ' an element out of range as an argument
-DIM A(2): Bump A(5) ' expect runtime error: subscript out of range
+DIM A(2): Bump A(5) ' expect runtime error: Subscript out of range (error 9)
 SUB Bump (X): END SUB

@@ -1,2 +1,2 @@
 ' an array used without DIM ends at 10
-A(11) = 1 ' expect runtime error: subscript out of range
+A(11) = 1 ' expect runtime error: Subscript out of range (error 9)

@@ -10,6 +10,6 @@ CONST R = X + 1 ' expect error 11: a constant's value may use only numbers, stri
 ' RND gives another value each time
 CONST S = RND ' expect error 11: a constant's value may use only numbers, strings, operators and constants
 ' the value's own error, before the run
-CONST T = 1 \ 0 ' expect error 11: division by zero
+CONST T = 1 \ 0 ' expect error 11: Division by zero (error 11)
 ' suffix and value disagree
 CONST U$ = 1 ' expect error 12: expected a string, found a number

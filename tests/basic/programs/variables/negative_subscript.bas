@@ -1,2 +1,2 @@
 ' a subscript below 0
-DIM A(3): PRINT A(-1) ' expect runtime error: subscript out of range
+DIM A(3): PRINT A(-1) ' expect runtime error: Subscript out of range (error 9)
