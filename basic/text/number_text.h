@@ -1,10 +1,15 @@
 // Numbers as text: the shortest decimal that reads back as the same double,
-// and reading with the standard library's rules.
+// and reading with the standard library's rules; and the classic BASICs'
+// own forms, by the type of the number: what PRINT, STR$ and WRITE show,
+// what VAL and INPUT read.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "basic/executor/run_errors.h"
 
 // The shortest text that reads back as x: "3", "-0.5", "1E+20", "inf",
 // "nan". The exponent letter is written in upper case.
@@ -25,3 +30,84 @@ struct NumberPrefix {
 // as std::from_chars takes them. Values too large become +-inf, too small
 // +-0, as the nearest double.
 NumberPrefix ReadNumberPrefix(std::string_view text);
+
+// ---------------------------------------------------------------------------
+// The classic types: INTEGER (16-bit), LONG (32-bit), SINGLE (IEEE 4-byte
+// float, the type of a name without suffix) and DOUBLE (IEEE 8-byte).
+enum class NumberType : uint8_t { Integer, Long, Single, Double };
+
+// The value a store into a variable of the type leaves: INTEGER and LONG
+// round to the nearest whole number, ties to even (2.5 -> 2, 3.5 -> 4),
+// which must then lie in -32768 ... 32767 or -2147483648 ... 2147483647;
+// SINGLE rounds to the nearest float, ties to even (what is too small for
+// the smallest denormal becomes 0, without error); DOUBLE keeps the value.
+// Overflow when the result lies outside the type, and for infinities and
+// NaN in every type (*rounded is then left alone).
+RunError RoundToType(double value, NumberType type, double* rounded);
+
+// The digits PRINT, STR$ and WRITE show, without PRINT's spaces:
+//   INTEGER, LONG  the whole number (a value with a fraction is first
+//                  rounded as a store would; one beyond 2^53 is shown as a
+//                  DOUBLE)
+//   SINGLE         the value rounded to the nearest float, then to 7
+//                  significant digits, half away from zero (a value
+//                  beyond the float range is shown as an infinity)
+//   DOUBLE         the value rounded to 16 significant digits, likewise
+// Trailing zeros are dropped. The number is written in fixed point when
+// that needs at most 7 (16) digits before the point and at most 7 (16)
+// after it, leading zeros after the point included; otherwise in floating
+// point with E (D) and an exponent of a sign and at least two digits:
+//   SINGLE  .5  -.25  1000000  1E+07  123456.7  1234568  .0000011
+//           1.1E-07  .0000001  1.234567E-02  3.402823E+38  1.401298E-45
+//   DOUBLE  .3333333333333333  .0000000000000011  1.1D-16  1D+16
+// Zero, negative zero included, is "0". Infinities and NaN, which no
+// classic BASIC shows, are "INF", "-INF" and "NAN" (VAL reads them as 0).
+std::string FormatClassic(double value, NumberType type);
+
+// PRINT's form: a space before a number that is not negative (the minus
+// stands there otherwise), and one space after.
+std::string FormatPrintedClassic(double value, NumberType type);
+
+// STR$'s form: PRINT's without the space after.
+std::string FormatStrClassic(double value, NumberType type);
+
+// A number read by the classic rules.
+struct ClassicNumber {
+  double value = 0;                      // 0 when nothing was read; never -0, never infinite
+  NumberType type = NumberType::Single;  // what the text makes it
+  std::size_t used = 0;                  // bytes up to the number's last one; 0 when nothing was read
+  RunError error = RunError::None;       // Overflow when the text is beyond the range
+};
+
+// VAL's reading. Blanks (space, tab, line feed) are skipped anywhere, also
+// inside the number ("1 2" is 12, "- 5" is -5). Then either
+//   [+|-] digits [. digits] [E|D [+|-] digits]   (letters in either case)
+// which needs at least one digit; the exponent letter and its sign are the
+// number's even without digits after them ("1E" is 1); or
+//   &H hex-digits   &O octal-digits   & octal-digits   (no sign before)
+// The number ends before the first byte that cannot continue it; nothing
+// read gives 0 with used 0.
+//
+// The type: &-forms are INTEGER when the value fits 16 bits, read as a
+// signed 16-bit number (&HFFFF is -1, &H8000 -32768), else LONG, read as a
+// signed 32-bit number (&H10000 is 65536, &HFFFFFFFF -1); beyond 32 bits
+// they are an Overflow (value 0). A decimal number is DOUBLE when it has a
+// D exponent, more than 7 significant digits (from its first to its last
+// digit other than 0: 12345678 and 1.00000001 are, 100000000 is not), or a
+// value a float cannot hold (beyond 3.402823E+38, or not 0 but below the
+// smallest float); otherwise SINGLE. The value is the double nearest to the
+// decimal (denormals included, below them 0). Beyond the double range it is
+// an Overflow, with the value the largest double of the number's sign;
+// except that a decimal not above 1.797693134862316D+308, how the largest
+// double prints, reads as the largest double without error.
+ClassicNumber ReadClassicNumber(std::string_view text);
+
+// INPUT's and INPUT #'s numeric field: blanks at either end are dropped and
+// what remains must be one whole number as ReadClassicNumber reads it
+// ("1e3", "&HFF", "-.5", "1D2", "1 000"); empty is 0 (SINGLE). False for
+// anything else, the caller's "Redo from start". A number beyond the double
+// range is an Overflow: true with *error set when error is given (the value
+// is then the largest double of its sign), false when it is not. "inf" and
+// "nan" are not numbers.
+bool ReadInputNumber(std::string_view field, double* value, NumberType* type = nullptr,
+                     RunError* error = nullptr);
