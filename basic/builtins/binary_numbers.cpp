@@ -37,10 +37,9 @@ double DoubleOf(uint64_t bits) {
   return value;
 }
 
-RunError Integral(double value, NumberType type, int size, std::string* bytes) {
+RunError Integral(double value, ValueKind type, int size, std::string* bytes) {
   double whole;
-  const RunError error = RoundToType(value, type, &whole);
-  if (error != RunError::None) return error;
+  if (!KeepNumber(type, value, &whole)) return RunError::Overflow;
   *bytes = LittleEndian(static_cast<uint64_t>(static_cast<int64_t>(whole)), size);
   return RunError::None;
 }
@@ -109,14 +108,13 @@ bool Short(std::string_view bytes, std::size_t size) { return bytes.size() < siz
 
 }  // namespace
 
-RunError Mki(double value, std::string* bytes) { return Integral(value, NumberType::Integer, 2, bytes); }
+RunError Mki(double value, std::string* bytes) { return Integral(value, ValueKind::Integer, 2, bytes); }
 
-RunError Mkl(double value, std::string* bytes) { return Integral(value, NumberType::Long, 4, bytes); }
+RunError Mkl(double value, std::string* bytes) { return Integral(value, ValueKind::Long, 4, bytes); }
 
 RunError Mks(double value, std::string* bytes) {
   double single;
-  const RunError error = RoundToType(value, NumberType::Single, &single);
-  if (error != RunError::None) return error;
+  if (!KeepSingle(value, &single)) return RunError::Overflow;
   const float f = static_cast<float>(single);
   uint32_t bits;
   std::memcpy(&bits, &f, sizeof bits);
@@ -132,8 +130,7 @@ RunError Mkd(double value, std::string* bytes) {
 
 RunError MksMbf(double value, std::string* bytes) {
   double single;
-  const RunError error = RoundToType(value, NumberType::Single, &single);
-  if (error != RunError::None) return error;
+  if (!KeepSingle(value, &single)) return RunError::Overflow;
   return ToMbf(single, 24, 4, bytes);
 }
 

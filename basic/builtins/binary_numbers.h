@@ -20,6 +20,7 @@
 #include <string>
 #include <string_view>
 
+#include "basic/code/value_kind.h"
 #include "basic/executor/run_errors.h"
 
 // MKI$ and MKL$: the value rounded as a store into INTEGER or LONG rounds

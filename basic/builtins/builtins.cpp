@@ -3,7 +3,7 @@
 namespace {
 
 constexpr Builtin Builtins[] = {
-#define BASIC_BUILTIN_ROW(keyword, arguments, result, routine) {Keyword::keyword, arguments, ValueKind::result, routine},
+#define BASIC_BUILTIN_ROW(keyword, arguments, result, routine) {Keyword::keyword, arguments, BuiltinResult::result, routine},
     BASIC_BUILTINS(BASIC_BUILTIN_ROW)
 #undef BASIC_BUILTIN_ROW
 };
@@ -50,3 +50,16 @@ char BuiltinNextKind(Keyword keyword, std::string_view arguments, char letter) {
 const Builtin& BuiltinAt(int32_t index) { return Builtins[index]; }
 int32_t BuiltinNumbers(const Builtin& builtin) { return Count(builtin, 'N'); }
 int32_t BuiltinTexts(const Builtin& builtin) { return Count(builtin, 'S'); }
+
+ValueKind BuiltinResultKind(const Builtin& builtin, ValueKind first_kind) {
+  switch (builtin.result) {
+    case BuiltinResult::Integer: return ValueKind::Integer;
+    case BuiltinResult::Long: return ValueKind::Long;
+    case BuiltinResult::Single: return ValueKind::Single;
+    case BuiltinResult::Double: return ValueKind::Double;
+    case BuiltinResult::String: return ValueKind::String;
+    case BuiltinResult::LikeArgument: return first_kind;
+    case BuiltinResult::FloatOfArgument: break;
+  }
+  return FloatOf(first_kind);
+}

@@ -33,35 +33,40 @@ struct BuiltinCall {
   double number = 0;        // the result of a numeric function
   RtString text = nullptr;  // the result of a string function
   Machine* machine = nullptr;  // the run, for the functions of its keys and cursor
+  ValueKind first_kind = ValueKind::Single;  // the first number argument's kind: STR$ writes it so
 };
 // Returns its fault (and then no result), or no fault.
 using BuiltinRoutine = RunFault (*)(BuiltinCall& call);
 
+// What kind a row's result is: one of the kinds, or its first argument's
+// kind (INT, FIX, ABS), or that at least SINGLE (SQR, SIN, EXP, LOG ...).
+enum class BuiltinResult : uint8_t { Integer, Long, Single, Double, String, LikeArgument, FloatOfArgument };
+
 // Every row: the function's keyword, its arguments (one letter each: N a
 // number, S a string), its result, and its routine.
 #define BASIC_BUILTINS(X)                                                 \
-  X(Int, "N", Number, FnInt)                                              \
-  X(Fix, "N", Number, FnFix)                                              \
-  X(Cint, "N", Number, FnCint)                                            \
-  X(Clng, "N", Number, FnClng)                                            \
-  X(Csng, "N", Number, FnIdentity)                                        \
-  X(Cdbl, "N", Number, FnIdentity)                                        \
-  X(Rnd, "", Number, FnRnd)                                               \
-  X(Rnd, "N", Number, FnRnd) /* the argument is evaluated and ignored */  \
-  X(Abs, "N", Number, FnAbs)                                              \
-  X(Sgn, "N", Number, FnSgn)                                              \
-  X(Sqr, "N", Number, FnSqr)                                              \
-  X(Exp, "N", Number, FnExp)                                              \
-  X(Log, "N", Number, FnLog)                                              \
-  X(Sin, "N", Number, FnSin)                                              \
-  X(Cos, "N", Number, FnCos)                                              \
-  X(Tan, "N", Number, FnTan)                                              \
-  X(Atn, "N", Number, FnAtn)                                              \
-  X(Len, "S", Number, FnLen)                                              \
-  X(Asc, "S", Number, FnAsc)                                              \
-  X(Val, "S", Number, FnVal)                                              \
-  X(Instr, "SS", Number, FnInstr)                                         \
-  X(Instr, "NSS", Number, FnInstrFrom)                                    \
+  X(Int, "N", LikeArgument, FnInt)                                        \
+  X(Fix, "N", LikeArgument, FnFix)                                        \
+  X(Cint, "N", Integer, FnCint)                                           \
+  X(Clng, "N", Long, FnClng)                                              \
+  X(Csng, "N", Single, FnCsng)                                            \
+  X(Cdbl, "N", Double, FnCdbl)                                            \
+  X(Rnd, "", Single, FnRnd)                                               \
+  X(Rnd, "N", Single, FnRnd) /* the argument is evaluated and ignored */  \
+  X(Abs, "N", LikeArgument, FnAbs)                                        \
+  X(Sgn, "N", Integer, FnSgn)                                             \
+  X(Sqr, "N", FloatOfArgument, FnSqr)                                     \
+  X(Exp, "N", FloatOfArgument, FnExp)                                     \
+  X(Log, "N", FloatOfArgument, FnLog)                                     \
+  X(Sin, "N", FloatOfArgument, FnSin)                                     \
+  X(Cos, "N", FloatOfArgument, FnCos)                                     \
+  X(Tan, "N", FloatOfArgument, FnTan)                                     \
+  X(Atn, "N", FloatOfArgument, FnAtn)                                     \
+  X(Len, "S", Long, FnLen)                                                \
+  X(Asc, "S", Integer, FnAsc)                                             \
+  X(Val, "S", Double, FnVal)                                              \
+  X(Instr, "SS", Long, FnInstr)                                           \
+  X(Instr, "NSS", Long, FnInstrFrom)                                      \
   X(Chr, "N", String, FnChr)                                              \
   X(Str, "N", String, FnStr)                                              \
   X(Space, "N", String, FnSpace)                                          \
@@ -77,13 +82,25 @@ using BuiltinRoutine = RunFault (*)(BuiltinCall& call);
   X(Lcase, "S", String, FnLcase)                                          \
   X(Ltrim, "S", String, FnLtrim)                                          \
   X(Rtrim, "S", String, FnRtrim)                                          \
-  X(Timer, "", Number, FnTimer)                                           \
+  X(Timer, "", Single, FnTimer)                                           \
   X(Time, "", String, FnTime)                                             \
   X(Date, "", String, FnDate)                                             \
   X(Inkey, "", String, FnInkey)                                           \
   X(InputChars, "N", String, FnInputChars)                                \
-  X(Pos, "N", Number, FnPos) /* the argument is evaluated and ignored */  \
-  X(Csrlin, "", Number, FnCsrlin)
+  X(Pos, "N", Integer, FnPos) /* the argument is evaluated and ignored */ \
+  X(Csrlin, "", Integer, FnCsrlin)                                        \
+  X(Mki, "N", String, FnMki)                                              \
+  X(Mkl, "N", String, FnMkl)                                              \
+  X(Mks, "N", String, FnMks)                                              \
+  X(Mkd, "N", String, FnMkd)                                              \
+  X(MksMbf, "N", String, FnMksMbf)                                        \
+  X(MkdMbf, "N", String, FnMkdMbf)                                        \
+  X(Cvi, "S", Integer, FnCvi)                                             \
+  X(Cvl, "S", Long, FnCvl)                                                \
+  X(Cvs, "S", Single, FnCvs)                                              \
+  X(Cvd, "S", Double, FnCvd)                                              \
+  X(CvsMbf, "S", Single, FnCvsMbf)                                        \
+  X(CvdMbf, "S", Double, FnCvdMbf)
 
 #define BASIC_DECLARE_BUILTIN(keyword, arguments, result, routine) RunFault routine(BuiltinCall& call);
 BASIC_BUILTINS(BASIC_DECLARE_BUILTIN)
@@ -92,9 +109,12 @@ BASIC_BUILTINS(BASIC_DECLARE_BUILTIN)
 struct Builtin {
   Keyword keyword;
   const char* arguments;  // one letter per argument: N a number, S a string
-  ValueKind result;       // Number or String
+  BuiltinResult result;
   BuiltinRoutine routine;
 };
+
+// The kind of a row's result, given its first number argument's kind.
+ValueKind BuiltinResultKind(const Builtin& builtin, ValueKind first_kind);
 
 // The row of keyword whose arguments are exactly these letters; -1 if none.
 int32_t FindBuiltin(Keyword keyword, std::string_view arguments);
@@ -108,5 +128,5 @@ const Builtin& BuiltinAt(int32_t index);
 // How many numbers and strings a row takes off the stacks, and leaves.
 int32_t BuiltinNumbers(const Builtin& builtin);
 int32_t BuiltinTexts(const Builtin& builtin);
-inline int32_t BuiltinNumberResults(const Builtin& builtin) { return builtin.result == ValueKind::String ? 0 : 1; }
-inline int32_t BuiltinTextResults(const Builtin& builtin) { return builtin.result == ValueKind::String ? 1 : 0; }
+inline int32_t BuiltinNumberResults(const Builtin& builtin) { return builtin.result == BuiltinResult::String ? 0 : 1; }
+inline int32_t BuiltinTextResults(const Builtin& builtin) { return builtin.result == BuiltinResult::String ? 1 : 0; }

@@ -12,13 +12,20 @@ namespace {
 
 // "(a, b, ...)" read one argument at a time against the rows of a
 // built-in: each must be of a kind some row takes in that place, and the
-// list ends where a row ends. Gives the kinds read, as a row writes them.
-std::string BuiltinArguments(Compiler& c, Keyword keyword) {
+// list ends where a row ends. Gives the kinds read, as a row writes them,
+// and the first number's kind in *first_kind.
+std::string BuiltinArguments(Compiler& c, Keyword keyword, ValueKind* first_kind) {
   c.Expect(TokenKind::LeftParen, "'('");
   std::string given;
+  bool first_number = true;
   for (;;) {
     const Token& at = c.Peek();
-    const char letter = Expression(c) == ValueKind::String ? 'S' : 'N';
+    const ValueKind kind = Expression(c);
+    const char letter = kind == ValueKind::String ? 'S' : 'N';
+    if (letter == 'N' && first_number) {
+      *first_kind = kind;
+      first_number = false;
+    }
     if (BuiltinNextKind(keyword, given, letter) != letter) {
       c.Fail(at, letter == 'S' ? "expected a number, found a string" : "expected a string, found a number");
     }
@@ -50,9 +57,10 @@ ValueKind CompileBuiltinCall(Compiler& c) {
   if (!bare && !takes_arguments) c.Fail(name, "expected an expression, found " + DescribeToken(name));
   // RND alone, or RND with its parentheses.
   const bool with_arguments = takes_arguments && (!bare || c.Check(TokenKind::LeftParen));
-  const int32_t row = FindBuiltin(keyword, with_arguments ? BuiltinArguments(c, keyword) : "");
-  c.builder.Emit(Op::CallBuiltin, row);
-  return BuiltinAt(row).result;
+  ValueKind first_kind = ValueKind::Single;
+  const int32_t row = FindBuiltin(keyword, with_arguments ? BuiltinArguments(c, keyword, &first_kind) : "");
+  c.builder.Emit(Op::CallBuiltin, row, static_cast<int32_t>(first_kind));
+  return BuiltinResultKind(BuiltinAt(row), first_kind);
 }
 
 // RANDOMIZE alone is RANDOMIZE TIMER: the seed comes from the clock.

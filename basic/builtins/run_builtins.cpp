@@ -13,9 +13,10 @@ RunFault RunCallBuiltin(Machine& machine, const Instruction& in, double*& sp) {
   sp -= BuiltinNumbers(builtin);
   BuiltinCall call{sp, machine.strings_top - texts};
   call.machine = &machine;
+  call.first_kind = static_cast<ValueKind>(in.b);
   if (const RunFault fault = builtin.routine(call)) return fault;
   for (int32_t i = 0; i < texts; ++i) StrRelease(machine.Pop());
-  if (builtin.result == ValueKind::String) {
+  if (builtin.result == BuiltinResult::String) {
     machine.Push(call.text);
   } else {
     *sp++ = call.number;

@@ -111,7 +111,9 @@ RunFault FnAsc(BuiltinCall& call) {
 }
 
 RunFault FnVal(BuiltinCall& call) {
-  call.number = ReadNumberPrefix(BytesOf(call.texts[0])).value;
+  const ClassicNumber number = ReadClassicNumber(BytesOf(call.texts[0]));
+  if (number.error != RunError::None) return RunFault{number.error, "VAL's number is beyond the range of numbers"};
+  call.number = number.value;
   return {};
 }
 
@@ -122,7 +124,7 @@ RunFault FnChr(BuiltinCall& call) {
 }
 
 RunFault FnStr(BuiltinCall& call) {
-  call.text = NewString(FormatStrNumber(call.numbers[0]));
+  call.text = NewString(FormatStrClassic(call.numbers[0], call.first_kind));
   return {};
 }
 

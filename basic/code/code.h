@@ -74,7 +74,7 @@ struct Code {
   bool messages_add_numbers = true;
   std::vector<double> numbers;
   std::vector<std::string> strings;
-  std::vector<std::vector<bool>> input_forms;  // per INPUT: true where a field is a string
+  std::vector<std::vector<ValueKind>> input_forms;  // per INPUT: each field's kind
   std::vector<DataItem> data;                  // every DATA item of the program, in text order
   std::vector<ArrayDeclaration> declarations;
   std::vector<Procedure> procedures;

@@ -18,16 +18,23 @@
 //   t string variable   a array             j position (a jump's target)
 //   l loop              c call site         f built-in function
 //   r comparison        i INPUT's form      d DATA item
-//   n a count or flags  - unused
+//   y a number's type   n a count or flags  - unused
 #pragma once
 
 #define BASIC_INSTRUCTIONS(INLINE, STATEMENT)                                                       \
   /* Numbers. */                                                                                    \
   INLINE(PushNumber, 0, 1, 0, 0, "k--")                                                             \
   INLINE(LoadNumber, 0, 1, 0, 0, "v--")                                                             \
-  INLINE(StoreNumber, 1, 0, 0, 0, "v--")                                                            \
-  INLINE(StoreInteger, 1, 0, 0, 0, "v--") /* rounds, keeps the low 16 bits as a signed number */    \
-  INLINE(StoreLong, 1, 0, 0, 0, "v--")    /* rounds into 32 bits */                                 \
+  /* Each store keeps the value to its variable's kind: Overflow when it */                         \
+  /* cannot (code/value_kind.h). */                                                                 \
+  INLINE(StoreDouble, 1, 0, 0, 0, "v--")                                                            \
+  INLINE(StoreSingle, 1, 0, 0, 0, "v--")  /* rounds to the nearest float */                         \
+  INLINE(StoreInteger, 1, 0, 0, 0, "v--") /* rounds, ties to even */                                \
+  INLINE(StoreLong, 1, 0, 0, 0, "v--")                                                              \
+  /* An INTEGER or LONG operation's result out of its kind's range is */                            \
+  /* Overflow; before a store of that kind, the store checks it. */                                 \
+  INLINE(CheckInteger, 1, 1, 0, 0, "---")                                                           \
+  INLINE(CheckLong, 1, 1, 0, 0, "---")                                                              \
   INLINE(Add, 2, 1, 0, 0, "---")                                                                    \
   INLINE(Subtract, 2, 1, 0, 0, "---")                                                               \
   INLINE(Multiply, 2, 1, 0, 0, "---")                                                               \
@@ -58,6 +65,8 @@
   STATEMENT(And, 2, 1, 0, 0, "---")                                                                 \
   STATEMENT(Or, 2, 1, 0, 0, "---")                                                                  \
   STATEMENT(Xor, 2, 1, 0, 0, "---")                                                                 \
+  STATEMENT(Eqv, 2, 1, 0, 0, "---")                                                                 \
+  STATEMENT(Imp, 2, 1, 0, 0, "---")                                                                 \
   STATEMENT(Not, 1, 1, 0, 0, "---")                                                                 \
   INLINE(Equal, 2, 1, 0, 0, "---")                                                                  \
   INLINE(NotEqual, 2, 1, 0, 0, "---")                                                               \
@@ -74,11 +83,12 @@
   STATEMENT(CompareStrings, 0, 1, 2, 0, "r--")                                                      \
   /* A built-in function on the stacks' top operands (builtins.h). */                               \
   STATEMENT(CallBuiltin, BuiltinNumbers(BuiltinAt(in.a)), BuiltinNumberResults(BuiltinAt(in.a)),    \
-            BuiltinTexts(BuiltinAt(in.a)), BuiltinTextResults(BuiltinAt(in.a)), "f--")              \
+            BuiltinTexts(BuiltinAt(in.a)), BuiltinTextResults(BuiltinAt(in.a)), "fy-")              \
   STATEMENT(Randomize, 1, 0, 0, 0, "---")                                                           \
   /* Arrays: b subscripts, below the value to store. */                                             \
   STATEMENT(LoadElement, in.b, 1, 0, 0, "an-")                                                      \
-  STATEMENT(StoreElement, in.b + 1, 0, 0, 0, "an-")                                                 \
+  STATEMENT(StoreDoubleElement, in.b + 1, 0, 0, 0, "an-")                                           \
+  STATEMENT(StoreSingleElement, in.b + 1, 0, 0, 0, "an-")                                           \
   STATEMENT(StoreIntegerElement, in.b + 1, 0, 0, 0, "an-")                                          \
   STATEMENT(StoreLongElement, in.b + 1, 0, 0, 0, "an-")                                             \
   STATEMENT(LoadStringElement, in.b, 0, 0, 1, "an-")                                                \
@@ -104,10 +114,13 @@
   INLINE(Return, 0, 0, 0, 0, "---")                                                                 \
   INLINE(OnGoto, 1, 0, 0, 0, "n--") /* a: the number of Jumps after it, one per target */           \
   INLINE(OnGosub, 1, 0, 0, 0, "n--")                                                                \
-  INLINE(ForStart, 3, 0, 0, 0, "vlj") /* start, limit, step; c: after the loop */                   \
+  /* FOR: start, limit and step kept to the variable's kind; c: after the loop */                    \
+  INLINE(ForStartDouble, 3, 0, 0, 0, "vlj")                                                         \
+  INLINE(ForStartSingle, 3, 0, 0, 0, "vlj")                                                         \
   INLINE(ForStartInteger, 3, 0, 0, 0, "vlj")                                                        \
   INLINE(ForStartLong, 3, 0, 0, 0, "vlj")                                                           \
-  INLINE(ForNext, 0, 0, 0, 0, "vlj") /* c: the first position of the body */                        \
+  INLINE(ForNextDouble, 0, 0, 0, 0, "vlj") /* c: the first position of the body */                  \
+  INLINE(ForNextSingle, 0, 0, 0, 0, "vlj")                                                          \
   INLINE(ForNextInteger, 0, 0, 0, 0, "vlj")                                                         \
   INLINE(ForNextLong, 0, 0, 0, 0, "vlj")                                                            \
   INLINE(End, 0, 0, 0, 0, "---")                                                                    \
@@ -118,7 +131,7 @@
   INLINE(CallStringFunction, in.b, 0, in.c, 1, "cnn")                                               \
   INLINE(ReturnFromProcedure, 0, 0, 0, 0, "---")                                                    \
   /* Text and input. */                                                                             \
-  STATEMENT(PrintNumber, 1, 0, 0, 0, "---")                                                         \
+  STATEMENT(PrintNumber, 1, 0, 0, 0, "y--") /* a: the number's kind, which says how it is written */ \
   STATEMENT(PrintString, 0, 0, 1, 0, "---")                                                         \
   STATEMENT(PrintComma, 0, 0, 0, 0, "---")                                                          \
   STATEMENT(PrintTab, 1, 0, 0, 0, "---") /* to the column on the stack, from 1 */                   \

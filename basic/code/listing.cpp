@@ -57,6 +57,7 @@ std::string Operand(const Code& code, const Variables& variables, const Names& n
     case 'r': return OpName(static_cast<Op>(value));
     case 'i': return "form " + std::to_string(value);
     case 'd': return "item " + std::to_string(value);
+    case 'y': return value >= 0 && value <= static_cast<int32_t>(ValueKind::String) ? KindKeyword(static_cast<ValueKind>(value)) : "?";
     default: return std::to_string(value);
   }
 }

@@ -90,8 +90,7 @@ int32_t CodeBuilder::EmitString(const std::string& bytes) { return Emit(Op::Push
 
 void CodeBuilder::PatchJump(int32_t position, int32_t target) {
   Instruction& instruction = code_->instructions[static_cast<std::size_t>(position)];
-  const bool loop = instruction.op == Op::ForStart || instruction.op == Op::ForStartInteger ||
-                    instruction.op == Op::ForStartLong || instruction.op == Op::ForNext ||
-                    instruction.op == Op::ForNextInteger || instruction.op == Op::ForNextLong;
+  // The FOR instructions hold their variable in a; their target is c.
+  const bool loop = OpOperands(instruction.op)[2] == 'j';
   (loop ? instruction.c : instruction.a) = target;
 }

@@ -46,6 +46,19 @@ Block& Innermost(Compiler& c, BlockKind kind, const Token& at, const char* messa
 
 namespace {
 
+// The FOR and NEXT instructions of a loop variable's kind.
+struct LoopInstructions {
+  Op start, next;
+};
+LoopInstructions LoopOps(ValueKind kind) {
+  switch (kind) {
+    case ValueKind::Integer: return {Op::ForStartInteger, Op::ForNextInteger};
+    case ValueKind::Long: return {Op::ForStartLong, Op::ForNextLong};
+    case ValueKind::Single: return {Op::ForStartSingle, Op::ForNextSingle};
+    default: return {Op::ForStartDouble, Op::ForNextDouble};
+  }
+}
+
 // THEN or ELSE of a one-line IF: statements up to ELSE or the end of the
 // line, whose blocks must close there too. A line number may come first
 // (and after GOTO, a label): the jump taken, the statements after it on the
@@ -161,10 +174,7 @@ void CompileFor(Compiler& c) {
   } else {
     c.builder.EmitNumber(1);
   }
-  const Op start_op = kind == ValueKind::Integer ? Op::ForStartInteger
-                      : kind == ValueKind::Long  ? Op::ForStartLong
-                                                 : Op::ForStart;
-  const int32_t start = c.builder.Emit(start_op, slot, c.builder.NewLoop());
+  const int32_t start = c.builder.Emit(LoopOps(kind).start, slot, c.builder.NewLoop());
   Block& block = OpenBlock(c, BlockKind::For, at);
   block.variable = slot;
   block.variable_kind = kind;
@@ -183,10 +193,7 @@ void CompileNext(Compiler& c) {
       c.Fail(*name, "NEXT " + name->text + " does not match FOR " + block.name);
     }
     const int32_t loop = c.code->instructions[static_cast<std::size_t>(block.start)].b;
-    const Op next_op = block.variable_kind == ValueKind::Integer ? Op::ForNextInteger
-                       : block.variable_kind == ValueKind::Long  ? Op::ForNextLong
-                                                        : Op::ForNext;
-    c.builder.Emit(next_op, block.variable, loop, block.start + 1);
+    c.builder.Emit(LoopOps(block.variable_kind).next, block.variable, loop, block.start + 1);
     c.builder.PatchJump(block.start, c.builder.Here());
     for (int32_t exit : block.exits) c.builder.PatchJump(exit, c.builder.Here());
     c.blocks.pop_back();

@@ -22,7 +22,7 @@ struct Block {
   std::vector<int32_t> exits;  // EXIT FOR, EXIT DO and IF branch ends to patch
   // FOR
   int32_t variable = 0;
-  ValueKind variable_kind = ValueKind::Number;
+  ValueKind variable_kind = ValueKind::Single;
   std::string name;
   int32_t start = 0;  // ForStart, or the top of a WHILE or DO
   // WHILE, DO WHILE/UNTIL at the top, and IF: the jump taken when false.

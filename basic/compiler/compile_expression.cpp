@@ -13,11 +13,38 @@ namespace {
 
 const char* KindName(ValueKind kind) { return kind == ValueKind::String ? "a string" : "a number"; }
 
-// An operator of a precedence level: its token (or keyword) and instruction.
+// What kind an operator's result is, from its operands' kinds.
+enum class ResultKind : uint8_t {
+  Wider,  // + - *: the wider of the two
+  Float,  // / and ^: the wider, at least SINGLE
+  Whole,  // \ MOD and the logical operators: INTEGER when both are, else LONG
+};
+
+ValueKind KindOfResult(ResultKind rule, ValueKind left, ValueKind right) {
+  switch (rule) {
+    case ResultKind::Wider: return Wider(left, right);
+    case ResultKind::Float: return FloatOf(Wider(left, right));
+    case ResultKind::Whole: break;
+  }
+  return left == ValueKind::Integer && right == ValueKind::Integer ? ValueKind::Integer : ValueKind::Long;
+}
+
+// A whole result out of its kind's range is Overflow, as the classic BASICs
+// computed INTEGER and LONG arithmetic in their own widths: 20000 * 2 is
+// one, 20000 * 2& is not.
+void CheckWhole(Compiler& c, ValueKind kind) {
+  if (kind == ValueKind::Integer) c.builder.Emit(Op::CheckInteger);
+  if (kind == ValueKind::Long) c.builder.Emit(Op::CheckLong);
+}
+
+// An operator of a precedence level: its token (or keyword), instruction
+// and result's kind; whether it can pass its kind's range.
 struct BinaryOperator {
   TokenKind token;
   Keyword keyword;
   Op op;
+  ResultKind result;
+  bool checked;
 };
 
 using Level = ValueKind (*)(Compiler& c);
@@ -47,24 +74,33 @@ ValueKind NumericLevel(Compiler& c, std::initializer_list<BinaryOperator> operat
     NumberOperand(c, kind, *left_at);
     c.Advance();
     left_at = &c.Peek();
-    NumberOperand(c, next(c), *left_at);
+    const ValueKind right = next(c);
+    NumberOperand(c, right, *left_at);
     c.builder.Emit(found->op);
-    kind = ValueKind::Number;
+    kind = KindOfResult(found->result, kind, right);
+    if (found->checked) CheckWhole(c, kind);
   }
 }
 
-ValueKind AndLevel(Compiler& c) { return NumericLevel(c, {{TokenKind::Keyword, Keyword::And, Op::And}}, NotLevel); }
-ValueKind OrLevel(Compiler& c) { return NumericLevel(c, {{TokenKind::Keyword, Keyword::Or, Op::Or}}, AndLevel); }
-ValueKind XorLevel(Compiler& c) { return NumericLevel(c, {{TokenKind::Keyword, Keyword::Xor, Op::Xor}}, OrLevel); }
+ValueKind Logical(Compiler& c, Keyword keyword, Op op, Level next) {
+  return NumericLevel(c, {{TokenKind::Keyword, keyword, op, ResultKind::Whole, false}}, next);
+}
+
+ValueKind AndLevel(Compiler& c) { return Logical(c, Keyword::And, Op::And, NotLevel); }
+ValueKind OrLevel(Compiler& c) { return Logical(c, Keyword::Or, Op::Or, AndLevel); }
+ValueKind XorLevel(Compiler& c) { return Logical(c, Keyword::Xor, Op::Xor, OrLevel); }
+ValueKind EqvLevel(Compiler& c) { return Logical(c, Keyword::Eqv, Op::Eqv, XorLevel); }
+ValueKind ImpLevel(Compiler& c) { return Logical(c, Keyword::Imp, Op::Imp, EqvLevel); }
 
 ValueKind NotLevel(Compiler& c) {
   if (!c.CheckKeyword(Keyword::Not)) return Comparison(c);
   Compiler::NestingGuard guard(c);
   c.Advance();
   const Token& at = c.Peek();
-  NumberOperand(c, NotLevel(c), at);
+  const ValueKind kind = NotLevel(c);
+  NumberOperand(c, kind, at);
   c.builder.Emit(Op::Not);
-  return ValueKind::Number;
+  return kind == ValueKind::Integer ? ValueKind::Integer : ValueKind::Long;
 }
 
 ValueKind Comparison(Compiler& c) {
@@ -85,13 +121,15 @@ ValueKind Comparison(Compiler& c) {
     if (!found) return kind;
     const Token& op = c.Advance();
     const ValueKind right = Additive(c);
-    if (right != kind) c.Fail(op, std::string("cannot compare ") + KindName(kind) + " with " + KindName(right));
+    if ((right == ValueKind::String) != (kind == ValueKind::String)) {
+      c.Fail(op, std::string("cannot compare ") + KindName(kind) + " with " + KindName(right));
+    }
     if (kind == ValueKind::String) {
       c.builder.Emit(Op::CompareStrings, static_cast<int32_t>(found->op));
     } else {
       c.builder.Emit(found->op);
     }
-    kind = ValueKind::Number;
+    kind = ValueKind::Integer;  // true is -1, false 0
   }
 }
 
@@ -100,27 +138,32 @@ ValueKind Additive(Compiler& c) {
   while (c.Check(TokenKind::Plus) || c.Check(TokenKind::Minus)) {
     const Token& op = c.Advance();
     const ValueKind right = IntegerDivision(c);
-    if (right != kind) c.Fail(op, std::string("cannot combine ") + KindName(kind) + " with " + KindName(right));
+    if ((right == ValueKind::String) != (kind == ValueKind::String)) {
+      c.Fail(op, std::string("cannot combine ") + KindName(kind) + " with " + KindName(right));
+    }
     if (kind == ValueKind::String) {
       if (op.kind == TokenKind::Minus) c.Fail(op, "strings cannot be subtracted");
       c.builder.Emit(Op::Concat);
-    } else {
-      c.builder.Emit(op.kind == TokenKind::Plus ? Op::Add : Op::Subtract);
+      continue;
     }
+    c.builder.Emit(op.kind == TokenKind::Plus ? Op::Add : Op::Subtract);
+    kind = Wider(kind, right);
+    CheckWhole(c, kind);
   }
   return kind;
 }
 
 ValueKind IntegerDivision(Compiler& c) {
   return NumericLevel(c,
-                      {{TokenKind::Backslash, Keyword::None, Op::IntegerDivide},
-                       {TokenKind::Keyword, Keyword::Mod, Op::Modulo}},
+                      {{TokenKind::Backslash, Keyword::None, Op::IntegerDivide, ResultKind::Whole, true},
+                       {TokenKind::Keyword, Keyword::Mod, Op::Modulo, ResultKind::Whole, true}},
                       Multiplicative);
 }
 
 ValueKind Multiplicative(Compiler& c) {
   return NumericLevel(c,
-                      {{TokenKind::Star, Keyword::None, Op::Multiply}, {TokenKind::Slash, Keyword::None, Op::Divide}},
+                      {{TokenKind::Star, Keyword::None, Op::Multiply, ResultKind::Wider, true},
+                       {TokenKind::Slash, Keyword::None, Op::Divide, ResultKind::Float, false}},
                       Unary);
 }
 
@@ -130,22 +173,26 @@ ValueKind Unary(Compiler& c) {
   Compiler::NestingGuard guard(c);
   const bool negate = c.Advance().kind == TokenKind::Minus;
   const Token& at = c.Peek();
-  NumberOperand(c, Unary(c), at);
-  if (negate) c.builder.Emit(Op::Negate);
-  return ValueKind::Number;
+  const ValueKind kind = Unary(c);
+  NumberOperand(c, kind, at);
+  if (negate) {
+    c.builder.Emit(Op::Negate);
+    CheckWhole(c, kind);  // -(-32768) is no INTEGER
+  }
+  return kind;
 }
 
 // Left to right: 2^3^2 is (2^3)^2.
 ValueKind PowerLevel(Compiler& c) {
   const Token& at = c.Peek();
-  const ValueKind kind = Primary(c);
+  ValueKind kind = Primary(c);
   if (!c.Check(TokenKind::Caret)) return kind;
   NumberOperand(c, kind, at);
   while (c.Match(TokenKind::Caret)) {
-    Exponent(c);
+    kind = FloatOf(Wider(kind, Exponent(c)));
     c.builder.Emit(Op::Power);
   }
-  return ValueKind::Number;
+  return kind;
 }
 
 // An exponent may carry its own sign: 2^-1 is 0.5.
@@ -153,13 +200,14 @@ ValueKind Exponent(Compiler& c) {
   if (c.Check(TokenKind::Minus) || c.Check(TokenKind::Plus)) {
     Compiler::NestingGuard guard(c);
     const bool negate = c.Advance().kind == TokenKind::Minus;
-    Exponent(c);
+    const ValueKind kind = Exponent(c);
     if (negate) c.builder.Emit(Op::Negate);
-    return ValueKind::Number;
+    return kind;
   }
   const Token& at = c.Peek();
-  NumberOperand(c, Primary(c), at);
-  return ValueKind::Number;
+  const ValueKind kind = Primary(c);
+  NumberOperand(c, kind, at);
+  return kind;
 }
 
 // Literals, parentheses, variables, elements and calls: of a procedure by
@@ -169,7 +217,7 @@ ValueKind Primary(Compiler& c) {
   switch (token.kind) {
     case TokenKind::Number:
       c.builder.EmitNumber(c.Advance().number);
-      return ValueKind::Number;
+      return token.number_kind;
     case TokenKind::String:
       c.builder.EmitString(c.Advance().text);
       return ValueKind::String;
@@ -184,7 +232,7 @@ ValueKind Primary(Compiler& c) {
       ValueKind kind;
       const Instruction load = CompileVariable(c, false, &kind);
       c.builder.Emit(load.op, load.a, load.b);
-      return kind == ValueKind::String ? kind : ValueKind::Number;
+      return kind;
     }
     case TokenKind::Keyword:
       return CompileBuiltinCall(c);
@@ -199,7 +247,7 @@ ValueKind Primary(Compiler& c) {
 
 ValueKind Expression(Compiler& c) {
   Compiler::NestingGuard guard(c);
-  return XorLevel(c);
+  return ImpLevel(c);
 }
 
 void NumberExpression(Compiler& c) {

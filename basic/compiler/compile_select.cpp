@@ -12,7 +12,7 @@ namespace {
 // One item: "value", "low TO high" or "IS relation value"; leaves true or
 // false on the stack.
 void CompileCaseTest(Compiler& c, const Block& block) {
-  const ValueKind kind = block.string_selector ? ValueKind::String : ValueKind::Number;
+  const ValueKind kind = block.string_selector ? ValueKind::String : ValueKind::Double;
   const auto load = [&] { c.builder.Emit(block.string_selector ? Op::LoadString : Op::LoadNumber, block.variable); };
   const auto operand = [&] {
     const Token& at = c.Peek();
@@ -64,7 +64,7 @@ void CompileSelect(Compiler& c) {
   const std::string hidden = "SELECT " + std::to_string(c.select_count++);
   const bool strings = kind == ValueKind::String;
   const int32_t slot = strings ? c.variables->StringSlot(hidden + "$") : c.variables->NumberSlot(hidden);
-  c.builder.Emit(strings ? Op::StoreString : Op::StoreNumber, slot);
+  c.builder.Emit(strings ? Op::StoreString : Op::StoreDouble, slot);
   Block& block = OpenBlock(c, BlockKind::Select, at);
   block.variable = slot;
   block.string_selector = strings;

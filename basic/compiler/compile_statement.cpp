@@ -123,7 +123,8 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Option: return CompileOptionBase(c);
     case Keyword::DefInt: return CompileDefType(c, ValueKind::Integer);
     case Keyword::DefLng: return CompileDefType(c, ValueKind::Long);
-    case Keyword::DefSng: case Keyword::DefDbl: return CompileDefType(c, ValueKind::Number);
+    case Keyword::DefSng: return CompileDefType(c, ValueKind::Single);
+    case Keyword::DefDbl: return CompileDefType(c, ValueKind::Double);
     case Keyword::DefStr: return CompileDefType(c, ValueKind::String);
     case Keyword::Data: return CompileData(c);
     case Keyword::Read: return CompileRead(c);

@@ -24,6 +24,7 @@
 #include "basic/compiler/compile_jumps.h"
 #include "basic/compiler/compile_program.h"
 #include "basic/procedures/compile_procedures.h"
+#include "basic/variables/compile_constants.h"
 #include "basic/tokens/token.h"
 #include "basic/variables/compile_variables.h"
 #include "basic/variables/variables.h"
@@ -89,6 +90,6 @@ struct Compiler {
   std::vector<PendingJump> jumps;
   std::map<std::string, std::size_t> data_labels;  // the DATA items before each label
   TypeDeclarations types;
-  std::map<std::string, Instruction> constants;  // CONST: the push of its value
+  std::map<std::string, Constant> constants;  // CONST: the push of its value, and its kind
   ProcedureTable procedures;
 };

@@ -5,6 +5,8 @@
 // in registers.
 #include "basic/executor/executor.h"
 
+#include <cmath>
+
 #include "basic/code/messages.h"
 #include "basic/executor/machine.h"
 #include "basic/executor/statements.h"
@@ -23,9 +25,34 @@ bool Continues(double value, const LoopState& loop) {
   return loop.step >= 0 ? value <= loop.limit : value >= loop.limit;
 }
 
+constexpr RunFault Overflow{RunError::Overflow};
+constexpr RunFault DivisionByZero{RunError::DivisionByZero};
 constexpr RunFault GosubTooDeep{RunError::OutOfStackSpace, "GOSUB nested too deeply (more than 100000 without RETURN)"};
 constexpr RunFault EnteredByAJump{RunError::NextWithoutFor, "the loop was entered by a jump"};
 constexpr int32_t MaxOnChoice = 255;  // classic BASIC's limit for ON n
+
+// The kind a FOR instruction keeps its variable to.
+ValueKind LoopKind(Op op) {
+  switch (op) {
+    case Op::ForStartInteger: case Op::ForNextInteger: return ValueKind::Integer;
+    case Op::ForStartLong: case Op::ForNextLong: return ValueKind::Long;
+    case Op::ForStartSingle: case Op::ForNextSingle: return ValueKind::Single;
+    default: return ValueKind::Double;
+  }
+}
+
+// Dividing by zero: 0 / 0 has no value at all, which the classic BASICs
+// reported as an overflow of the floating-point unit.
+RunFault DivisionFault(double numerator) { return numerator == 0 ? Overflow : DivisionByZero; }
+
+// Why x ^ y was no number: 0 to a negative power divides by zero, a
+// negative number to a fraction has no real power, and the rest is too
+// large for a number.
+RunFault PowerFault(double x, double y, double power) {
+  if (x == 0 && y < 0) return DivisionByZero;
+  if (std::isnan(power)) return IllegalCall("a negative number to a fractional power");
+  return Overflow;
+}
 
 bool PushReturn(Machine& machine, int32_t position) {
   if (machine.gosubs.size() >= MaxGosubDepth) return false;
@@ -114,30 +141,67 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
 
   HANDLER(PushNumber): *sp++ = constants[in->a]; DISPATCH();
   HANDLER(LoadNumber): *sp++ = vars[in->a]; DISPATCH();
-  HANDLER(StoreNumber): vars[in->a] = *--sp; DISPATCH();
-  HANDLER(StoreInteger): vars[in->a] = Integer16(*--sp); DISPATCH();
-  HANDLER(StoreLong): vars[in->a] = Integer32(*--sp); DISPATCH();
+  HANDLER(StoreDouble):
+    if (!KeepDouble(*--sp, &vars[in->a])) return Failed(machine, pc - 1, Overflow);
+    DISPATCH();
+  HANDLER(StoreSingle):
+    if (!KeepSingle(*--sp, &vars[in->a])) return Failed(machine, pc - 1, Overflow);
+    DISPATCH();
+  HANDLER(StoreInteger):
+    if (!KeepInteger(*--sp, &vars[in->a])) return Failed(machine, pc - 1, Overflow);
+    DISPATCH();
+  HANDLER(StoreLong):
+    if (!KeepLong(*--sp, &vars[in->a])) return Failed(machine, pc - 1, Overflow);
+    DISPATCH();
+  HANDLER(CheckInteger):
+    if (!(sp[-1] >= -32768.0 && sp[-1] <= 32767.0)) return Failed(machine, pc - 1, Overflow);
+    DISPATCH();
+  HANDLER(CheckLong):
+    if (!(sp[-1] >= -2147483648.0 && sp[-1] <= 2147483647.0)) return Failed(machine, pc - 1, Overflow);
+    DISPATCH();
   HANDLER(Add): --sp; sp[-1] = sp[-1] + sp[0]; DISPATCH();
   HANDLER(Subtract): --sp; sp[-1] = sp[-1] - sp[0]; DISPATCH();
   HANDLER(Multiply): --sp; sp[-1] = sp[-1] * sp[0]; DISPATCH();
-  HANDLER(Divide): --sp; sp[-1] = sp[-1] / sp[0]; DISPATCH();
+  HANDLER(Divide):
+    --sp;
+    if (sp[0] == 0) return Failed(machine, pc - 1, DivisionFault(sp[-1]));
+    sp[-1] = sp[-1] / sp[0];
+    DISPATCH();
   HANDLER(AddVariable): sp[-1] = sp[-1] + vars[in->a]; DISPATCH();
   HANDLER(SubtractVariable): sp[-1] = sp[-1] - vars[in->a]; DISPATCH();
   HANDLER(MultiplyVariable): sp[-1] = sp[-1] * vars[in->a]; DISPATCH();
-  HANDLER(DivideVariable): sp[-1] = sp[-1] / vars[in->a]; DISPATCH();
+  HANDLER(DivideVariable):
+    if (vars[in->a] == 0) return Failed(machine, pc - 1, DivisionFault(sp[-1]));
+    sp[-1] = sp[-1] / vars[in->a];
+    DISPATCH();
   HANDLER(AddConstant): sp[-1] = sp[-1] + constants[in->a]; DISPATCH();
   HANDLER(SubtractConstant): sp[-1] = sp[-1] - constants[in->a]; DISPATCH();
   HANDLER(MultiplyConstant): sp[-1] = sp[-1] * constants[in->a]; DISPATCH();
-  HANDLER(DivideConstant): sp[-1] = sp[-1] / constants[in->a]; DISPATCH();
+  HANDLER(DivideConstant):
+    if (constants[in->a] == 0) return Failed(machine, pc - 1, DivisionFault(sp[-1]));
+    sp[-1] = sp[-1] / constants[in->a];
+    DISPATCH();
   HANDLER(VariableAddConstant): *sp++ = vars[in->a] + constants[in->b]; DISPATCH();
   HANDLER(VariableSubtractConstant): *sp++ = vars[in->a] - constants[in->b]; DISPATCH();
   HANDLER(VariableMultiplyConstant): *sp++ = vars[in->a] * constants[in->b]; DISPATCH();
-  HANDLER(VariableDivideConstant): *sp++ = vars[in->a] / constants[in->b]; DISPATCH();
+  HANDLER(VariableDivideConstant):
+    if (constants[in->b] == 0) return Failed(machine, pc - 1, DivisionFault(vars[in->a]));
+    *sp++ = vars[in->a] / constants[in->b];
+    DISPATCH();
   HANDLER(VariableAddVariable): *sp++ = vars[in->a] + vars[in->b]; DISPATCH();
   HANDLER(VariableSubtractVariable): *sp++ = vars[in->a] - vars[in->b]; DISPATCH();
   HANDLER(VariableMultiplyVariable): *sp++ = vars[in->a] * vars[in->b]; DISPATCH();
-  HANDLER(VariableDivideVariable): *sp++ = vars[in->a] / vars[in->b]; DISPATCH();
-  HANDLER(Power): --sp; sp[-1] = NumPow(sp[-1], sp[0]); DISPATCH();
+  HANDLER(VariableDivideVariable):
+    if (vars[in->b] == 0) return Failed(machine, pc - 1, DivisionFault(vars[in->a]));
+    *sp++ = vars[in->a] / vars[in->b];
+    DISPATCH();
+  HANDLER(Power): {
+    --sp;
+    const double power = NumPow(sp[-1], sp[0]);
+    if (!std::isfinite(power)) return Failed(machine, pc - 1, PowerFault(sp[-1], sp[0], power));
+    sp[-1] = power;
+    DISPATCH();
+  }
   HANDLER(Negate): sp[-1] = -sp[-1]; DISPATCH();
   HANDLER(Equal): --sp; sp[-1] = Truth(sp[-1] == sp[0]); DISPATCH();
   HANDLER(NotEqual): --sp; sp[-1] = Truth(sp[-1] != sp[0]); DISPATCH();
@@ -172,30 +236,32 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
     pc = machine.gosubs.back();
     machine.gosubs.pop_back();
     DISPATCH();
-  HANDLER(ForStart): HANDLER(ForStartInteger): HANDLER(ForStartLong): {
+  HANDLER(ForStartDouble): HANDLER(ForStartSingle): HANDLER(ForStartInteger): HANDLER(ForStartLong): {
     sp -= 3;
+    const ValueKind kind = LoopKind(in->op);
+    double start, limit, step;
+    if (!KeepNumber(kind, sp[0], &start) || !KeepNumber(kind, sp[1], &limit) || !KeepNumber(kind, sp[2], &step)) {
+      return Failed(machine, pc - 1, Overflow);
+    }
     LoopState& loop = loops[in->b];
-    loop = LoopState{sp[1], sp[2], true};
-    const double start = in->op == Op::ForStartInteger ? Integer16(sp[0])
-                         : in->op == Op::ForStartLong  ? Integer32(sp[0])
-                                                      : sp[0];
+    loop = LoopState{limit, step, true};
     vars[in->a] = start;
     if (!Continues(start, loop)) pc = in->c;
     DISPATCH();
   }
-  HANDLER(ForNext): {
+  HANDLER(ForNextDouble): {
     const LoopState& loop = loops[in->b];
     if (!loop.started) return Failed(machine, pc - 1, EnteredByAJump);
     const double value = vars[in->a] + loop.step;
-    vars[in->a] = value;
+    if (!KeepDouble(value, &vars[in->a])) return Failed(machine, pc - 1, Overflow);
     if (Continues(value, loop)) pc = in->c;
     DISPATCH();
   }
-  HANDLER(ForNextInteger): HANDLER(ForNextLong): {
+  HANDLER(ForNextSingle): HANDLER(ForNextInteger): HANDLER(ForNextLong): {
     const LoopState& loop = loops[in->b];
     if (!loop.started) return Failed(machine, pc - 1, EnteredByAJump);
-    const double sum = vars[in->a] + loop.step;
-    const double value = in->op == Op::ForNextInteger ? Integer16(sum) : Integer32(sum);
+    double value;
+    if (!KeepNumber(LoopKind(in->op), vars[in->a] + loop.step, &value)) return Failed(machine, pc - 1, Overflow);
     vars[in->a] = value;
     if (Continues(value, loop)) pc = in->c;
     DISPATCH();
@@ -203,8 +269,10 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
   HANDLER(CallSub): HANDLER(CallFunction): HANDLER(CallStringFunction): {
     const CallSite& site = code.call_sites[static_cast<std::size_t>(in->a)];
     if (GoesDirectly(machine, site, sp - in->b)) {
+      const int32_t entry = EnterDirectly(machine, in->a, site, pc, sp - in->b);
+      if (entry < 0) return Failed(machine, pc - 1, Overflow);
       sp -= in->b;
-      pc = EnterDirectly(machine, in->a, site, pc, sp);
+      pc = entry;
       DISPATCH();
     }
     const Resumed resumed = CallProcedure(machine, *in, pc, sp);
@@ -215,7 +283,9 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
   }
   HANDLER(ReturnFromProcedure): {
     if (!machine.calls.frames.empty() && machine.calls.frames.back().way == CallWay::Direct) {
-      pc = LeaveDirectly(machine, sp);
+      const int32_t back = LeaveDirectly(machine, sp);
+      if (back < 0) return Failed(machine, pc - 1, Overflow);
+      pc = back;
       DISPATCH();
     }
     const Resumed resumed = ReturnFromProcedure(machine, sp);

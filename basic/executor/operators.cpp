@@ -6,20 +6,26 @@
 #include "basic/executor/machine.h"
 #include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
+#include "basic/variables/variables.h"
 #include "runtime/numeric/numeric.h"
 
 namespace {
 
 // The two operands as 32-bit integers, taken off the stack but for the
-// place their result goes.
+// place their result goes; false when one is beyond a LONG's range.
 struct IntegerOperands {
   int64_t left, right;
 };
 
-IntegerOperands TakeIntegers(double*& sp) {
+bool TakeIntegers(double*& sp, IntegerOperands* operands) {
   --sp;
-  return IntegerOperands{NumToInt32(sp[-1]), NumToInt32(sp[0])};
+  double left, right;
+  if (!KeepLong(sp[-1], &left) || !KeepLong(sp[0], &right)) return false;
+  *operands = IntegerOperands{static_cast<int64_t>(left), static_cast<int64_t>(right)};
+  return true;
 }
+
+constexpr RunFault Overflow{RunError::Overflow};
 
 bool Compared(Op relation, int32_t order) {
   // order: 1 less, 2 equal, 3 greater, 0 when the comparison failed.
@@ -37,39 +43,62 @@ bool Compared(Op relation, int32_t order) {
 }  // namespace
 
 RunFault RunIntegerDivide(Machine&, const Instruction&, double*& sp) {
-  const IntegerOperands operands = TakeIntegers(sp);
+  IntegerOperands operands;
+  if (!TakeIntegers(sp, &operands)) return Overflow;
   if (operands.right == 0) return RunFault{RunError::DivisionByZero};
   sp[-1] = static_cast<double>(operands.left / operands.right);
   return {};
 }
 
 RunFault RunModulo(Machine&, const Instruction&, double*& sp) {
-  const IntegerOperands operands = TakeIntegers(sp);
+  IntegerOperands operands;
+  if (!TakeIntegers(sp, &operands)) return Overflow;
   if (operands.right == 0) return RunFault{RunError::DivisionByZero};
   sp[-1] = static_cast<double>(operands.left % operands.right);
   return {};
 }
 
 RunFault RunAnd(Machine&, const Instruction&, double*& sp) {
-  const IntegerOperands operands = TakeIntegers(sp);
+  IntegerOperands operands;
+  if (!TakeIntegers(sp, &operands)) return Overflow;
   sp[-1] = static_cast<double>(operands.left & operands.right);
   return {};
 }
 
 RunFault RunOr(Machine&, const Instruction&, double*& sp) {
-  const IntegerOperands operands = TakeIntegers(sp);
+  IntegerOperands operands;
+  if (!TakeIntegers(sp, &operands)) return Overflow;
   sp[-1] = static_cast<double>(operands.left | operands.right);
   return {};
 }
 
 RunFault RunXor(Machine&, const Instruction&, double*& sp) {
-  const IntegerOperands operands = TakeIntegers(sp);
+  IntegerOperands operands;
+  if (!TakeIntegers(sp, &operands)) return Overflow;
   sp[-1] = static_cast<double>(operands.left ^ operands.right);
   return {};
 }
 
+// a EQV b: the bits where both agree; a IMP b: those where a is clear or b
+// is set. Both work on 32 bits and give a signed result.
+RunFault RunEqv(Machine&, const Instruction&, double*& sp) {
+  IntegerOperands operands;
+  if (!TakeIntegers(sp, &operands)) return Overflow;
+  sp[-1] = static_cast<double>(static_cast<int32_t>(~(operands.left ^ operands.right)));
+  return {};
+}
+
+RunFault RunImp(Machine&, const Instruction&, double*& sp) {
+  IntegerOperands operands;
+  if (!TakeIntegers(sp, &operands)) return Overflow;
+  sp[-1] = static_cast<double>(static_cast<int32_t>(~operands.left | operands.right));
+  return {};
+}
+
 RunFault RunNot(Machine&, const Instruction&, double*& sp) {
-  sp[-1] = static_cast<double>(~NumToInt32(sp[-1]));
+  double value;
+  if (!KeepLong(sp[-1], &value)) return Overflow;
+  sp[-1] = static_cast<double>(~static_cast<int32_t>(value));
   return {};
 }
 

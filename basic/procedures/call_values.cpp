@@ -9,9 +9,13 @@
 
 namespace {
 
-bool IsElement(ArgumentKind kind) {
-  return kind == ArgumentKind::NumberElement || kind == ArgumentKind::IntegerElement ||
-         kind == ArgumentKind::StringElement;
+bool IsElement(ArgumentKind kind) { return kind == ArgumentKind::NumberElement || kind == ArgumentKind::StringElement; }
+
+// A number argument's value as its parameter keeps it; the check before
+// the call has made sure that it can.
+double Kept(ValueKind kind, double value) {
+  KeepNumber(kind, value, &value);
+  return value;
 }
 
 bool IsString(ArgumentKind kind) {
@@ -76,16 +80,25 @@ void TakeContents(ArrayVariable& to, ArrayVariable& from) {
   from.dimensioned = false;
 }
 
-RunFault FindElements(Machine& machine, const CallSite& site, const double* numbers) {
-  for (const Argument& argument : site.arguments) {
+RunFault PrepareArguments(Machine& machine, const CallSite& site, const Procedure& procedure, const double* numbers) {
+  const Variables& variables = machine.variables;
+  for (std::size_t i = 0; i < site.arguments.size(); ++i) {
+    const Argument& argument = site.arguments[i];
+    double value = 0;
     if (IsElement(argument.kind)) {
       std::size_t index;
       ArrayVariable& array = machine.variables.arrays[static_cast<std::size_t>(argument.slot)];
       if (const RunFault fault = ElementIndex(array, numbers, &index)) return fault;
       machine.calls.elements.push_back(index);
+      numbers += argument.subscripts;
+      if (argument.kind == ArgumentKind::NumberElement) value = array.numbers[index];
     }
-    if (IsElement(argument.kind)) numbers += argument.subscripts;
-    if (argument.kind == ArgumentKind::NumberValue) ++numbers;
+    if (argument.kind == ArgumentKind::NumberValue) value = *numbers++;
+    if (argument.kind == ArgumentKind::NumberVariable) value = variables.numbers[static_cast<std::size_t>(argument.slot)];
+    const Parameter& parameter = procedure.parameters[i];
+    if (parameter.kind == ParameterKind::Number && !KeepNumber(parameter.number_kind, value, &value)) {
+      return RunFault{RunError::Overflow};
+    }
   }
   return {};
 }
@@ -99,16 +112,19 @@ void ReadArguments(Machine& machine, const CallSite& site, const Procedure& proc
     const Argument& argument = site.arguments[i];
     const std::size_t slot = static_cast<std::size_t>(argument.slot);
     switch (argument.kind) {
-      case ArgumentKind::NumberValue: calls.passed_numbers[number++] = *numbers++; break;
+      case ArgumentKind::NumberValue:
+        calls.passed_numbers[number++] = Kept(procedure.parameters[i].number_kind, *numbers++);
+        break;
       case ArgumentKind::StringValue: calls.passed_strings[string++] = *strings++; break;
-      case ArgumentKind::NumberVariable: case ArgumentKind::IntegerVariable:
-        calls.passed_numbers[number++] = variables.numbers[slot];
+      case ArgumentKind::NumberVariable:
+        calls.passed_numbers[number++] = Kept(procedure.parameters[i].number_kind, variables.numbers[slot]);
         break;
       case ArgumentKind::StringVariable:
         calls.passed_strings[string++] = NewString(BytesOf(variables.strings[slot]));
         break;
-      case ArgumentKind::NumberElement: case ArgumentKind::IntegerElement:
-        calls.passed_numbers[number++] = variables.arrays[slot].numbers[calls.elements[element++]];
+      case ArgumentKind::NumberElement:
+        calls.passed_numbers[number++] =
+            Kept(procedure.parameters[i].number_kind, variables.arrays[slot].numbers[calls.elements[element++]]);
         numbers += argument.subscripts;
         break;
       case ArgumentKind::StringElement:
@@ -162,7 +178,6 @@ void GiveParameters(Machine& machine, const Procedure& procedure) {
     const std::size_t slot = static_cast<std::size_t>(parameter.slot);
     switch (parameter.kind) {
       case ParameterKind::Number: variables.numbers[slot] = calls.passed_numbers[number++]; break;
-      case ParameterKind::Integer: variables.numbers[slot] = Integer16(calls.passed_numbers[number++]); break;
       case ParameterKind::String: variables.strings[slot] = calls.passed_strings[string++]; break;
       case ParameterKind::Array:
         if (parameter.slot >= 0) TakeContents(variables.arrays[slot], calls.passed_arrays[array++]);
@@ -203,20 +218,23 @@ RunFault WriteBack(Machine& machine, const CallSite& site, const Procedure& proc
     const std::size_t slot = static_cast<std::size_t>(argument.slot);
     switch (argument.kind) {
       case ArgumentKind::NumberValue: case ArgumentKind::StringValue: break;
-      case ArgumentKind::NumberVariable: variables.numbers[slot] = calls.passed_numbers[number++]; break;
-      case ArgumentKind::IntegerVariable: variables.numbers[slot] = Integer16(calls.passed_numbers[number++]); break;
+      case ArgumentKind::NumberVariable:
+        if (!KeepNumber(argument.number_kind, calls.passed_numbers[number++], &variables.numbers[slot])) {
+          fault = {RunError::Overflow};
+        }
+        break;
       case ArgumentKind::StringVariable:
         StrRelease(variables.strings[slot]);
         variables.strings[slot] = calls.passed_strings[string++];
         break;
-      case ArgumentKind::NumberElement: case ArgumentKind::IntegerElement: {
+      case ArgumentKind::NumberElement: {
         std::vector<double>& numbers = variables.arrays[slot].numbers;
         const std::size_t index = calls.elements[element++];
         const double value = calls.passed_numbers[number++];
         if (index >= numbers.size()) {
           fault = {RunError::SubscriptOutOfRange, "an array changed size while its element was passed to a procedure"};
-        } else {
-          numbers[index] = argument.kind == ArgumentKind::IntegerElement ? Integer16(value) : value;
+        } else if (!KeepNumber(argument.number_kind, value, &numbers[index])) {
+          fault = {RunError::Overflow};
         }
         break;
       }

@@ -13,11 +13,13 @@ struct Machine;
 
 // Moves an array's elements and bounds; the source is left unmade.
 void TakeContents(ArrayVariable& to, ArrayVariable& from);
-// The elements passed by reference, found before anything moves, since
-// finding one can fail; numbers: the arguments on the number stack.
-RunFault FindElements(Machine& machine, const CallSite& site, const double* numbers);
-// The arguments' values, in order, into the passed lists; values on the
-// stacks are taken off them. element: the first of the site's elements.
+// Before anything moves, since either can fail: the elements passed by
+// reference found (in calls.elements), and every number argument checked
+// to fit its parameter's kind; numbers: the arguments on the number stack.
+RunFault PrepareArguments(Machine& machine, const CallSite& site, const Procedure& procedure, const double* numbers);
+// The arguments' values, in order, kept to their parameters' kinds, into
+// the passed lists; values on the stacks are taken off them. element: the
+// first of the site's elements.
 void ReadArguments(Machine& machine, const CallSite& site, const Procedure& procedure, const double* numbers,
                    RtString* strings, std::size_t element);
 // Room for count more saved numbers; out of line, as it is seldom needed.
@@ -31,6 +33,7 @@ void GiveParameters(Machine& machine, const Procedure& procedure);
 // The values of the parameters passed by reference, taken before the
 // locals are put back.
 void ReadParameters(Machine& machine, const CallSite& site, const Procedure& procedure);
-// Writes the parameters' values to the caller's variables. An element
-// whose array is gone takes nothing; the message says so.
+// Writes the parameters' values to the caller's variables, kept to their
+// kinds. An element whose array is gone, or a value its variable cannot
+// hold, is left out, with the fault that says so.
 RunFault WriteBack(Machine& machine, const CallSite& site, const Procedure& procedure, std::size_t element);

@@ -5,6 +5,7 @@
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/procedures/compile_shared_names.h"
+#include "basic/procedures/procedure_headers.h"
 #include "basic/variables/compile_variables.h"
 
 namespace {
@@ -16,11 +17,8 @@ bool EndsArgument(const Token& token) {
 }
 
 ArgumentKind ByReference(ValueKind kind, bool element) {
-  switch (kind) {
-    case ValueKind::String: return element ? ArgumentKind::StringElement : ArgumentKind::StringVariable;
-    case ValueKind::Integer: return element ? ArgumentKind::IntegerElement : ArgumentKind::IntegerVariable;
-    default: return element ? ArgumentKind::NumberElement : ArgumentKind::NumberVariable;
-  }
+  if (kind == ValueKind::String) return element ? ArgumentKind::StringElement : ArgumentKind::StringVariable;
+  return element ? ArgumentKind::NumberElement : ArgumentKind::NumberVariable;
 }
 
 // A variable or an element alone is passed by reference (but not to a
@@ -39,11 +37,10 @@ Argument CompileArgument(Compiler& c, int32_t index, std::size_t parameter, int3
     const Token& name = c.Expect(TokenKind::Name, ("an array for " + position + ", as A()").c_str());
     c.Expect(TokenKind::LeftParen, "'(' ')' after the array's name");
     c.Expect(TokenKind::RightParen, "')': a whole array is passed as A()");
-    const std::string canonical = DeclaredName(c, CanonicalName(name.text));
-    check_kind(KindOfName(canonical));
-    if ((KindOfName(canonical) == ValueKind::Integer) != (declared.element == ValueKind::Integer)) {
-      c.Fail(at, position + " must be an array of the parameter's type");
-    }
+    ValueKind kind;
+    const std::string canonical = VariableName(c, name, true, &kind);
+    check_kind(kind);
+    if (kind != declared.element) c.Fail(at, position + " must be an array of the parameter's type");
     int32_t subscripts = c.variables->ArraySubscripts(canonical);
     const int32_t parameter_slot = procedure.parameters[parameter].slot;
     if (subscripts == 0 && parameter_slot >= 0) {
@@ -67,9 +64,15 @@ Argument CompileArgument(Compiler& c, int32_t index, std::size_t parameter, int3
       ValueKind kind;
       const Instruction load = CompileVariable(c, false, &kind);
       check_kind(kind);
+      // A constant's name alone is its value: there is no variable to change.
+      if (load.op == Op::PushNumber || load.op == Op::PushString) {
+        c.builder.Emit(load.op, load.a);
+        ++*(kind == ValueKind::String ? strings : numbers);
+        return Argument{kind == ValueKind::String ? ArgumentKind::StringValue : ArgumentKind::NumberValue, 0, 0};
+      }
       const bool element = load.op == Op::LoadElement || load.op == Op::LoadStringElement;
       if (element) *numbers += load.b;
-      return Argument{ByReference(kind, element), load.a, load.b};
+      return Argument{ByReference(kind, element), load.a, load.b, kind};
     }
   }
   const ValueKind kind = Expression(c);
@@ -99,10 +102,8 @@ void CompileCall(Compiler& c, int32_t index, bool parenthesised, const Token& at
     const Argument argument = CompileArgument(c, index, i, &numbers, &strings);
     CallSite& call = c.code->call_sites[site];
     call.arguments.push_back(argument);
-    call.elements |= argument.kind == ArgumentKind::NumberElement || argument.kind == ArgumentKind::IntegerElement ||
-                     argument.kind == ArgumentKind::StringElement;
-    call.numbers_only &= argument.kind == ArgumentKind::NumberValue || argument.kind == ArgumentKind::NumberVariable ||
-                         argument.kind == ArgumentKind::IntegerVariable;
+    call.elements |= argument.kind == ArgumentKind::NumberElement || argument.kind == ArgumentKind::StringElement;
+    call.numbers_only &= argument.kind == ArgumentKind::NumberValue || argument.kind == ArgumentKind::NumberVariable;
   }
   if (c.Check(TokenKind::Comma)) wrong_count();
   if (parenthesised) c.Expect(TokenKind::RightParen, "')'");
@@ -140,7 +141,7 @@ void CompileCallStatement(Compiler& c) {
 }
 
 bool IsFunctionCall(const Compiler& c, const Token& name) {
-  const std::string canonical = CanonicalName(name.text);
+  const std::string canonical = DefaultTypedName(c, name.text);
   if (IsDefFnName(canonical)) return true;
   const auto found = c.procedures.index.find(canonical);
   return found != c.procedures.index.end() &&
@@ -149,11 +150,10 @@ bool IsFunctionCall(const Compiler& c, const Token& name) {
 
 ValueKind CompileFunctionCall(Compiler& c) {
   const Token& name = c.Advance();
-  const auto found = c.procedures.index.find(CanonicalName(name.text));
+  const auto found = c.procedures.index.find(DefaultTypedName(c, name.text));
   if (found == c.procedures.index.end()) c.Fail(name, name.text + " is not defined: no DEF " + name.text + " in the program");
   CompileCall(c, found->second, c.Check(TokenKind::LeftParen), name);
-  return c.code->procedures[static_cast<std::size_t>(found->second)].returns_string ? ValueKind::String
-                                                                                   : ValueKind::Number;
+  return c.code->procedures[static_cast<std::size_t>(found->second)].result_kind;
 }
 
 // Only its own body assigns a function's value.

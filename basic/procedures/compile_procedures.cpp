@@ -32,9 +32,8 @@ void OpenProcedure(Compiler& c, int32_t index, const ProcedureHeader& header) {
   c.variables->scope = c.procedures.scope.get();
   for (std::size_t i = 0; i < header.parameters.size(); ++i) {
     const HeaderParameter& parameter = header.parameters[i];
-    const std::string plain = parameter.name.back() == '$' || parameter.name.back() == '%'
-                                  ? parameter.name.substr(0, parameter.name.size() - 1)
-                                  : parameter.name;
+    const std::string plain =
+        HasSuffix(parameter.name) ? parameter.name.substr(0, parameter.name.size() - 1) : parameter.name;
     if (parameter.typed && plain != parameter.name) c.procedures.scope->declared[plain] = parameter.name;
     if (parameter.kind == ParameterKind::Array) {
       c.procedures.scope->own.insert(Tagged(parameter.name, NameSpace::Array));
@@ -120,10 +119,7 @@ void CompileProcedure(Compiler& c, ProcedureKind kind, bool in_one_line_if) {
     throw;
   }
   const Procedure& procedure = c.code->procedures[static_cast<std::size_t>(found->second)];
-  c.builder.Emit(KindOfName(header.name) == ValueKind::String ? Op::StoreString
-                : KindOfName(header.name) == ValueKind::Integer ? Op::StoreInteger
-                                                                : Op::StoreNumber,
-                procedure.result_slot);
+  c.builder.Emit(StoreOp(KindOfName(header.name), false), procedure.result_slot);
   CloseProcedure(c);
 }
 

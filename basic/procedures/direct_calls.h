@@ -29,27 +29,32 @@ inline bool GoesDirectly(const Machine& machine, const CallSite& site, const dou
 }
 
 // The call: the arguments' values start at stack. The body's first
-// instruction comes back.
-[[gnu::always_inline]] inline int32_t EnterDirectly(Machine& machine, int32_t call_site, const CallSite& site, int32_t return_position,
-                             const double* stack) {
+// instruction comes back, or -1 when an argument does not fit its
+// parameter's kind (Overflow), before anything has changed.
+[[gnu::always_inline]] inline int32_t EnterDirectly(Machine& machine, int32_t call_site, const CallSite& site,
+                                                    int32_t return_position, const double* stack) {
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
   CallStack& calls = machine.calls;
+  double* const numbers = machine.variables.numbers.data();
+  double* const kept = calls.passed_numbers;
+  const std::size_t count = site.arguments.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    const Argument& argument = site.arguments[i];
+    const double value = argument.kind == ArgumentKind::NumberValue ? *stack++ : numbers[argument.slot];
+    if (!KeepNumber(procedure.parameters[i].number_kind, value, &kept[i])) return -1;
+  }
   calls.frames.push_back(
       Frame{call_site, return_position, CallWay::Direct, calls.saved_numbers_top, machine.gosub_floor});
   machine.gosub_floor = machine.gosubs.size();
-  double* const numbers = machine.variables.numbers.data();
   for (const int32_t slot : procedure.cleared_numbers) numbers[slot] = 0;
-  const Parameter* parameter = procedure.parameters.data();
-  for (const Argument& argument : site.arguments) {
-    const double value = argument.kind == ArgumentKind::NumberValue ? *stack++ : numbers[argument.slot];
-    numbers[parameter->slot] = parameter->kind == ParameterKind::Integer ? Integer16(value) : value;
-    ++parameter;
-  }
+  for (std::size_t i = 0; i < count; ++i) numbers[procedure.parameters[i].slot] = kept[i];
   return procedure.entry;
 }
 
 // The return: the result onto the stack, the parameters passed by
-// reference to the caller's variables. Where to go on comes back.
+// reference to the caller's variables, kept to their kinds. Where to go on
+// comes back, or -1, once the call is over, when a variable cannot hold its
+// value (Overflow; it keeps its own).
 [[gnu::always_inline]] inline int32_t LeaveDirectly(Machine& machine, double*& sp) {
   const Frame& frame = machine.calls.frames.back();
   const CallSite& site = machine.code.call_sites[static_cast<std::size_t>(frame.call_site)];
@@ -58,12 +63,13 @@ inline bool GoesDirectly(const Machine& machine, const CallSite& site, const dou
   double* const numbers = machine.variables.numbers.data();
   if (procedure.result_slot >= 0) *sp++ = numbers[procedure.result_slot];
   const Parameter* parameter = procedure.parameters.data();
+  bool kept = true;
   for (const Argument& argument : site.arguments) {
-    const double value = numbers[parameter->slot];
-    if (argument.kind == ArgumentKind::NumberVariable) numbers[argument.slot] = value;
-    if (argument.kind == ArgumentKind::IntegerVariable) numbers[argument.slot] = Integer16(value);
+    if (argument.kind == ArgumentKind::NumberVariable) {
+      kept &= KeepNumber(argument.number_kind, numbers[parameter->slot], &numbers[argument.slot]);
+    }
     ++parameter;
   }
   PopFrame(machine, frame);
-  return position;
+  return kept ? position : -1;
 }

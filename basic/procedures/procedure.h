@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "basic/code/value_kind.h"
+
 enum class ProcedureKind : uint8_t { Sub, Function, DefFn };
 
 // "SUB", "FUNCTION" or "DEF FN", for messages.
@@ -27,10 +29,11 @@ inline const char* ProcedureKindText(ProcedureKind kind) {
 }
 
 // What a parameter holds; an array parameter takes a whole array.
-enum class ParameterKind : uint8_t { Number, Integer, String, Array };
+enum class ParameterKind : uint8_t { Number, String, Array };
 
 struct Parameter {
   ParameterKind kind;
+  ValueKind number_kind = ValueKind::Single;  // a number's kind, which its argument is kept to
   // A number or string slot, or an array slot; -1 for an array the body
   // never uses, which the call then leaves where it is.
   int32_t slot = -1;
@@ -40,6 +43,7 @@ struct Procedure {
   std::string name;
   ProcedureKind kind = ProcedureKind::Sub;
   bool returns_string = false;
+  ValueKind result_kind = ValueKind::Single;  // FUNCTION and DEF FN: the kind of their value
   int32_t entry = -1;        // the body's first instruction
   int32_t end = -1;          // the position after its last
   int32_t result_slot = -1;  // FUNCTION and DEF FN: the slot the body assigns
@@ -62,10 +66,8 @@ enum class ArgumentKind : uint8_t {
   NumberValue,     // an expression's value, on the number stack
   StringValue,     // on the string stack
   NumberVariable,  // by reference: slot
-  IntegerVariable,
   StringVariable,
   NumberElement,   // by reference: array slot; its subscripts on the number stack
-  IntegerElement,
   StringElement,
   WholeArray,      // array slot
 };
@@ -74,6 +76,7 @@ struct Argument {
   ArgumentKind kind;
   int32_t slot = 0;
   int32_t subscripts = 0;
+  ValueKind number_kind = ValueKind::Single;  // a number variable's or element's kind, kept at the return
 };
 
 // How a call goes, chosen once the whole program is compiled:

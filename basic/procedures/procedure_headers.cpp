@@ -1,16 +1,31 @@
 #include "basic/procedures/procedure_headers.h"
 
 #include <cctype>
+#include <utility>
 
 #include "basic/compiler/compiler.h"
 #include "basic/tokens/lexer.h"
+#include "basic/variables/compile_variables.h"
 
 namespace {
 
 ParameterKind KindOfParameter(ValueKind kind) {
-  return kind == ValueKind::String ? ParameterKind::String
-         : kind == ValueKind::Integer ? ParameterKind::Integer
-                                      : ParameterKind::Number;
+  return kind == ValueKind::String ? ParameterKind::String : ParameterKind::Number;
+}
+
+// A DEFtype statement, read in the first pass too: the procedures' names
+// and parameters without a suffix take the type in effect where they stand.
+bool FindDefType(Compiler& c) {
+  static const std::pair<Keyword, ValueKind> types[] = {
+      {Keyword::DefInt, ValueKind::Integer}, {Keyword::DefLng, ValueKind::Long}, {Keyword::DefSng, ValueKind::Single},
+      {Keyword::DefDbl, ValueKind::Double},  {Keyword::DefStr, ValueKind::String},
+  };
+  for (const auto& [keyword, kind] : types) {
+    if (!c.CheckKeyword(keyword)) continue;
+    CompileDefType(c, kind);
+    return true;
+  }
+  return false;
 }
 
 void RecordDimShared(Compiler& c) {
@@ -60,6 +75,7 @@ void FindProcedureHeaders(Compiler& c) {
       } else if (c.MatchKeyword(Keyword::Def)) {
         kind = ProcedureKind::DefFn;
       } else {
+        if (FindDefType(c)) continue;
         if (c.MatchKeyword(Keyword::Dim) && c.MatchKeyword(Keyword::Shared)) RecordDimShared(c);
         continue;
       }
@@ -69,7 +85,10 @@ void FindProcedureHeaders(Compiler& c) {
       procedure.name = header.name;
       procedure.kind = kind;
       procedure.returns_string = KindOfName(header.name) == ValueKind::String;
-      for (const HeaderParameter& parameter : header.parameters) procedure.parameters.push_back({parameter.kind});
+      procedure.result_kind = KindOfName(header.name);
+      for (const HeaderParameter& parameter : header.parameters) {
+        procedure.parameters.push_back({parameter.kind, parameter.element});
+      }
       c.procedures.index.emplace(header.name, static_cast<int32_t>(c.code->procedures.size()));
       c.code->procedures.push_back(std::move(procedure));
       c.procedures.headers.push_back(std::move(header));
@@ -88,6 +107,8 @@ void FindProcedures(Compiler& c) {
     c.tokens = std::move(lexed.tokens);
     FindProcedureHeaders(c);
   }
+  // The second pass reads the DEFtype statements again, in their order.
+  c.types = TypeDeclarations();
 }
 
 ProcedureHeader ReadHeader(Compiler& c, ProcedureKind kind) {
@@ -95,7 +116,7 @@ ProcedureHeader ReadHeader(Compiler& c, ProcedureKind kind) {
   header.line = c.current_line;
   const Token& name = c.Expect(TokenKind::Name, kind == ProcedureKind::DefFn ? "FN and the function's name"
                                                                           : "the procedure's name");
-  header.name = CanonicalName(name.text);
+  header.name = kind == ProcedureKind::Sub ? CanonicalName(name.text) : DefaultTypedName(c, name.text);
   if (kind == ProcedureKind::DefFn && !IsDefFnName(header.name)) c.Fail(name, "a DEF FN function's name starts with FN");
   if (kind != ProcedureKind::DefFn && IsDefFnName(header.name)) c.Fail(name, "names starting with FN belong to DEF FN");
   if (kind == ProcedureKind::Sub && !std::isalnum(static_cast<unsigned char>(name.text.back()))) {
@@ -118,16 +139,22 @@ ProcedureHeader ReadHeader(Compiler& c, ProcedureKind kind) {
   return header;
 }
 
+std::string DefaultTypedName(const Compiler& c, const std::string& name) {
+  if (HasSuffix(name)) return CanonicalName(name);
+  return NameOfKind(name, c.types.letter_kinds[name[0] - 'A']);
+}
+
 std::string TypedName(Compiler& c, const Token& name, bool* typed) {
   const std::string canonical = CanonicalName(name.text);
   *typed = c.MatchWord("AS");
-  if (!*typed) return canonical;
+  if (!*typed) return DefaultTypedName(c, name.text);
   if (!std::isalnum(static_cast<unsigned char>(name.text.back()))) {
     c.Fail(name, name.text + " has a type suffix and cannot also have AS");
   }
   if (c.MatchWord("INTEGER")) return canonical + "%";
   if (c.MatchWord("STRING")) return canonical + "$";
   if (c.MatchWord("LONG")) return canonical + "&";
-  if (c.MatchWord("SINGLE") || c.MatchWord("DOUBLE")) return canonical;
+  if (c.MatchWord("SINGLE")) return canonical;
+  if (c.MatchWord("DOUBLE")) return canonical + "#";
   c.Unexpected("INTEGER, LONG, SINGLE, DOUBLE or STRING");
 }

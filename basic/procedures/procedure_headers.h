@@ -40,5 +40,8 @@ void FindProcedures(Compiler& c);
 ProcedureHeader ReadHeader(Compiler& c, ProcedureKind kind);
 
 // The canonical name of a name followed by an optional "AS type", with the
-// suffix the type gives: "S AS STRING" is "S$".
+// suffix the type gives: "S AS STRING" is "S$"; without AS, the suffix of
+// the DEFtype in effect ("N" under DEFINT N is "N%").
 std::string TypedName(Compiler& c, const Token& name, bool* typed);
+// A name with its suffix, or the suffix of the DEFtype in effect.
+std::string DefaultTypedName(const Compiler& c, const std::string& name);

@@ -56,16 +56,18 @@ double* MakeRoom(Machine& machine, double* sp) { return StacksHaveRoom(machine, 
 Resumed QuickCall(Machine& machine, int32_t call_site, const CallSite& site, const Procedure& procedure,
                   int32_t return_position, double* stack) {
   CallStack& calls = machine.calls;
-  calls.frames.push_back(Frame{call_site, return_position, site.way, calls.saved_numbers_top, machine.gosub_floor});
-  machine.gosub_floor = machine.gosubs.size();
   double* const numbers = machine.variables.numbers.data();
   double* const passed = calls.passed_numbers;
   const std::size_t count = site.arguments.size();
   const Argument* const arguments = site.arguments.data();
+  const Parameter* const parameters = procedure.parameters.data();
   const double* values = stack;
   for (std::size_t i = 0; i < count; ++i) {
-    passed[i] = arguments[i].kind == ArgumentKind::NumberValue ? *values++ : numbers[arguments[i].slot];
+    const double value = arguments[i].kind == ArgumentKind::NumberValue ? *values++ : numbers[arguments[i].slot];
+    if (!KeepNumber(parameters[i].number_kind, value, &passed[i])) return Fail(machine, RunFault{RunError::Overflow});
   }
+  calls.frames.push_back(Frame{call_site, return_position, site.way, calls.saved_numbers_top, machine.gosub_floor});
+  machine.gosub_floor = machine.gosubs.size();
   const std::size_t locals = procedure.number_locals.size();
   if (calls.saved_numbers_top + locals > calls.saved_numbers.size()) GrowSavedNumbers(calls, locals);
   double* const saved = calls.saved_numbers.data() + calls.saved_numbers_top;
@@ -75,15 +77,13 @@ Resumed QuickCall(Machine& machine, int32_t call_site, const CallSite& site, con
     saved[i] = numbers[slots[i]];
     numbers[slots[i]] = 0;
   }
-  const Parameter* const parameters = procedure.parameters.data();
-  for (std::size_t i = 0; i < count; ++i) {
-    numbers[parameters[i].slot] = parameters[i].kind == ParameterKind::Integer ? Integer16(passed[i]) : passed[i];
-  }
+  for (std::size_t i = 0; i < count; ++i) numbers[parameters[i].slot] = passed[i];
   return Resumed{MakeRoom(machine, stack), procedure.entry};
 }
 
 // And its return: ReadParameters, RestoreLocals and WriteBack for numbers,
-// then the result onto the stack.
+// then the result onto the stack. A value its variable cannot hold is left
+// out, and the return fails with Overflow once the call is over.
 [[gnu::always_inline]] inline Resumed QuickReturn(Machine& machine, const CallSite& site,
                                                   const Procedure& procedure, double* sp) {
   CallStack& calls = machine.calls;
@@ -103,11 +103,13 @@ Resumed QuickCall(Machine& machine, int32_t call_site, const CallSite& site, con
   const double* const saved = calls.saved_numbers.data() + frame.numbers;
   for (std::size_t i = 0; i < locals; ++i) numbers[slots[i]] = saved[i];
   calls.saved_numbers_top = frame.numbers;
+  bool kept = true;
   for (std::size_t i = 0; i < count; ++i) {
-    if (arguments[i].kind == ArgumentKind::NumberVariable) numbers[arguments[i].slot] = passed[i];
-    if (arguments[i].kind == ArgumentKind::IntegerVariable) numbers[arguments[i].slot] = Integer16(passed[i]);
+    if (arguments[i].kind != ArgumentKind::NumberVariable) continue;
+    kept &= KeepNumber(arguments[i].number_kind, passed[i], &numbers[arguments[i].slot]);
   }
   PopFrame(machine, frame);
+  if (!kept) return Fail(machine, RunFault{RunError::Overflow});
   return Resumed{sp, position};
 }
 
@@ -158,7 +160,7 @@ RunFault EndCall(Machine& machine, double* number, RtString* string) {
   const Frame frame{in.a, return_position, site.way, calls.saved_numbers_top, machine.gosub_floor};
   const OtherSaves saves{calls.saved_strings.size(), calls.saved_arrays.size(), calls.saved_loops.size(),
                          calls.elements.size()};
-  if (const RunFault fault = site.elements ? FindElements(machine, site, numbers) : RunFault{}) {
+  if (const RunFault fault = PrepareArguments(machine, site, procedure, numbers)) {
     calls.elements.resize(saves.elements);
     return Fail(machine, fault);
   }
@@ -198,7 +200,8 @@ Resumed CallProcedure(Machine& machine, const Instruction& in, int32_t return_po
   if (machine.calls.frames.size() < MaxCallDepth) {
     if (site.way == CallWay::Direct) {
       double* const stack = MakeRoom(machine, sp - in.b);
-      return Resumed{stack, EnterDirectly(machine, in.a, site, return_position, stack)};
+      const int32_t entry = EnterDirectly(machine, in.a, site, return_position, stack);
+      return entry < 0 ? Fail(machine, RunFault{RunError::Overflow}) : Resumed{stack, entry};
     }
     if (site.way == CallWay::Quick) return QuickCall(machine, in.a, site, procedure, return_position, sp - in.b);
   }
@@ -215,7 +218,7 @@ Resumed ReturnFromProcedure(Machine& machine, double* sp) {
   const Procedure& procedure = machine.code.procedures[static_cast<std::size_t>(site.procedure)];
   if (frame.way == CallWay::Direct) {
     const int32_t position = LeaveDirectly(machine, sp);
-    return Resumed{sp, position};
+    return position < 0 ? Fail(machine, RunFault{RunError::Overflow}) : Resumed{sp, position};
   }
   if (frame.way == CallWay::Quick) return QuickReturn(machine, site, procedure, sp);
   return FullReturn(machine, sp);

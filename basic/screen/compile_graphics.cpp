@@ -149,5 +149,5 @@ void CompilePaint(Compiler& c) {
 ValueKind CompilePointFunction(Compiler& c) {
   CompileCoordinates(c);
   c.builder.Emit(Op::Point);
-  return ValueKind::Number;
+  return ValueKind::Integer;
 }

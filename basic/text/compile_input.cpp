@@ -24,12 +24,12 @@ void CompileInput(Compiler& c) {
   // The line is read first; then each variable, subscripts included, is
   // evaluated and given its field in turn.
   c.builder.Emit(Op::Input, static_cast<int32_t>(c.code->input_forms.size()), prompt, question);
-  std::vector<bool> form;
+  std::vector<ValueKind> form;
   do {
     ValueKind kind;
     const Instruction store = CompileVariable(c, true, &kind);
     const int32_t field = static_cast<int32_t>(form.size());
-    form.push_back(kind == ValueKind::String);
+    form.push_back(kind);
     c.builder.Emit(kind == ValueKind::String ? Op::InputFieldString : Op::InputFieldNumber, field);
     c.builder.Emit(store.op, store.a, store.b);
   } while (c.Match(TokenKind::Comma));

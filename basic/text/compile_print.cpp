@@ -37,7 +37,12 @@ void CompilePrint(Compiler& c) {
       ends_with_separator = true;  // TAB and SPC keep the line open, as ';' does
       continue;
     }
-    c.builder.Emit(Expression(c) == ValueKind::String ? Op::PrintString : Op::PrintNumber);
+    const ValueKind kind = Expression(c);
+    if (kind == ValueKind::String) {
+      c.builder.Emit(Op::PrintString);
+    } else {
+      c.builder.Emit(Op::PrintNumber, static_cast<int32_t>(kind));
+    }
     ends_with_separator = false;
   }
   if (!ends_with_separator) c.builder.Emit(Op::PrintNewline);

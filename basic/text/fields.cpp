@@ -41,14 +41,12 @@ std::vector<Field> SplitFields(std::string_view line) {
   }
 }
 
-bool ReadFieldNumber(const Field& field, double* value) {
-  if (field.quoted) return false;
-  const NumberPrefix number = ReadNumberPrefix(field.text);
-  *value = number.value;
-  return field.text.empty() || number.used == field.text.size();
+bool ReadFieldNumber(const Field& field, double* value, RunError* error) {
+  *error = RunError::None;
+  return !field.quoted && ReadInputNumber(field.text, value, nullptr, error);
 }
 
-InputVerdict SplitInputLine(std::string_view line, const std::vector<bool>& form, std::vector<double>* numbers,
+InputVerdict SplitInputLine(std::string_view line, const std::vector<ValueKind>& form, std::vector<double>* numbers,
                             std::vector<std::string>* texts) {
   const std::vector<Field> fields = SplitFields(line);
   if (fields.size() < form.size()) return InputVerdict::Redo;
@@ -57,11 +55,14 @@ InputVerdict SplitInputLine(std::string_view line, const std::vector<bool>& form
   for (std::size_t i = 0; i < form.size(); ++i) {
     const Field& field = fields[i];
     if (field.malformed) return InputVerdict::Redo;
-    if (form[i]) {
+    if (form[i] == ValueKind::String) {
       (*texts)[i] = std::string(field.text);
       continue;
     }
-    if (!ReadFieldNumber(field, &(*numbers)[i])) return InputVerdict::Redo;
+    double value;
+    RunError error;
+    if (!ReadFieldNumber(field, &value, &error)) return InputVerdict::Redo;
+    if (error != RunError::None || !KeepNumber(form[i], value, &(*numbers)[i])) return InputVerdict::Overflow;
   }
   return fields.size() > form.size() ? InputVerdict::ExtraIgnored : InputVerdict::Accepted;
 }

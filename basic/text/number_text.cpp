@@ -16,13 +16,6 @@ std::string FormatNumber(double x) {
   return text;
 }
 
-std::string FormatStrNumber(double x) {
-  const std::string text = FormatNumber(x);
-  return text[0] == '-' ? text : " " + text;
-}
-
-std::string FormatPrintedNumber(double x) { return FormatStrNumber(x) + " "; }
-
 // from_chars leaves the value alone when it is out of range; strtod on the
 // same bytes gives the nearest double (inf, or zero and subnormals), and
 // only the bytes from_chars took are handed to it.
@@ -149,6 +142,29 @@ DecimalDigits RoundToDigits(double magnitude, int places) {
   return d;
 }
 
+// The fewest digits that read back as the same float (single) or double,
+// when they are at most `places`: 1D-20 is written so, where rounding its
+// double (9.99999999999999945...D-21) to 16 digits would not. Not for
+// denormals, whose few bits a short text names too loosely: the smallest
+// float is 1.401298E-45, not 1E-45.
+bool ShortestDigits(double magnitude, bool single, int places, DecimalDigits* d) {
+  if (magnitude < (single ? 0x1p-126 : 0x1p-1022)) return false;
+  char buffer[64];
+  const auto written = single ? std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(magnitude),
+                                              std::chars_format::scientific)
+                              : std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+  *d = ParseScientific(buffer, written.ptr);
+  return d->count <= places;
+}
+
+// The digits a number is written with: its shortest form where that fits
+// the type's places, else the value rounded to them.
+DecimalDigits ClassicDigits(double magnitude, bool single, int places) {
+  DecimalDigits d;
+  if (ShortestDigits(magnitude, single, places, &d)) return d;
+  return RoundToDigits(magnitude, places);
+}
+
 // Fixed point when at most `places` digits stand before the point and at
 // most `places` after it; floating point otherwise.
 std::string Layout(const DecimalDigits& d, int places, char letter, bool negative) {
@@ -185,62 +201,39 @@ std::string Layout(const DecimalDigits& d, int places, char letter, bool negativ
 
 }  // namespace
 
-RunError RoundToType(double value, NumberType type, double* rounded) {
-  if (!std::isfinite(value)) return RunError::Overflow;
-  switch (type) {
-    case NumberType::Integer:
-    case NumberType::Long: {
-      const double limit = type == NumberType::Integer ? 32768.0 : 2147483648.0;
-      if (!(std::fabs(value) < limit + 1)) return RunError::Overflow;
-      const double whole = RoundHalfEven(value);
-      if (whole < -limit || whole > limit - 1) return RunError::Overflow;
-      *rounded = whole;
-      return RunError::None;
-    }
-    case NumberType::Single:
-      if (std::fabs(value) >= kSingleOverflow) return RunError::Overflow;
-      *rounded = static_cast<float>(value);
-      return RunError::None;
-    case NumberType::Double:
-      break;
-  }
-  *rounded = value;
-  return RunError::None;
-}
-
-std::string FormatClassic(double value, NumberType type) {
+std::string FormatClassic(double value, ValueKind type) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   int places = 16;
   char letter = 'D';
   switch (type) {
-    case NumberType::Integer:
-    case NumberType::Long:
+    case ValueKind::Integer:
+    case ValueKind::Long:
       if (std::fabs(value) < 0x1p53) {
         char buffer[32];
         const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<int64_t>(RoundHalfEven(value)));
         return std::string(buffer, written.ptr);
       }
       break;
-    case NumberType::Single:
+    case ValueKind::Single:
       if (std::fabs(value) >= kSingleOverflow) return value < 0 ? "-INF" : "INF";
       value = static_cast<float>(value);
       places = 7;
       letter = 'E';
       break;
-    case NumberType::Double:
+    case ValueKind::Double:
       break;
   }
   if (value == 0) return "0";
-  return Layout(RoundToDigits(std::fabs(value), places), places, letter, value < 0);
+  return Layout(ClassicDigits(std::fabs(value), places == 7, places), places, letter, value < 0);
 }
 
-std::string FormatStrClassic(double value, NumberType type) {
+std::string FormatStrClassic(double value, ValueKind type) {
   const std::string text = FormatClassic(value, type);
   return text[0] == '-' ? text : " " + text;
 }
 
-std::string FormatPrintedClassic(double value, NumberType type) { return FormatStrClassic(value, type) + " "; }
+std::string FormatPrintedClassic(double value, ValueKind type) { return FormatStrClassic(value, type) + " "; }
 
 namespace {
 
@@ -300,13 +293,13 @@ ClassicNumber ReadBased(Cursor& cursor) {
   if (!any) return number;
   number.used = cursor.end();
   if (overflow) {
-    number.type = NumberType::Long;
+    number.type = ValueKind::Long;
     number.error = RunError::Overflow;
   } else if (value <= 0xFFFF) {
-    number.type = NumberType::Integer;
+    number.type = ValueKind::Integer;
     number.value = value >= 0x8000 ? static_cast<double>(value) - 65536.0 : static_cast<double>(value);
   } else {
-    number.type = NumberType::Long;
+    number.type = ValueKind::Long;
     number.value = value >= 0x80000000u ? static_cast<double>(value) - 4294967296.0 : static_cast<double>(value);
   }
   return number;
@@ -399,7 +392,7 @@ ClassicNumber ReadClassicNumber(std::string_view text) {
     if (exponent_negative) exponent = -exponent;
   }
   number.used = cursor.end();
-  number.type = double_letter || up_to_last_nonzero > 7 ? NumberType::Double : NumberType::Single;
+  number.type = double_letter || up_to_last_nonzero > 7 ? ValueKind::Double : ValueKind::Single;
   if (significant == 0) return number;  // zero, of whatever sign and exponent
 
   // Trailing zeros go, unless digits follow past the kept ones: the 1 that
@@ -432,13 +425,13 @@ ClassicNumber ReadClassicNumber(std::string_view text) {
     if (decimal_exponent != 308 || !NotAboveLargestPrinted(digits, sticky)) number.error = RunError::Overflow;
   }
   if (magnitude >= kSingleOverflow || static_cast<float>(magnitude) == 0) {  // 0 here is an underflow
-    number.type = NumberType::Double;
+    number.type = ValueKind::Double;
   }
   number.value = magnitude == 0 ? 0.0 : negative ? -magnitude : magnitude;
   return number;
 }
 
-bool ReadInputNumber(std::string_view field, double* value, NumberType* type, RunError* error) {
+bool ReadInputNumber(std::string_view field, double* value, ValueKind* type, RunError* error) {
   while (!field.empty() && IsBlank(static_cast<unsigned char>(field.front()))) field.remove_prefix(1);
   while (!field.empty() && IsBlank(static_cast<unsigned char>(field.back()))) field.remove_suffix(1);
   ClassicNumber number;

@@ -9,17 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "basic/code/value_kind.h"
 #include "basic/executor/run_errors.h"
 
 // The shortest text that reads back as x: "3", "-0.5", "1E+20", "inf",
 // "nan". The exponent letter is written in upper case.
 std::string FormatNumber(double x);
-
-// PRINT's form: a leading space unless x is negative, and one space after.
-std::string FormatPrintedNumber(double x);
-
-// STR$'s form: PRINT's without the trailing space.
-std::string FormatStrNumber(double x);
 
 struct NumberPrefix {
   double value = 0;
@@ -34,25 +29,18 @@ NumberPrefix ReadNumberPrefix(std::string_view text);
 // ---------------------------------------------------------------------------
 // The classic types: INTEGER (16-bit), LONG (32-bit), SINGLE (IEEE 4-byte
 // float, the type of a name without suffix) and DOUBLE (IEEE 8-byte).
-enum class NumberType : uint8_t { Integer, Long, Single, Double };
-
-// The value a store into a variable of the type leaves: INTEGER and LONG
-// round to the nearest whole number, ties to even (2.5 -> 2, 3.5 -> 4),
-// which must then lie in -32768 ... 32767 or -2147483648 ... 2147483647;
-// SINGLE rounds to the nearest float, ties to even (what is too small for
-// the smallest denormal becomes 0, without error); DOUBLE keeps the value.
-// Overflow when the result lies outside the type, and for infinities and
-// NaN in every type (*rounded is then left alone).
-RunError RoundToType(double value, NumberType type, double* rounded);
 
 // The digits PRINT, STR$ and WRITE show, without PRINT's spaces:
 //   INTEGER, LONG  the whole number (a value with a fraction is first
 //                  rounded as a store would; one beyond 2^53 is shown as a
 //                  DOUBLE)
-//   SINGLE         the value rounded to the nearest float, then to 7
-//                  significant digits, half away from zero (a value
-//                  beyond the float range is shown as an infinity)
-//   DOUBLE         the value rounded to 16 significant digits, likewise
+//   SINGLE         the value rounded to the nearest float, then written
+//                  with the fewest digits that read back as that float
+//                  when they are at most 7, else rounded to 7 significant
+//                  digits, half away from zero (a value beyond the float
+//                  range is shown as an infinity)
+//   DOUBLE         the same with 16 digits: 1D-20, not the
+//                  9.999999999999999D-21 its double rounds to
 // Trailing zeros are dropped. The number is written in fixed point when
 // that needs at most 7 (16) digits before the point and at most 7 (16)
 // after it, leading zeros after the point included; otherwise in floating
@@ -62,19 +50,19 @@ RunError RoundToType(double value, NumberType type, double* rounded);
 //   DOUBLE  .3333333333333333  .0000000000000011  1.1D-16  1D+16
 // Zero, negative zero included, is "0". Infinities and NaN, which no
 // classic BASIC shows, are "INF", "-INF" and "NAN" (VAL reads them as 0).
-std::string FormatClassic(double value, NumberType type);
+std::string FormatClassic(double value, ValueKind type);
 
 // PRINT's form: a space before a number that is not negative (the minus
 // stands there otherwise), and one space after.
-std::string FormatPrintedClassic(double value, NumberType type);
+std::string FormatPrintedClassic(double value, ValueKind type);
 
 // STR$'s form: PRINT's without the space after.
-std::string FormatStrClassic(double value, NumberType type);
+std::string FormatStrClassic(double value, ValueKind type);
 
 // A number read by the classic rules.
 struct ClassicNumber {
   double value = 0;                      // 0 when nothing was read; never -0, never infinite
-  NumberType type = NumberType::Single;  // what the text makes it
+  ValueKind type = ValueKind::Single;  // what the text makes it
   std::size_t used = 0;                  // bytes up to the number's last one; 0 when nothing was read
   RunError error = RunError::None;       // Overflow when the text is beyond the range
 };
@@ -109,5 +97,5 @@ ClassicNumber ReadClassicNumber(std::string_view text);
 // range is an Overflow: true with *error set when error is given (the value
 // is then the largest double of its sign), false when it is not. "inf" and
 // "nan" are not numbers.
-bool ReadInputNumber(std::string_view field, double* value, NumberType* type = nullptr,
+bool ReadInputNumber(std::string_view field, double* value, ValueKind* type = nullptr,
                      RunError* error = nullptr);

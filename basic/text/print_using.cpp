@@ -225,10 +225,10 @@ std::string WithCommas(std::string_view digits) {
 
 // A SINGLE holds 7 significant digits and a DOUBLE 16; an integer's digits
 // are all exact.
-int64_t SignificantDigits(NumberType type) {
+int64_t SignificantDigits(ValueKind type) {
   switch (type) {
-    case NumberType::Single: return 7;
-    case NumberType::Double: return 16;
+    case ValueKind::Single: return 7;
+    case ValueKind::Double: return 16;
     default: return std::numeric_limits<int32_t>::max();
   }
 }
@@ -295,7 +295,7 @@ std::string ExponentText(const UsingField& field, Decimal decimal, NumberParts p
   return Assemble(field, parts);
 }
 
-std::string NumberText(const UsingField& field, double value, NumberType type) {
+std::string NumberText(const UsingField& field, double value, ValueKind type) {
   if (std::isnan(value)) return "%nan";
   if (std::isinf(value)) return value < 0 ? "%-inf" : "%inf";
   NumberParts parts;
@@ -310,7 +310,7 @@ std::string NumberText(const UsingField& field, double value, NumberType type) {
 
 UsingFormat::UsingFormat(std::string_view format) : format_(format) {}
 
-RunError UsingFormat::AddNumber(double value, NumberType type, std::string* out) {
+RunError UsingFormat::AddNumber(double value, ValueKind type, std::string* out) {
   std::string text;
   UsingField field;
   std::size_t position = position_;

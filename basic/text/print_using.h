@@ -31,9 +31,9 @@
 #include <string>
 #include <string_view>
 
+#include "basic/code/value_kind.h"
 #include "basic/executor/run_errors.h"
 
-enum class NumberType : uint8_t { Integer, Long, Single, Double };
 
 // A number field may have at most this many digit places.
 inline constexpr std::size_t MaxUsingDigits = 24;
@@ -46,7 +46,7 @@ class UsingFormat {
   // error nothing is appended: Illegal function call when the format has no
   // field at all or the field has too many digits, Type mismatch when the
   // field is of the other kind.
-  RunError AddNumber(double value, NumberType type, std::string* out);
+  RunError AddNumber(double value, ValueKind type, std::string* out);
   RunError AddString(std::string_view text, std::string* out);
 
   // At the statement's end: the literal text from where the format stands

@@ -16,15 +16,15 @@
 RunFault RunInput(Machine& machine, const Instruction& in, double*&) {
   std::string prompt = in.b >= 0 ? machine.code.strings[static_cast<std::size_t>(in.b)] : std::string();
   if (in.c) prompt += "? ";
-  const std::vector<bool>& form = machine.code.input_forms[static_cast<std::size_t>(in.a)];
+  const std::vector<ValueKind>& form = machine.code.input_forms[static_cast<std::size_t>(in.a)];
   for (;;) {
     Printed(machine, prompt);
     FlushPrinted(machine);
     std::string line;
     if (!ReadInputLine(machine, &line)) return RunFault{RunError::NoMoreInput};
     const InputVerdict verdict = SplitInputLine(line, form, &machine.input_numbers, &machine.input_texts);
-    if (verdict == InputVerdict::Redo) {
-      OutputText("?Redo from start\r\n", machine.echo);
+    if (verdict == InputVerdict::Redo || verdict == InputVerdict::Overflow) {
+      OutputText(verdict == InputVerdict::Overflow ? "Overflow\r\n?Redo from start\r\n" : "?Redo from start\r\n", machine.echo);
       continue;
     }
     if (verdict == InputVerdict::ExtraIgnored) OutputText("?Extra ignored\r\n", machine.echo);

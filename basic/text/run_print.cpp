@@ -50,8 +50,13 @@ void FlushPrinted(Machine& machine) {
   machine.printed.clear();
 }
 
-RunFault RunPrintNumber(Machine& machine, const Instruction&, double*& sp) {
-  Printed(machine, FormatPrintedNumber(*--sp));
+// A number beyond its kind's range (an infinity or NaN that a double's
+// arithmetic made on the way) is an Overflow, as on the classic BASICs.
+RunFault RunPrintNumber(Machine& machine, const Instruction& in, double*& sp) {
+  const auto kind = static_cast<ValueKind>(in.a);
+  double value;
+  if (!KeepNumber(kind, *--sp, &value)) return RunFault{RunError::Overflow};
+  Printed(machine, FormatPrintedClassic(value, kind));
   return {};
 }
 

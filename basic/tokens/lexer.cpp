@@ -172,6 +172,7 @@ class Lexer {
     at_ += scanned.length;
     token.kind = TokenKind::Number;
     token.number = scanned.value;
+    token.number_kind = scanned.kind;
     token.digits_only = scanned.digits_only;
     Add(std::move(token));
     return true;

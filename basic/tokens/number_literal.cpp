@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "basic/text/number_text.h"
+#include "basic/variables/variables.h"
 #include "runtime/numeric/numeric.h"
 
 namespace {
@@ -43,17 +44,44 @@ void ApplyIntegerSuffix(char suffix, ScannedNumber* number) {
   number->value = number->value < 2147483647.5 ? NumToInt32(number->value) : 2147483648.0;
 }
 
+// How many significant digits the mantissa has (leading zeros and the
+// point left out).
+int SignificantDigits(std::string_view mantissa) {
+  int count = 0;
+  bool leading = true;
+  for (const char c : mantissa) {
+    if (c == '.') continue;
+    leading = leading && c == '0';
+    if (!leading) ++count;
+  }
+  return count;
+}
+
+// The kind of a literal with no suffix.
+ValueKind KindOfDecimal(const ScannedNumber& number, std::string_view mantissa, bool double_exponent) {
+  if (number.digits_only) {
+    if (number.value <= 32767) return ValueKind::Integer;
+    if (number.value <= 2147483647) return ValueKind::Long;
+  }
+  if (double_exponent || SignificantDigits(mantissa) > 7) return ValueKind::Double;
+  // A SINGLE literal past a float's range is written as a DOUBLE.
+  return std::fabs(number.value) < 0x1.ffffffp+127 ? ValueKind::Single : ValueKind::Double;
+}
+
 ScannedNumber Decimal(std::string_view text) {
   ScannedNumber number;
   std::size_t end = SkipDigits(text, 0);
   number.digits_only = At(text, end) != '.';
   if (At(text, end) == '.') end = SkipDigits(text, end + 1);
-  std::string digits(text.substr(0, end));
+  const std::string_view mantissa = text.substr(0, end);
+  std::string digits(mantissa);
   const unsigned char letter = At(text, end);
   const bool sign = At(text, end + 1) == '+' || At(text, end + 1) == '-';
   const bool exponent = letter == 'E' || letter == 'e' || letter == 'D' || letter == 'd';
+  bool double_exponent = false;
   if (exponent && IsDigit(At(text, end + (sign ? 2 : 1)))) {
     number.digits_only = false;
+    double_exponent = letter == 'D' || letter == 'd';
     const std::size_t exponent_end = SkipDigits(text, end + (sign ? 2 : 1));
     digits += 'E';
     digits += text.substr(end + 1, exponent_end - end - 1);
@@ -65,10 +93,18 @@ ScannedNumber Decimal(std::string_view text) {
     return number;
   }
   const char suffix = static_cast<char>(At(text, end));
+  number.kind = suffix == '%' ? ValueKind::Integer
+                : suffix == '&' ? ValueKind::Long
+                : suffix == '!' ? ValueKind::Single
+                : suffix == '#' ? ValueKind::Double
+                                : KindOfDecimal(number, mantissa, double_exponent);
   if (suffix == '!' || suffix == '#' || suffix == '%' || suffix == '&') {
     ++end;
     number.digits_only = false;
     if (suffix == '%' || suffix == '&') ApplyIntegerSuffix(suffix, &number);
+  }
+  if (number.kind == ValueKind::Single && !KeepSingle(number.value, &number.value)) {
+    number.error = "number too large for a SINGLE";
   }
   number.length = end;
   return number;
@@ -101,9 +137,17 @@ ScannedNumber Based(std::string_view text) {
     number.error = hex ? "&H without hexadecimal digits" : "&O without octal digits";
     return number;
   }
-  if (At(text, at) == '&') ++at;
+  // Bits beyond the kind's width have no place to go: &H10000 is LONG.
+  const bool long_suffix = At(text, at) == '&';
+  if (long_suffix) ++at;
   number.length = at;
-  number.value = static_cast<double>(value);
+  if (!long_suffix && value <= 0xFFFF) {
+    number.kind = ValueKind::Integer;
+    number.value = value >= 0x8000 ? static_cast<double>(value) - 65536.0 : static_cast<double>(value);
+  } else {
+    number.kind = ValueKind::Long;
+    number.value = value >= 0x80000000u ? static_cast<double>(value) - 4294967296.0 : static_cast<double>(value);
+  }
   return number;
 }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "basic/code/value_kind.h"
+
 // Every reserved word. A keyword is never a name; the direct mode's commands
 // are reserved too, so that a program cannot use them as variables.
 #define BASIC_KEYWORDS(X)                                                              \
@@ -20,7 +22,7 @@
   X(Sgn, "SGN") X(Sin, "SIN") X(Sleep, "SLEEP") X(Space, "SPACE$") X(Sqr, "SQR")      \
   X(Step, "STEP") X(Stop, "STOP") X(Str, "STR$") X(System, "SYSTEM") X(Tan, "TAN")    \
   X(Then, "THEN") X(To, "TO") X(Until, "UNTIL") X(Val, "VAL") X(Wend, "WEND")         \
-  X(While, "WHILE") X(Xor, "XOR")                                                     \
+  X(While, "WHILE") X(Xor, "XOR") X(Eqv, "EQV") X(Imp, "IMP")                        \
   X(Tab, "TAB") X(Spc, "SPC") X(Instr, "INSTR") X(String, "STRING$") X(Hex, "HEX$")   \
   X(Oct, "OCT$") X(Ucase, "UCASE$") X(Lcase, "LCASE$") X(Ltrim, "LTRIM$")             \
   X(Rtrim, "RTRIM$") X(Fix, "FIX") X(Cint, "CINT") X(Clng, "CLNG") X(Csng, "CSNG")    \
@@ -38,7 +40,10 @@
   X(Locate, "LOCATE") X(Width, "WIDTH") X(Key, "KEY") X(Beep, "BEEP")                 \
   X(Sound, "SOUND")                                                                   \
   X(Screen, "SCREEN") X(Color, "COLOR") X(Palette, "PALETTE") X(Paint, "PAINT")       \
-  X(Point, "POINT") X(Preset, "PRESET") X(Window, "WINDOW")
+  X(Point, "POINT") X(Preset, "PRESET") X(Window, "WINDOW")                          \
+  X(Mki, "MKI$") X(Mkl, "MKL$") X(Mks, "MKS$") X(Mkd, "MKD$") X(Cvi, "CVI")           \
+  X(Cvl, "CVL") X(Cvs, "CVS") X(Cvd, "CVD") X(MksMbf, "MKSMBF$") X(MkdMbf, "MKDMBF$") \
+  X(CvsMbf, "CVSMBF") X(CvdMbf, "CVDMBF")
 
 enum class Keyword : uint8_t {
   None,
@@ -78,6 +83,7 @@ struct Token {
   Keyword keyword = Keyword::None;
   int32_t column = 1;          // of the token's first byte, from 1
   double number = 0;           // Number
+  ValueKind number_kind = ValueKind::Integer;  // Number: its kind, as its form gives it
   bool digits_only = false;    // Number written as plain digits: may be a line number
   std::string text;            // Name: upper case, suffix kept; String: its bytes; DATA: the raw items
 };

@@ -115,5 +115,5 @@ ValueKind CompileBound(Compiler& c, const Token& function) {
   }
   c.Expect(TokenKind::RightParen, "')'");
   c.builder.Emit(Op::Bound, slot, function.keyword == Keyword::Ubound);
-  return ValueKind::Number;
+  return ValueKind::Long;
 }

@@ -32,6 +32,7 @@ bool Foldable(const Instruction& in) {
     case Op::DivideConstant: case Op::Power: case Op::Negate: case Op::IntegerDivide: case Op::Modulo:
     case Op::And: case Op::Or: case Op::Xor: case Op::Not: case Op::Equal: case Op::NotEqual: case Op::Less:
     case Op::Greater: case Op::LessEqual: case Op::GreaterEqual: case Op::Concat: case Op::CompareStrings:
+    case Op::Eqv: case Op::Imp: case Op::CheckInteger: case Op::CheckLong:
       return true;
     case Op::CallBuiltin:
       return FoldableBuiltin(in.a);
@@ -87,12 +88,13 @@ void CompileConst(Compiler& c) {
     if (HasSuffix(name.text) && (named == ValueKind::String) != (kind == ValueKind::String)) {
       c.Fail(at, kind == ValueKind::String ? "expected a number, found a string" : "expected a string, found a number");
     }
-    if (kind != ValueKind::String) kind = named;
-    c.constants[name.text] = FoldConstant(c, start, kind, at);
+    // A suffix gives the constant its kind; else its value's kind does.
+    if (kind != ValueKind::String && HasSuffix(name.text)) kind = named;
+    c.constants[name.text] = Constant{FoldConstant(c, start, kind, at), kind};
   } while (c.Match(TokenKind::Comma));
 }
 
-const Instruction* ConstantNamed(const Compiler& c, const Token& name) {
+const Constant* ConstantNamed(const Compiler& c, const Token& name) {
   const auto constant = c.constants.find(name.text);
   return constant == c.constants.end() ? nullptr : &constant->second;
 }

@@ -4,12 +4,18 @@
 #pragma once
 
 #include "basic/code/code.h"
+#include "basic/code/value_kind.h"
 
 struct Compiler;
 struct Token;
 
 // CONST name = expression [, ...], at the word.
 void CompileConst(Compiler& c);
-// The push of the constant's value when the name is a constant; null
-// otherwise.
-const Instruction* ConstantNamed(const Compiler& c, const Token& name);
+// A constant: the push of its value, and its kind.
+struct Constant {
+  Instruction push;
+  ValueKind kind;
+};
+
+// The constant of that name; null when the name is no constant.
+const Constant* ConstantNamed(const Compiler& c, const Token& name);

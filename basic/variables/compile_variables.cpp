@@ -12,20 +12,16 @@ struct TypeName {
   const char* text;
   ValueKind kind;
 };
-// SINGLE is a double here, as every unsuffixed number is.
 constexpr TypeName TypeNames[] = {
-    {"INTEGER", ValueKind::Integer}, {"LONG", ValueKind::Long},     {"SINGLE", ValueKind::Number},
-    {"DOUBLE", ValueKind::Number},   {"STRING", ValueKind::String},
+    {"INTEGER", ValueKind::Integer}, {"LONG", ValueKind::Long},     {"SINGLE", ValueKind::Single},
+    {"DOUBLE", ValueKind::Double},   {"STRING", ValueKind::String},
 };
 
 const char* TextOfType(ValueKind kind) {
-  switch (kind) {
-    case ValueKind::Integer: return "INTEGER";
-    case ValueKind::Long: return "LONG";
-    case ValueKind::String: return "STRING";
-    case ValueKind::Number: break;
+  for (const TypeName& type : TypeNames) {
+    if (type.kind == kind) return type.text;
   }
-  return "DOUBLE";
+  return "";
 }
 
 // "(a [, b [, c]])" after an array's name: compiles the subscripts (or
@@ -157,19 +153,20 @@ Op StoreOp(ValueKind kind, bool element) {
   switch (kind) {
     case ValueKind::Integer: return element ? Op::StoreIntegerElement : Op::StoreInteger;
     case ValueKind::Long: return element ? Op::StoreLongElement : Op::StoreLong;
+    case ValueKind::Single: return element ? Op::StoreSingleElement : Op::StoreSingle;
     case ValueKind::String: return element ? Op::StoreStringElement : Op::StoreString;
-    case ValueKind::Number: break;
+    case ValueKind::Double: break;
   }
-  return element ? Op::StoreElement : Op::StoreNumber;
+  return element ? Op::StoreDoubleElement : Op::StoreDouble;
 }
 
 Instruction CompileVariable(Compiler& c, bool for_store, ValueKind* kind) {
   const Token& name = c.Expect(TokenKind::Name, "a variable");
   if (!c.Check(TokenKind::LeftParen)) {
-    if (const Instruction* constant = ConstantNamed(c, name)) {
+    if (const Constant* constant = ConstantNamed(c, name)) {
       if (for_store) c.Fail(name, name.text + " is a constant");
-      *kind = constant->op == Op::PushString ? ValueKind::String : ValueKind::Number;
-      return *constant;
+      *kind = constant->kind;
+      return constant->push;
     }
     const std::string canonical = VariableName(c, name, false, kind);
     const bool text = *kind == ValueKind::String;

@@ -6,7 +6,9 @@
 // so the variables and the executor see suffixes and nothing else.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <string>
 
@@ -18,7 +20,8 @@ struct Token;
 
 // The types the text so far gave to names without a suffix.
 struct TypeDeclarations {
-  ValueKind letter_kinds[26] = {};              // DEFINT and the others; Number by default
+  TypeDeclarations() { std::fill(std::begin(letter_kinds), std::end(letter_kinds), ValueKind::Single); }
+  ValueKind letter_kinds[26];                   // DEFINT and the others; SINGLE by default
   std::map<std::string, ValueKind> declared;    // DIM ... AS: "A" a scalar, "A()" an array
   int32_t option_base = 0;                      // OPTION BASE
   std::map<int32_t, int32_t> dims_of_array;     // DIM and REDIM statements of each array slot

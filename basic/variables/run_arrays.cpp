@@ -19,17 +19,15 @@ RunFault FindElement(Machine& machine, const Instruction& in, int32_t above, dou
 }
 
 // Stores the value above the subscripts, kept as the element's kind keeps it.
-template <double (*Keep)(double)>
+template <bool (*Keep)(double, double*)>
 RunFault StoreNumberElement(Machine& machine, const Instruction& in, double*& sp) {
   ArrayVariable* array;
   std::size_t index;
   const double value = sp[-1];
   if (const RunFault fault = FindElement(machine, in, 1, sp, &index, &array)) return fault;
-  array->numbers[index] = Keep(value);
+  if (!Keep(value, &array->numbers[index])) return RunFault{RunError::Overflow};
   return {};
 }
-
-double AsItIs(double x) { return x; }
 
 RunFault Dimension(Machine& machine, const Instruction& in, double*& sp, bool redim) {
   ArrayVariable& array = machine.variables.arrays[static_cast<std::size_t>(in.a)];
@@ -47,16 +45,20 @@ RunFault RunLoadElement(Machine& machine, const Instruction& in, double*& sp) {
   return {};
 }
 
-RunFault RunStoreElement(Machine& machine, const Instruction& in, double*& sp) {
-  return StoreNumberElement<AsItIs>(machine, in, sp);
+RunFault RunStoreDoubleElement(Machine& machine, const Instruction& in, double*& sp) {
+  return StoreNumberElement<KeepDouble>(machine, in, sp);
+}
+
+RunFault RunStoreSingleElement(Machine& machine, const Instruction& in, double*& sp) {
+  return StoreNumberElement<KeepSingle>(machine, in, sp);
 }
 
 RunFault RunStoreIntegerElement(Machine& machine, const Instruction& in, double*& sp) {
-  return StoreNumberElement<Integer16>(machine, in, sp);
+  return StoreNumberElement<KeepInteger>(machine, in, sp);
 }
 
 RunFault RunStoreLongElement(Machine& machine, const Instruction& in, double*& sp) {
-  return StoreNumberElement<Integer32>(machine, in, sp);
+  return StoreNumberElement<KeepLong>(machine, in, sp);
 }
 
 RunFault RunLoadStringElement(Machine& machine, const Instruction& in, double*& sp) {

@@ -20,10 +20,12 @@ RunFault RunReadNumber(Machine& machine, const Instruction&, double*& sp) {
   const DataItem* item = NextItem(machine);
   if (!item) return RunFault{RunError::OutOfData};
   double value;
-  if (!ReadFieldNumber(Field{item->text, item->quoted, false}, &value)) {
+  RunError error;
+  if (!ReadFieldNumber(Field{item->text, item->quoted, false}, &value, &error)) {
     return machine.Fail(RunError::SyntaxError, "READ found \"" + item->text + "\" where a number belongs (DATA in line " +
                          std::to_string(item->line) + ")");
   }
+  if (error != RunError::None) return machine.Fail(error, "DATA item \"" + item->text + "\" is beyond the range of numbers");
   *sp++ = value;
   return {};
 }

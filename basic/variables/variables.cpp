@@ -3,11 +3,14 @@
 #include <cctype>
 
 ValueKind KindOfName(const std::string& name) {
-  if (name.empty()) return ValueKind::Number;
-  if (name.back() == '$') return ValueKind::String;
-  if (name.back() == '%') return ValueKind::Integer;
-  if (name.back() == '&') return ValueKind::Long;
-  return ValueKind::Number;
+  if (name.empty()) return ValueKind::Single;
+  switch (name.back()) {
+    case '$': return ValueKind::String;
+    case '%': return ValueKind::Integer;
+    case '&': return ValueKind::Long;
+    case '#': return ValueKind::Double;
+    default: return ValueKind::Single;
+  }
 }
 
 bool HasSuffix(const std::string& name) {
@@ -19,13 +22,14 @@ std::string NameOfKind(const std::string& bare_name, ValueKind kind) {
     case ValueKind::Integer: return bare_name + '%';
     case ValueKind::Long: return bare_name + '&';
     case ValueKind::String: return bare_name + '$';
-    case ValueKind::Number: break;
+    case ValueKind::Double: return bare_name + '#';
+    case ValueKind::Single: break;
   }
   return bare_name;
 }
 
 std::string CanonicalName(const std::string& name) {
-  if (!name.empty() && (name.back() == '#' || name.back() == '!')) return name.substr(0, name.size() - 1);
+  if (!name.empty() && name.back() == '!') return name.substr(0, name.size() - 1);
   return name;
 }
 

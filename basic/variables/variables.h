@@ -1,32 +1,34 @@
 // The variables of a program, or of a direct-mode session: names resolved
 // to slots while compiling, values held while running.
 //
-// A name without suffix, with '#' or with '!' is one double variable; with
-// '%' a 16-bit integer and with '&' a 32-bit one, both held as doubles; with
-// '$' a string. The compiler gives a name without suffix the suffix of its
-// type (DEFINT, DIM ... AS) before asking for its slot. Scalars and
+// A name's suffix gives its kind (code/value_kind.h): none or '!' a SINGLE,
+// '#' a DOUBLE, '%' an INTEGER, '&' a LONG, '$' a string; every number is held
+// as a double, kept to its kind when stored. The compiler gives a name
+// without suffix the suffix of its type (DEFDBL, DIM ... AS) before asking for
+// its slot. "A", "A#", "A%", "A&" and "A$" are five variables, and scalars and
 // arrays of the same name are different variables. A string slot holds an
 // RtString owned by the variable, or null for the empty string. Nothing is
 // looked up by name while a program runs, but the names a DRAW string gives.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "basic/code/value_kind.h"
 #include "basic/procedures/scope.h"
 #include "runtime/numeric/numeric.h"
 #include "runtime/strings/strings.h"
 
-enum class ValueKind : uint8_t { Number, Integer, String, Long };
-
 // The kind a name's suffix gives, and the name the variable is known by
-// ("A#" and "A!" are "A").
+// ("A!" is "A").
 ValueKind KindOfName(const std::string& name);
 std::string CanonicalName(const std::string& name);
 bool HasSuffix(const std::string& name);
-// The name a variable of that kind is known by: "A" and Integer give "A%".
+// The name a variable of that kind is known by: "A" and Integer give "A%",
+// "A" and Single "A".
 std::string NameOfKind(const std::string& bare_name, ValueKind kind);
 
 inline constexpr int32_t DefaultArrayBound = 10;
@@ -91,12 +93,3 @@ class Variables {
 // Releases an array's strings and frees its elements.
 void UnmakeArray(ArrayVariable& array);
 
-// A value as a % variable keeps it: rounded, low 16 bits, signed.
-inline double Integer16(double x) {
-  int32_t v = NumToInt32(x) & 0xFFFF;
-  if (v >= 0x8000) v -= 0x10000;
-  return v;
-}
-// A value as a & variable keeps it: rounded into 32 bits, out of range
-// -2147483648.
-inline double Integer32(double x) { return NumToInt32(x); }

@@ -30,11 +30,11 @@ void CheckRead(std::string_view text) {
   if (number.error == RunError::Overflow) {
     Require(number.value == 0 || std::fabs(number.value) == kLargest, "an Overflow of %g", number.value);
   }
-  if (number.type == NumberType::Integer) {
+  if (number.type == ValueKind::Integer) {
     Require(number.value >= -32768 && number.value <= 32767 && number.value == std::floor(number.value),
             "INTEGER %g", number.value);
   }
-  if (number.type == NumberType::Long) {
+  if (number.type == ValueKind::Long) {
     Require(number.value >= -2147483648.0 && number.value <= 2147483647 && number.value == std::floor(number.value),
             "LONG %g", number.value);
   }
@@ -47,7 +47,7 @@ void CheckRead(std::string_view text) {
   }
 
   double value = 0;
-  NumberType type = NumberType::Single;
+  ValueKind type = ValueKind::Single;
   RunError error = RunError::None;
   const bool accepted = ReadInputNumber(text, &value, &type, &error);
   double plain = 0;
@@ -69,21 +69,21 @@ void CheckRead(std::string_view text) {
   }
 }
 
-void CheckText(double value, NumberType type) {
+void CheckText(double value, ValueKind type) {
   const std::string text = FormatClassic(value, type);
   Require(!text.empty(), "an empty text");
   const std::string printed = FormatPrintedClassic(value, type);
   const std::string str = FormatStrClassic(value, type);
   Require(printed == str + " " && (str == " " + text || (text[0] == '-' && str == text)), "PRINT's and STR$'s forms");
   if (!std::isfinite(value)) return;
-  if (type == NumberType::Single && std::fabs(value) >= 0x1.ffffffp127) return;  // INF
+  if (type == ValueKind::Single && std::fabs(value) >= 0x1.ffffffp127) return;  // INF
   const ClassicNumber read = ReadClassicNumber(text);
   Require(read.used == text.size() && read.error == RunError::None, "%s does not read back whole", text.c_str());
   double stored = read.value;
-  if (type == NumberType::Single) RoundToType(read.value, NumberType::Single, &stored);
+  if (type == ValueKind::Single) KeepSingle(read.value, &stored);
   // INTEGER and LONG show a value beyond 2^53 as a DOUBLE.
-  const bool whole = type == NumberType::Integer || type == NumberType::Long;
-  const NumberType again_type = whole && std::fabs(value) >= 0x1p53 ? NumberType::Double : type;
+  const bool whole = type == ValueKind::Integer || type == ValueKind::Long;
+  const ValueKind again_type = whole && std::fabs(value) >= 0x1p53 ? ValueKind::Double : type;
   const std::string again = FormatClassic(stored, again_type);
   Require(again == text, "%s reads back as %s", text.c_str(), again.c_str());
 }
@@ -120,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::memcpy(&value, data, sizeof value);
     float single;
     std::memcpy(&single, data, sizeof single);
-    for (NumberType type : {NumberType::Integer, NumberType::Long, NumberType::Single, NumberType::Double}) {
+    for (ValueKind type : {ValueKind::Integer, ValueKind::Long, ValueKind::Single, ValueKind::Double}) {
       CheckText(value, type);
       CheckText(single, type);
     }

@@ -28,13 +28,13 @@ double EdgeValue(uint8_t pick) {
 
 // A number as the executor would hand it: an integer type's value is an
 // integer in its range, a SINGLE's a float's.
-void NextNumber(FuzzedDataProvider& data, double* value, NumberType* type) {
+void NextNumber(FuzzedDataProvider& data, double* value, ValueKind* type) {
   switch (data.ConsumeIntegralInRange<int>(0, 4)) {
-    case 0: *type = NumberType::Integer; *value = data.ConsumeIntegral<int16_t>(); break;
-    case 1: *type = NumberType::Long; *value = data.ConsumeIntegral<int32_t>(); break;
-    case 2: *type = NumberType::Single; *value = data.ConsumeFloatingPoint<float>(); break;
-    case 3: *type = NumberType::Double; *value = data.ConsumeFloatingPoint<double>(); break;
-    default: *type = NumberType::Double; *value = EdgeValue(data.ConsumeIntegral<uint8_t>()); break;
+    case 0: *type = ValueKind::Integer; *value = data.ConsumeIntegral<int16_t>(); break;
+    case 1: *type = ValueKind::Long; *value = data.ConsumeIntegral<int32_t>(); break;
+    case 2: *type = ValueKind::Single; *value = data.ConsumeFloatingPoint<float>(); break;
+    case 3: *type = ValueKind::Double; *value = data.ConsumeFloatingPoint<double>(); break;
+    default: *type = ValueKind::Double; *value = EdgeValue(data.ConsumeIntegral<uint8_t>()); break;
   }
 }
 
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
       error = using_format.AddString(text, &out);
     } else {
       double value = 0;
-      NumberType type = NumberType::Double;
+      ValueKind type = ValueKind::Double;
       NextNumber(data, &value, &type);
       error = using_format.AddNumber(value, type, &out);
     }

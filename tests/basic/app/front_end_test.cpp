@@ -87,13 +87,13 @@ TEST(FrontEnd, EchoWritesWhatIsPrintedToStandardOutput) {
                                         "PRINT \"A\"; 3; -1\n"
                                         "PRINT \"B\",\n"
                                         "PRINT \"C\"\n"
-                                        "PRINT STR$(0.1 + 0.2)\n");
+                                        "PRINT STR$(0.1 + 0.2); STR$(1# / 3)\n");
   const BasicExeResult result = RunBasicExe("--exit --echo \"" + file + "\"");
   EXPECT_EQ(result.code, 0u) << result.errors;
   EXPECT_EQ(result.output,
             "A 3 -1 \r\n"
             "B             C\r\n"
-            " 0.30000000000000004\r\n");
+            " .3 .3333333333333333\r\n");
   EXPECT_EQ(result.errors, "");
 }
 

@@ -17,7 +17,7 @@ fail() { echo "$*" >&2; exit 1; }
 start() {
   (exec env LANG="$BALLS_WINE_LOCALE" LC_ALL="$BALLS_WINE_LOCALE" "$WINE" "$1" "$2" </dev/null >/dev/null 2>&1) &
   pid=$! info=
-  for _ in $(seq 600); do info=$(xwininfo -name "BASIC PROMPT" 2>/dev/null) && break || sleep 0.1; done
+  for _ in $(seq 1200); do info=$(xwininfo -name "BASIC PROMPT" 2>/dev/null) && break || sleep 0.1; done
   [ -n "$info" ] || fail "no BASIC PROMPT window appeared"
   area=$(awk '/Width:/ {w=$2} /Height:/ {h=$2} /Absolute upper-left X:/ {x=$4}
               /Absolute upper-left Y:/ {y=$4} END {print w "x" h "+" x "+" y}' <<<"$info")

@@ -27,12 +27,12 @@ TEST_F(BasicClock, TimerTimeAndDate) {
   const ProgramCase cases[] = {
       {"PRINT TIMER", " 47109.25 \r\n", "seconds since midnight with the milliseconds"},
       {"PRINT TIME$; \" \"; DATE$", "13:05:09 03-07-2026\r\n", "two digits each, the year in four"},
-      {"RANDOMIZE: A = RND: RANDOMIZE 47109: PRINT A = RND", "-1 \r\n", "alone, seeded with TIMER"},
-      {"RANDOMIZE TIMER: A = RND: RANDOMIZE 47109: PRINT A = RND", "-1 \r\n", "TIMER converted as any seed"},
+      {"RANDOMIZE: A# = RND: RANDOMIZE 47109: PRINT A# = RND", "-1 \r\n", "alone, seeded with TIMER"},
+      {"RANDOMIZE TIMER: A# = RND: RANDOMIZE 47109: PRINT A# = RND", "-1 \r\n", "TIMER converted as any seed"},
   };
   ExpectEachPrints(cases);
   FixedTime = SysTime{2027, 12, 31, 23, 59, 59, 999};
-  EXPECT_EQ(RunProgram("PRINT TIMER; TIME$; \" \"; DATE$").printed, " 86399.999 23:59:59 12-31-2027\r\n");
+  EXPECT_EQ(RunProgram("PRINT TIMER; TIME$; \" \"; DATE$").printed, " 86400 23:59:59 12-31-2027\r\n");
   FixedTime = SysTime{2028, 1, 1, 0, 0, 0, 0};
   EXPECT_EQ(RunProgram("PRINT TIMER; TIME$").printed, " 0 00:00:00\r\n");
 }
@@ -48,7 +48,7 @@ std::string Call(Keyword keyword, const char* kinds, std::vector<double> numbers
   const RunFault fault = BuiltinAt(row).routine(call);
   for (RtString s : strings) StrRelease(s);
   if (fault) return "!" + RunFaultText(fault);
-  if (BuiltinAt(row).result == ValueKind::Number) return std::to_string(call.number);
+  if (BuiltinAt(row).result != BuiltinResult::String) return std::to_string(call.number);
   std::string text(BytesOf(call.text));
   StrRelease(call.text);
   return text;

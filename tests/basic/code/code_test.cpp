@@ -112,7 +112,7 @@ TEST(BasicCode, RightOperandsFuseIntoTheirOperator) {
   ASSERT_NE(program, nullptr);
   std::vector<Op> ops;
   for (const Instruction& in : program->code.instructions) ops.push_back(in.op);
-  const std::vector<Op> expected = {Op::LoadNumber, Op::VariableMultiplyConstant, Op::Add, Op::StoreNumber,
+  const std::vector<Op> expected = {Op::LoadNumber, Op::VariableMultiplyConstant, Op::Add, Op::StoreSingle,
                                     Op::End};
   EXPECT_EQ(ops, expected);
 }

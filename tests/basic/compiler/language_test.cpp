@@ -25,10 +25,10 @@ TEST(BasicLanguage, EveryRunDrawsTheSameSequenceFromSeedOne) {
   RandSeed = 1;
   const double first = NumRnd();
   const double second = NumRnd();
-  const std::string expected = FormatPrintedNumber(first) + FormatPrintedNumber(second) + "\r\n";
+  const std::string expected = FormatPrintedClassic(first, ValueKind::Single) + FormatPrintedClassic(second, ValueKind::Single) + "\r\n";
   RandSeed = 77;
   EXPECT_EQ(RunProgram("PRINT RND; RND(5)").printed, expected);
-  EXPECT_EQ(RunProgram("RANDOMIZE 9: A = RND: RANDOMIZE 9: PRINT A = RND").printed, "-1 \r\n");
+  EXPECT_EQ(RunProgram("RANDOMIZE 9: A# = RND: RANDOMIZE 9: PRINT A# = RND").printed, "-1 \r\n");
 }
 
 }  // namespace

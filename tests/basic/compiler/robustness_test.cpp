@@ -29,7 +29,7 @@ TEST(BasicRobustness, DeepNestingIsAnErrorOrRunsWithoutRecursion) {
       {Repeat("IF 1 THEN ", 10000) + "PRINT 1", "1:2004: nested too deeply", "", "one-line IFs"},
       {Repeat("IF 1 THEN\n", 10000) + "PRINT 1\n" + Repeat("END IF\n", 10000), "", " 1 \r\n", "block IFs"},
       {Repeat("WHILE 0\n", 10000) + Repeat("WEND\n", 10000) + "PRINT 2", "", " 2 \r\n", "WHILE blocks"},
-      {"PRINT " + Repeat("1+", 500000) + "1", "", " 500001 \r\n", "a 1 MB line of one expression"},
+      {"PRINT " + Repeat("1&+", 500000) + "1", "", " 500001 \r\n", "a 1.5 MB line of one expression"},
       {"A$ = \"" + std::string(1 << 20, 'x') + "\": PRINT LEN(A$)", "", " 1048576 \r\n", "a 1 MB string literal"},
       {std::string(1 << 20, '@'), "1:1: unexpected character '@'", "", "a 1 MB line of garbage"},
       {"A = 1" + std::string(100000, '0'), "1:5: number too large", "", "a huge literal"},

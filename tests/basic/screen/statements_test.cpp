@@ -30,7 +30,8 @@ TEST(BasicStatements, ArgumentsAndDefaultsReachTheRuntime) {
       {"LINE (1.5,2.5)-(-0.5,1E10),-1", {"LINE 2 2 0 0 -2147483648 -1 0 -1"}, "every coordinate converted"},
       {"CIRCLE (100,100),50", {"CIRCLE 100 100 50 7 0 0 1 0 7"}, "every default"},
       {"CIRCLE (100,100),50,2", {"CIRCLE 100 100 50 2 0 0 1 0 2"}, "the fill colour follows the colour"},
-      {"CIRCLE (1,2),3,4,-0.5,1.25,0.2,F", {"CIRCLE 1 2 3 4 -0.5 1.25 0.2 1 4"}, "angles and aspect stay doubles"},
+      {"CIRCLE (1,2),3,4,-0.5,1.25,0.2#,F", {"CIRCLE 1 2 3 4 -0.5 1.25 0.2 1 4"}, "angles and aspect reach it as doubles"},
+      {"CIRCLE (1,2),3,4,,,0.2,F", {"CIRCLE 1 2 3 4 0 0 0.20000000298023224 1 4"}, "a SINGLE literal as its float"},
       {"CIRCLE (1,2),3,,,,,F,6", {"CIRCLE 1 2 3 7 0 0 1 1 6"}, "F with its own fill"},
       {"CIRCLE (1,2),3,,,,0.5", {"CIRCLE 1 2 3 7 0 0 0.5 0 7"}, "only the aspect"},
       {"CIRCLE (1,2),3,1,,,,,5", {"CIRCLE 1 2 3 1 0 0 1 0 5"}, "a fill colour without F"},
@@ -54,7 +55,7 @@ TEST(BasicStatements, TheScenesFirstBallMatchesTheCompiledProgram) {
       "LINE (0, 280)-(639, 399), 1, BF\n"
       "FOR I = 1 TO 1\n"
       "  X = INT(RND * 600) + 20: Y = INT(RND * 220) + 40: R% = INT(RND * 30) + 20\n"
-      "  CIRCLE (X - 2, Y / 5 + 300), R%, 0, , , 0.2, F\n"
+      "  CIRCLE (X - 2, Y / 5 + 300), R%, 0, , , 0.2#, F\n"
       "  CIRCLE (X - 2, Y - 8), R%, 0, , , , F\n"
       "  CIRCLE (X - 5, Y - 10), R% - 3, 1, , , , F\n"
       "  CIRCLE (X - 10, Y - 12), R% - 7, 5, , , , F\n"
@@ -80,7 +81,7 @@ TEST(BasicStatements, TheWholeSceneMakesTheCompiledProgramsCalls) {
       "LINE (0, 280)-(639, 399), 1, BF\n"
       "FOR I = 1 TO 500\n"
       "  X = INT(RND * 600) + 20: Y = INT(RND * 220) + 40: R% = INT(RND * 30) + 20\n"
-      "  CIRCLE (X - 2, Y / 5 + 300), R%, 0, , , 0.2, F\n"
+      "  CIRCLE (X - 2, Y / 5 + 300), R%, 0, , , 0.2#, F\n"
       "  CIRCLE (X - 2, Y - 8), R%, 0, , , , F\n"
       "  CIRCLE (X - 5, Y - 10), R% - 3, 1, , , , F\n"
       "  CIRCLE (X - 10, Y - 12), R% - 7, 5, , , , F\n"

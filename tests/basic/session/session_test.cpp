@@ -38,7 +38,7 @@ class BasicSessionTest : public testing::Test {
 };
 
 TEST_F(BasicSessionTest, ALineWithoutNumberRunsAtOnce) {
-  EXPECT_EQ(Type({"PRINT 2^0.5"}), " 1.414213562373095 \r\n");
+  EXPECT_EQ(Type({"PRINT 2^0.5; 2#^0.5"}), " 1.414214  1.414213562373095 \r\n");
   EXPECT_EQ(Type({"CIRCLE (100,100),50,2"}), "");
   EXPECT_EQ(TheRecording.calls.back(), "CIRCLE 100 100 50 2 0 0 1 0 2");
   EXPECT_EQ(Type({"FOR I = 1 TO 3: PRINT I;: NEXT"}), " 1  2  3 ");

@@ -1,5 +1,5 @@
 // Numbers as the classic BASICs print and read them: FormatClassic and its
-// PRINT and STR$ forms, RoundToType, ReadClassicNumber (VAL) and
+// PRINT and STR$ forms, a store's rounding (KeepNumber), ReadClassicNumber (VAL) and
 // ReadInputNumber (INPUT's fields).
 #include <gtest/gtest.h>
 
@@ -19,10 +19,10 @@
 
 namespace {
 
-constexpr NumberType kInteger = NumberType::Integer;
-constexpr NumberType kLong = NumberType::Long;
-constexpr NumberType kSingle = NumberType::Single;
-constexpr NumberType kDouble = NumberType::Double;
+constexpr ValueKind kInteger = ValueKind::Integer;
+constexpr ValueKind kLong = ValueKind::Long;
+constexpr ValueKind kSingle = ValueKind::Single;
+constexpr ValueKind kDouble = ValueKind::Double;
 const double kInf = std::numeric_limits<double>::infinity();
 
 float FloatOfBits(uint32_t bits) {
@@ -66,7 +66,7 @@ TEST(BasicClassicNumbers, FormatsSinglesAsQBasicPrintsThem) {
       {1234.5678, "1234.568", "rounds to 7 significant digits"},
       {1.1e-6, ".0000011", "QBasic's help: 7 digits after the point, fixed"},
       {1.1e-7, "1.1E-07", "QBasic's help: 8 digits after the point, floating"},
-      {1e-7, ".0000001", "7 digits after the point, leading zeros counted: fixed, as QB64 and PC-BASIC print it"},
+      {1e-7, ".0000001", "7 digits after the point, leading zeros counted: fixed"},
       {0.0123, ".0123", "4 digits after the point"},
       {0.01234567, "1.234567E-02", "8 digits after the point would be needed"},
       {1.0 / 30, "3.333334E-02", "the float nearest 1/30 is 0.0333333351"},
@@ -119,6 +119,8 @@ TEST(BasicClassicNumbers, FormatsDoublesWithSixteenDigits) {
       {123456789.125, "123456789.125", "a fraction within 16 digits"},
       {1e300, "1D+300", "a three-digit exponent"},
       {1e-300, "1D-300", "and a negative one"},
+      {1e-20, "1D-20", "its double rounds to 9.999999999999999D-21 with 16 digits; the shortest text reads back"},
+      {847823.2081535819, "847823.208153582", "15 digits read back as the same double: the 16th is not shown"},
       {DBL_MAX, "1.797693134862316D+308", "the largest double"},
       {DBL_MIN, "2.225073858507201D-308", "the smallest normal double"},
       {5e-324, "4.940656458412465D-324", "the smallest denormal double"},
@@ -133,7 +135,7 @@ TEST(BasicClassicNumbers, FormatsDoublesWithSixteenDigits) {
 TEST(BasicClassicNumbers, FormatsIntegersAndLongsAsWholeNumbers) {
   const struct {
     double value;
-    NumberType type;
+    ValueKind type;
     const char* text;
     const char* why;
   } cases[] = {
@@ -166,7 +168,7 @@ TEST(BasicClassicNumbers, PrintAndStrPutASpaceWhereTheSignIsNot) {
 
 TEST(BasicClassicNumbers, InfinityAndNanAreReadableAndNotNumbers) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  for (NumberType type : {kInteger, kLong, kSingle, kDouble}) {
+  for (ValueKind type : {kInteger, kLong, kSingle, kDouble}) {
     EXPECT_EQ(FormatClassic(kInf, type), "INF");
     EXPECT_EQ(FormatClassic(-kInf, type), "-INF");
     EXPECT_EQ(FormatClassic(nan, type), "NAN");
@@ -183,7 +185,7 @@ TEST(BasicClassicNumbers, InfinityAndNanAreReadableAndNotNumbers) {
 TEST(BasicClassicNumbers, RoundsAsAStoreIntoTheTypeRounds) {
   const struct {
     double value;
-    NumberType type;
+    ValueKind type;
     double rounded;  // when error is None
     RunError error;
     const char* why;
@@ -214,7 +216,7 @@ TEST(BasicClassicNumbers, RoundsAsAStoreIntoTheTypeRounds) {
   };
   for (const auto& c : cases) {
     double rounded = 12345;
-    EXPECT_EQ(RoundToType(c.value, c.type, &rounded), c.error) << c.why;
+    EXPECT_EQ(KeepNumber(c.type, c.value, &rounded), c.error == RunError::None) << c.why;
     EXPECT_EQ(rounded, c.error == RunError::None ? c.rounded : 12345) << c.why;
     if (c.type == kInteger || c.type == kLong) {
       EXPECT_FALSE(std::signbit(rounded) && rounded == 0) << c.why;
@@ -226,7 +228,7 @@ TEST(BasicClassicNumbers, ReadsAsVal) {
   const struct {
     const char* text;
     double value;
-    NumberType type;
+    ValueKind type;
     std::size_t used;
     RunError error;
     const char* why;
@@ -333,7 +335,7 @@ TEST(BasicClassicNumbers, ReadsInputFieldsWhole) {
     const char* field;
     bool accepted;
     double value;
-    NumberType type;
+    ValueKind type;
     const char* why;
   } cases[] = {
       {"", true, 0, kSingle, "an empty field is 0"},
@@ -363,7 +365,7 @@ TEST(BasicClassicNumbers, ReadsInputFieldsWhole) {
   };
   for (const auto& c : cases) {
     double value = 12345;
-    NumberType type = kLong;
+    ValueKind type = kLong;
     RunError error = RunError::SyntaxError;
     EXPECT_EQ(ReadInputNumber(c.field, &value, &type, &error), c.accepted) << c.field << ": " << c.why;
     if (!c.accepted) continue;
@@ -414,9 +416,9 @@ TEST(BasicClassicNumbers, EverySinglePrintedReadsBackAsTheFloatNearestItsText) {
     const ClassicNumber read = ReadClassicNumber(text);
     double back = 0;
     const bool ok = read.used == text.size() && read.error == RunError::None &&
-                    RoundToType(read.value, kSingle, &back) == RunError::None &&
+                    KeepSingle(read.value, &back) &&
                     FormatClassic(back, kSingle) == text &&
-                    (f == 0 || std::fabs(read.value - f) <= HalfUnit(f, 7));
+                    (f == 0 || back == f || std::fabs(read.value - f) <= HalfUnit(f, 7));
     exact += back == f || (back == 0 && f == 0);
     if (!ok && ++failures <= 5) ADD_FAILURE() << std::hexfloat << f << " printed " << text << " read " << back;
   }
@@ -439,25 +441,39 @@ TEST(BasicClassicNumbers, EveryDoublePrintedReadsBackWithinItsSixteenthDigit) {
     std::string c_text = text;
     for (char& c : c_text) c = c == 'D' ? 'E' : c;
     const long double decimal = std::strtold(c_text.c_str(), nullptr);
+    // Or it is the shortest text of d, which reads back as d itself.
     const bool ok = read.used == text.size() && read.error == RunError::None &&
                     FormatClassic(read.value, kDouble) == text &&
-                    (d == 0 || (std::fabs(static_cast<double>(decimal - d)) <= 1.002 * HalfUnit(d, 16) &&
-                                std::fabs(read.value - d) <= 2 * HalfUnit(d, 16)));
+                    (d == 0 || read.value == d ||
+                     (std::fabs(static_cast<double>(decimal - d)) <= 1.002 * HalfUnit(d, 16) &&
+                      std::fabs(read.value - d) <= 2 * HalfUnit(d, 16)));
     if (!ok && ++failures <= 5) ADD_FAILURE() << std::hexfloat << d << " printed " << text << " read " << read.value;
   }
   EXPECT_EQ(failures, 0);
 }
 
-// The classic text of x > 0 worked out the slow way: all digits of its
-// exact decimal (a double has at most 767), rounded by hand, half away
-// from zero; then laid out by the rule.
+// The classic text of x > 0 worked out the slow way: the shortest text
+// that reads back as x where it has at most `places` digits and x is no
+// denormal; otherwise all digits of its exact decimal (a double has at
+// most 767), rounded by hand, half away from zero; then laid out by the
+// rule.
 std::string SlowClassicText(double x, int places, char letter) {
   static char buffer[1000];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 800);
-  const std::string exact(buffer, written.ptr);
-  std::string digits = exact.substr(0, 1) + exact.substr(2, static_cast<std::size_t>(places - 1));
+  const bool single = places == 7;
+  const auto shortest = single ? std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(x), std::chars_format::scientific)
+                               : std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
+  std::string text(buffer, shortest.ptr);
+  const std::size_t e = text.find('e');
+  const bool normal = x >= (single ? 0x1p-126 : 0x1p-1022);
+  const bool fits = normal && static_cast<int>(e) - (e > 1 ? 1 : 0) <= places;
+  if (!fits) {
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 800);
+    text.assign(buffer, written.ptr);
+  }
+  const std::string& exact = text;
+  std::string digits = exact.substr(0, 1) + (exact.size() > 2 && exact[1] == '.' ? exact.substr(2, std::min(exact.find('e') - 2, static_cast<std::size_t>(places - 1))) : "");
   int exponent = std::stoi(exact.substr(exact.find('e') + 1));
-  if (exact[static_cast<std::size_t>(places) + 1] >= '5') {
+  if (!fits && exact[static_cast<std::size_t>(places) + 1] >= '5') {
     int i = places - 1;
     while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
     if (i < 0) {
@@ -513,10 +529,10 @@ TEST(BasicClassicNumbers, ShortDecimalsSurviveTheirTypeExactly) {
     const std::string text = std::to_string(mantissa) + (single ? "E" : "D") + std::to_string(exponent - places + 1);
     const double value = ReadClassicNumber(text).value;
     double stored = 0;
-    RoundToType(value, single ? kSingle : kDouble, &stored);
+    KeepNumber(single ? kSingle : kDouble, value, &stored);
     const double again = ReadClassicNumber(FormatClassic(stored, single ? kSingle : kDouble)).value;
     double stored_again = 0;
-    RoundToType(again, single ? kSingle : kDouble, &stored_again);
+    KeepNumber(single ? kSingle : kDouble, again, &stored_again);
     if (stored_again != stored && ++failures <= 5) ADD_FAILURE() << text << " became " << FormatClassic(stored, single ? kSingle : kDouble);
   }
   EXPECT_EQ(failures, 0);

@@ -18,13 +18,13 @@ constexpr double Infinity = std::numeric_limits<double>::infinity();
 struct Item {
   bool is_text = false;
   double number = 0;
-  NumberType type = NumberType::Double;
+  ValueKind type = ValueKind::Double;
   std::string text;
 };
-Item N(double value) { return Item{false, value, NumberType::Double, ""}; }
-Item Sng(float value) { return Item{false, value, NumberType::Single, ""}; }
-Item Lng(int32_t value) { return Item{false, static_cast<double>(value), NumberType::Long, ""}; }
-Item S(std::string text) { return Item{true, 0, NumberType::Double, std::move(text)}; }
+Item N(double value) { return Item{false, value, ValueKind::Double, ""}; }
+Item Sng(float value) { return Item{false, value, ValueKind::Single, ""}; }
+Item Lng(int32_t value) { return Item{false, static_cast<double>(value), ValueKind::Long, ""}; }
+Item S(std::string text) { return Item{true, 0, ValueKind::Double, std::move(text)}; }
 
 // What one statement writes: the items in turn and the end's text, or what
 // came before the first error and the error's number in brackets.

@@ -8,7 +8,7 @@ N = 3: FOR I = 1 TO N: N = 10: PRINT I;: NEXT: PRINT ' expect:  1  2  3
 ' so is the step
 S = 1: FOR I = 1 TO 3 STEP S: S = 5: PRINT I;: NEXT: PRINT ' expect:  1  2  3
 ' fractional step
-FOR X = 0 TO 1 STEP 0.25: PRINT X;: NEXT: PRINT ' expect:  0  0.25  0.5  0.75  1
+FOR X = 0 TO 1 STEP 0.25: PRINT X;: NEXT: PRINT ' expect:  0  .25  .5  .75  1
 ' an integer loop variable
 FOR I% = 1 TO 3: PRINT I%;: NEXT I%: PRINT I% ' expect:  1  2  3  4
 ' NEXT J, I

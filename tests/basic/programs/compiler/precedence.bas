@@ -4,7 +4,7 @@ PRINT 2^3^2 ' expect:  64
 ' ^ binds tighter than unary minus
 PRINT -2^2 ' expect: -4
 ' an exponent may carry a sign
-PRINT 2^-1; -2^-2 ' expect:  0.5 -0.25
+PRINT 2^-1; -2^-2 ' expect:  .5 -.25
 ' * before +
 PRINT 1+2*3; (1+2)*3 ' expect:  7  9
 ' \ and MOD below * /, above + -

@@ -1,4 +1,6 @@
 ' READ stores as the type keeps
-READ A%, B&: PRINT A%; B&
-DATA 2.5, 3000000000.4
-' expect:  2 -2147483648
+READ A%, B&, C, D#: PRINT A%; B&; C; D#
+DATA 2.5, 3000000000.4E-1, .1, .1
+' expect:  2  300000000  .1  .1
+READ A% ' expect runtime error: Overflow (error 6)
+DATA 40000

@@ -1,2 +1,2 @@
-' UBOUND of a NaN dimension
-DIM A(2): PRINT UBOUND(A, 0 / 0) ' expect runtime error: Subscript out of range (error 9)
+' UBOUND of a NaN dimension, made of a double's infinities
+DIM A(2): PRINT UBOUND(A, 1D300 * 1D300 - 1D300 * 1D300) ' expect runtime error: Subscript out of range (error 9)

@@ -1,0 +1,32 @@
+// basic_run_native FILE.bas [INPUT-LINE...]: runs one program on Linux as
+// the tests run it, INPUT reading the lines given, and prints its text and
+// how it ended. For writing a test's expectations and for quick looks.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "basic/text/input_script.h"
+#include "tests/basic/programs/expectations.h"
+#include "tests/basic/recording_runtime.h"
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::cerr << "usage: basic_run_native FILE.bas [INPUT-LINE...]\n";
+    return 2;
+  }
+  std::ifstream file(argv[1], std::ios::binary);
+  std::stringstream source;
+  source << file.rdbuf();
+  StartRecording();
+  std::vector<BasicDiagnostic> errors;
+  BasicProgramPtr program = BasicCompile(source.str(), argv[1], &errors);
+  for (const BasicDiagnostic& e : errors) std::cout << argv[1] << ":" << e.line << ":" << e.column << ": " << e.message << "\n";
+  if (!program) return 1;
+  InputScript script = InputScript::OfText(InputScriptText(std::vector<std::string>(argv + 2, argv + argc)));
+  BasicRunOptions options;
+  options.input = &script;
+  const BasicRunResult result = BasicRun(program.get(), options);
+  std::cout << TheRecording.printed;
+  if (!result.message.empty()) std::cout << "\n[" << result.message << "]\n";
+  return result.outcome == BasicOutcome::Ended ? 0 : 1;
+}
