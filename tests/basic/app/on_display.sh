@@ -8,8 +8,11 @@ source "$(dirname "$0")/../../../tools/virtual-display.sh"
 balls_wine_use "$(balls_pe_bits "$1")" && balls_binfmt_hold || { echo "$BALLS_WINE_MISSING" >&2; exit 1; }
 balls_wine_prefix
 balls_display_start >/dev/null
+# A wine server left running in this slot keeps the display it started
+# with, and would put the window there: this test's server starts afresh.
+balls_wine_session_stop && "$WINESERVER" -w </dev/null >/dev/null 2>&1
 work=$(mktemp -d) pid=
-trap '[ -z "$pid" ] || kill $pid; balls_display_stop; balls_binfmt_release; rm -rf "$work"' EXIT
+trap '[ -z "$pid" ] || kill $pid; balls_wine_session_stop; balls_display_stop; balls_binfmt_release; rm -rf "$work"' EXIT
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 fail() { echo "$*" >&2; exit 1; }
 
