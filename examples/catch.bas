@@ -14,7 +14,7 @@
 140    IF (K$ = LF$ OR K$ = "j") AND X > 3 THEN X = X - 1
 150    IF (K$ = RT$ OR K$ = "l") AND X < W - 2 THEN X = X + 1
 160    LOCATE H + 1, X - 2: PRINT " [=] ";
-170    SLEEP 40
+170    SLEEP .04
 180  NEXT Y
 190  LOCATE H, SX: PRINT " ";
 200  IF ABS(SX - X) <= 1 THEN CAUGHT = CAUGHT + 1: SOUND 880, 1 ELSE BEEP

@@ -12,7 +12,7 @@ void CompileKey(Compiler& c) {
   c.Unexpected("ON, OFF or LIST");
 }
 
-// SLEEP ms, or SLEEP alone: until a key is pressed.
+// SLEEP seconds, or SLEEP alone: until a key is pressed.
 void CompileSleep(Compiler& c) {
   c.Advance();
   const bool for_key = c.AtStatementEnd();

@@ -1,5 +1,8 @@
 #include "basic/keys_and_sound/keyboard.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <string>
 
 #include "basic/builtins/builtins.h"
@@ -44,6 +47,19 @@ bool AwaitKeyWaiting(Machine& machine) {
   GfxShowPending();
   while (!KeyBufferHasKey()) SysSleep(KeyPollMs);
   return true;
+}
+
+void AwaitKeyOrTime(Machine& machine, double ms) {
+  if (machine.script && machine.script->HasKey()) return;
+  GfxShowPending();
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point end =
+      Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(ms));
+  while (machine.script || !KeyBufferHasKey()) {
+    const double left = std::chrono::duration<double, std::milli>(end - Clock::now()).count();
+    if (left <= 0) return;
+    SysSleep(static_cast<int32_t>(std::ceil(std::min<double>(left, KeyPollMs))));
+  }
 }
 
 // INKEY$: the next key, "" when none is waiting: a character, or a key

@@ -14,6 +14,9 @@ bool TakeKeyByte(Machine& machine, uint8_t* byte);
 bool AwaitKeyByte(Machine& machine, uint8_t* byte);
 // Waits until a key is waiting, leaving it to be read; false as above.
 bool AwaitKeyWaiting(Machine& machine);
+// Waits the time, or less when a key is or comes waiting (left to be read).
+// A script's keys are all waiting at once; with none left, the time passes.
+void AwaitKeyOrTime(Machine& machine, double ms);
 
 // How long an empty INKEY$ gives the processor away: a program spinning on
 // INKEY$ then costs the machine next to nothing.

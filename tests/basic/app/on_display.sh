@@ -34,7 +34,7 @@ differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
 # The circle (about 31 000 pixels) comes a second after a PRINT, whose text
 # is shown before PRINT returns; the display is photographed as often as it
 # can be until it shows the circle.
-echo 'CLS: SLEEP 1000: PRINT "*": SLEEP 1000: CIRCLE (200, 200), 100, 2, , , , F: SLEEP 5000: END' >"$work/circle.bas"
+echo 'CLS: SLEEP 1: PRINT "*": SLEEP 1: CIRCLE (200, 200), 100, 2, , , , F: SLEEP 5: END' >"$work/circle.bas"
 start "$1" "$work/circle.bas"
 appeared=$(now_ms) text_at= circle_at=
 photograph "$work/last.ppm"
@@ -54,7 +54,7 @@ echo "the circle reached the display about $late ms after it was drawn (give or 
 
 # balls.bas paused before its END shows what it shows once a PRINT has woken
 # the window.
-sed 's/^END$/SLEEP 4000: PRINT: SLEEP 4000: END/' "$2" >"$work/paused.bas"
+sed 's/^END$/SLEEP 4: PRINT: SLEEP 4: END/' "$2" >"$work/paused.bas"
 start "$1" "$work/paused.bas"
 sleep 3
 photograph "$work/paused.ppm" whole

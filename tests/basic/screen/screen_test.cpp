@@ -247,7 +247,7 @@ TEST(BasicScreen, ThePictureIsShownBeforeTheProgramWaits) {
   };
   const Row rows[] = {
       {"X = 1", 2, "a run's end shows what it drew (as its last text is written, and again as it ends)"},
-      {"SCREEN 12: PSET (1, 1): SLEEP 0", 3, "SLEEP shows it first"},
+      {"SCREEN 12: PSET (1, 1): SLEEP .001", 3, "SLEEP shows it first"},
       {"PSET (1, 1): PRINT 1: PRINT 2", 4, "and so does each PRINT"},
   };
   for (const Row& row : rows) {
