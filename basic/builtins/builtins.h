@@ -125,6 +125,9 @@ bool BuiltinTakesMore(Keyword keyword, std::string_view arguments);
 // take next, where letter fits one of them; otherwise the first such row's.
 char BuiltinNextKind(Keyword keyword, std::string_view arguments, char letter);
 const Builtin& BuiltinAt(int32_t index);
+// A call's instruction holds both counts in its operand c: the numbers'
+// in the bits below this one, the strings' above.
+inline constexpr int32_t BuiltinTextsShift = 8;
 // How many numbers and strings a row takes off the stacks, and leaves.
 int32_t BuiltinNumbers(const Builtin& builtin);
 int32_t BuiltinTexts(const Builtin& builtin);

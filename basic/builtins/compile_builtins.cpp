@@ -41,6 +41,14 @@ std::string BuiltinArguments(Compiler& c, Keyword keyword, ValueKind* first_kind
   return given;
 }
 
+// The call's operand c carries the counts of its row's operands, so that
+// the call need not count them each time it runs.
+void EmitBuiltinCall(Compiler& c, int32_t row, ValueKind first_kind) {
+  const Builtin& builtin = BuiltinAt(row);
+  c.builder.Emit(Op::CallBuiltin, row, static_cast<int32_t>(first_kind),
+                 BuiltinNumbers(builtin) | BuiltinTexts(builtin) << BuiltinTextsShift);
+}
+
 }  // namespace
 
 ValueKind CompileBuiltinCall(Compiler& c) {
@@ -59,7 +67,7 @@ ValueKind CompileBuiltinCall(Compiler& c) {
   const bool with_arguments = takes_arguments && (!bare || c.Check(TokenKind::LeftParen));
   ValueKind first_kind = ValueKind::Single;
   const int32_t row = FindBuiltin(keyword, with_arguments ? BuiltinArguments(c, keyword, &first_kind) : "");
-  c.builder.Emit(Op::CallBuiltin, row, static_cast<int32_t>(first_kind));
+  EmitBuiltinCall(c, row, first_kind);
   return BuiltinResultKind(BuiltinAt(row), first_kind);
 }
 
@@ -67,7 +75,7 @@ ValueKind CompileBuiltinCall(Compiler& c) {
 void CompileRandomize(Compiler& c) {
   c.Advance();
   if (c.AtStatementEnd()) {
-    c.builder.Emit(Op::CallBuiltin, FindBuiltin(Keyword::Timer, ""));
+    EmitBuiltinCall(c, FindBuiltin(Keyword::Timer, ""), ValueKind::Single);
   } else {
     NumberExpression(c);
   }

@@ -15,7 +15,6 @@
 
 namespace {
 
-int32_t Length(RtString s) { return static_cast<int32_t>(BytesOf(s).size()); }
 
 // Takes the call's first string argument over.
 RtString TakeText(BuiltinCall& call) {
@@ -28,18 +27,18 @@ RtString TakeText(BuiltinCall& call) {
 // has checked to be inside it.
 RunFault Slice(BuiltinCall& call, int32_t start, int32_t count) {
   RtString s = TakeText(call);
-  if (start == 0 && count == Length(s)) {
+  if (start == 0 && count == StringLength(s)) {
     call.text = s;
     return {};
   }
   call.text = NewString(BytesOf(s).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(count)));
-  StrRelease(s);
+  ReleaseString(s);
   return {};
 }
 
 // count copies of byte.
 RunFault Repeated(BuiltinCall& call, int32_t count, char byte) {
-  call.text = StrNew(count);
+  call.text = NewBlankString(count);
   std::memset(call.text, byte, static_cast<std::size_t>(count));
   return {};
 }
@@ -101,12 +100,14 @@ RunFault Folded(BuiltinCall& call, char from, char to) {
 }  // namespace
 
 RunFault FnLen(BuiltinCall& call) {
-  call.number = Length(call.texts[0]);
+  call.number = StringLength(call.texts[0]);
   return {};
 }
 
+// Zero-extended: a lead byte such as 0x82 is 130, never negative.
 RunFault FnAsc(BuiltinCall& call) {
-  call.number = StrFirstByte(TakeText(call));
+  const std::string_view bytes = BytesOf(call.texts[0]);
+  call.number = bytes.empty() ? 0 : static_cast<unsigned char>(bytes[0]);
   return {};
 }
 
@@ -137,13 +138,13 @@ RunFault FnSpace(BuiltinCall& call) {
 RunFault FnLeft(BuiltinCall& call) {
   const int32_t count = NumToInt32(call.numbers[0]);
   if (count < 0) return IllegalCall("LEFT$ needs a count of 0 or more");
-  return Slice(call, 0, std::min(count, Length(call.texts[0])));
+  return Slice(call, 0, std::min(count, StringLength(call.texts[0])));
 }
 
 RunFault FnRight(BuiltinCall& call) {
   const int32_t count = NumToInt32(call.numbers[0]);
   if (count < 0) return IllegalCall("RIGHT$ needs a count of 0 or more");
-  const int32_t length = Length(call.texts[0]);
+  const int32_t length = StringLength(call.texts[0]);
   const int32_t kept = std::min(count, length);
   return Slice(call, length - kept, kept);
 }
@@ -154,7 +155,7 @@ RunFault FnMid(BuiltinCall& call) {
   if (first < 1) return IllegalCall("MID$ needs a start of 1 or more");
   const int32_t count = NumToInt32(call.numbers[1]);
   if (count < 0) return IllegalCall("MID$ needs a count of 0 or more");
-  const int32_t length = Length(call.texts[0]);
+  const int32_t length = StringLength(call.texts[0]);
   const int32_t start = std::min(first - 1, length);
   return Slice(call, start, std::min(count, length - start));
 }

@@ -1,5 +1,6 @@
 #include "basic/executor/machine.h"
 
+#include "basic/executor/string_values.h"
 #include "basic/procedures/run_calls.h"
 #include "runtime/graphics/pixels.h"
 
@@ -15,6 +16,6 @@ Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions
 
 Machine::~Machine() {
   UnwindProcedures(*this);
-  while (strings_top != strings.data()) StrRelease(Pop());
+  while (strings_top != strings.data()) ReleaseString(Pop());
   GfxShowPending();  // a run's last dots reach the window however it ended
 }

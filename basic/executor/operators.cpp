@@ -114,7 +114,7 @@ RunFault RunLoadString(Machine& machine, const Instruction& in, double*&) {
 
 RunFault RunStoreString(Machine& machine, const Instruction& in, double*&) {
   RtString& variable = machine.variables.strings[static_cast<std::size_t>(in.a)];
-  StrRelease(variable);
+  ReleaseString(variable);
   variable = machine.Pop();
   return {};
 }
@@ -122,18 +122,18 @@ RunFault RunStoreString(Machine& machine, const Instruction& in, double*&) {
 RunFault RunConcat(Machine& machine, const Instruction&, double*&) {
   RtString* const top = machine.strings_top;
   // Checked before the runtime would end the process over it.
-  if (int64_t{StrLength(top[-2])} + StrLength(top[-1]) > std::numeric_limits<int32_t>::max()) {
+  if (int64_t{StringLength(top[-2])} + StringLength(top[-1]) > std::numeric_limits<int32_t>::max()) {
     return RunFault{RunError::StringTooLong};
   }
   RtString right = machine.Pop();
   RtString left = machine.Pop();
-  machine.Push(StrConcat(left, right));
+  machine.Push(ConcatStrings(left, right));
   return {};
 }
 
 RunFault RunCompareStrings(Machine& machine, const Instruction& in, double*& sp) {
   RtString right = machine.Pop();
   RtString left = machine.Pop();
-  *sp++ = Compared(static_cast<Op>(in.a), StrCompare(left, right)) ? -1.0 : 0.0;
+  *sp++ = Compared(static_cast<Op>(in.a), CompareStrings(left, right)) ? -1.0 : 0.0;
   return {};
 }

@@ -49,7 +49,7 @@ void RestoreOtherLocals(Machine& machine, const Procedure& procedure, const Othe
   CallStack& calls = machine.calls;
   for (std::size_t i = 0; i < procedure.string_locals.size(); ++i) {
     RtString& value = variables.strings[static_cast<std::size_t>(procedure.string_locals[i])];
-    StrRelease(value);
+    ReleaseString(value);
     value = calls.saved_strings[saves.strings + i];
   }
   for (std::size_t i = 0; i < procedure.array_locals.size(); ++i) {
@@ -224,7 +224,7 @@ RunFault WriteBack(Machine& machine, const CallSite& site, const Procedure& proc
         }
         break;
       case ArgumentKind::StringVariable:
-        StrRelease(variables.strings[slot]);
+        ReleaseString(variables.strings[slot]);
         variables.strings[slot] = calls.passed_strings[string++];
         break;
       case ArgumentKind::NumberElement: {
@@ -244,9 +244,9 @@ RunFault WriteBack(Machine& machine, const CallSite& site, const Procedure& proc
         RtString value = calls.passed_strings[string++];
         if (index >= strings.size()) {
           fault = {RunError::SubscriptOutOfRange, "an array changed size while its element was passed to a procedure"};
-          StrRelease(value);
+          ReleaseString(value);
         } else {
-          StrRelease(strings[index]);
+          ReleaseString(strings[index]);
           strings[index] = value;
         }
         break;

@@ -181,7 +181,7 @@ RunFault EndCall(Machine& machine, double* number, RtString* string) {
   double number = 0;
   RtString string = nullptr;
   if (const RunFault fault = EndCall(machine, &number, &string)) {
-    StrRelease(string);
+    ReleaseString(string);
     return Fail(machine, fault);
   }
   if (call == Op::CallFunction) *sp++ = number;
@@ -229,6 +229,6 @@ void UnwindProcedures(Machine& machine) {
     double number;
     RtString string = nullptr;
     EndCall(machine, &number, &string);
-    StrRelease(string);
+    ReleaseString(string);
   }
 }

@@ -93,7 +93,7 @@ RunFault RunDraw(Machine& machine, const Instruction&, double*&) {
   pen.y = start.y;
   ProgramDrawing drawing(machine);
   machine.message = RunDrawString(BytesOf(commands), pen, drawing);
-  StrRelease(commands);
+  ReleaseString(commands);
   if (own) {
     FromView(screen, {pen.x, pen.y}, &screen.last_x, &screen.last_y);
   } else {

@@ -1,10 +1,11 @@
 #include "basic/text/output.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
-#include "basic/executor/string_values.h"
 #include "runtime/console/prompt_io.h"
+#include "runtime/strings/strings.h"
 
 namespace {
 
@@ -23,6 +24,13 @@ void EchoText(std::string_view text) {
 // where there is one: a string's length must fit its 32-bit field.
 constexpr std::size_t MaxPrintPiece = std::size_t{1} << 20;
 
+// The screen takes a string of the runtime's own heap, and releases it.
+RtString RuntimeString(std::string_view text) {
+  RtString s = StrNew(static_cast<int32_t>(text.size()));
+  if (!text.empty()) std::memcpy(s, text.data(), text.size());
+  return s;
+}
+
 }  // namespace
 
 void OutputText(std::string_view text, bool echo) {
@@ -32,7 +40,7 @@ void OutputText(std::string_view text, bool echo) {
       const std::size_t line_end = text.rfind("\r\n", MaxPrintPiece - 2);
       piece = line_end == std::string_view::npos ? MaxPrintPiece : line_end + 2;
     }
-    PromptPrint(NewString(text.substr(0, piece)));
+    PromptPrint(RuntimeString(text.substr(0, piece)));
     if (echo) EchoText(text.substr(0, piece));
     text.remove_prefix(piece);
   }

@@ -30,6 +30,6 @@ RunFault RunMidAssign(Machine& machine, const Instruction& in, double*& sp) {
   const std::string_view text = BytesOf(machine.strings_top[-1]);
   const int64_t replaced = std::min({int64_t{count}, length - start + 1, static_cast<int64_t>(text.size())});
   std::memcpy(*target + start - 1, text.data(), static_cast<std::size_t>(replaced));
-  StrRelease(machine.Pop());
+  ReleaseString(machine.Pop());
   return {};
 }

@@ -63,7 +63,7 @@ RunFault RunPrintNumber(Machine& machine, const Instruction& in, double*& sp) {
 RunFault RunPrintString(Machine& machine, const Instruction&, double*&) {
   RtString s = machine.Pop();
   Printed(machine, BytesOf(s));
-  StrRelease(s);
+  ReleaseString(s);
   return {};
 }
 

@@ -73,7 +73,7 @@ RunFault RunStoreStringElement(Machine& machine, const Instruction& in, double*&
   ArrayVariable* array;
   std::size_t index;
   if (const RunFault fault = FindElement(machine, in, 0, sp, &index, &array)) return fault;
-  StrRelease(array->strings[index]);
+  ReleaseString(array->strings[index]);
   array->strings[index] = machine.Pop();
   return {};
 }

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "basic/executor/string_values.h"
+
 ValueKind KindOfName(const std::string& name) {
   if (name.empty()) return ValueKind::Single;
   switch (name.back()) {
@@ -93,7 +95,7 @@ int32_t Variables::FindStringSlot(const std::string& canonical_name) const {
 }
 
 void UnmakeArray(ArrayVariable& array) {
-  for (RtString s : array.strings) StrRelease(s);
+  for (RtString s : array.strings) ReleaseString(s);
   std::vector<double>().swap(array.numbers);
   std::vector<RtString>().swap(array.strings);
   array.made = false;
@@ -103,7 +105,7 @@ void UnmakeArray(ArrayVariable& array) {
 void Variables::Reset() {
   for (double& value : numbers) value = 0;
   for (RtString& s : strings) {
-    StrRelease(s);
+    ReleaseString(s);
     s = nullptr;
   }
   for (ArrayVariable& array : arrays) UnmakeArray(array);

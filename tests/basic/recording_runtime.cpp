@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "basic/executor/string_values.h"
 #include "basic/text/number_text.h"
 #include "runtime/console/key_buffer.h"
 #include "runtime/console/prompt_io.h"
@@ -89,7 +90,7 @@ void StartRecording(std::vector<std::string> input) {
   TheRecording.input.assign(input.begin(), input.end());
 }
 
-int RegistryCount() { return StringRegistry.count; }
+int RegistryCount() { return StringRegistry.count + static_cast<int>(LiveStrings()); }
 
 ProgramRun RunProgram(const std::string& source, std::vector<std::string> input) {
   StartRecording(std::move(input));

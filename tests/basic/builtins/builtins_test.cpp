@@ -46,11 +46,11 @@ std::string Call(Keyword keyword, const char* kinds, std::vector<double> numbers
   for (const std::string& text : texts) strings.push_back(NewString(text));
   BuiltinCall call{numbers.data(), strings.data()};
   const RunFault fault = BuiltinAt(row).routine(call);
-  for (RtString s : strings) StrRelease(s);
+  for (RtString s : strings) ReleaseString(s);
   if (fault) return "!" + RunFaultText(fault);
   if (BuiltinAt(row).result != BuiltinResult::String) return std::to_string(call.number);
   std::string text(BytesOf(call.text));
-  StrRelease(call.text);
+  ReleaseString(call.text);
   return text;
 }
 
