@@ -7,11 +7,11 @@
 // found before the run, all at once; a program with any error never runs.
 //
 // The executor draws, prints and reads through the runtime's own routines
-// (GfxCls, GfxLine, GfxCircle, NumInt, NumRnd, NumPow, StrConcat,
-// StrCompare, PromptPrint, PromptInput), on the calling thread: the main
-// thread, after the window has painted once. Every string value is an
-// RtString in the registry; when a run ends, however it ends, every string
-// it made has been released.
+// (GfxCls, GfxLine, GfxCircle, NumInt, NumRnd, NumPow, PromptPrint,
+// PromptInput), on the calling thread: the main thread, after the window
+// has painted once. Its string values come from a pool of its own
+// (executor/string_values.h), compared as the runtime compares; when a run
+// ends, however it ends, every string it made has been released.
 #pragma once
 
 #include <cstdint>
