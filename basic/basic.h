@@ -52,6 +52,7 @@ class InputScript;
 struct BasicRunOptions {
   bool echo = false;  // also write what PRINT writes, and every line INPUT reads, to stdout
   InputScript* input = nullptr;  // when set, INPUT reads its lines here instead of the window
+  std::string command_line;      // what COMMAND$ gives
 };
 
 enum class BasicOutcome {

@@ -54,6 +54,14 @@ BasicAppOptions OptionsFromEnvironment() {
   Finish(options, code);
 }
 
+// The command line after the program's own name, quoted or not.
+std::string ArgumentsOf(std::string_view line) {
+  const bool quoted = !line.empty() && line.front() == '"';
+  std::size_t end = quoted ? line.find('"', 1) : line.find_first_of(" \t");
+  if (end == std::string_view::npos) return "";
+  return std::string(line.substr(end + (quoted ? 1 : 0)));
+}
+
 }  // namespace
 
 bool IsMadeProgram() { return OwnMark().made != 0; }
@@ -67,5 +75,6 @@ void RunMadeProgram() {
     FinishMade(options, BasicExitDamaged);
   }
   options.file = program.name;
+  options.command_line = ArgumentsOf(GetCommandLineA());
   FinishMade(options, RunSource(program.text, options));
 }

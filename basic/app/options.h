@@ -23,6 +23,7 @@ struct BasicAppOptions {
   std::string make;           // --make: the program to write; empty: run the file
   bool list = false;          // --list: list the file's compiled code instead of running it
   std::string window_snapshot;  // a made program's window picture (app.h); empty: none
+  std::string command_line;     // a made program's arguments, for COMMAND$
 };
 
 inline constexpr char BasicUsage[] =

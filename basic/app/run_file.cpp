@@ -6,6 +6,7 @@
 #include "basic/app/show.h"
 #include "basic/app/source_file.h"
 #include "basic/basic.h"
+#include "basic/builtins/environment.h"
 
 int RunSource(const std::string& source, const BasicAppOptions& options) {
   std::vector<BasicDiagnostic> errors;
@@ -20,7 +21,7 @@ int RunSource(const std::string& source, const BasicAppOptions& options) {
     ShowMessage(error);
     return BasicExitCompileError;
   }
-  const BasicRunResult result = BasicRun(program.get(), BasicRunOptions{options.echo, script.get()});
+  const BasicRunResult result = BasicRun(program.get(), BasicRunOptions{options.echo, script.get(), CommandText(options.command_line)});
   switch (result.outcome) {
     case BasicOutcome::RuntimeError: ShowMessage(BasicFormatRunMessage(result)); return BasicExitRuntimeError;
     case BasicOutcome::NoMoreInput: ShowMessage(BasicFormatRunMessage(result)); return BasicExitNoMoreInput;

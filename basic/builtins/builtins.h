@@ -9,7 +9,8 @@
 //
 // The routines live by what they do: the numeric ones in
 // number_functions.cpp, those of strings in string_functions.cpp, the
-// clock's in clock.cpp, the keys' in keys_and_sound/keyboard.cpp and the
+// clock's in clock.cpp, the process's command line and environment in
+// environment.cpp, the keys' in keys_and_sound/keyboard.cpp and the
 // cursor's in text/run_print.cpp.
 #pragma once
 
@@ -100,7 +101,10 @@ enum class BuiltinResult : uint8_t { Integer, Long, Single, Double, String, Like
   X(Cvs, "S", Single, FnCvs)                                              \
   X(Cvd, "S", Double, FnCvd)                                              \
   X(CvsMbf, "S", Single, FnCvsMbf)                                        \
-  X(CvdMbf, "S", Double, FnCvdMbf)
+  X(CvdMbf, "S", Double, FnCvdMbf)                                        \
+  X(Command, "", String, FnCommand)                                       \
+  X(EnvironValue, "S", String, FnEnvironByName)                           \
+  X(EnvironValue, "N", String, FnEnvironByNumber)
 
 #define BASIC_DECLARE_BUILTIN(keyword, arguments, result, routine) RunFault routine(BuiltinCall& call);
 BASIC_BUILTINS(BASIC_DECLARE_BUILTIN)

@@ -81,3 +81,10 @@ void CompileRandomize(Compiler& c) {
   }
   c.builder.Emit(Op::Randomize);
 }
+
+// ENVIRON "NAME=value": the text is checked when it runs.
+void CompileEnviron(Compiler& c) {
+  c.Advance();
+  StringExpression(c);
+  c.builder.Emit(Op::SetEnvironment);
+}

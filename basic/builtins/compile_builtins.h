@@ -1,6 +1,7 @@
 // Calls of the built-in functions, compiled from the one table of them
 // (builtins.h): the row whose arguments fit what the program wrote becomes
-// one CallBuiltin. And RANDOMIZE, the statement of RND's generator.
+// one CallBuiltin. And RANDOMIZE, the statement of RND's generator, and
+// ENVIRON, the one that changes what ENVIRON$ reads.
 #pragma once
 
 #include "basic/variables/variables.h"
@@ -12,3 +13,5 @@ struct Compiler;
 ValueKind CompileBuiltinCall(Compiler& c);
 // RANDOMIZE [seed], at its word.
 void CompileRandomize(Compiler& c);
+// ENVIRON text, at its word.
+void CompileEnviron(Compiler& c);

@@ -1,6 +1,8 @@
 // A built-in function's call at run time: its row's routine on the stacks'
-// top operands (builtins.h). And RANDOMIZE, which seeds RND's generator.
+// top operands (builtins.h). And RANDOMIZE, which seeds RND's generator,
+// and ENVIRON.
 #include "basic/builtins/builtins.h"
+#include "basic/builtins/environment.h"
 #include "basic/executor/machine.h"
 #include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
@@ -28,4 +30,11 @@ RunFault RunCallBuiltin(Machine& machine, const Instruction& in, double*& sp) {
 RunFault RunRandomize(Machine&, const Instruction&, double*& sp) {
   RandSeed = static_cast<uint32_t>(NumToInt32(*--sp));
   return {};
+}
+
+RunFault RunSetEnvironment(Machine& machine, const Instruction&, double*&) {
+  const RtString assignment = machine.Pop();
+  const bool set = SetEnvironment(BytesOf(assignment));
+  ReleaseString(assignment);
+  return set ? RunFault{} : IllegalCall("ENVIRON needs NAME=value");
 }

@@ -85,6 +85,7 @@
   STATEMENT(CallBuiltin, BuiltinNumbers(BuiltinAt(in.a)), BuiltinNumberResults(BuiltinAt(in.a)),    \
             BuiltinTexts(BuiltinAt(in.a)), BuiltinTextResults(BuiltinAt(in.a)), "fy-")              \
   STATEMENT(Randomize, 1, 0, 0, 0, "---")                                                           \
+  STATEMENT(SetEnvironment, 0, 0, 1, 0, "---") /* ENVIRON */                                        \
   /* Arrays: b subscripts, below the value to store. */                                             \
   STATEMENT(LoadElement, in.b, 1, 0, 0, "an-")                                                      \
   STATEMENT(StoreDoubleElement, in.b + 1, 0, 0, 0, "an-")                                           \

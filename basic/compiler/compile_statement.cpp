@@ -163,6 +163,7 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Sound: return CompileSound(c);
     // The built-in functions' own statements.
     case Keyword::Randomize: return CompileRandomize(c);
+    case Keyword::Environ: return CompileEnviron(c);
     case Keyword::Date: case Keyword::Time:
       c.Fail(first, std::string(KeywordText(first.keyword)) + " = is not a statement of this BASIC: it does not set the clock");
     case Keyword::Run: case Keyword::List: case Keyword::New: case Keyword::Load: case Keyword::Save:

@@ -47,6 +47,7 @@ struct Machine {
   Variables& variables;
   const bool echo;
   InputScript* const script;  // INPUT's lines, when they do not come from the window
+  const std::string command_line;  // COMMAND$
   std::vector<double> numbers;
   std::vector<RtString> strings;
   RtString* strings_top;  // the next free place

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "basic/builtins/clock.h"
+#include "basic/builtins/environment.h"
 #include "basic/executor/string_values.h"
 #include "basic/tokens/lexer.h"
 #include "tests/basic/recording_runtime.h"
@@ -118,3 +119,17 @@ TEST(BasicTextProperties, HexAndOctReadBackToTheSameBits) {
 }
 
 }  // namespace
+
+// COMMAND$ gives a made program's arguments as DOS handed them over.
+TEST(BuiltinCommand, ArgumentsInCapitalsWithoutLeadingBlanks) {
+  const struct {
+    const char* arguments;
+    const char* command;
+  } rows[] = {
+      {"", ""},                           // no arguments
+      {"   ", ""},                        // blanks alone
+      {"  /fast level2", "/FAST LEVEL2"},  // capitals, the blanks between kept
+      {" a  b ", "A  B "},                 // only the leading blanks go
+  };
+  for (const auto& row : rows) EXPECT_EQ(CommandText(row.arguments), row.command) << '"' << row.arguments << '"';
+}

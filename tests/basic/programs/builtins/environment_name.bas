@@ -1,0 +1,1 @@
+PRINT ENVIRON$("") ' expect runtime error: Illegal function call (error 5): ENVIRON$ needs a name
