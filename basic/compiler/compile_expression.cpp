@@ -43,8 +43,8 @@ struct BinaryOperator {
   TokenKind token;
   Keyword keyword;
   Op op;
-  ResultKind result;
-  bool checked;
+  ResultKind result = ResultKind::Whole;
+  bool checked = false;
 };
 
 using Level = ValueKind (*)(Compiler& c);
