@@ -100,7 +100,15 @@ enum class BuiltinResult : uint8_t { Integer, Long, Single, Double, String, Like
   X(Cvs, "S", Single, FnCvs)                                              \
   X(Cvd, "S", Double, FnCvd)                                              \
   X(CvsMbf, "S", Single, FnCvsMbf)                                        \
-  X(CvdMbf, "S", Double, FnCvdMbf)
+  X(CvdMbf, "S", Double, FnCvdMbf)                                        \
+  /* Files (files/run_files.cpp). */                                      \
+  X(Freefile, "", Integer, FnFreefile)                                    \
+  X(Eof, "N", Integer, FnEof)                                             \
+  X(Lof, "N", Long, FnLof)                                                \
+  X(Loc, "N", Long, FnLoc)                                                \
+  X(Seek, "N", Long, FnSeek)                                              \
+  X(Fileattr, "NN", Long, FnFileattr)                                     \
+  X(InputChars, "NN", String, FnInputCharsFile) /* INPUT$(count, [#]n) */
 
 #define BASIC_DECLARE_BUILTIN(keyword, arguments, result, routine) RunFault routine(BuiltinCall& call);
 BASIC_BUILTINS(BASIC_DECLARE_BUILTIN)

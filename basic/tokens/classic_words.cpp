@@ -12,42 +12,20 @@ constexpr ClassicUse M = ClassicUse::Modifier;
 
 constexpr ClassicWord ClassicWords[] = {
     // The screen, the keyboard, sound and pens.
-    {"GET", S},
     {"PCOPY", S},
     {"PEN", F},
     {"PLAY", F},
     {"PMAP", F},
-    {"PUT", S},
     {"STICK", F},
     {"STRIG", F},
     {"VIEW", S},
     // Files and devices.
-    {"CHDIR", S},
-    {"CLOSE", S},
-    {"EOF", F},
-    {"FIELD", S},
-    {"FILEATTR", F},
-    {"FILES", S},
-    {"FREEFILE", F},
     {"IOCTL", S},
     {"IOCTL$", F},
-    {"KILL", S},
     {"LLIST", S},
-    {"LOC", F},
     {"LOCK", S},
-    {"LOF", F},
     {"LPOS", F},
-    {"LPRINT", S},
-    {"LSET", S},
-    {"MKDIR", S},
-    {"NAME", S},
-    {"OPEN", S},
-    {"RESET", S},
-    {"RMDIR", S},
-    {"RSET", S},
-    {"SEEK", F},
     {"UNLOCK", S},
-    {"WRITE", S},
     // Memory and ports.
     {"BLOAD", S},
     {"BSAVE", S},
@@ -85,7 +63,6 @@ constexpr ClassicWord ClassicWords[] = {
     {"TYPE", S},
     // Second words of statements whose first word this BASIC knows.
     {"SEG", M},
-    {"USING", M},
 };
 
 } // namespace
