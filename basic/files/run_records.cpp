@@ -67,14 +67,19 @@ RunError RandomFile(Machine& machine, int32_t* record_length) {
   return mode == FileMode::Random ? RunError::None : RunError::BadFileMode;
 }
 
-// The binding of a string variable to a FIELD, or null.
-const FieldBinding* BindingOf(MachineFiles& files, int32_t slot) {
-  for (const FileFields& fields : files.fields) {
+// The binding of a string variable to a FIELD and the buffer it is in, or
+// nulls.
+struct FoundBinding {
+  FileFields* fields = nullptr;
+  const FieldBinding* binding = nullptr;
+};
+FoundBinding BindingOf(MachineFiles& files, int32_t slot) {
+  for (FileFields& fields : files.fields) {
     for (const FieldBinding& binding : fields.bindings) {
-      if (binding.slot == slot) return &binding;
+      if (binding.slot == slot) return FoundBinding{&fields, &binding};
     }
   }
-  return nullptr;
+  return {};
 }
 
 void Unbind(MachineFiles& files, int32_t slot) {
@@ -240,19 +245,14 @@ RunFault RunSetField(Machine& machine, const Instruction& in, double*&) {
   MachineFiles& files = machine.files;
   RtString s = machine.Pop();
   const std::string_view text = BytesOf(s);
-  const FieldBinding* binding = BindingOf(files, in.a);
+  const FoundBinding found = BindingOf(files, in.a);
+  const FieldBinding* binding = found.binding;
   const std::size_t width = binding ? static_cast<std::size_t>(binding->width) : StrLength(StringVariable(machine, in.a));
   const std::size_t kept = std::min(width, text.size());
   std::string justified(width, ' ');
   justified.replace(in.b ? width - kept : 0, kept, text.substr(0, kept));
   StrRelease(s);
   SetString(machine, in.a, justified);
-  if (binding) {
-    for (FileFields& fields : files.fields) {
-      if (!fields.bindings.empty() && &fields.bindings.front() <= binding && binding <= &fields.bindings.back()) {
-        fields.buffer.replace(static_cast<std::size_t>(binding->offset), width, justified);
-      }
-    }
-  }
+  if (binding) found.fields->buffer.replace(static_cast<std::size_t>(binding->offset), width, justified);
   return {};
 }
