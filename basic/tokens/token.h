@@ -65,7 +65,7 @@ enum class TokenKind : uint8_t {
   String,
   Name,
   Keyword,
-  Unsupported,  // a word of classic BASIC that this one lacks, or '#'; text: the word
+  Unsupported,  // a word of classic BASIC that this one lacks, or '#' (before a file number); text: the word
   Colon,
   Comma,
   Semicolon,

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/basic/files/temp_folder.h"
 #include "tests/basic/recording_runtime.h"
@@ -103,6 +104,24 @@ TEST_F(FileStatementsTest, AreClosedWhenTheRunEnds) {
     const ProgramRun again = RunProgram("OPEN \"F.BIN\" FOR APPEND AS #1: PRINT #1, \"!\";");
     EXPECT_EQ(again.message, "") << ending;
     EXPECT_EQ(ReadWhole("F.BIN"), "kept!") << ending;
+  }
+}
+
+// LPRINT's printer is standard output under --echo, and nothing otherwise;
+// never the screen.
+TEST_F(FileStatementsTest, LprintWritesToStandardOutputOnlyWhenEchoing) {
+  for (const bool echo : {true, false}) {
+    StartRecording();
+    std::vector<BasicDiagnostic> errors;
+    BasicProgramPtr program = BasicCompile("LPRINT \"p\"; 1: LPRINT USING \"##\"; 2\n", "t.bas", &errors);
+    ASSERT_NE(program, nullptr);
+    BasicRunOptions options;
+    options.echo = echo;
+    testing::internal::CaptureStdout();
+    BasicRun(program.get(), options);
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out, echo ? "p 1 \n 2\n" : "") << "echo " << echo;
+    EXPECT_EQ(TheRecording.printed, "") << "echo " << echo;
   }
 }
 
