@@ -2,7 +2,8 @@
 # Builds every fuzzer (each fuzz/NAME/ folder with a CMakeLists.txt) with
 # clang's libFuzzer and runs each for SECONDS (default 60): first its kept
 # regression inputs (fuzz/NAME/regressions/), then a fuzzing session on a
-# scratch copy of its seed corpus, so the repository never fills up.
+# scratch copy of its seed corpus, so the repository never fills up, with
+# the words of fuzz/NAME/NAME.dict when there is one.
 #
 # Prints one line per target (runs executed, outcome) and exits non-zero on
 # any finding. A crashing input is left in build/fuzz/findings/NAME/, beside
@@ -67,7 +68,9 @@ for list in fuzz/*/CMakeLists.txt; do
   fi
 
   [ -d "$folder/corpus" ] && cp -r "$folder/corpus/." "$build/corpus/$name/"
-  "$binary" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+  dict=()
+  [ -f "$folder/$name.dict" ] && dict=(-dict="$folder/$name.dict")
+  "$binary" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 "${dict[@]}" \
     -artifact_prefix="$build/findings/$name/" "$build/corpus/$name" >>"$log" 2>&1
   status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)

@@ -11,6 +11,7 @@ packages=(
   cmake ninja-build g++ ccache               # host build and tests
   g++-mingw-w64-x86-64 g++-mingw-w64-i686    # the two Windows targets
   googletest libbenchmark-dev                # tests and benchmarks
+  lua5.4                                     # the file benchmark's yardstick (bench/basic)
   wine64 xvfb xauth                          # running the Windows build here
   imagemagick                                # snapshot BMP -> PNG; photographs of the display
   x11-utils                                  # xwininfo: where the photographed window is

@@ -104,7 +104,15 @@ enum class BuiltinResult : uint8_t { Integer, Long, Single, Double, String, Like
   X(CvdMbf, "S", Double, FnCvdMbf)                                        \
   X(Command, "", String, FnCommand)                                       \
   X(EnvironValue, "S", String, FnEnvironByName)                           \
-  X(EnvironValue, "N", String, FnEnvironByNumber)
+  X(EnvironValue, "N", String, FnEnvironByNumber)                         \
+  /* Files (files/run_files.cpp). */                                      \
+  X(Freefile, "", Integer, FnFreefile)                                    \
+  X(Eof, "N", Integer, FnEof)                                             \
+  X(Lof, "N", Long, FnLof)                                                \
+  X(Loc, "N", Long, FnLoc)                                                \
+  X(Seek, "N", Long, FnSeek)                                              \
+  X(Fileattr, "NN", Long, FnFileattr)                                     \
+  X(InputChars, "NN", String, FnInputCharsFile) /* INPUT$(count, [#]n) */
 
 #define BASIC_DECLARE_BUILTIN(keyword, arguments, result, routine) RunFault routine(BuiltinCall& call);
 BASIC_BUILTINS(BASIC_DECLARE_BUILTIN)

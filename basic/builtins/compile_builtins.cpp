@@ -5,6 +5,7 @@
 #include "basic/builtins/builtins.h"
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
+#include "basic/files/compile_files.h"
 #include "basic/screen/compile_graphics.h"
 #include "basic/variables/compile_arrays.h"
 
@@ -19,6 +20,7 @@ std::string BuiltinArguments(Compiler& c, Keyword keyword, ValueKind* first_kind
   std::string given;
   bool first_number = true;
   for (;;) {
+    if (keyword == Keyword::InputChars && !given.empty()) MatchHash(c);  // INPUT$(n, #f)
     const Token& at = c.Peek();
     const ValueKind kind = Expression(c);
     const char letter = kind == ValueKind::String ? 'S' : 'N';

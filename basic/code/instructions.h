@@ -164,4 +164,42 @@
   STATEMENT(Sleep, 1, 0, 0, 0, "---")                                                               \
   STATEMENT(SleepForKey, 0, 0, 0, 0, "---")                                                         \
   STATEMENT(Beep, 0, 0, 0, 0, "---")                                                                \
-  STATEMENT(Sound, 2, 0, 0, 0, "---") /* frequency, duration in clock ticks */
+  STATEMENT(Sound, 2, 0, 0, 0, "---") /* frequency, duration in clock ticks */                               \
+  /* Files (files/). A file number is a number on the stack; b: 1 when an */                        \
+  /* item goes to the file PRINT # or LPRINT chose, not to the screen. */                            \
+  /* OPEN: the name; the number and LEN; a: FileMode, b: FileAccess, c: FileLock + 8 with LEN */     \
+  STATEMENT(Open, 2, 0, 1, 0, "nnn")                                                                \
+  STATEMENT(OpenClassic, 2, 0, 2, 0, "n--") /* OPEN "O", #1, "F": letters, name; number, LEN; a: LEN */ \
+  STATEMENT(Close, 1, 0, 0, 0, "---")                                                               \
+  STATEMENT(CloseAll, 0, 0, 0, 0, "---")                                                            \
+  STATEMENT(SeekFile, 2, 0, 0, 0, "---")                                                            \
+  STATEMENT(PrintFileStart, in.a ? 0 : 1, 0, 0, 0, "n--") /* a: 1 for LPRINT, with no number */    \
+  STATEMENT(PrintFileEnd, 0, 0, 0, 0, "---")                                                        \
+  STATEMENT(WriteNumber, 1, 0, 0, 0, "ynn") /* c: 1 adds a comma after it */                        \
+  STATEMENT(WriteString, 0, 0, 1, 0, "-nn")                                                         \
+  STATEMENT(UsingStart, 0, 0, 1, 0, "---") /* PRINT USING's format */                               \
+  STATEMENT(UsingNumber, 1, 0, 0, 0, "yn-")                                                         \
+  STATEMENT(UsingString, 0, 0, 1, 0, "-n-")                                                         \
+  STATEMENT(UsingEnd, 0, 0, 0, 0, "-n-")                                                            \
+  STATEMENT(InputFileStart, 1, 0, 0, 0, "---")                                                      \
+  STATEMENT(InputFileNumber, 0, 1, 0, 0, "---")                                                     \
+  STATEMENT(InputFileString, 0, 0, 0, 1, "---")                                                     \
+  STATEMENT(LineInputFile, 0, 0, 0, 1, "---")                                                       \
+  /* GET and PUT: the number and the record or position; a: 1 when it is given */                  \
+  STATEMENT(TransferStart, 2, 0, 0, 0, "n--")                                                       \
+  STATEMENT(GetRecord, 0, 0, 0, 0, "---") /* the FIELD buffer */                                    \
+  STATEMENT(PutRecord, 0, 0, 0, 0, "---")                                                           \
+  STATEMENT(GetNumber, 0, 1, 0, 0, "y--")                                                           \
+  STATEMENT(GetString, 0, 0, 1, 1, "---") /* takes the variable's value, for its length */         \
+  STATEMENT(PutNumber, 1, 0, 0, 0, "y--")                                                           \
+  STATEMENT(PutString, 0, 0, 1, 0, "---")                                                           \
+  /* (GET and PUT of a record variable go here.) */                                                 \
+  STATEMENT(FieldStart, 1, 0, 0, 0, "---")                                                          \
+  STATEMENT(Field, 1, 0, 0, 0, "t--") /* the width; a: the string variable */                       \
+  STATEMENT(SetField, 0, 0, 1, 0, "tn-") /* LSET, RSET (b: 1) of variable a */                      \
+  STATEMENT(Kill, 0, 0, 1, 0, "---")                                                                \
+  STATEMENT(NameFile, 0, 0, 2, 0, "---")                                                            \
+  STATEMENT(Mkdir, 0, 0, 1, 0, "---")                                                               \
+  STATEMENT(Rmdir, 0, 0, 1, 0, "---")                                                               \
+  STATEMENT(Chdir, 0, 0, 1, 0, "---")                                                               \
+  STATEMENT(Files, 0, 0, in.a, 0, "n--") /* a: 1 with a pattern */

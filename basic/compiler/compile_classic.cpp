@@ -13,11 +13,11 @@ std::string WordOf(const Token& token) {
   return token.kind == TokenKind::Keyword ? KeywordText(token.keyword) : token.text;
 }
 
-// '#' and USING, SEG: the second word of PRINT #, PRINT USING, DEF SEG.
+// SEG: the second word of DEF SEG.
 bool IsModifier(const Token& token) {
   if (token.kind != TokenKind::Unsupported) return false;
   const ClassicWord* word = FindClassicWord(token.text);
-  return token.text == "#" || (word && word->use == ClassicUse::Modifier);
+  return word && word->use == ClassicUse::Modifier;
 }
 
 std::string NotAStatement(const std::string& words) { return words + " is not a statement of this BASIC"; }

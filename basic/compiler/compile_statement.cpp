@@ -6,6 +6,7 @@
 #include "basic/compiler/compile_jumps.h"
 #include "basic/compiler/compile_select.h"
 #include "basic/compiler/compiler.h"
+#include "basic/files/compile_files.h"
 #include "basic/keys_and_sound/compile_keys.h"
 #include "basic/keys_and_sound/compile_sound.h"
 #include "basic/procedures/compile_calls.h"
@@ -139,9 +140,14 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Declare: return CompileDeclare(c);
     // Text and input.
     case Keyword::Print: return CompilePrint(c);
-    case Keyword::Input: return CompileInput(c);
+    case Keyword::Input:
+      if (CompileInputFile(c, false)) return;
+      return CompileInput(c);
     case Keyword::Line:
-      if (c.Peek(1).kind == TokenKind::Keyword && c.Peek(1).keyword == Keyword::Input) return CompileLineInput(c);
+      if (c.Peek(1).kind == TokenKind::Keyword && c.Peek(1).keyword == Keyword::Input) {
+        if (CompileInputFile(c, true)) return;
+        return CompileLineInput(c);
+      }
       return CompileLine(c);
     case Keyword::Mid: return CompileMidStatement(c);
     case Keyword::Locate: return CompileLocate(c);
@@ -161,6 +167,18 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Key: return CompileKey(c);
     case Keyword::Beep: return CompileWord(c, Op::Beep);
     case Keyword::Sound: return CompileSound(c);
+    // Files.
+    case Keyword::Open: return CompileOpen(c);
+    case Keyword::Close: case Keyword::Reset: return CompileClose(c);
+    case Keyword::Seek: return CompileSeek(c);
+    case Keyword::Lprint: return CompilePrint(c);
+    case Keyword::Write: return CompileWrite(c);
+    case Keyword::Field: return CompileField(c);
+    case Keyword::Lset: case Keyword::Rset: return CompileSetField(c);
+    case Keyword::Get: case Keyword::Put: return CompileTransfer(c);
+    case Keyword::Kill: case Keyword::Name: case Keyword::Files: case Keyword::Mkdir: case Keyword::Rmdir:
+    case Keyword::Chdir:
+      return CompileDiskCommand(c);
     // The built-in functions' own statements.
     case Keyword::Randomize: return CompileRandomize(c);
     case Keyword::Environ: return CompileEnviron(c);

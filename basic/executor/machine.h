@@ -1,7 +1,7 @@
 // The executor's machine: the two operand stacks, the loops' limits and
 // steps, the GOSUB stack, the calls under way, and what the statements keep
 // from one to the next (the PRINT being built, the cursor's column, the
-// next DATA item, DRAW's pen, the screen). Whatever way a run ends, the
+// next DATA item, DRAW's pen, the screen, the files). Whatever way a run ends, the
 // machine releases the strings still on its stack.
 #pragma once
 
@@ -13,6 +13,7 @@
 #include "basic/basic.h"
 #include "basic/code/code.h"
 #include "basic/executor/run_errors.h"
+#include "basic/files/run_files.h"
 #include "basic/procedures/call_stack.h"
 #include "basic/screen/draw_string.h"
 #include "basic/screen/screen.h"
@@ -63,4 +64,7 @@ struct Machine {
   std::string message;        // a run-time error's detail, when it is made at run time
   DrawPen draw_pen;           // DRAW's colour, scale and angle, kept from one DRAW to the next
   ScreenState screen = StartingScreen();
+  // Files: the run's open files, closed when the machine goes, however
+  // the run ended.
+  MachineFiles files{*this};
 };

@@ -46,6 +46,10 @@ void OutputText(std::string_view text, bool echo) {
   }
 }
 
+void EchoOnly(std::string_view text, bool echo) {
+  if (echo) EchoText(text);
+}
+
 void EchoInputLine(std::string_view line, bool echo) {
   if (!echo) return;
   std::fwrite(line.data(), 1, line.size(), stdout);

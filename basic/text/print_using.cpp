@@ -158,14 +158,27 @@ struct Decimal {
   int64_t exponent = 0;
 };
 
-// Every digit of the double, exactly: a double's expansion ends within 767
-// significant digits, and to_chars gives them all at that precision.
+// How many significant digits the exact expansion of magnitude may have, at
+// most 767: it is m * 2^k with m a whole number below 2^53 (k at least
+// -1074). For k < 0 that is m * 5^-k / 10^-k, whose digits number at most
+// 17 + 0.7 * -k; for k >= 0 a whole number below 2^(53 + k). Asking
+// to_chars for no more than that keeps the common numbers cheap.
+int ExactDigits(double magnitude) {
+  int e = 0;
+  std::frexp(magnitude, &e);
+  const int k = std::max(e - 53, -1074);
+  const int digits = k < 0 ? 18 + (-k * 7 + 9) / 10 : 2 + (53 + k) * 302 / 1000;
+  return std::min(digits, 767);
+}
+
+// Every digit of the double, exactly: to_chars gives them all at a
+// precision its expansion does not pass.
 Decimal ExactDecimal(double magnitude) {
   Decimal decimal;
   if (magnitude == 0) return decimal;
   char buffer[800];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 767);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
+                                    ExactDigits(magnitude));
   const std::string_view text(buffer, result.ec == std::errc() ? static_cast<std::size_t>(result.ptr - buffer) : 0);
   const std::size_t e = text.find('e');
   if (e == std::string_view::npos) return decimal;

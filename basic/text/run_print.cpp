@@ -44,6 +44,19 @@ void Printed(Machine& machine, std::string_view text) {
   }
 }
 
+// A file's column counts the bytes since its last line end; its commas,
+// TAB and SPC know no screen's width.
+void PrintedTo(Machine& machine, std::string_view text, bool to_file) {
+  if (!to_file) return Printed(machine, text);
+  MachineFiles& files = machine.files;
+  files.printed.append(text);
+  for (const char byte : text) files.column = byte == '\r' || byte == '\n' ? 0 : files.column + 1;
+}
+
+int32_t PrintColumn(const Machine& machine, bool to_file) {
+  return to_file ? machine.files.column : machine.column;
+}
+
 void FlushPrinted(Machine& machine) {
   GfxShowPending();  // the picture so far is on the window before the text
   OutputText(machine.printed, machine.echo);
@@ -56,38 +69,39 @@ RunFault RunPrintNumber(Machine& machine, const Instruction& in, double*& sp) {
   const auto kind = static_cast<ValueKind>(in.a);
   double value;
   if (!KeepNumber(kind, *--sp, &value)) return RunFault{RunError::Overflow};
-  Printed(machine, FormatPrintedClassic(value, kind));
+  PrintedTo(machine, FormatPrintedClassic(value, kind), in.b);
   return {};
 }
 
-RunFault RunPrintString(Machine& machine, const Instruction&, double*&) {
+RunFault RunPrintString(Machine& machine, const Instruction& in, double*&) {
   RtString s = machine.Pop();
-  Printed(machine, BytesOf(s));
+  PrintedTo(machine, BytesOf(s), in.b);
   ReleaseString(s);
   return {};
 }
 
-RunFault RunPrintComma(Machine& machine, const Instruction&, double*&) {
-  Printed(machine, std::string(static_cast<std::size_t>(PrintZoneWidth - machine.column % PrintZoneWidth), ' '));
+RunFault RunPrintComma(Machine& machine, const Instruction& in, double*&) {
+  const int32_t column = PrintColumn(machine, in.b);
+  PrintedTo(machine, std::string(static_cast<std::size_t>(PrintZoneWidth - column % PrintZoneWidth), ' '), in.b);
   return {};
 }
 
 // TAB(n): spaces to column n (counted from 1) of this line, or of the next
 // one when the cursor is past it already.
-RunFault RunPrintTab(Machine& machine, const Instruction&, double*& sp) {
+RunFault RunPrintTab(Machine& machine, const Instruction& in, double*& sp) {
   const int32_t target = std::clamp(NumToInt32(*--sp), 1, LastColumn) - 1;
-  if (machine.column > target) Printed(machine, "\r\n");
-  Printed(machine, std::string(static_cast<std::size_t>(target - machine.column), ' '));
+  if (PrintColumn(machine, in.b) > target) PrintedTo(machine, "\r\n", in.b);
+  PrintedTo(machine, std::string(static_cast<std::size_t>(target - PrintColumn(machine, in.b)), ' '), in.b);
   return {};
 }
 
-RunFault RunPrintSpc(Machine& machine, const Instruction&, double*& sp) {
-  Printed(machine, std::string(static_cast<std::size_t>(std::clamp(NumToInt32(*--sp), 0, LastColumn)), ' '));
+RunFault RunPrintSpc(Machine& machine, const Instruction& in, double*& sp) {
+  PrintedTo(machine, std::string(static_cast<std::size_t>(std::clamp(NumToInt32(*--sp), 0, LastColumn)), ' '), in.b);
   return {};
 }
 
-RunFault RunPrintNewline(Machine& machine, const Instruction&, double*&) {
-  Printed(machine, "\r\n");
+RunFault RunPrintNewline(Machine& machine, const Instruction& in, double*&) {
+  PrintedTo(machine, "\r\n", in.b);
   return {};
 }
 

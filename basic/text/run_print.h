@@ -17,6 +17,10 @@ inline constexpr int32_t PrintZoneWidth = 14;
 
 // Adds text to the PRINT being built, moving the column along.
 void Printed(Machine& machine, std::string_view text);
+// The same for PRINT # and LPRINT too: to_file adds it to their text.
+void PrintedTo(Machine& machine, std::string_view text, bool to_file);
+// The column the PRINT being built stands at, on the screen or in the file.
+int32_t PrintColumn(const Machine& machine, bool to_file);
 // Writes the PRINT text built so far, after the picture drawn so far.
 void FlushPrinted(Machine& machine);
 

@@ -12,15 +12,10 @@ constexpr ClassicUse M = ClassicUse::Modifier;
 
 constexpr ClassicWord ClassicWords[] = {
     // The screen, the keyboard, sound and pens.
-    {"GET", S}, {"PCOPY", S}, {"PEN", F}, {"PLAY", F}, {"PMAP", F}, {"PUT", S}, {"STICK", F},
+    {"PCOPY", S}, {"PEN", F}, {"PLAY", F}, {"PMAP", F}, {"STICK", F},
     {"STRIG", F}, {"VIEW", S},
     // Files and devices.
-    {"CHDIR", S}, {"CLOSE", S},
-    {"EOF", F}, {"FIELD", S}, {"FILEATTR", F}, {"FILES", S}, {"FREEFILE", F},
-    {"IOCTL", S}, {"IOCTL$", F}, {"KILL", S}, {"LLIST", S}, {"LOC", F}, {"LOCK", S}, {"LOF", F}, {"LPOS", F},
-    {"LPRINT", S}, {"LSET", S}, {"MKDIR", S},
-    {"NAME", S}, {"OPEN", S}, {"RESET", S}, {"RMDIR", S}, {"RSET", S},
-    {"SEEK", F}, {"UNLOCK", S}, {"WRITE", S},
+    {"IOCTL", S}, {"IOCTL$", F}, {"LLIST", S}, {"LOCK", S}, {"LPOS", F}, {"UNLOCK", S},
     // Memory and ports.
     {"BLOAD", S}, {"BSAVE", S}, {"FRE", F}, {"INP", F}, {"OUT", S}, {"PEEK", F}, {"POKE", S},
     {"SADD", F}, {"SETMEM", F}, {"USR", F}, {"VARPTR", F}, {"VARPTR$", F}, {"VARSEG", F}, {"WAIT", S},
@@ -30,7 +25,7 @@ constexpr ClassicWord ClassicWords[] = {
     {"CHAIN", S}, {"COM", S}, {"COMMON", S},
     {"MERGE", S}, {"MOTOR", S}, {"SHELL", S}, {"TROFF", S}, {"TRON", S}, {"TYPE", S},
     // Second words of statements whose first word this BASIC knows.
-    {"SEG", M}, {"USING", M},
+    {"SEG", M},
 };
 
 }  // namespace

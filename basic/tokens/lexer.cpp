@@ -104,7 +104,7 @@ class Lexer {
       Add(std::move(token));
       return true;
     }
-    // NAME$ and COLOR% stay names: only the table's own spelling is reserved.
+    // LOCK$ and PCOPY% stay names: only the table's own spelling is reserved.
     if (!IsSuffix(static_cast<char>(Peek())) && FindClassicWord(word)) return Unsupported(std::move(token), word);
     if (length > MaxNameLength) {
       Fail(begin, "name longer than 40 characters");

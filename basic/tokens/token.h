@@ -44,7 +44,14 @@
   X(Mki, "MKI$") X(Mkl, "MKL$") X(Mks, "MKS$") X(Mkd, "MKD$") X(Cvi, "CVI")           \
   X(Cvl, "CVL") X(Cvs, "CVS") X(Cvd, "CVD") X(MksMbf, "MKSMBF$") X(MkdMbf, "MKDMBF$") \
   X(CvsMbf, "CVSMBF") X(CvdMbf, "CVDMBF")                                             \
-  X(Command, "COMMAND$") X(Environ, "ENVIRON") X(EnvironValue, "ENVIRON$")
+  X(Command, "COMMAND$") X(Environ, "ENVIRON") X(EnvironValue, "ENVIRON$")            \
+  /* Files and PRINT USING. */                                                        \
+  X(Open, "OPEN") X(Close, "CLOSE") X(Reset, "RESET") X(Write, "WRITE")               \
+  X(Freefile, "FREEFILE") X(Eof, "EOF") X(Lof, "LOF") X(Loc, "LOC") X(Seek, "SEEK")   \
+  X(Fileattr, "FILEATTR") X(Get, "GET") X(Put, "PUT") X(Field, "FIELD")               \
+  X(Lset, "LSET") X(Rset, "RSET") X(Kill, "KILL") X(Name, "NAME") X(Files, "FILES")   \
+  X(Mkdir, "MKDIR") X(Rmdir, "RMDIR") X(Chdir, "CHDIR") X(Lprint, "LPRINT")           \
+  X(Using, "USING")
 
 enum class Keyword : uint8_t {
   None,
@@ -59,7 +66,7 @@ enum class TokenKind : uint8_t {
   String,
   Name,
   Keyword,
-  Unsupported,  // a word of classic BASIC that this one lacks, or '#'; text: the word
+  Unsupported,  // a word of classic BASIC that this one lacks, or '#' (before a file number); text: the word
   Colon,
   Comma,
   Semicolon,

@@ -9,7 +9,11 @@
 //     (the loop around it included);
 // (e) 64 000 dots, FOR Y = 0 TO 199: FOR X = 0 TO 319: PSET (X, Y),
 //     (X + Y) MOD 8: NEXT: NEXT, in ms for all of them, and PAINT of a
-//     640 x 400 maze of one-pixel corridors and of the whole screen.
+//     640 x 400 maze of one-pixel corridors and of the whole screen;
+// (f) 10^6 numbers written to a file with PRINT # and read back with
+//     INPUT #, in ns per number each way (files_vs_lua.sh sets Lua 5.4's
+//     f:write and f:read("n") beside it);
+// (g) PRINT #1, USING "###.##"; of 10^5 numbers into a file, ns per number.
 //
 // Each figure is the median of its rounds. (a), (b) and (d) also give the main
 // thread's processor time, which other work on a shared machine disturbs
@@ -18,6 +22,7 @@
 // both are printed.
 //
 //   basic_bench.exe [ROUNDS [BALLS.BAS]]
+//   basic_bench.exe files [ROUNDS]      (f) and (g) only
 #include <windows.h>
 
 #include <algorithm>
@@ -63,6 +68,26 @@ constexpr char MazeSetUp[] =
 constexpr char MazePaint[] = "PAINT (0, 0), 4, 15\n";
 constexpr char ScreenPaint[] = "SCREEN 12: PAINT (0, 0), 9\n";
 
+// The file programs write into the system's temporary folder.
+std::string TempFile(const char* name) {
+  char folder[MAX_PATH + 1] = "";
+  GetTempPathA(sizeof folder, folder);
+  return std::string(folder) + name;
+}
+
+std::string FileWrite(const std::string& path) {
+  return "OPEN \"" + path + "\" FOR OUTPUT AS #1\nFOR I = 1 TO 1000000: PRINT #1, I + .5: NEXT\nCLOSE\n";
+}
+std::string FileRead(const std::string& path) {
+  return "OPEN \"" + path + "\" FOR INPUT AS #1\nFOR I = 1 TO 1000000: INPUT #1, X: S = S + X: NEXT\nCLOSE\n";
+}
+constexpr double FileNumbers = 1e6;
+std::string FileUsing(const std::string& path) {
+  return "OPEN \"" + path + "\" FOR OUTPUT AS #1\nFOR I = 1 TO 100000: PRINT #1, USING \"###.##\"; I / 1000: NEXT\n"
+         "CLOSE\n";
+}
+constexpr double UsingNumbers = 1e5;
+
 BasicProgramPtr Compile(const std::string& source, const char* name) {
   std::vector<BasicDiagnostic> errors;
   BasicProgramPtr program = BasicCompile(source, name, &errors);
@@ -99,6 +124,36 @@ void PrintPerIteration(const char* name, const Timing& timing, double iterations
               timing.cpu_ms * 1e6 / iterations, target);
 }
 
+// (f) and (g): the write, the read of what it wrote, and PRINT USING.
+int FileFigures(int rounds) {
+  const std::string path = TempFile("basic_bench_numbers.txt");
+  const BasicProgramPtr write = Compile(FileWrite(path), "file write");
+  const BasicProgramPtr read = Compile(FileRead(path), "file read");
+  const BasicProgramPtr using_ = Compile(FileUsing(path), "print using");
+  if (!write || !read || !using_) return 1;
+  // The read runs right after the write it reads, each round.
+  std::vector<double> write_ms, write_cpu, read_ms, read_cpu;
+  const auto time = [](BasicProgram* program, std::vector<double>* wall, std::vector<double>* cpu) {
+    const double cpu_before = ThreadMilliseconds();
+    wall->push_back(Milliseconds([&] { BasicRun(program, BasicRunOptions{}); }));
+    cpu->push_back(ThreadMilliseconds() - cpu_before);
+  };
+  for (int round = 0; round < rounds; ++round) {
+    time(write.get(), &write_ms, &write_cpu);
+    time(read.get(), &read_ms, &read_cpu);
+  }
+  const Timing formatted = TimeRuns(using_.get(), rounds);
+  DeleteFileA(path.c_str());
+  const Timing written{Median(write_ms), Median(write_cpu)}, read_back{Median(read_ms), Median(read_cpu)};
+  PrintPerIteration("file_write", written, FileNumbers, "");
+  PrintPerIteration("file_read", read_back, FileNumbers, "");
+  // Lua's os.clock is processor time: the processor figure is the one to set beside it.
+  PrintPerIteration("file_both", Timing{written.wall_ms + read_back.wall_ms, written.cpu_ms + read_back.cpu_ms},
+                    FileNumbers, " (target at most twice Lua's)");
+  PrintPerIteration("using", formatted, UsingNumbers, "");
+  return 0;
+}
+
 std::string ReadFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -107,6 +162,14 @@ std::string ReadFile(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool files_only = argc > 1 && std::string(argv[1]) == "files";
+  if (files_only) {
+    RuntimeStartUp();
+    const int status = FileFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 5);
+    std::fflush(stdout);
+    ReleaseStringSlots();
+    ExitProcess(status);
+  }
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
   const char* balls_path = argc > 2 ? argv[2] : BASIC_EXAMPLES_DIR "/balls.bas";
   RuntimeStartUp();
@@ -159,6 +222,7 @@ int main(int argc, char** argv) {
   std::printf("dots_ms=%.2f (processor %.2f) (target at most 300)\n", dot.wall_ms, dot.cpu_ms);
   std::printf("paint_maze_ms=%.2f\npaint_screen_ms=%.2f (SCREEN 12's clearing included)\n",
               maze_paint.wall_ms - maze_lines.wall_ms, screen_fill.wall_ms);
+  FileFigures(rounds);
   std::fflush(stdout);
   ReleaseStringSlots();
   ExitProcess(0);

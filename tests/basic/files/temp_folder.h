@@ -8,25 +8,43 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <string>
 
 #include "basic/executor/run_errors.h"
 
-class TempFolderTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    before_ = std::filesystem::current_path();
+// The folder itself, for as long as the object lives.
+class TempFolder {
+ public:
+  TempFolder() : before_(std::filesystem::current_path()) {
     std::random_device random;
     do {
       folder_ = std::filesystem::temp_directory_path() / ("basic_files_" + std::to_string(random()));
     } while (!std::filesystem::create_directory(folder_));
     std::filesystem::current_path(folder_);
   }
-  void TearDown() override {
-    std::filesystem::current_path(before_);
-    std::filesystem::remove_all(folder_);
+  ~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(before_, ignored);
+    std::filesystem::remove_all(folder_, ignored);
   }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::filesystem::path& path() const { return folder_; }
+
+ private:
+  std::filesystem::path before_;
+  std::filesystem::path folder_;
+};
+
+class TempFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    temp_.emplace();
+    folder_ = temp_->path();
+  }
+  void TearDown() override { temp_.reset(); }
 
   static std::string ReadWhole(const std::string& name) {
     std::ifstream in(name, std::ios::binary);
@@ -44,7 +62,7 @@ class TempFolderTest : public ::testing::Test {
   std::filesystem::path folder_;
 
  private:
-  std::filesystem::path before_;
+  std::optional<TempFolder> temp_;
 };
 
 // How a RunError prints in a failed assertion: its number and name.

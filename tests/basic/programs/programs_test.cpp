@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "basic/text/input_script.h"
+#include "tests/basic/files/temp_folder.h"
 #include "tests/basic/programs/expectations.h"
 #include "tests/basic/recording_runtime.h"
 
@@ -72,6 +73,7 @@ struct FileRun {
 
 // Compiles and runs a program as basic.exe --input runs a file, INPUT
 // reading the given lines; every string it made must be released.
+// Programs see a fresh empty current folder of their own (temp_folder.h).
 FileRun RunFile(const std::string& file, const std::string& source, const std::vector<std::string>& input) {
   StartRecording();
   const int before = RegistryCount();
@@ -102,7 +104,11 @@ TEST_P(BasicProgram, DoesWhatItsCommentsSay) {
   for (const std::string& problem : expected.problems) ADD_FAILURE() << file << ":" << problem;
   if (has_exact && !expected.output.empty()) ADD_FAILURE() << file << ": both a .out file and expect: comments";
 
-  const FileRun run = RunFile(file, source, expected.input);
+  FileRun run;
+  {
+    TempFolder folder;  // the program's current folder: its files land there, fresh for each
+    run = RunFile(file, source, expected.input);
+  }
   ExpectCompileErrors(file, expected.errors, run.errors);
   if (run.compiled) ExpectRunEnd(file, SourceLines(source), expected.runtime_errors, run.result);
   if (!run.compiled && !expected.runtime_errors.empty()) ADD_FAILURE() << file << ": never ran, so it cannot stop";

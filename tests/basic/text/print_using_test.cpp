@@ -3,6 +3,7 @@
 // errors, and numbers read back from what a field shows.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -210,6 +211,32 @@ TEST(PrintUsing, NumbersReadBackAsTheirDigits) {
     const std::string shown = Using(format, {N(value)});
     if (shown != want) ++failures;
     EXPECT_EQ(shown, want) << "scaled " << scaled << " decimals " << decimals;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Numbers a hair below a half at the rounded place, at many magnitudes:
+// their exact expansions run to dozens of digits below the half, and only
+// all of them (none rounded away by a short precision) round down.
+TEST(PrintUsing, RoundsOnTheWholeExpansionAtEveryMagnitude) {
+  const struct {
+    double half;
+    const char* format;
+    const char* shown;
+    const char* why;
+  } cases[] = {
+      {0.125, "#.##", "0.12", "three places down: 58 digits"},
+      {2.5, "#", "2", "a whole number's half"},
+      {0.5, "#", "0", "the largest double below a half"},
+      {1.5e-7, "#.#######", "0.0000001", "small: the expansion's digits grow with the binary exponent"},
+      {2.5e-30, "##.##^^^^", " 2.50E-30", "exponent form far below 1: ~120 digits"},
+  };
+  for (const auto& c : cases) {
+    const double below = std::nextafter(c.half, 0.0);
+    EXPECT_EQ(Using(c.format, {N(below)}), c.shown) << c.why << " (" << c.format << ")";
   }
 }
 

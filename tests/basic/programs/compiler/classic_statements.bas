@@ -7,14 +7,6 @@ PCOPY 1, 0 ' expect error 1: PCOPY is not a statement of this BASIC
 IF X THEN PLAY "C" ' expect error 11: PLAY is not a statement of this BASIC
 ' classic words are reserved
 VIEW = 3 ' expect error 1: VIEW is not a statement of this BASIC
-' file output
-PRINT #1, X ' expect error 1: PRINT # is not a statement of this BASIC
-' file input
-INPUT #1, A ' expect error 1: INPUT # is not a statement of this BASIC
-' two words before #
-LINE INPUT #1, A$ ' expect error 1: LINE INPUT # is not a statement of this BASIC
-' formatted output
-PRINT USING "##"; 5 ' expect error 1: PRINT USING is not a statement of this BASIC
 ' memory segments
 DEF SEG = &HB800 ' expect error 1: DEF SEG is not a statement of this BASIC
 ' error trapping

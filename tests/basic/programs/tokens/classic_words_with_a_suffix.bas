@@ -1,2 +1,2 @@
 ' a classic word with a suffix is a name
-NAME$ = "n": PCOPY% = 2: PRINT NAME$; PCOPY% ' expect: n 2
+LOCK$ = "n": PCOPY% = 2: PRINT LOCK$; PCOPY% ' expect: n 2
