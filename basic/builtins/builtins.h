@@ -100,7 +100,9 @@ enum class BuiltinResult : uint8_t { Integer, Long, Single, Double, String, Like
   X(Cvs, "S", Single, FnCvs)                                              \
   X(Cvd, "S", Double, FnCvd)                                              \
   X(CvsMbf, "S", Single, FnCvsMbf)                                        \
-  X(CvdMbf, "S", Double, FnCvdMbf)
+  X(CvdMbf, "S", Double, FnCvdMbf)                                        \
+  X(Err, "", Integer, FnErr)                                              \
+  X(Erl, "", Long, FnErl)
 
 #define BASIC_DECLARE_BUILTIN(keyword, arguments, result, routine) RunFault routine(BuiltinCall& call);
 BASIC_BUILTINS(BASIC_DECLARE_BUILTIN)

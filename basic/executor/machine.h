@@ -1,7 +1,7 @@
 // The executor's machine: the two operand stacks, the loops' limits and
 // steps, the GOSUB stack, the calls under way, and what the statements keep
 // from one to the next (the PRINT being built, the cursor's column, the
-// next DATA item, DRAW's pen, the screen). Whatever way a run ends, the
+// next DATA item, DRAW's pen, the screen, ON ERROR's handler). Whatever way a run ends, the
 // machine releases the strings still on its stack.
 #pragma once
 
@@ -12,6 +12,7 @@
 
 #include "basic/basic.h"
 #include "basic/code/code.h"
+#include "basic/executor/error_trap.h"
 #include "basic/executor/run_errors.h"
 #include "basic/procedures/call_stack.h"
 #include "basic/screen/draw_string.h"
@@ -62,4 +63,6 @@ struct Machine {
   std::string message;        // a run-time error's detail, when it is made at run time
   DrawPen draw_pen;           // DRAW's colour, scale and angle, kept from one DRAW to the next
   ScreenState screen = StartingScreen();
+  ErrorTrap trap;             // ON ERROR's handler, and the error it handles
+  std::vector<bool> functions_defined;  // a numbered program's DEF FNs run so far, by procedure
 };

@@ -66,10 +66,6 @@ constexpr ClassicWord ClassicWords[] = {
     // Error trapping.
     {"ERDEV", F},
     {"ERDEV$", F},
-    {"ERL", F},
-    {"ERR", F},
-    {"ERROR", S},
-    {"RESUME", S},
     // Programs and the system around them.
     {"CHAIN", S},
     {"COM", S},

@@ -17,8 +17,8 @@ LINE INPUT #1, A$ ' expect error 1: LINE INPUT # is not a statement of this BASI
 PRINT USING "##"; 5 ' expect error 1: PRINT USING is not a statement of this BASIC
 ' memory segments
 DEF SEG = &HB800 ' expect error 1: DEF SEG is not a statement of this BASIC
-' error trapping
-ON ERROR GOTO 100 ' expect error 1: ON ERROR is not a statement of this BASIC
+' the serial port's trap
+ON COM(1) GOSUB 10 ' expect error 1: ON COM is not a statement of this BASIC
 ' event trapping
 ON KEY(1) GOSUB 10 ' expect error 1: ON KEY is not a statement of this BASIC
 ' TIMER is not ours here
