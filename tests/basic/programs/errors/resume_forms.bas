@@ -2,6 +2,8 @@
 ' the handler is in the program's own code, the calls under way stay.
 DECLARE SUB Halve (N)
 DECLARE FUNCTION Ratio (N)
+DECLARE FUNCTION Tag$ (T$, N)
+DECLARE FUNCTION Outer (N)
 ON ERROR GOTO Handler
 
 ' RESUME runs the failed statement again once the handler removed the cause
@@ -39,6 +41,19 @@ A$ = "<" + STR$(Ratio(0)) + ">"
 PRINT A$
 ' expect: error 11
 ' expect: < 7>
+
+' inside a string FUNCTION called by a string expression, with strings on
+' both sides of the call: each depth below the calls is kept
+Mode = 1
+B$ = "[" + Tag$("x", 0) + "]" + Tag$("y", 2)
+PRINT B$
+' expect: error 11
+' expect: [x?]y1
+' two calls deep, in the middle of each caller's arithmetic
+Mode = 1
+PRINT 1000 + Outer(0)
+' expect: error 11
+' expect:  1110
 
 ' inside a DEF FN: RESUME NEXT leaves its value 0
 DEF FNInverse (V) = 1 / V
@@ -89,4 +104,13 @@ END SUB
 FUNCTION Ratio (N)
 Ratio = 7
 Ratio = 1 / N
+END FUNCTION
+
+FUNCTION Tag$ (T$, N)
+Tag$ = T$ + "?"
+Tag$ = T$ + LTRIM$(STR$(2 / N))
+END FUNCTION
+
+FUNCTION Outer (N)
+Outer = 100 + Ratio(N) + 3
 END FUNCTION
