@@ -48,19 +48,20 @@ StackDepth CalleesBase(const Machine& machine) {
   return base;
 }
 
-// The stacks back to the trap's bases, the strings above released.
-void CutStacks(Machine& machine, double*& sp) {
+// The stacks back to the trap's bases, the strings above released; the
+// number stack's new top comes back.
+double* CutStacks(Machine& machine) {
   const ErrorTrap& trap = machine.trap;
-  sp = machine.numbers.data() + std::min(trap.numbers_base, machine.numbers.size() - 1);
   RtString* const floor = machine.strings.data() + std::min(trap.strings_base, machine.strings.size() - 1);
   while (machine.strings_top > floor) StrRelease(machine.Pop());
+  return machine.numbers.data() + std::min(trap.numbers_base, machine.numbers.size() - 1);
 }
 
 }  // namespace
 
-int32_t TrapFault(Machine& machine, int32_t position, const RunFault& fault, double*& sp) {
+TrapJump TrapFault(Machine& machine, int32_t position, const RunFault& fault) {
   ErrorTrap& trap = machine.trap;
-  if (trap.handler < 0 || trap.handling || fault.error == RunError::NoMoreInput) return -1;
+  if (trap.handler < 0 || trap.handling || fault.error == RunError::NoMoreInput) return TrapJump{nullptr, -1};
   FlushPrinted(machine);  // what the failed PRINT wrote before its error stays written
   const StackDepth base = CalleesBase(machine);
   trap.handling = true;
@@ -69,22 +70,21 @@ int32_t TrapFault(Machine& machine, int32_t position, const RunFault& fault, dou
   trap.failed = FailedStatement(machine.code, position);
   trap.numbers_base = static_cast<std::size_t>(base.numbers);
   trap.strings_base = static_cast<std::size_t>(base.strings);
-  CutStacks(machine, sp);
-  return trap.handler;
+  return TrapJump{CutStacks(machine), trap.handler};
 }
 
-int32_t ResumeAfterError(Machine& machine, const Instruction& in, double*& sp) {
+TrapJump ResumeAfterError(Machine& machine, const Instruction& in) {
   ErrorTrap& trap = machine.trap;
-  if (!trap.handling) return -1;
+  if (!trap.handling) return TrapJump{nullptr, -1};
   trap.handling = false;
   if (in.b == ResumeAtLine) {
     // The calls under way end: the line is the program's own code.
     UnwindProcedures(machine);
     trap.numbers_base = trap.strings_base = 0;
   }
-  CutStacks(machine, sp);
-  if (in.b == ResumeAtLine) return in.a;
-  return in.b == ResumeNext ? trap.failed.end : trap.failed.start;
+  double* const sp = CutStacks(machine);
+  if (in.b == ResumeAtLine) return TrapJump{sp, in.a};
+  return TrapJump{sp, in.b == ResumeNext ? trap.failed.end : trap.failed.start};
 }
 
 bool EndsInHandler(const Machine& machine, int32_t position) {

@@ -24,18 +24,26 @@ struct ErrorTrap {
   std::size_t strings_base = 0;
 };
 
+// Where the run goes on, and the number stack's top there; a position
+// below 0 when it does not. The top comes back rather than through a
+// reference, so that the executor's copy of it never has its address taken
+// and stays in a register.
+struct TrapJump {
+  double* sp;
+  int32_t position;
+};
+
 // Sends the fault at `position` to the handler when one is set and none
-// runs: the stacks are cut back to the failed statement's start (sp with
-// them) and the handler's position comes back. -1 when the fault ends the
-// run.
-int32_t TrapFault(Machine& machine, int32_t position, const RunFault& fault, double*& sp);
+// runs: the stacks are cut back to the failed statement's start and the
+// handler's position comes back; -1 when the fault ends the run.
+TrapJump TrapFault(Machine& machine, int32_t position, const RunFault& fault);
 
 // RESUME's forms, its instruction's b.
 enum ResumeForm : int32_t { ResumeFailed = 0, ResumeNext = 1, ResumeAtLine = 2 };
 
-// RESUME (in: Op::Resume, its target in a): where the run goes on, with sp at that
-// statement's start; -1 when no error is being handled.
-int32_t ResumeAfterError(Machine& machine, const Instruction& in, double*& sp);
+// RESUME (in: Op::Resume, its target in a): where the run goes on, the
+// stacks at that statement's start; -1 when no error is being handled.
+TrapJump ResumeAfterError(Machine& machine, const Instruction& in);
 
 // Whether the END at `position` is the program's own, after its last line,
 // reached inside a handler: No RESUME. An END statement ends the run.

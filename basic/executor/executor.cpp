@@ -342,15 +342,17 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
     sp = machine.numbers.data();
     DISPATCH();
   HANDLER(Resume): {
-    const int32_t resumed = ResumeAfterError(machine, *in, sp);
-    if (resumed < 0) FAIL(RunFault{RunError::ResumeWithoutError});
-    pc = resumed;
+    const TrapJump resumed = ResumeAfterError(machine, *in);
+    if (resumed.position < 0) FAIL(RunFault{RunError::ResumeWithoutError});
+    sp = resumed.sp;
+    pc = resumed.position;
     DISPATCH();
   }
 failed : {
-  const int32_t handler = TrapFault(machine, pc - 1, fault, sp);
-  if (handler < 0) return Failed(machine, pc - 1, fault);
-  pc = handler;
+  const TrapJump handler = TrapFault(machine, pc - 1, fault);
+  if (handler.position < 0) return Failed(machine, pc - 1, fault);
+  sp = handler.sp;
+  pc = handler.position;
   DISPATCH();
 }
 }
