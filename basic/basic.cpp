@@ -26,7 +26,7 @@ BasicProgramPtr BasicCompile(std::string_view source, const std::string& file,
 
 std::string BasicFormatDiagnostic(const BasicDiagnostic& diagnostic) {
   std::string text = MessagePlace(diagnostic.file, diagnostic.line, diagnostic.column, diagnostic.program_line) +
-                     ": " + diagnostic.message + "\r\n";
+                     (diagnostic.warning ? ": warning: " : ": ") + diagnostic.message + "\r\n";
   return text + diagnostic.source_line + "\r\n" + CaretLine(diagnostic.source_line, diagnostic.column);
 }
 

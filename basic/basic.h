@@ -29,9 +29,10 @@ struct BasicDiagnostic {
   std::string message;
   std::string source_line;  // the line's text, without its line end
   int32_t program_line = -1;  // the BASIC line number the line starts with, -1 when none
+  bool warning = false;  // a numbered program's line that failed to compile, kept to fail when run
 };
 // "FILE:LINE:COLUMN: message" ("FILE:LINE:COLUMN (line N): message" on a
-// numbered line), the source line, and a caret under the column, each line
+// numbered line; "warning: message" for a warning), the source line, and a caret under the column, each line
 // ending in CR LF.
 std::string BasicFormatDiagnostic(const BasicDiagnostic& diagnostic);
 
@@ -42,9 +43,10 @@ struct BasicProgramDeleter {
 };
 using BasicProgramPtr = std::unique_ptr<BasicProgram, BasicProgramDeleter>;
 
-// Compiles the whole text of a file. On success every diagnostic list is
-// left as it was; on any error the result is null and every error found has
-// been appended, in source order.
+// Compiles the whole text of a file. On success only the warnings of a
+// numbered program are appended (its lines that fail when run); on any
+// error the result is null and every error found has been appended, in
+// source order.
 BasicProgramPtr BasicCompile(std::string_view source, const std::string& file,
                              std::vector<BasicDiagnostic>* errors);
 

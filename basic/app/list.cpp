@@ -23,6 +23,7 @@ int ListFile(const BasicAppOptions& options) {
     for (const BasicDiagnostic& diagnostic : errors) WriteError(BasicFormatDiagnostic(diagnostic));
     return BasicExitCompileError;
   }
+  for (const BasicDiagnostic& warning : errors) WriteError(BasicFormatDiagnostic(warning));
   EchoText(BasicListing(*program));
   return 0;
 }

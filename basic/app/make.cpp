@@ -17,7 +17,10 @@ constexpr std::size_t MaxOwnImageBytes = std::size_t{256} << 20;
 
 bool Compiles(const std::string& source, const std::string& name) {
   std::vector<BasicDiagnostic> errors;
-  if (BasicCompile(source, name, &errors)) return true;
+  if (BasicCompile(source, name, &errors)) {
+    for (const BasicDiagnostic& warning : errors) WriteError(BasicFormatDiagnostic(warning));
+    return true;
+  }
   for (const BasicDiagnostic& diagnostic : errors) ShowMessage(BasicFormatDiagnostic(diagnostic));
   return false;
 }

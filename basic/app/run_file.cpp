@@ -15,6 +15,9 @@ int RunSource(const std::string& source, const BasicAppOptions& options) {
     for (const BasicDiagnostic& diagnostic : errors) ShowMessage(BasicFormatDiagnostic(diagnostic));
     return BasicExitCompileError;
   }
+  // A numbered program's warnings go to the error output alone: the
+  // window is the program's.
+  for (const BasicDiagnostic& warning : errors) WriteError(BasicFormatDiagnostic(warning));
   std::unique_ptr<InputScript> script;
   std::string error;
   if (!OpenInputScript(options, &script, &error)) {

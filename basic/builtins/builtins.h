@@ -112,7 +112,9 @@ enum class BuiltinResult : uint8_t { Integer, Long, Single, Double, String, Like
   X(Loc, "N", Long, FnLoc)                                                \
   X(Seek, "N", Long, FnSeek)                                              \
   X(Fileattr, "NN", Long, FnFileattr)                                     \
-  X(InputChars, "NN", String, FnInputCharsFile) /* INPUT$(count, [#]n) */
+  X(InputChars, "NN", String, FnInputCharsFile) /* INPUT$(count, [#]n) */ \
+  X(Err, "", Integer, FnErr)                                              \
+  X(Erl, "", Long, FnErl)
 
 #define BASIC_DECLARE_BUILTIN(keyword, arguments, result, routine) RunFault routine(BuiltinCall& call);
 BASIC_BUILTINS(BASIC_DECLARE_BUILTIN)

@@ -63,6 +63,20 @@ struct ArrayDeclaration {
   std::vector<double> bounds;  // as Op::Dim finds them on the stack
 };
 
+// A statement's instructions, from start up to end; a statement that holds
+// others (a one-line IF) holds their ranges too. After a trapped error,
+// RESUME runs the failed statement again from its start and RESUME NEXT
+// goes on at its end.
+struct StatementRange {
+  int32_t start, end;
+};
+
+// How deep each stack is below a call's arguments, counted from the start
+// of the statement that calls: the callee's statements start there.
+struct StackDepth {
+  int32_t numbers = 0, strings = 0;
+};
+
 struct Code {
   std::string file;
   std::vector<Instruction> instructions;  // ends with End
@@ -79,6 +93,8 @@ struct Code {
   std::vector<ArrayDeclaration> declarations;
   std::vector<Procedure> procedures;
   std::vector<CallSite> call_sites;
+  std::vector<StackDepth> call_depths;         // by call site
+  std::vector<StatementRange> statements;      // by start, the outer of two alike first
   int32_t loop_count = 0;                      // FOR statements, each with its limit and step
   int32_t number_stack = 0;                    // deepest use of each stack
   int32_t string_stack = 0;

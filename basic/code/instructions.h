@@ -202,4 +202,20 @@
   STATEMENT(Mkdir, 0, 0, 1, 0, "---")                                                               \
   STATEMENT(Rmdir, 0, 0, 1, 0, "---")                                                               \
   STATEMENT(Chdir, 0, 0, 1, 0, "---")                                                               \
-  STATEMENT(Files, 0, 0, in.a, 0, "n--") /* a: 1 with a pattern */
+  STATEMENT(Files, 0, 0, in.a, 0, "n--") /* a: 1 with a pattern */                                  \
+  /* Errors and their trapping (executor/error_trap.h). */                                          \
+  STATEMENT(OnErrorGoto, 0, 0, 0, 0, "j--") /* a: the handler, -1 for ON ERROR GOTO 0 */            \
+  STATEMENT(RaiseError, 1, 0, 0, 0, "---") /* ERROR n */                                            \
+  INLINE(Resume, 0, 0, 0, 0, "jn-") /* b: ResumeForm; a: the line of RESUME line */                 \
+  /* Error a, its detail the string b: a numbered program's line that did */                         \
+  /* not compile, or its jump to a missing line; c: 1 when a condition */                          \
+  /* on the stack decides (IF X THEN 100), 0 when it always fails. */                               \
+  STATEMENT(FailWith, in.c, 0, 0, 0, "nsn")                                                          \
+  /* A numbered program's DEF FN of procedure a: run, it defines the function, */                   \
+  /* which each call checks first (Function not defined). */                                       \
+  STATEMENT(DefineFunction, 0, 0, 0, 0, "n--")                                                      \
+  STATEMENT(CheckDefined, 0, 0, 0, 0, "n--")                                                        \
+  /* The direct mode's commands in a program (compiler/compile_commands.h). */                     \
+  INLINE(Restart, 0, 0, 0, 0, "j--") /* RUN: every value anew, then on at a */                      \
+  STATEMENT(ListProgram, 0, 0, 0, 0, "nn-") /* LIST a-b: -1 for a bound not written */              \
+  STATEMENT(SaveProgram, 0, 0, 1, 0, "---") /* SAVE file$ */

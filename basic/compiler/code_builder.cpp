@@ -55,6 +55,7 @@ int32_t CodeBuilder::Emit(Op op, int32_t a, int32_t b, int32_t c) {
   }
   const Instruction instruction{op, a, b, c};
   const StackEffect effect = EffectOf(instruction);
+  if (op == Op::CallSub || op == Op::CallFunction || op == Op::CallStringFunction) NoteCallDepth(a, b, c);
   numbers_ = std::max(0, numbers_ - effect.numbers_taken) + effect.numbers_left;
   strings_ = std::max(0, strings_ - effect.strings_taken) + effect.strings_left;
   code_->number_stack = std::max(code_->number_stack, numbers_);
@@ -76,6 +77,8 @@ int32_t CodeBuilder::NumberConstant(double value) {
 int32_t CodeBuilder::EmitNumber(double value) { return Emit(Op::PushNumber, NumberConstant(value)); }
 
 void CodeBuilder::Truncate(int32_t position) {
+  std::vector<StatementRange>& statements = code_->statements;
+  while (!statements.empty() && statements.back().end > position) statements.pop_back();
   code_->instructions.resize(static_cast<std::size_t>(position));
   code_->lines.resize(static_cast<std::size_t>(position));
   code_->columns.resize(static_cast<std::size_t>(position));
@@ -93,4 +96,18 @@ void CodeBuilder::PatchJump(int32_t position, int32_t target) {
   // The FOR instructions hold their variable in a; their target is c.
   const bool loop = OpOperands(instruction.op)[2] == 'j';
   (loop ? instruction.c : instruction.a) = target;
+}
+
+void CodeBuilder::NoteCallDepth(int32_t call_site, int32_t arguments, int32_t strings) {
+  std::vector<StackDepth>& depths = code_->call_depths;
+  const auto site = static_cast<std::size_t>(call_site);
+  if (depths.size() <= site) depths.resize(site + 1);
+  depths[site] = StackDepth{std::max(0, numbers_ - arguments), std::max(0, strings_ - strings)};
+}
+
+void CodeBuilder::SortStatements() {
+  std::stable_sort(code_->statements.begin(), code_->statements.end(),
+                   [](const StatementRange& x, const StatementRange& y) {
+                     return x.start != y.start ? x.start < y.start : x.end > y.end;
+                   });
 }

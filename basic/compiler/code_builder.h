@@ -33,8 +33,15 @@ class CodeBuilder {
   // Statements start with empty stacks; after an error the count is stale.
   void ResetDepth() { numbers_ = strings_ = 0; }
   int32_t NewLoop() { return code_->loop_count++; }
+  // The statement that started at `start` ends here (code.h's ranges).
+  void EndStatement(int32_t start) { code_->statements.push_back(StatementRange{start, Here()}); }
+  // Once every statement is in: the ranges in the order the executor
+  // searches them.
+  void SortStatements();
 
  private:
+  void NoteCallDepth(int32_t call_site, int32_t arguments, int32_t strings);
+
   Code* code_;
   int32_t line_ = 0;
   int32_t column_ = 0;

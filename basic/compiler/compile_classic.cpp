@@ -44,10 +44,10 @@ ValueKind CompileClassicFunction(Compiler& c, const Token& word) {
   c.Unexpected("an expression");
 }
 
-// ON ERROR, ON KEY(n), ON TIMER(n) and their kin trap events, which this
+// ON KEY(n), ON TIMER(n) and their kin trap events, which this
 // BASIC does not have.
 void RejectEventTrap(Compiler& c, const Token& on) {
-  static const char* const events[] = {"COM", "ERROR", "KEY", "PEN", "PLAY", "STRIG", "TIMER"};
+  static const char* const events[] = {"COM", "KEY", "PEN", "PLAY", "STRIG", "TIMER"};
   const Token& next = c.Peek();
   if (!IsWord(next) && next.kind != TokenKind::Unsupported) return;
   const std::string word = WordOf(next);

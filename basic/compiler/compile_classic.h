@@ -13,5 +13,5 @@ struct Token;
 void RejectClassicStatement(Compiler& c);
 // Such a word in an expression: always an error.
 [[noreturn]] ValueKind CompileClassicFunction(Compiler& c, const Token& word);
-// After ON (at): an error when an event trap follows (ON ERROR, ON KEY(n)).
+// After ON (at): an error when an event trap follows (ON KEY(n), ON TIMER(n)).
 void RejectEventTrap(Compiler& c, const Token& on);

@@ -2,6 +2,7 @@
 
 #include "basic/compiler/compile_classic.h"
 #include "basic/compiler/compile_expression.h"
+#include "basic/compiler/compile_traps.h"
 #include "basic/compiler/compiler.h"
 
 void CompileJump(Compiler& c, Op op) {
@@ -31,6 +32,7 @@ void AddJump(Compiler& c, int32_t position, const Token& at, std::string label) 
 // GOSUB returns to the instruction after the list.
 void CompileOn(Compiler& c) {
   const Token& on = c.Advance();
+  if (c.CheckKeyword(Keyword::Error)) return CompileOnError(c);
   RejectEventTrap(c, on);
   NumberExpression(c);
   Op op;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "basic/compiler/compile_numbered.h"
 #include "basic/compiler/compile_statement.h"
 #include "basic/compiler/compiler.h"
 #include "basic/procedures/call_ways.h"
@@ -87,15 +88,13 @@ void CompileSourceLine(Compiler& c, std::string_view text) {
   c.tokens = std::move(lexed.tokens);
   c.token_index = 0;
   RecordSourceLine(c);
+  const LineStart start = c.numbered ? MarkLineStart(c) : LineStart{};
   try {
     LineLabels(c);
-    if (lexed.failed) {
-      c.Report(c.current_line, lexed.error_column, lexed.error);
-      return;
-    }
+    if (lexed.failed) throw CompileError{lexed.error_column, lexed.error};
     CompileStatementList(c, false);
   } catch (const CompileError& error) {
-    c.Report(c.current_line, error.column, error.message);
+    if (!c.numbered || !KeepFailedLine(c, start, error)) c.Report(c.current_line, error.column, error.message);
     ForgetRejectedLine(c);
   }
 }
@@ -121,8 +120,14 @@ void ResolveJumps(Compiler& c) {
     if (label != c.labels.end()) {
       const auto target = jump.to_data ? static_cast<int32_t>(c.data_labels[jump.label]) : label->second;
       c.builder.PatchJump(jump.position, target);
-      const std::string crossing = CrossesProcedure(c, jump.position, label->second, jump.label);
+      // The handler and RESUME's line belong to the program's own code,
+      // wherever ON ERROR stands.
+      const Op op = c.code->instructions[static_cast<std::size_t>(jump.position)].op;
+      const bool module_level = op == Op::OnErrorGoto || op == Op::Resume;
+      const std::string crossing = CrossesProcedure(c, module_level ? -1 : jump.position, label->second, jump.label);
       if (!crossing.empty()) c.Report(jump.line, jump.column, crossing);
+    } else if (c.numbered && FailWhenTaken(c, jump)) {
+      continue;
     } else if (std::isdigit(static_cast<unsigned char>(jump.label[0]))) {
       c.Report(jump.line, jump.column, "no line " + jump.label);
     } else {
@@ -134,6 +139,8 @@ void ResolveJumps(Compiler& c) {
 bool CompileText(Compiler& c) {
   c.code->file = c.input.file;
   c.lines = SplitLines(TextBeforeEndMark(c.input.source));
+  c.numbered = c.input.reported_lines == nullptr && IsNumberedProgram(c.lines);
+  if (c.numbered) KeepLaterDuplicates(&c.lines);
   c.code->messages_add_numbers = c.input.reported_lines == nullptr;
   c.code->source.resize(c.lines.size());
   for (std::size_t i = 0; i < c.lines.size(); ++i) {
@@ -151,6 +158,7 @@ bool CompileText(Compiler& c) {
   c.variables->scope = nullptr;  // a procedure left open
   CloseOpenBlocks(c);
   ResolveJumps(c);
+  c.builder.SortStatements();
   KeepSoleDeclarations(c);
   CheckProcedures(c);
   ChooseCallWays(*c.code);
@@ -168,5 +176,5 @@ bool CompileProgram(const ProgramText& input, Variables* variables, Code* code,
     return a.line != b.line ? a.line < b.line : a.column < b.column;
   });
   errors->insert(errors->end(), found.begin(), found.end());
-  return found.empty();
+  return std::all_of(found.begin(), found.end(), [](const BasicDiagnostic& d) { return d.warning; });
 }

@@ -3,8 +3,10 @@
 #include "basic/builtins/compile_builtins.h"
 #include "basic/compiler/compile_blocks.h"
 #include "basic/compiler/compile_classic.h"
+#include "basic/compiler/compile_commands.h"
 #include "basic/compiler/compile_jumps.h"
 #include "basic/compiler/compile_select.h"
+#include "basic/compiler/compile_traps.h"
 #include "basic/compiler/compiler.h"
 #include "basic/files/compile_files.h"
 #include "basic/keys_and_sound/compile_keys.h"
@@ -75,7 +77,9 @@ void CompileStatementList(Compiler& c, bool in_one_line_if) {
     }
     if (c.Check(TokenKind::EndOfLine) || (in_one_line_if && c.CheckKeyword(Keyword::Else))) return;
     c.builder.SetColumn(c.Peek().column);
+    const int32_t start = c.builder.Here();
     CompileStatement(c, in_one_line_if);
+    c.builder.EndStatement(start);
     if (c.Match(TokenKind::Colon)) continue;
     if (c.CheckKeyword(Keyword::Rem)) continue;  // ' may follow a statement directly
     if (c.Check(TokenKind::EndOfLine) || (in_one_line_if && c.CheckKeyword(Keyword::Else))) return;
@@ -179,6 +183,9 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Kill: case Keyword::Name: case Keyword::Files: case Keyword::Mkdir: case Keyword::Rmdir:
     case Keyword::Chdir:
       return CompileDiskCommand(c);
+    // Errors and their trapping.
+    case Keyword::Resume: return CompileResume(c);
+    case Keyword::Error: return CompileRaiseError(c);
     // The built-in functions' own statements.
     case Keyword::Randomize: return CompileRandomize(c);
     case Keyword::Environ: return CompileEnviron(c);
@@ -186,7 +193,7 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
       c.Fail(first, std::string(KeywordText(first.keyword)) + " = is not a statement of this BASIC: it does not set the clock");
     case Keyword::Run: case Keyword::List: case Keyword::New: case Keyword::Load: case Keyword::Save:
     case Keyword::Cont:
-      c.Fail(first, std::string(KeywordText(first.keyword)) + " is a command of the direct mode");
+      return CompileProgramCommand(c);
     default:
       c.Unexpected("a statement");
   }

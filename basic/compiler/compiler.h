@@ -92,4 +92,5 @@ struct Compiler {
   TypeDeclarations types;
   std::map<std::string, Constant> constants;  // CONST: the push of its value, and its kind
   ProcedureTable procedures;
+  bool numbered = false;  // every line numbered: run as classic numbered programs ran (compile_numbered.h)
 };

@@ -10,6 +10,7 @@
 #include "basic/code/messages.h"
 #include "basic/executor/machine.h"
 #include "basic/executor/statements.h"
+#include "basic/executor/string_values.h"
 #include "basic/procedures/direct_calls.h"
 #include "basic/procedures/run_calls.h"
 #include "basic/text/input_source.h"
@@ -96,6 +97,23 @@ void DeclareArrays(const Code& code, Variables& variables) {
   }
 }
 
+// RUN: the run starts anew, the calls, GOSUBs, loops, DATA, values and
+// ON ERROR as at its start; the screen stays.
+int32_t Restart(Machine& machine, int32_t target) {
+  FlushPrinted(machine);
+  UnwindProcedures(machine);
+  while (machine.strings_top != machine.strings.data()) ReleaseString(machine.Pop());
+  machine.variables.Reset();
+  DeclareArrays(machine.code, machine.variables);
+  machine.gosubs.clear();
+  machine.gosub_floor = 0;
+  for (LoopState& loop : machine.loops) loop.started = false;
+  machine.data_next = 0;
+  machine.trap = ErrorTrap{};
+  machine.functions_defined.clear();
+  return target;
+}
+
 }  // namespace
 
 BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOptions& options) {
@@ -103,6 +121,13 @@ BasicRunResult Execute(const Code& code, Variables& variables, const BasicRunOpt
 }
 
 #define HANDLER(name) handle_##name
+// A fault goes to the handler ON ERROR set, or ends the run (cold code,
+// out of the handlers' way).
+#define FAIL(made)      \
+  do {                  \
+    fault = (made);     \
+    goto failed;        \
+  } while (false)
 #define DISPATCH()                                \
   do {                                            \
     in = &program[pc++];                          \
@@ -142,63 +167,63 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
   HANDLER(PushNumber): *sp++ = constants[in->a]; DISPATCH();
   HANDLER(LoadNumber): *sp++ = vars[in->a]; DISPATCH();
   HANDLER(StoreDouble):
-    if (!KeepDouble(*--sp, &vars[in->a])) return Failed(machine, pc - 1, Overflow);
+    if (!KeepDouble(*--sp, &vars[in->a])) FAIL(Overflow);
     DISPATCH();
   HANDLER(StoreSingle):
-    if (!KeepSingle(*--sp, &vars[in->a])) return Failed(machine, pc - 1, Overflow);
+    if (!KeepSingle(*--sp, &vars[in->a])) FAIL(Overflow);
     DISPATCH();
   HANDLER(StoreInteger):
-    if (!KeepInteger(*--sp, &vars[in->a])) return Failed(machine, pc - 1, Overflow);
+    if (!KeepInteger(*--sp, &vars[in->a])) FAIL(Overflow);
     DISPATCH();
   HANDLER(StoreLong):
-    if (!KeepLong(*--sp, &vars[in->a])) return Failed(machine, pc - 1, Overflow);
+    if (!KeepLong(*--sp, &vars[in->a])) FAIL(Overflow);
     DISPATCH();
   HANDLER(CheckInteger):
-    if (!(sp[-1] >= -32768.0 && sp[-1] <= 32767.0)) return Failed(machine, pc - 1, Overflow);
+    if (!(sp[-1] >= -32768.0 && sp[-1] <= 32767.0)) FAIL(Overflow);
     DISPATCH();
   HANDLER(CheckLong):
-    if (!(sp[-1] >= -2147483648.0 && sp[-1] <= 2147483647.0)) return Failed(machine, pc - 1, Overflow);
+    if (!(sp[-1] >= -2147483648.0 && sp[-1] <= 2147483647.0)) FAIL(Overflow);
     DISPATCH();
   HANDLER(Add): --sp; sp[-1] = sp[-1] + sp[0]; DISPATCH();
   HANDLER(Subtract): --sp; sp[-1] = sp[-1] - sp[0]; DISPATCH();
   HANDLER(Multiply): --sp; sp[-1] = sp[-1] * sp[0]; DISPATCH();
   HANDLER(Divide):
     --sp;
-    if (sp[0] == 0) return Failed(machine, pc - 1, DivisionFault(sp[-1]));
+    if (sp[0] == 0) FAIL(DivisionFault(sp[-1]));
     sp[-1] = sp[-1] / sp[0];
     DISPATCH();
   HANDLER(AddVariable): sp[-1] = sp[-1] + vars[in->a]; DISPATCH();
   HANDLER(SubtractVariable): sp[-1] = sp[-1] - vars[in->a]; DISPATCH();
   HANDLER(MultiplyVariable): sp[-1] = sp[-1] * vars[in->a]; DISPATCH();
   HANDLER(DivideVariable):
-    if (vars[in->a] == 0) return Failed(machine, pc - 1, DivisionFault(sp[-1]));
+    if (vars[in->a] == 0) FAIL(DivisionFault(sp[-1]));
     sp[-1] = sp[-1] / vars[in->a];
     DISPATCH();
   HANDLER(AddConstant): sp[-1] = sp[-1] + constants[in->a]; DISPATCH();
   HANDLER(SubtractConstant): sp[-1] = sp[-1] - constants[in->a]; DISPATCH();
   HANDLER(MultiplyConstant): sp[-1] = sp[-1] * constants[in->a]; DISPATCH();
   HANDLER(DivideConstant):
-    if (constants[in->a] == 0) return Failed(machine, pc - 1, DivisionFault(sp[-1]));
+    if (constants[in->a] == 0) FAIL(DivisionFault(sp[-1]));
     sp[-1] = sp[-1] / constants[in->a];
     DISPATCH();
   HANDLER(VariableAddConstant): *sp++ = vars[in->a] + constants[in->b]; DISPATCH();
   HANDLER(VariableSubtractConstant): *sp++ = vars[in->a] - constants[in->b]; DISPATCH();
   HANDLER(VariableMultiplyConstant): *sp++ = vars[in->a] * constants[in->b]; DISPATCH();
   HANDLER(VariableDivideConstant):
-    if (constants[in->b] == 0) return Failed(machine, pc - 1, DivisionFault(vars[in->a]));
+    if (constants[in->b] == 0) FAIL(DivisionFault(vars[in->a]));
     *sp++ = vars[in->a] / constants[in->b];
     DISPATCH();
   HANDLER(VariableAddVariable): *sp++ = vars[in->a] + vars[in->b]; DISPATCH();
   HANDLER(VariableSubtractVariable): *sp++ = vars[in->a] - vars[in->b]; DISPATCH();
   HANDLER(VariableMultiplyVariable): *sp++ = vars[in->a] * vars[in->b]; DISPATCH();
   HANDLER(VariableDivideVariable):
-    if (vars[in->b] == 0) return Failed(machine, pc - 1, DivisionFault(vars[in->a]));
+    if (vars[in->b] == 0) FAIL(DivisionFault(vars[in->a]));
     *sp++ = vars[in->a] / vars[in->b];
     DISPATCH();
   HANDLER(Power): {
     --sp;
     const double power = NumPow(sp[-1], sp[0]);
-    if (!std::isfinite(power)) return Failed(machine, pc - 1, PowerFault(sp[-1], sp[0], power));
+    if (!std::isfinite(power)) FAIL(PowerFault(sp[-1], sp[0], power));
     sp[-1] = power;
     DISPATCH();
   }
@@ -215,24 +240,24 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
   HANDLER(JumpIfFalse): if (*--sp == 0) pc = in->a; DISPATCH();
   HANDLER(JumpIfTrue): if (*--sp != 0) pc = in->a; DISPATCH();
   HANDLER(Gosub):
-    if (!PushReturn(machine, pc)) return Failed(machine, pc - 1, GosubTooDeep);
+    if (!PushReturn(machine, pc)) FAIL(GosubTooDeep);
     pc = in->a;
     DISPATCH();
   HANDLER(OnGoto): HANDLER(OnGosub): {
     // Lands on the chosen one of the in->a Jumps that follow, or past them.
     const int32_t choice = NumToInt32(*--sp);
-    if (choice < 0 || choice > MaxOnChoice) return Failed(machine, pc - 1, IllegalCall("ON needs a number from 0 to 255"));
+    if (choice < 0 || choice > MaxOnChoice) FAIL(IllegalCall("ON needs a number from 0 to 255"));
     const int32_t after = pc + in->a;
     if (choice == 0 || choice > in->a) {
       pc = after;
       DISPATCH();
     }
-    if (in->op == Op::OnGosub && !PushReturn(machine, after)) return Failed(machine, pc - 1, GosubTooDeep);
+    if (in->op == Op::OnGosub && !PushReturn(machine, after)) FAIL(GosubTooDeep);
     pc += choice - 1;
     DISPATCH();
   }
   HANDLER(Return):
-    if (machine.gosubs.size() <= machine.gosub_floor) return Failed(machine, pc - 1, RunFault{RunError::ReturnWithoutGosub});
+    if (machine.gosubs.size() <= machine.gosub_floor) FAIL(RunFault{RunError::ReturnWithoutGosub});
     pc = machine.gosubs.back();
     machine.gosubs.pop_back();
     DISPATCH();
@@ -241,7 +266,7 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
     const ValueKind kind = LoopKind(in->op);
     double start, limit, step;
     if (!KeepNumber(kind, sp[0], &start) || !KeepNumber(kind, sp[1], &limit) || !KeepNumber(kind, sp[2], &step)) {
-      return Failed(machine, pc - 1, Overflow);
+      FAIL(Overflow);
     }
     LoopState& loop = loops[in->b];
     loop = LoopState{limit, step, true};
@@ -251,17 +276,17 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
   }
   HANDLER(ForNextDouble): {
     const LoopState& loop = loops[in->b];
-    if (!loop.started) return Failed(machine, pc - 1, EnteredByAJump);
+    if (!loop.started) FAIL(EnteredByAJump);
     const double value = vars[in->a] + loop.step;
-    if (!KeepDouble(value, &vars[in->a])) return Failed(machine, pc - 1, Overflow);
+    if (!KeepDouble(value, &vars[in->a])) FAIL(Overflow);
     if (Continues(value, loop)) pc = in->c;
     DISPATCH();
   }
   HANDLER(ForNextSingle): HANDLER(ForNextInteger): HANDLER(ForNextLong): {
     const LoopState& loop = loops[in->b];
-    if (!loop.started) return Failed(machine, pc - 1, EnteredByAJump);
+    if (!loop.started) FAIL(EnteredByAJump);
     double value;
-    if (!KeepNumber(LoopKind(in->op), vars[in->a] + loop.step, &value)) return Failed(machine, pc - 1, Overflow);
+    if (!KeepNumber(LoopKind(in->op), vars[in->a] + loop.step, &value)) FAIL(Overflow);
     vars[in->a] = value;
     if (Continues(value, loop)) pc = in->c;
     DISPATCH();
@@ -270,39 +295,70 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
     const CallSite& site = code.call_sites[static_cast<std::size_t>(in->a)];
     if (GoesDirectly(machine, site, sp - in->b)) {
       const int32_t entry = EnterDirectly(machine, in->a, site, pc, sp - in->b);
-      if (entry < 0) return Failed(machine, pc - 1, Overflow);
+      if (entry < 0) FAIL(Overflow);
       sp -= in->b;
       pc = entry;
       DISPATCH();
     }
     const Resumed resumed = CallProcedure(machine, *in, pc, sp);
-    if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.fault);
+    if (resumed.position < 0) FAIL(machine.calls.fault);
     sp = resumed.sp;
     pc = resumed.position;
     DISPATCH();
   }
   HANDLER(ReturnFromProcedure): {
+    // A return that fails has ended its call: the error is the caller's,
+    // at the call.
     if (!machine.calls.frames.empty() && machine.calls.frames.back().way == CallWay::Direct) {
+      const int32_t caller = machine.calls.frames.back().return_position;
       const int32_t back = LeaveDirectly(machine, sp);
-      if (back < 0) return Failed(machine, pc - 1, Overflow);
+      if (back < 0) {
+        pc = caller;
+        FAIL(Overflow);
+      }
       pc = back;
       DISPATCH();
     }
+    const int32_t caller = machine.calls.frames.empty() ? pc : machine.calls.frames.back().return_position;
     const Resumed resumed = ReturnFromProcedure(machine, sp);
-    if (resumed.position < 0) return Failed(machine, pc - 1, machine.calls.fault);
+    if (resumed.position < 0) {
+      pc = caller;
+      FAIL(machine.calls.fault);
+    }
     sp = resumed.sp;
     pc = resumed.position;
     DISPATCH();
   }
   HANDLER(End):
+    if (EndsInHandler(machine, pc - 1)) FAIL(RunFault{RunError::NoResume});
     FlushPrinted(machine);
     return BasicRunResult{BasicOutcome::Ended, std::string(), std::string()};
   HANDLER(Stop): return Stop(machine, pc, state);
   HANDLER(Statement):
     sp = ExecuteStatement(machine, *in, sp, &fault);
-    if (fault) return Failed(machine, pc - 1, fault);
+    if (fault) goto failed;
     DISPATCH();
+  HANDLER(Restart):
+    pc = Restart(machine, in->a);
+    sp = machine.numbers.data();
+    DISPATCH();
+  HANDLER(Resume): {
+    const TrapJump resumed = ResumeAfterError(machine, *in);
+    if (resumed.position < 0) FAIL(RunFault{RunError::ResumeWithoutError});
+    sp = resumed.sp;
+    pc = resumed.position;
+    DISPATCH();
+  }
+failed : {
+  const TrapJump handler = TrapFault(machine, pc - 1, fault);
+  if (handler.position < 0) return Failed(machine, pc - 1, fault);
+  sp = handler.sp;
+  pc = handler.position;
+  DISPATCH();
 }
+}
+
+#undef FAIL
 
 #undef DISPATCH
 #undef HANDLER

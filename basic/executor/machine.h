@@ -1,8 +1,9 @@
 // The executor's machine: the two operand stacks, the loops' limits and
 // steps, the GOSUB stack, the calls under way, and what the statements keep
 // from one to the next (the PRINT being built, the cursor's column, the
-// next DATA item, DRAW's pen, the screen, the files). Whatever way a run ends, the
-// machine releases the strings still on its stack.
+// next DATA item, DRAW's pen, the screen, the files, ON ERROR's handler).
+// Whatever way a run ends, the machine releases the strings still on its
+// stack.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +13,7 @@
 
 #include "basic/basic.h"
 #include "basic/code/code.h"
+#include "basic/executor/error_trap.h"
 #include "basic/executor/run_errors.h"
 #include "basic/files/run_files.h"
 #include "basic/procedures/call_stack.h"
@@ -67,4 +69,6 @@ struct Machine {
   // Files: the run's open files, closed when the machine goes, however
   // the run ended.
   MachineFiles files{*this};
+  ErrorTrap trap;             // ON ERROR's handler, and the error it handles
+  std::vector<bool> functions_defined;  // a numbered program's DEF FNs run so far, by procedure
 };

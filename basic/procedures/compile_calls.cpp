@@ -110,6 +110,8 @@ void CompileCall(Compiler& c, int32_t index, bool parenthesised, const Token& at
   const Op op = procedure.kind == ProcedureKind::Sub ? Op::CallSub
                 : procedure.returns_string           ? Op::CallStringFunction
                                                      : Op::CallFunction;
+  // A numbered program's DEF FN defines its function when it is run.
+  if (procedure.kind == ProcedureKind::DefFn && c.numbered) c.builder.Emit(Op::CheckDefined, index);
   c.builder.Emit(op, static_cast<int32_t>(site), numbers, strings);
 }
 

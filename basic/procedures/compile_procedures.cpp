@@ -93,15 +93,20 @@ int32_t ProcedureAt(const Compiler& c, int32_t position) {
 
 void CompileProcedure(Compiler& c, ProcedureKind kind, bool in_one_line_if) {
   const Token& at = c.Advance();
-  if (in_one_line_if || c.procedures.scope || !c.blocks.empty()) {
-    c.Fail(at, std::string(ProcedureKindText(kind)) + " must stand outside blocks, IFs and other procedures");
-  }
+  const std::string outside = std::string(ProcedureKindText(kind)) + " must stand outside blocks, IFs and other procedures";
+  // A numbered program's one-line DEF FN may stand anywhere, and defines
+  // its function when the run reaches it.
+  const bool nested = in_one_line_if || !c.blocks.empty();
+  const bool classic_fn = kind == ProcedureKind::DefFn && c.numbered;
+  if (c.procedures.scope || (nested && !classic_fn)) c.Fail(at, outside);
   const ProcedureHeader header = ReadHeader(c, kind);
+  if (nested && !c.Check(TokenKind::Equal)) c.Fail(at, outside);
   const auto found = c.procedures.index.find(header.name);
   if (found == c.procedures.index.end() || c.procedures.headers[static_cast<std::size_t>(found->second)].line != c.current_line ||
       c.code->procedures[static_cast<std::size_t>(found->second)].kind != kind) {
     c.Fail(at, header.name + " is defined twice");
   }
+  if (classic_fn) c.builder.Emit(Op::DefineFunction, found->second);
   OpenProcedure(c, found->second, header);
   OpenBlock(c, BlockOf(kind), at).variable = found->second;
   if (kind != ProcedureKind::DefFn || !c.Match(TokenKind::Equal)) return;
@@ -120,6 +125,7 @@ void CompileProcedure(Compiler& c, ProcedureKind kind, bool in_one_line_if) {
   }
   const Procedure& procedure = c.code->procedures[static_cast<std::size_t>(found->second)];
   c.builder.Emit(StoreOp(KindOfName(header.name), false), procedure.result_slot);
+  c.builder.EndStatement(procedure.entry);  // RESUME's statement, for an error in the expression
   CloseProcedure(c);
 }
 

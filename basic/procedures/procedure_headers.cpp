@@ -64,7 +64,9 @@ void FindProcedureHeaders(Compiler& c) {
   const bool numbered = c.tokens[0].kind == TokenKind::Number && c.tokens[0].digits_only;
   for (std::size_t start = 0; start + 1 < c.tokens.size(); ++start) {
     const bool after_number = start == 1 && numbered;
-    if (start > 0 && !after_number && c.tokens[start - 1].kind != TokenKind::Colon) continue;
+    const Token& before = c.tokens[start > 0 ? start - 1 : 0];
+    const bool after_then = before.kind == TokenKind::Keyword && (before.keyword == Keyword::Then || before.keyword == Keyword::Else);
+    if (start > 0 && !after_number && !after_then && before.kind != TokenKind::Colon) continue;
     c.token_index = start;
     try {
       ProcedureKind kind;

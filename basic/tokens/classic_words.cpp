@@ -20,7 +20,7 @@ constexpr ClassicWord ClassicWords[] = {
     {"BLOAD", S}, {"BSAVE", S}, {"FRE", F}, {"INP", F}, {"OUT", S}, {"PEEK", F}, {"POKE", S},
     {"SADD", F}, {"SETMEM", F}, {"USR", F}, {"VARPTR", F}, {"VARPTR$", F}, {"VARSEG", F}, {"WAIT", S},
     // Error trapping.
-    {"ERDEV", F}, {"ERDEV$", F}, {"ERL", F}, {"ERR", F}, {"ERROR", S}, {"RESUME", S},
+    {"ERDEV", F}, {"ERDEV$", F},
     // Programs and the system around them.
     {"CHAIN", S}, {"COM", S}, {"COMMON", S},
     {"MERGE", S}, {"MOTOR", S}, {"SHELL", S}, {"TROFF", S}, {"TRON", S}, {"TYPE", S},

@@ -51,7 +51,8 @@
   X(Fileattr, "FILEATTR") X(Get, "GET") X(Put, "PUT") X(Field, "FIELD")               \
   X(Lset, "LSET") X(Rset, "RSET") X(Kill, "KILL") X(Name, "NAME") X(Files, "FILES")   \
   X(Mkdir, "MKDIR") X(Rmdir, "RMDIR") X(Chdir, "CHDIR") X(Lprint, "LPRINT")           \
-  X(Using, "USING")
+  X(Using, "USING")                                                                   \
+  X(Err, "ERR") X(Erl, "ERL") X(Error, "ERROR") X(Resume, "RESUME")
 
 enum class Keyword : uint8_t {
   None,

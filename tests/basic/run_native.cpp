@@ -20,7 +20,9 @@ int main(int argc, char** argv) {
   StartRecording();
   std::vector<BasicDiagnostic> errors;
   BasicProgramPtr program = BasicCompile(source.str(), argv[1], &errors);
-  for (const BasicDiagnostic& e : errors) std::cout << argv[1] << ":" << e.line << ":" << e.column << ": " << e.message << "\n";
+  for (const BasicDiagnostic& e : errors) {
+    std::cout << argv[1] << ":" << e.line << ":" << e.column << (e.warning ? ": warning: " : ": ") << e.message << "\n";
+  }
   if (!program) return 1;
   InputScript script = InputScript::OfText(InputScriptText(std::vector<std::string>(argv + 2, argv + argc)));
   BasicRunOptions options;

@@ -28,9 +28,17 @@ TEST(BasicMessages, NameTheFileLineAndTheProgramLine) {
     const char* messages;
     const char* why;
   } cases[] = {
-      {"10 PRINT 1\n140 PRINT (", "bcg.bas:2:12 (line 140): expected an expression, found end of line\r\n"
-                                   "140 PRINT (\r\n           ^\r\n",
-       "an error before the run names the program's line beside the file's"},
+      {"10 PRINT 1\n140 PRINT (\nEND", "bcg.bas:2:12 (line 140): expected an expression, found end of line\r\n"
+                                        "140 PRINT (\r\n           ^\r\n",
+       "an error before the run names the program's line beside the file's (a line without a number: checked whole)"},
+      {"10 PRINT 1\n140 PRINT (",
+       " 1 \r\nbcg.bas:2:12 (line 140): warning: expected an expression, found end of line\r\n"
+       "140 PRINT (\r\n           ^\r\n"
+       "bcg.bas:2 (line 140): Syntax error (error 2): expected an expression, found end of line\r\n"
+       "140 PRINT (\r\n           ^\r\n",
+       "every line numbered: the line is a warning, and fails when the run reaches it"},
+      {"10 GOTO 99", "bcg.bas:1 (line 10): Undefined line number (error 8): no line 99\r\n10 GOTO 99\r\n   ^\r\n",
+       "every line numbered: a jump to a missing line fails when taken"},
       {"PRINT 1\nPRINT (", "bcg.bas:2:8: expected an expression, found end of line\r\nPRINT (\r\n       ^\r\n",
        "a line without a number names the file's line alone"},
       {"10 X = 1\n20 PRINT X \\ 0\n",
@@ -46,7 +54,7 @@ TEST(BasicMessages, NameTheFileLineAndTheProgramLine) {
        "a line without a number among numbered ones names the file's line alone"},
       {"10 FOR I = 1 TO 2\n20 PRINT I", "bcg.bas:1:4 (line 10): FOR without NEXT\r\n10 FOR I = 1 TO 2\r\n   ^\r\n",
        "an open block names the line where it opened"},
-      {"10 GOTO 99", "bcg.bas:1:9 (line 10): no line 99\r\n10 GOTO 99\r\n        ^\r\n",
+      {"10 GOTO 99\nEND", "bcg.bas:1:9 (line 10): no line 99\r\n10 GOTO 99\r\n        ^\r\n",
        "a missing target names the line of the jump"},
       {"  100\tPRINT 1 \\ 0", "bcg.bas:1 (line 100): Division by zero (error 11)\r\n  100\tPRINT 1 \\ 0\r\n     \t^\r\n",
        "the line is shown as written"},

@@ -30,10 +30,10 @@ bool ReadNumber(std::string_view* text, int32_t* number) {
   return digits > 0;
 }
 
-// After "expect error": ": M", " C: M" or " L:C: M".
-Mark ReadErrorMark(std::string_view rest) {
+// After "expect error" or "expect warning": ": M", " C: M" or " L:C: M".
+Mark ReadErrorMark(std::string_view rest, Mark::Kind kind) {
   Mark mark;
-  mark.kind = Mark::Kind::Error;
+  mark.kind = kind;
   if (StartsWith(rest, " ")) {
     rest.remove_prefix(1);
     int32_t first = 0;
@@ -71,7 +71,8 @@ Mark ReadMark(std::string_view line) {
   if (StartsWith(rest, " runtime error:")) {
     return {Mark::Kind::RuntimeError, 0, 0, std::string(WithoutTrailingSpaces(AfterColon(rest.substr(15))))};
   }
-  if (StartsWith(rest, " error")) return ReadErrorMark(rest.substr(6));
+  if (StartsWith(rest, " error")) return ReadErrorMark(rest.substr(6), Mark::Kind::Error);
+  if (StartsWith(rest, " warning")) return ReadErrorMark(rest.substr(8), Mark::Kind::Warning);
   return {Mark::Kind::Malformed, 0, 0, "a comment starting 'expect' that is no expectation"};
 }
 
@@ -97,7 +98,9 @@ ProgramExpectations ReadExpectations(std::string_view source) {
       case Mark::Kind::None: break;
       case Mark::Kind::Output: expected.output.push_back({number, mark.text}); break;
       case Mark::Kind::Error:
-        expected.errors.push_back({mark.line ? mark.line : number, mark.column, mark.text});
+      case Mark::Kind::Warning:
+        expected.errors.push_back({mark.line ? mark.line : number, mark.column, mark.text,
+                                   mark.kind == Mark::Kind::Warning});
         break;
       case Mark::Kind::RuntimeError: expected.runtime_errors.push_back({number, 0, mark.text}); break;
       case Mark::Kind::Input: expected.input.push_back(mark.text); break;

@@ -5,6 +5,7 @@
 //   ' expect error: MESSAGE       an error before the run, on this line
 //   ' expect error C: MESSAGE     the same at column C of this line
 //   ' expect error L:C: MESSAGE   the same at line L, column C
+//   ' expect warning: MESSAGE     a warning before the run (C: and L:C: as for errors)
 //   ' expect runtime error: MESSAGE   the run stops on this line
 //   ' input: TEXT                 a line that INPUT reads, in file order
 //
@@ -22,7 +23,7 @@
 // string literal (one with an even number of '"' before it), when that
 // comment is one of the forms above.
 struct Mark {
-  enum class Kind { None, Output, Error, RuntimeError, Input, Malformed };
+  enum class Kind { None, Output, Error, Warning, RuntimeError, Input, Malformed };
   Kind kind = Kind::None;
   int32_t line = 0;    // Error: the line it names, 0 for the mark's own
   int32_t column = 0;  // Error: the column, 0 for any
@@ -38,10 +39,11 @@ struct ExpectedError {
   int32_t line;
   int32_t column;  // 0 for any
   std::string message;
+  bool warning = false;  // a warning, which does not stop the run
 };
 struct ProgramExpectations {
   std::vector<ExpectedText> output;
-  std::vector<ExpectedError> errors;          // before the run
+  std::vector<ExpectedError> errors;          // before the run, warnings too
   std::vector<ExpectedError> runtime_errors;  // at most one makes sense
   std::vector<std::string> input;
   std::vector<std::string> problems;  // "LINE: what is wrong" with the marks themselves

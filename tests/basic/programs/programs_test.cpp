@@ -37,12 +37,14 @@ void ExpectCompileErrors(const std::string& file, std::vector<ExpectedError> exp
                          const std::vector<BasicDiagnostic>& found) {
   for (const BasicDiagnostic& error : found) {
     const auto match = std::find_if(expected.begin(), expected.end(), [&](const ExpectedError& e) {
-      return e.line == error.line && (e.column == 0 || e.column == error.column) && e.message == error.message;
+      return e.line == error.line && (e.column == 0 || e.column == error.column) && e.message == error.message &&
+             e.warning == error.warning;
     });
     if (match != expected.end()) {
       expected.erase(match);
     } else {
-      ADD_FAILURE() << file << ":" << error.line << ":" << error.column << ": unexpected error: " << error.message;
+      ADD_FAILURE() << file << ":" << error.line << ":" << error.column << ": unexpected "
+                    << (error.warning ? "warning: " : "error: ") << error.message;
     }
   }
   for (const ExpectedError& e : expected) {
@@ -143,6 +145,9 @@ TEST(BasicProgramMarks, AreReadFromTheFirstCommentOutsideStrings) {
       {"X = \"a\" ' expect error: expected a number", Kind::Error, 0, 0, "expected a number", "an error"},
       {"' expect error 12: no line 5", Kind::Error, 0, 12, "no line 5", "at a column"},
       {"' expect error 3:7: string without", Kind::Error, 3, 7, "string without", "at another line"},
+      {"10 PRINT 1 + ' expect warning: expected an expression", Kind::Warning, 0, 0, "expected an expression",
+       "a warning, on a numbered line kept for the run"},
+      {"' expect warning 4:9: no", Kind::Warning, 4, 9, "no", "a warning at another line"},
       {"' expect runtime error: division by zero", Kind::RuntimeError, 0, 0, "division by zero", "a run's end"},
       {"' input:  a, \"b\" ,c ", Kind::Input, 0, 0, " a, \"b\" ,c ", "input keeps its spaces and quotes"},
       {"' input is read here", Kind::None, 0, 0, "", "no ':', an ordinary comment"},

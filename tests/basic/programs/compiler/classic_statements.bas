@@ -9,8 +9,8 @@ IF X THEN PLAY "C" ' expect error 11: PLAY is not a statement of this BASIC
 VIEW = 3 ' expect error 1: VIEW is not a statement of this BASIC
 ' memory segments
 DEF SEG = &HB800 ' expect error 1: DEF SEG is not a statement of this BASIC
-' error trapping
-ON ERROR GOTO 100 ' expect error 1: ON ERROR is not a statement of this BASIC
+' the serial port's trap
+ON COM(1) GOSUB 10 ' expect error 1: ON COM is not a statement of this BASIC
 ' event trapping
 ON KEY(1) GOSUB 10 ' expect error 1: ON KEY is not a statement of this BASIC
 ' TIMER is not ours here

@@ -1,6 +1,6 @@
 ' Statements found wrong before the run.
-' commands in a program
-LIST ' expect error 1: LIST is a command of the direct mode
+' a command of the direct mode with what it does not take
+LIST 10 20 ' expect error 9: expected ':' or end of line, found a number
 ' a name alone
 PRINT 1 2 3: X ' expect error 14: X is not a statement of this BASIC
 ' two ELSEs
