@@ -82,7 +82,6 @@ constexpr ClassicWord ClassicWords[] = {
     {"SHELL", S},
     {"TROFF", S},
     {"TRON", S},
-    {"TYPE", S},
     // Second words of statements whose first word this BASIC knows.
     {"SEG", M},
     {"USING", M},

@@ -43,7 +43,8 @@
   X(Point, "POINT") X(Preset, "PRESET") X(Window, "WINDOW")                          \
   X(Mki, "MKI$") X(Mkl, "MKL$") X(Mks, "MKS$") X(Mkd, "MKD$") X(Cvi, "CVI")           \
   X(Cvl, "CVL") X(Cvs, "CVS") X(Cvd, "CVD") X(MksMbf, "MKSMBF$") X(MkdMbf, "MKDMBF$") \
-  X(CvsMbf, "CVSMBF") X(CvdMbf, "CVDMBF")
+  X(CvsMbf, "CVSMBF") X(CvdMbf, "CVDMBF")                                             \
+  X(Type, "TYPE")
 
 enum class Keyword : uint8_t {
   None,
@@ -76,6 +77,7 @@ enum class TokenKind : uint8_t {
   Greater,
   LessEqual,
   GreaterEqual,
+  Period,  // between a record and its field: P.X
 };
 
 struct Token {
