@@ -171,6 +171,30 @@ bool CompileRecordAssignment(Compiler& c) {
   return true;
 }
 
+bool CompileRecordSwap(Compiler& c) {
+  Place first;
+  if (!c.Check(TokenKind::Name) || !ShapeOf(c, c.token_index, &first) || first.end_type < 0) return false;
+  const Token& name = c.Peek();
+  const int32_t first_subscripts = CompileWholePlace(c, first, 0);
+  c.Expect(TokenKind::Comma, "','");
+  const Token& other = c.Peek();
+  Place second;
+  if (other.kind != TokenKind::Name || !ShapeOf(c, c.token_index, &second) || second.end_type != first.end_type) {
+    c.Fail(other, "Type mismatch: SWAP of " + name.text + first.leaf.path + " needs a record of TYPE " +
+                      c.records.At(first.end_type).name);
+  }
+  const int32_t second_subscripts = CompileWholePlace(c, second, 1);
+  for (const RecordLeaf& leaf : c.records.Leaves(first.end_type)) {
+    if (first.element) PushHeld(c, 0, first_subscripts);
+    if (second.element) PushHeld(c, 1, second_subscripts);
+    c.builder.Emit(leaf.kind == ValueKind::String ? Op::SwapStrings : Op::SwapNumbers,
+                   LeafSlot(c, first, Below(first, leaf), first_subscripts),
+                   LeafSlot(c, second, Below(second, leaf), second_subscripts),
+                   first_subscripts + 4 * second_subscripts);
+  }
+  return true;
+}
+
 bool CompileLenOfRecord(Compiler& c) {
   if (!c.Check(TokenKind::LeftParen) || c.Peek(1).kind != TokenKind::Name) return false;
   const std::size_t at = c.token_index + 1;

@@ -26,6 +26,9 @@ Instruction CompileFieldReference(Compiler& c, bool for_store, ValueKind* kind);
 // A = B between whole records of one type, at A; false, reading nothing,
 // when the statement assigns no whole record.
 bool CompileRecordAssignment(Compiler& c);
+// SWAP A, B of whole records of one type, after SWAP: field by field.
+// False, reading nothing, when A is no whole record.
+bool CompileRecordSwap(Compiler& c);
 // After LEN: "(record or field or number variable)" gives its bytes, a
 // constant; false, reading nothing, for anything else.
 bool CompileLenOfRecord(Compiler& c);

@@ -110,6 +110,7 @@ void CompileDefType(Compiler& c, ValueKind kind) {
 // store has no subscripts (b is 0), an element's has 1 to 3.
 void CompileSwap(Compiler& c) {
   c.Advance();
+  if (CompileRecordSwap(c)) return;
   ValueKind first_kind;
   ValueKind second_kind;
   const Instruction first = CompileVariable(c, true, &first_kind);

@@ -10,6 +10,7 @@ TYPE Player
   score AS LONG
 END TYPE
 DIM hero AS Player
+DIM last AS Spot
 DIM team(1 TO 3) AS Player
 hero.name = "Ann"
 ' A whole record variable.
@@ -40,6 +41,11 @@ PRINT team(2).score
 Twice (hero.score)
 PRINT hero.score
 ' expect:  9
+' A record parameter passed on to another procedure, and a record shared
+' by SHARED in the procedure.
+Relay hero
+PRINT hero.pos.x; hero.pos.y; last.x
+' expect:  5  6  5
 ' A procedure's own record is its own, and cleared at each call.
 Local
 Local
@@ -62,6 +68,11 @@ SUB Rename (n AS STRING)
 END SUB
 SUB Twice (v AS LONG)
   v = v * 2 + 1
+END SUB
+SUB Relay (q AS Player)
+  SHARED last AS Spot
+  Nudge q.pos
+  last = q.pos
 END SUB
 SUB Local
   DIM mine AS Spot

@@ -32,6 +32,7 @@ END TYPE  ' expect error 1: TYPE EMPTY has no fields
 DIM p AS Pair, o AS Other, arr(3) AS Pair
 ' Records of different TYPEs, even with the same fields.
 p = o  ' expect error 5: Type mismatch: P is a record of TYPE PAIR and takes only a record of that TYPE
+SWAP p, o  ' expect error 9: Type mismatch: SWAP of P needs a record of TYPE PAIR
 ' A record is no value.
 PRINT p  ' expect error 7: Type mismatch: P is a whole record of TYPE PAIR; name one of its fields
 x = arr(1)  ' expect error 5: Type mismatch: ARR is a whole record of TYPE PAIR; name one of its fields

@@ -35,6 +35,15 @@ k = 0
 items(Bump(k)) = items(Bump(k))
 PRINT k
 ' expect:  2
+' SWAP of whole records, variables and elements alike.
+items(1).a.n = 111: items(1).b.s = "bee"
+y.a.n = 222: y.b.s = "why"
+SWAP items(1), y
+PRINT items(1).a.n; items(1).b.s; y.a.n; y.b.s
+' expect:  222 why  111 bee
+SWAP y.a, y.b
+PRINT y.a.n; y.a.s; y.b.n; y.b.s
+' expect:  2 bee  111 one
 ' Copying a record never stored keeps its fixed strings' NUL bytes.
 DIM blank AS Inner
 y.a = blank
