@@ -240,9 +240,9 @@ std::vector<Argument> CompileRecordArgument(Compiler& c, int32_t type, const std
   return arguments;
 }
 
-bool CompileRecordLayout(Compiler& c, RecordLayout* layout) {
+int32_t CompileRecordLayout(Compiler& c) {
   Place place;
-  if (!c.Check(TokenKind::Name) || !ShapeOf(c, c.token_index, &place) || place.end_type < 0) return false;
+  if (!c.Check(TokenKind::Name) || !ShapeOf(c, c.token_index, &place) || place.end_type < 0) return -1;
   c.Advance();
   const int32_t subscripts = place.element ? PushSubscripts(c) : 0;
   c.token_index = place.end;
@@ -252,6 +252,6 @@ bool CompileRecordLayout(Compiler& c, RecordLayout* layout) {
     made.fields.push_back({leaf.kind, leaf.size, LeafSlot(c, place, Below(place, leaf), subscripts)});
     made.size += leaf.size;
   }
-  *layout = std::move(made);
-  return true;
+  c.code->record_layouts.push_back(std::move(made));
+  return static_cast<int32_t>(c.code->record_layouts.size()) - 1;
 }

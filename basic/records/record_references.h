@@ -32,10 +32,11 @@ bool CompileRecordSwap(Compiler& c);
 // After LEN: "(record or field or number variable)" gives its bytes, a
 // constant; false, reading nothing, for anything else.
 bool CompileLenOfRecord(Compiler& c);
-// A whole record for GET and PUT, at its name: its layout, an element's
-// subscripts pushed once (layout->subscripts of them). False, reading
+// A whole record for GET and PUT, at its name: its layout added to the
+// code's record_layouts, whose index comes back, and an element's
+// subscripts pushed once (the layout's subscripts of them). -1, reading
 // nothing, when no whole record stands here.
-bool CompileRecordLayout(Compiler& c, RecordLayout* layout);
+int32_t CompileRecordLayout(Compiler& c);
 // A whole record as the argument of a parameter of that type: one
 // argument by reference per leaf; numbers counts the subscripts pushed.
 std::vector<Argument> CompileRecordArgument(Compiler& c, int32_t type, const std::string& position,
