@@ -73,6 +73,9 @@ void ReadParameters(Compiler& c, bool array_allowed, std::vector<HeaderParameter
   if (record < 0) return parameters->push_back(ReadParameter(c, name, array_allowed));
   if (!array_allowed) c.Fail(name, "a DEF FN parameter is a number or a string");
   if (HasSuffix(name.text)) c.Fail(name, name.text + " has a suffix: a record parameter has none");
+  for (const HeaderParameter& other : *parameters) {
+    if (other.record_name == name.text) c.Fail(name, "parameter " + name.text + " appears twice");
+  }
   c.Advance();
   c.Advance();
   bool first = true;

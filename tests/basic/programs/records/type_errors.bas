@@ -59,5 +59,8 @@ SUB Take (r AS Pair)
     a AS INTEGER
   END TYPE
 END SUB
+' A record parameter named twice.
+SUB Dup (r AS Pair, r AS Pair)  ' expect error 21: parameter R appears twice
+END SUB  ' expect error 1: END SUB without SUB
 TYPE Unclosed  ' expect error 1: TYPE without END TYPE
   a AS INTEGER
