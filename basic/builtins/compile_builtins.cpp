@@ -6,6 +6,7 @@
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/files/compile_files.h"
+#include "basic/records/record_references.h"
 #include "basic/screen/compile_graphics.h"
 #include "basic/variables/compile_arrays.h"
 
@@ -62,6 +63,7 @@ ValueKind CompileBuiltinCall(Compiler& c) {
   }
   if (keyword == Keyword::Lbound || keyword == Keyword::Ubound) return CompileBound(c, name);
   if (keyword == Keyword::Point) return CompilePointFunction(c);
+  if (keyword == Keyword::Len && CompileLenOfRecord(c)) return ValueKind::Long;
   const bool bare = FindBuiltin(keyword, "") >= 0;
   const bool takes_arguments = BuiltinTakesMore(keyword, "");
   if (!bare && !takes_arguments) c.Fail(name, "expected an expression, found " + DescribeToken(name));

@@ -13,6 +13,7 @@
 
 #include "basic/code/instructions.h"
 #include "basic/procedures/procedure.h"
+#include "basic/records/record_types.h"
 
 // One enumerator per instruction of instructions.h, in its order.
 enum class Op : uint8_t {
@@ -95,6 +96,7 @@ struct Code {
   std::vector<CallSite> call_sites;
   std::vector<StackDepth> call_depths;         // by call site
   std::vector<StatementRange> statements;      // by start, the outer of two alike first
+  std::vector<RecordLayout> record_layouts;  // the whole records GET and PUT move
   int32_t loop_count = 0;                      // FOR statements, each with its limit and step
   int32_t number_stack = 0;                    // deepest use of each stack
   int32_t string_stack = 0;

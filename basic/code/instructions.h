@@ -146,6 +146,12 @@
   STATEMENT(LineInput, 0, 0, 0, 1, "s--") /* a: prompt or -1 */                                     \
   /* a: string variable or array; b: subscripts (0: a variable); c: 1 with a count */               \
   STATEMENT(MidAssign, in.b + 1 + in.c, 0, 1, 0, "tnn")                                             \
+  /* Fixed-length strings (STRING * n, n in c): a store pads with spaces */                         \
+  /* or cuts to n bytes; a load gives n bytes, NULs where nothing was stored. */                    \
+  STATEMENT(LoadFixedString, 0, 0, 0, 1, "t-n")                                                     \
+  STATEMENT(StoreFixedString, 0, 0, 1, 0, "t-n")                                                    \
+  STATEMENT(LoadFixedStringElement, in.b, 0, 0, 1, "ann")                                           \
+  STATEMENT(StoreFixedStringElement, in.b, 0, 1, 0, "ann")                                          \
   /* The screen and graphics (figure_flags.h for the flags). */                                     \
   STATEMENT(Cls, 1, 0, 0, 0, "---")                                                                 \
   STATEMENT(Line, in.c ? 5 : 6, 0, 0, 0, "nnn") /* a: STEP, b: box mode, c: 1 fills with the colour */ \

@@ -231,7 +231,7 @@ ValueKind Primary(Compiler& c) {
       if (IsFunctionCall(c, token)) return CompileFunctionCall(c);
       ValueKind kind;
       const Instruction load = CompileVariable(c, false, &kind);
-      c.builder.Emit(load.op, load.a, load.b);
+      c.builder.Emit(load.op, load.a, load.b, load.c);
       return kind;
     }
     case TokenKind::Keyword:

@@ -9,6 +9,7 @@
 #include "basic/compiler/compiler.h"
 #include "basic/procedures/call_ways.h"
 #include "basic/procedures/compile_procedures.h"
+#include "basic/records/compile_type.h"
 #include "basic/tokens/lexer.h"
 #include "basic/variables/compile_arrays.h"
 
@@ -157,6 +158,7 @@ bool CompileText(Compiler& c) {
   c.builder.Emit(Op::End);
   c.variables->scope = nullptr;  // a procedure left open
   CloseOpenBlocks(c);
+  CloseOpenType(c);
   ResolveJumps(c);
   c.builder.SortStatements();
   KeepSoleDeclarations(c);

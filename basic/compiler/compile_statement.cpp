@@ -14,6 +14,7 @@
 #include "basic/procedures/compile_calls.h"
 #include "basic/procedures/compile_procedures.h"
 #include "basic/procedures/compile_shared_names.h"
+#include "basic/records/compile_type.h"
 #include "basic/screen/compile_graphics.h"
 #include "basic/screen/compile_screen.h"
 #include "basic/text/compile_input.h"
@@ -88,6 +89,7 @@ void CompileStatementList(Compiler& c, bool in_one_line_if) {
 }
 
 void CompileStatement(Compiler& c, bool in_one_line_if) {
+  if (InTypeBlock(c)) return CompileTypeLine(c);
   RejectClassicStatement(c);
   const Token& first = c.Peek();
   CheckCaseComesFirst(c, first);
@@ -134,6 +136,8 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Data: return CompileData(c);
     case Keyword::Read: return CompileRead(c);
     case Keyword::Restore: return CompileRestore(c);
+    // Records.
+    case Keyword::Type: return CompileType(c);
     // Procedures.
     case Keyword::Sub: return CompileProcedure(c, ProcedureKind::Sub, in_one_line_if);
     case Keyword::Function: return CompileProcedure(c, ProcedureKind::Function, in_one_line_if);

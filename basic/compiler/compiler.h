@@ -24,6 +24,7 @@
 #include "basic/compiler/compile_jumps.h"
 #include "basic/compiler/compile_program.h"
 #include "basic/procedures/compile_procedures.h"
+#include "basic/records/record_types.h"
 #include "basic/variables/compile_constants.h"
 #include "basic/tokens/token.h"
 #include "basic/variables/compile_variables.h"
@@ -93,4 +94,5 @@ struct Compiler {
   std::map<std::string, Constant> constants;  // CONST: the push of its value, and its kind
   ProcedureTable procedures;
   bool numbered = false;  // every line numbered: run as classic numbered programs ran (compile_numbered.h)
+  RecordTypes records;  // TYPE ... END TYPE, record variables and fixed-length strings
 };

@@ -5,9 +5,16 @@
 
 #include "basic/executor/machine.h"
 #include "basic/executor/string_values.h"
+#include "basic/records/fixed_strings.h"
 #include "basic/variables/arrays.h"
 
 namespace {
+
+// A fixed-length string passed by reference keeps its length, whatever
+// the procedure gave its parameter.
+RtString Fitted(const Argument& argument, RtString value) {
+  return argument.fixed_length > 0 ? FitString(value, argument.fixed_length, ' ') : value;
+}
 
 bool IsElement(ArgumentKind kind) { return kind == ArgumentKind::NumberElement || kind == ArgumentKind::StringElement; }
 
@@ -225,7 +232,7 @@ RunFault WriteBack(Machine& machine, const CallSite& site, const Procedure& proc
         break;
       case ArgumentKind::StringVariable:
         ReleaseString(variables.strings[slot]);
-        variables.strings[slot] = calls.passed_strings[string++];
+        variables.strings[slot] = Fitted(argument, calls.passed_strings[string++]);
         break;
       case ArgumentKind::NumberElement: {
         std::vector<double>& numbers = variables.arrays[slot].numbers;
@@ -247,7 +254,7 @@ RunFault WriteBack(Machine& machine, const CallSite& site, const Procedure& proc
           ReleaseString(value);
         } else {
           ReleaseString(strings[index]);
-          strings[index] = value;
+          strings[index] = Fitted(argument, value);
         }
         break;
       }

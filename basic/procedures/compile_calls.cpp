@@ -6,6 +6,7 @@
 #include "basic/compiler/compiler.h"
 #include "basic/procedures/compile_shared_names.h"
 #include "basic/procedures/procedure_headers.h"
+#include "basic/records/record_references.h"
 #include "basic/variables/compile_variables.h"
 
 namespace {
@@ -60,6 +61,7 @@ Argument CompileArgument(Compiler& c, int32_t index, std::size_t parameter, int3
       }
       ++after;
     }
+    while (after + 1 < c.tokens.size() && c.tokens[after].kind == TokenKind::Period) after += 2;  // P.X
     if (after < c.tokens.size() && EndsArgument(c.tokens[after])) {
       ValueKind kind;
       const Instruction load = CompileVariable(c, false, &kind);
@@ -70,9 +72,10 @@ Argument CompileArgument(Compiler& c, int32_t index, std::size_t parameter, int3
         ++*(kind == ValueKind::String ? strings : numbers);
         return Argument{kind == ValueKind::String ? ArgumentKind::StringValue : ArgumentKind::NumberValue, 0, 0};
       }
-      const bool element = load.op == Op::LoadElement || load.op == Op::LoadStringElement;
+      const bool element =
+          load.op == Op::LoadElement || load.op == Op::LoadStringElement || load.op == Op::LoadFixedStringElement;
       if (element) *numbers += load.b;
-      return Argument{ByReference(kind, element), load.a, load.b, kind};
+      return Argument{ByReference(kind, element), load.a, load.b, kind, load.c};
     }
   }
   const ValueKind kind = Expression(c);
@@ -83,7 +86,10 @@ Argument CompileArgument(Compiler& c, int32_t index, std::size_t parameter, int3
 
 void CompileCall(Compiler& c, int32_t index, bool parenthesised, const Token& at) {
   const ::Procedure& procedure = c.code->procedures[static_cast<std::size_t>(index)];
-  const std::size_t count = procedure.parameters.size();
+  const std::vector<HeaderParameter>& parameters = c.procedures.headers[static_cast<std::size_t>(index)].parameters;
+  // A record parameter is one argument, however many fields it has.
+  const auto count = static_cast<std::size_t>(std::count_if(
+      parameters.begin(), parameters.end(), [](const HeaderParameter& p) { return p.record < 0 || !p.record_name.empty(); }));
   const auto wrong_count = [&] {
     c.Fail(at, procedure.name + " takes " + std::to_string(count) + (count == 1 ? " argument" : " arguments"));
   };
@@ -97,13 +103,19 @@ void CompileCall(Compiler& c, int32_t index, bool parenthesised, const Token& at
   const bool empty = parenthesised ? c.Check(TokenKind::RightParen)
                                    : procedure.kind != ProcedureKind::Sub || c.AtStatementEnd();
   if (empty != (count == 0)) wrong_count();
-  for (std::size_t i = 0; i < count; ++i) {
-    if (i > 0 && !c.Match(TokenKind::Comma)) wrong_count();
-    const Argument argument = CompileArgument(c, index, i, &numbers, &strings);
+  for (std::size_t i = 0, n = 0; i < parameters.size(); ++n) {
+    if (n > 0 && !c.Match(TokenKind::Comma)) wrong_count();
+    const std::string position = "argument " + std::to_string(n + 1) + " of " + procedure.name;
+    const std::vector<Argument> arguments =
+        parameters[i].record >= 0 ? CompileRecordArgument(c, parameters[i].record, position, &numbers)
+                                  : std::vector<Argument>{CompileArgument(c, index, i, &numbers, &strings)};
     CallSite& call = c.code->call_sites[site];
-    call.arguments.push_back(argument);
-    call.elements |= argument.kind == ArgumentKind::NumberElement || argument.kind == ArgumentKind::StringElement;
-    call.numbers_only &= argument.kind == ArgumentKind::NumberValue || argument.kind == ArgumentKind::NumberVariable;
+    for (const Argument& argument : arguments) {
+      call.arguments.push_back(argument);
+      call.elements |= argument.kind == ArgumentKind::NumberElement || argument.kind == ArgumentKind::StringElement;
+      call.numbers_only &= argument.kind == ArgumentKind::NumberValue || argument.kind == ArgumentKind::NumberVariable;
+    }
+    i += arguments.size();
   }
   if (c.Check(TokenKind::Comma)) wrong_count();
   if (parenthesised) c.Expect(TokenKind::RightParen, "')'");

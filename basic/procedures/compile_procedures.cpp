@@ -41,6 +41,11 @@ void OpenProcedure(Compiler& c, int32_t index, const ProcedureHeader& header) {
       continue;
     }
     c.procedures.scope->own.insert(parameter.name);
+    if (!parameter.record_name.empty()) {
+      // Its fields are the procedure's own, through the record's name.
+      c.procedures.scope->own.insert(parameter.record_name);
+      c.records.variables[c.procedures.scope->prefix + parameter.record_name] = parameter.record;
+    }
     procedure.parameters[i].slot = parameter.kind == ParameterKind::String ? c.variables->StringSlot(parameter.name)
                                                                            : c.variables->NumberSlot(parameter.name);
   }

@@ -2,6 +2,7 @@
 
 #include "basic/compiler/compiler.h"
 #include "basic/procedures/procedure_headers.h"
+#include "basic/records/compile_records.h"
 #include "basic/variables/compile_arrays.h"
 
 // SHARED x, a() in a procedure: the program's variables. STATIC x, a():
@@ -17,6 +18,13 @@ void CompileSharedOrStatic(Compiler& c, bool shared) {
     const Token& name = c.Expect(TokenKind::Name, "a name");
     const bool array = c.Match(TokenKind::LeftParen);
     if (array) c.Expect(TokenKind::RightParen, "')': an array is named as A()");
+    if (RecordAfterAs(c) >= 0) {
+      // A record by its name alone; its type is the program's declaration.
+      c.Advance();
+      c.Advance();
+      (shared ? scope.shared : scope.statics).insert(array ? name.text + "()" : name.text);
+      continue;
+    }
     bool typed;
     const std::string canonical = TypedName(c, name, &typed);
     const std::string tagged = Tagged(canonical, array ? NameSpace::Array : NameSpace::Number);

@@ -77,6 +77,7 @@ struct Argument {
   int32_t slot = 0;
   int32_t subscripts = 0;
   ValueKind number_kind = ValueKind::Single;  // a number variable's or element's kind, kept at the return
+  int32_t fixed_length = 0;  // a fixed-length string's: its value is fitted to it at the return
 };
 
 // How a call goes, chosen once the whole program is compiled:

@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "basic/compiler/compiler.h"
+#include "basic/records/compile_records.h"
+#include "basic/records/compile_type.h"
 #include "basic/tokens/lexer.h"
 #include "basic/variables/compile_variables.h"
 
@@ -36,6 +38,13 @@ void RecordDimShared(Compiler& c) {
       const TokenKind kind = c.Advance().kind;
       depth += kind == TokenKind::LeftParen ? 1 : kind == TokenKind::RightParen ? -1 : 0;
     }
+    if (RecordAfterAs(c) >= 0) {
+      // A record is shared by its name; the type is read in the second pass.
+      c.procedures.shared_everywhere.insert(array ? name.text + "()" : name.text);
+      c.Advance();
+      c.Advance();
+      continue;
+    }
     bool typed;
     const std::string canonical = TypedName(c, name, &typed);
     if (typed) c.procedures.shared_names[CanonicalName(name.text)] = canonical;
@@ -43,8 +52,7 @@ void RecordDimShared(Compiler& c) {
   } while (c.Match(TokenKind::Comma));
 }
 
-HeaderParameter ReadParameter(Compiler& c, bool array_allowed) {
-  const Token& name = c.Expect(TokenKind::Name, "a parameter");
+HeaderParameter ReadParameter(Compiler& c, const Token& name, bool array_allowed) {
   const bool array = c.Check(TokenKind::LeftParen);
   if (array) {
     if (!array_allowed) c.Fail(c.Peek(), "a DEF FN parameter is a plain variable");
@@ -56,6 +64,33 @@ HeaderParameter ReadParameter(Compiler& c, bool array_allowed) {
   parameter.element = KindOfName(parameter.name);
   parameter.kind = array ? ParameterKind::Array : KindOfParameter(parameter.element);
   return parameter;
+}
+
+// "name AS typename": the record's leaves, each a parameter by itself.
+void ReadParameters(Compiler& c, bool array_allowed, std::vector<HeaderParameter>* parameters) {
+  const Token& name = c.Expect(TokenKind::Name, "a parameter");
+  const int32_t record = c.Check(TokenKind::LeftParen) ? -1 : RecordAfterAs(c);
+  if (record < 0) return parameters->push_back(ReadParameter(c, name, array_allowed));
+  if (!array_allowed) c.Fail(name, "a DEF FN parameter is a number or a string");
+  if (HasSuffix(name.text)) c.Fail(name, name.text + " has a suffix: a record parameter has none");
+  for (const HeaderParameter& other : *parameters) {
+    if (other.record_name == name.text) c.Fail(name, "parameter " + name.text + " appears twice");
+  }
+  c.Advance();
+  c.Advance();
+  bool first = true;
+  for (const RecordLeaf& leaf : c.records.Leaves(record)) {
+    HeaderParameter parameter;
+    parameter.name = LeafName(name.text, leaf);
+    parameter.element = leaf.kind;
+    parameter.kind = KindOfParameter(leaf.kind);
+    parameter.typed = false;
+    parameter.record = record;
+    if (first) parameter.record_name = name.text;
+    first = false;
+    parameters->push_back(std::move(parameter));
+  }
+  if (parameters->size() > MaxParameters) c.Fail(name, "more than 40 parameters, counting each field of a record");
 }
 
 // Looks at the start of every statement of the line; errors are left for
@@ -107,10 +142,13 @@ void FindProcedures(Compiler& c) {
     LexResult lexed = LexLine(c.lines[i]);
     if (lexed.failed) continue;
     c.tokens = std::move(lexed.tokens);
+    if (FindTypeLine(c)) continue;
     FindProcedureHeaders(c);
   }
-  // The second pass reads the DEFtype statements again, in their order.
+  // The second pass reads the DEFtype and TYPE statements again, in their
+  // order, and finds the same types.
   c.types = TypeDeclarations();
+  c.records = RecordTypes();
 }
 
 ProcedureHeader ReadHeader(Compiler& c, ProcedureKind kind) {
@@ -127,7 +165,7 @@ ProcedureHeader ReadHeader(Compiler& c, ProcedureKind kind) {
   if (c.Match(TokenKind::LeftParen) && !c.Match(TokenKind::RightParen)) {
     do {
       if (header.parameters.size() == MaxParameters) c.Fail(c.Peek(), "more than 40 parameters");
-      header.parameters.push_back(ReadParameter(c, kind != ProcedureKind::DefFn));
+      ReadParameters(c, kind != ProcedureKind::DefFn, &header.parameters);
       for (std::size_t i = 0; i + 1 < header.parameters.size(); ++i) {
         if (header.parameters[i].name == header.parameters.back().name &&
             (header.parameters[i].kind == ParameterKind::Array) == (header.parameters.back().kind == ParameterKind::Array)) {

@@ -20,6 +20,10 @@ struct HeaderParameter {
   ParameterKind kind;
   ValueKind element;  // an array parameter's elements
   bool typed;         // by AS: the name without suffix means it too
+  // A record parameter is one parameter per leaf of its type ("P.X%"),
+  // each of them with the type; the first has the record's name too.
+  int32_t record = -1;
+  std::string record_name;
 };
 
 struct ProcedureHeader {

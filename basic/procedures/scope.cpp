@@ -6,7 +6,10 @@ std::string Tagged(const std::string& canonical, NameSpace space) {
 
 bool IsDefFnName(const std::string& name) { return name.size() > 2 && name.compare(0, 2, "FN") == 0; }
 
-static bool IsLocal(const ProcedureScope& scope, const std::string& tagged) {
+// A record's field ("P.X%") belongs where its record ("P") does.
+static bool IsLocal(const ProcedureScope& scope, const std::string& canonical, NameSpace space) {
+  const std::size_t period = canonical.find('.');
+  const std::string tagged = Tagged(period == std::string::npos ? canonical : canonical.substr(0, period), space);
   if (scope.own.count(tagged)) return true;
   if (scope.shared.count(tagged)) return false;
   if (scope.shared_everywhere && scope.shared_everywhere->count(tagged)) return false;
@@ -14,14 +17,13 @@ static bool IsLocal(const ProcedureScope& scope, const std::string& tagged) {
 }
 
 std::string ProcedureScope::Key(const std::string& canonical, NameSpace space) {
-  const std::string tagged = Tagged(canonical, space);
-  seen.insert(tagged);
-  return IsLocal(*this, tagged) ? prefix + canonical : canonical;
+  seen.insert(Tagged(canonical, space));
+  return IsLocal(*this, canonical, space) ? prefix + canonical : canonical;
 }
 
 void ProcedureScope::Made(const std::string& canonical, NameSpace space, int32_t slot) {
   const std::string tagged = Tagged(canonical, space);
-  if (!IsLocal(*this, tagged)) return;
+  if (!IsLocal(*this, canonical, space)) return;
   const auto parameter = array_parameters.find(tagged);
   if (parameter != array_parameters.end()) array_parameter_slots[static_cast<std::size_t>(parameter->second)] = slot;
   if (!own.count(tagged) && (all_static || statics.count(tagged))) return;

@@ -31,7 +31,7 @@ void CompileInput(Compiler& c) {
     const int32_t field = static_cast<int32_t>(form.size());
     form.push_back(kind);
     c.builder.Emit(kind == ValueKind::String ? Op::InputFieldString : Op::InputFieldNumber, field);
-    c.builder.Emit(store.op, store.a, store.b);
+    c.builder.Emit(store.op, store.a, store.b, store.c);
   } while (c.Match(TokenKind::Comma));
   c.code->input_forms.push_back(std::move(form));
 }
@@ -53,5 +53,5 @@ void CompileLineInput(Compiler& c) {
   ValueKind kind;
   const Instruction store = CompileVariable(c, true, &kind);
   if (kind != ValueKind::String) c.Fail(at, "LINE INPUT needs a string variable");
-  c.builder.Emit(store.op, store.a, store.b);
+  c.builder.Emit(store.op, store.a, store.b, store.c);
 }

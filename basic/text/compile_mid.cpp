@@ -11,7 +11,7 @@ void CompileMidStatement(Compiler& c) {
   ValueKind kind;
   const Instruction store = CompileVariable(c, true, &kind);
   if (kind != ValueKind::String) c.Fail(at, "the MID$ statement needs a string variable");
-  const bool element = store.op == Op::StoreStringElement;
+  const bool element = store.op == Op::StoreStringElement || store.op == Op::StoreFixedStringElement;
   c.Expect(TokenKind::Comma, "','");
   NumberExpression(c);
   const bool count = c.Match(TokenKind::Comma);

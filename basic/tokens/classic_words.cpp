@@ -23,7 +23,7 @@ constexpr ClassicWord ClassicWords[] = {
     {"ERDEV", F}, {"ERDEV$", F},
     // Programs and the system around them.
     {"CHAIN", S}, {"COM", S}, {"COMMON", S},
-    {"MERGE", S}, {"MOTOR", S}, {"SHELL", S}, {"TROFF", S}, {"TRON", S}, {"TYPE", S},
+    {"MERGE", S}, {"MOTOR", S}, {"SHELL", S}, {"TROFF", S}, {"TRON", S},
     // Second words of statements whose first word this BASIC knows.
     {"SEG", M},
 };

@@ -76,6 +76,7 @@ class Lexer {
     while (IsNameByte(Peek())) ++at_;
     const std::size_t length = at_ - begin;
     std::string word = UpperCase(line_.substr(begin, length));
+    if (AfterPeriod()) return PlainName(std::move(token), std::move(word), begin);
     if (IsSuffix(static_cast<char>(Peek()))) {
       const Keyword with_suffix = FindKeyword(word + static_cast<char>(Peek()));
       if (with_suffix != Keyword::None) {
@@ -106,7 +107,11 @@ class Lexer {
     }
     // LOCK$ and PCOPY% stay names: only the table's own spelling is reserved.
     if (!IsSuffix(static_cast<char>(Peek())) && FindClassicWord(word)) return Unsupported(std::move(token), word);
-    if (length > MaxNameLength) {
+    return PlainName(std::move(token), std::move(word), begin);
+  }
+
+  bool PlainName(Token token, std::string word, std::size_t begin) {
+    if (at_ - begin > MaxNameLength) {
       Fail(begin, "name longer than 40 characters");
       return false;
     }
@@ -115,6 +120,17 @@ class Lexer {
     token.text = std::move(word);
     Add(std::move(token));
     return true;
+  }
+
+  // A record's field: P.X, P(1).POS.X. The word after the period is a
+  // field's name even when it is a keyword (P.NAME, P.COLOR).
+  bool AfterPeriod() const {
+    return !result_.tokens.empty() && result_.tokens.back().kind == TokenKind::Period;
+  }
+  bool FieldPeriod() const {
+    if (result_.tokens.empty() || !IsLetter(Peek(1))) return false;
+    const TokenKind before = result_.tokens.back().kind;
+    return before == TokenKind::Name || before == TokenKind::RightParen;
   }
 
   bool Comment(Token token) {
@@ -196,6 +212,12 @@ class Lexer {
     return true;
   }
 
+  bool Unexpected(unsigned char c) {
+    Fail(at_, c >= 0x80 || c < 0x20 ? "unexpected byte in program text"
+                                    : std::string("unexpected character '") + static_cast<char>(c) + "'");
+    return false;
+  }
+
   bool Punctuation() {
     Token token = Start();
     const unsigned char c = Peek();
@@ -214,6 +236,10 @@ class Lexer {
       case '\\': token.kind = TokenKind::Backslash; break;
       case '^': token.kind = TokenKind::Caret; break;
       case '=': token.kind = TokenKind::Equal; break;
+      case '.':
+        if (!FieldPeriod()) return Unexpected(c);
+        token.kind = TokenKind::Period;
+        break;
       case '?':
         token.kind = TokenKind::Keyword;
         token.keyword = Keyword::Print;
@@ -230,9 +256,7 @@ class Lexer {
         length = token.kind == TokenKind::Greater ? 1 : 2;
         break;
       default:
-        Fail(at_, c >= 0x80 || c < 0x20 ? "unexpected byte in program text"
-                                        : std::string("unexpected character '") + static_cast<char>(c) + "'");
-        return false;
+        return Unexpected(c);
     }
     at_ += length;
     Add(std::move(token));

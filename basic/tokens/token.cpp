@@ -54,6 +54,7 @@ std::string DescribeToken(const Token& token) {
     case TokenKind::Greater: return "'>'";
     case TokenKind::LessEqual: return "'<='";
     case TokenKind::GreaterEqual: return "'>='";
+    case TokenKind::Period: return "'.'";
   }
   return "a token";
 }

@@ -52,7 +52,8 @@
   X(Lset, "LSET") X(Rset, "RSET") X(Kill, "KILL") X(Name, "NAME") X(Files, "FILES")   \
   X(Mkdir, "MKDIR") X(Rmdir, "RMDIR") X(Chdir, "CHDIR") X(Lprint, "LPRINT")           \
   X(Using, "USING")                                                                   \
-  X(Err, "ERR") X(Erl, "ERL") X(Error, "ERROR") X(Resume, "RESUME")
+  X(Err, "ERR") X(Erl, "ERL") X(Error, "ERROR") X(Resume, "RESUME")                   \
+  X(Type, "TYPE")
 
 enum class Keyword : uint8_t {
   None,
@@ -85,6 +86,7 @@ enum class TokenKind : uint8_t {
   Greater,
   LessEqual,
   GreaterEqual,
+  Period,  // between a record and its field: P.X
 };
 
 struct Token {

@@ -5,6 +5,7 @@
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/procedures/compile_shared_names.h"
+#include "basic/records/compile_records.h"
 #include "basic/variables/compile_variables.h"
 
 namespace {
@@ -41,6 +42,14 @@ void RecordDeclaration(Compiler& c, int32_t slot, int32_t given_lower, int32_t b
   c.code->declarations.push_back(std::move(declaration));
 }
 
+// A name declared AS a type: a number type, a string of either kind, or a
+// record type.
+void Declare(Compiler& c, const Token& name, bool array, const AsClause& as) {
+  if (as.record >= 0) return DeclareRecord(c, name, array, as.record);
+  DeclareType(c, name, array, as.kind);
+  if (as.length > 0) DeclareFixedLength(c, NameOfKind(name.text, ValueKind::String), array, as.length);
+}
+
 }  // namespace
 
 // DIM name[(bounds)] [AS type] [, ...]; REDIM the same, arrays only.
@@ -54,17 +63,24 @@ void CompileDimensions(Compiler& c, bool redim) {
   do {
     const Token& name = c.Expect(TokenKind::Name, redim ? "an array name" : "a variable or array name");
     ValueKind kind;
+    AsClause as;
     if (!c.Check(TokenKind::LeftParen)) {
       // DIM X alone declares nothing: the variable exists from its first use.
       if (redim) c.Unexpected("'(' and the array's bounds");
-      if (AsType(c, &kind)) DeclareType(c, name, false, kind);
+      if (ReadAs(c, &as)) Declare(c, name, false, as);
       continue;
     }
     int32_t subscripts;
     int32_t given_lower;
     const int32_t bounds_start = c.builder.Here();
+    const std::size_t bounds_at = c.token_index;
     CompileArrayBounds(c, &subscripts, &given_lower);
-    if (AsType(c, &kind)) DeclareType(c, name, true, kind);
+    if (ReadAs(c, &as)) Declare(c, name, true, as);
+    const int32_t record = RecordOf(c, name.text, true);
+    if (record >= 0) {
+      DimRecordArray(c, name, record, redim, bounds_at, subscripts, given_lower);
+      continue;
+    }
     const int32_t slot = ArraySlotOf(c, name, subscripts, &kind);
     if (!redim) RecordDeclaration(c, slot, given_lower, bounds_start);
     c.builder.Emit(redim ? Op::Redim : Op::Dim, slot, subscripts, given_lower);
@@ -96,6 +112,7 @@ void CompileErase(Compiler& c) {
   do {
     const Token& name = c.Expect(TokenKind::Name, "an array name");
     if (c.Match(TokenKind::LeftParen)) c.Expect(TokenKind::RightParen, "')'");
+    if (EraseRecordArray(c, name)) continue;
     ValueKind kind;
     c.builder.Emit(Op::Erase, ArraySlotOf(c, name, 0, &kind));
   } while (c.Match(TokenKind::Comma));
@@ -107,7 +124,8 @@ ValueKind CompileBound(Compiler& c, const Token& function) {
   c.Expect(TokenKind::LeftParen, "'('");
   const Token& name = c.Expect(TokenKind::Name, "an array name");
   ValueKind kind;
-  const int32_t slot = ArraySlotOf(c, name, 0, &kind);
+  int32_t slot = RecordArrayBoundSlot(c, name);
+  if (slot < 0) slot = ArraySlotOf(c, name, 0, &kind);
   if (c.Match(TokenKind::Comma)) {
     NumberExpression(c);
   } else {

@@ -27,7 +27,7 @@ void CompileRead(Compiler& c) {
     ValueKind kind;
     const Instruction store = CompileVariable(c, true, &kind);
     c.builder.Emit(kind == ValueKind::String ? Op::ReadString : Op::ReadNumber);
-    c.builder.Emit(store.op, store.a, store.b);
+    c.builder.Emit(store.op, store.a, store.b, store.c);
   } while (c.Match(TokenKind::Comma));
 }
 

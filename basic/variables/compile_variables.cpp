@@ -4,6 +4,8 @@
 #include "basic/compiler/compiler.h"
 #include "basic/procedures/compile_calls.h"
 #include "basic/procedures/compile_shared_names.h"
+#include "basic/records/compile_records.h"
+#include "basic/records/record_references.h"
 #include "basic/variables/compile_constants.h"
 
 namespace {
@@ -74,22 +76,6 @@ int32_t ArraySlotOf(Compiler& c, const Token& name, int32_t subscripts, ValueKin
   return slot;
 }
 
-// AS and the type names are not reserved: programs may keep them as
-// variables.
-bool AsType(Compiler& c, ValueKind* kind) {
-  if (!c.Check(TokenKind::Name) || c.Peek().text != "AS") return false;
-  c.Advance();
-  const Token& type = c.Peek();
-  for (const TypeName& entry : TypeNames) {
-    if (type.kind == TokenKind::Name && type.text == entry.text) {
-      c.Advance();
-      *kind = entry.kind;
-      return true;
-    }
-  }
-  c.Unexpected("INTEGER, LONG, SINGLE, DOUBLE or STRING");
-}
-
 void DeclareType(Compiler& c, const Token& name, bool array, ValueKind kind) {
   if (HasSuffix(name.text)) c.Fail(name, name.text + " has a suffix: a name declared AS a type has none");
   const auto [entry, added] = c.types.declared.emplace(array ? name.text + "()" : name.text, kind);
@@ -124,6 +110,7 @@ void CompileDefType(Compiler& c, ValueKind kind) {
 // store has no subscripts (b is 0), an element's has 1 to 3.
 void CompileSwap(Compiler& c) {
   c.Advance();
+  if (CompileRecordSwap(c)) return;
   ValueKind first_kind;
   ValueKind second_kind;
   const Instruction first = CompileVariable(c, true, &first_kind);
@@ -131,6 +118,8 @@ void CompileSwap(Compiler& c) {
   const Token& second_name = c.Peek();
   const Instruction second = CompileVariable(c, true, &second_kind);
   if (first_kind != second_kind) c.Fail(second_name, "SWAP needs two variables of the same type");
+  // The fixed length is the store's c: 0 for other strings.
+  if (first.c != second.c) c.Fail(second_name, "SWAP needs two strings of the same fixed length, or two of none");
   c.builder.Emit(first_kind == ValueKind::String ? Op::SwapStrings : Op::SwapNumbers, first.a, second.a,
                 first.b + 4 * second.b);
 }
@@ -161,6 +150,7 @@ Op StoreOp(ValueKind kind, bool element) {
 }
 
 Instruction CompileVariable(Compiler& c, bool for_store, ValueKind* kind) {
+  if (c.Check(TokenKind::Name) && StartsRecordReference(c)) return CompileFieldReference(c, for_store, kind);
   const Token& name = c.Expect(TokenKind::Name, "a variable");
   if (!c.Check(TokenKind::LeftParen)) {
     if (const Constant* constant = ConstantNamed(c, name)) {
@@ -171,16 +161,21 @@ Instruction CompileVariable(Compiler& c, bool for_store, ValueKind* kind) {
     const std::string canonical = VariableName(c, name, false, kind);
     const bool text = *kind == ValueKind::String;
     const int32_t slot = text ? c.variables->StringSlot(canonical) : c.variables->NumberSlot(canonical);
-    if (for_store) return {StoreOp(*kind, false), slot};
-    return {text ? Op::LoadString : Op::LoadNumber, slot};
+    const int32_t length = text ? FixedLengthOf(c, canonical, false) : 0;
+    return AccessOf(*kind, length, false, for_store, slot, 0);
   }
   int32_t subscripts;
   const int32_t slot = CompileSubscripts(c, name, &subscripts, kind);
-  if (for_store) return {StoreOp(*kind, true), slot, subscripts};
-  return {*kind == ValueKind::String ? Op::LoadStringElement : Op::LoadElement, slot, subscripts};
+  int32_t length = 0;
+  if (*kind == ValueKind::String) {
+    ValueKind same;
+    length = FixedLengthOf(c, VariableName(c, name, true, &same), true);
+  }
+  return AccessOf(*kind, length, true, for_store, slot, subscripts);
 }
 
 void CompileAssignment(Compiler& c) {
+  if (CompileRecordAssignment(c)) return;
   ValueKind kind;
   const Instruction store = CompileVariable(c, true, &kind);
   c.Expect(TokenKind::Equal, "'='");
@@ -189,5 +184,5 @@ void CompileAssignment(Compiler& c) {
   } else {
     NumberExpression(c);
   }
-  c.builder.Emit(store.op, store.a, store.b);
+  c.builder.Emit(store.op, store.a, store.b, store.c);
 }

@@ -34,8 +34,6 @@ struct TypeDeclarations {
 std::string VariableName(Compiler& c, const Token& name, bool array, ValueKind* kind);
 // The slot of an array used with that many subscripts (0: as it is).
 int32_t ArraySlotOf(Compiler& c, const Token& name, int32_t subscripts, ValueKind* kind);
-// "AS typename" when it comes next; false, reading nothing, when it does not.
-bool AsType(Compiler& c, ValueKind* kind);
 // A name declared AS a type (a scalar, or an array: "A()").
 void DeclareType(Compiler& c, const Token& name, bool array, ValueKind kind);
 

@@ -6,4 +6,4 @@ DIM N AS INTEGER, N AS STRING ' expect error 19: N is declared AS INTEGER alread
 ' suffix and AS
 DIM N% AS INTEGER ' expect error 5: N% has a suffix: a name declared AS a type has none
 ' a type
-DIM N AS BYTE ' expect error 10: expected INTEGER, LONG, SINGLE, DOUBLE or STRING, found 'BYTE'
+DIM N AS BYTE ' expect error 10: no TYPE BYTE is defined before here
