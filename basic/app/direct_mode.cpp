@@ -66,7 +66,7 @@ void RunDirectMode(const BasicAppOptions& options) {
     ShowMessage(error);
     Finish(options, BasicExitCompileError);
   }
-  BasicSessionPtr session = BasicNewSession(BasicRunOptions{options.echo, script.get()});
+  BasicSessionPtr session = BasicNewSession(BasicRunOptions{options.echo, script.get(), ""});
   ShowText("Ok\r\n", options.echo);
   int code = -1;
   std::string typed;
