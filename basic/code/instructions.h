@@ -199,7 +199,9 @@
   STATEMENT(GetString, 0, 0, 1, 1, "---") /* takes the variable's value, for its length */         \
   STATEMENT(PutNumber, 1, 0, 0, 0, "y--")                                                           \
   STATEMENT(PutString, 0, 0, 1, 0, "---")                                                           \
-  /* (GET and PUT of a record variable go here.) */                                                 \
+  /* A whole record variable (TYPE): a its layout, b the element's subscripts */                    \
+  STATEMENT(GetRecordVariable, in.b, 0, 0, 0, "nn-")                                                \
+  STATEMENT(PutRecordVariable, in.b, 0, 0, 0, "nn-")                                                \
   STATEMENT(FieldStart, 1, 0, 0, 0, "---")                                                          \
   STATEMENT(Field, 1, 0, 0, 0, "t--") /* the width; a: the string variable */                       \
   STATEMENT(SetField, 0, 0, 1, 0, "tn-") /* LSET, RSET (b: 1) of variable a */                      \

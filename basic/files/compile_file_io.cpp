@@ -5,6 +5,7 @@
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/files/compile_files.h"
+#include "basic/records/record_references.h"
 #include "basic/variables/compile_variables.h"
 
 namespace {
@@ -111,7 +112,11 @@ void CompileTransfer(Compiler& c) {
     c.builder.Emit(get ? Op::GetRecord : Op::PutRecord);
     return;
   }
-  // A record variable's GET and PUT belong here, before the scalars'.
+  if (const int32_t layout = CompileRecordLayout(c); layout >= 0) {
+    const int32_t subscripts = c.code->record_layouts[static_cast<std::size_t>(layout)].subscripts;
+    c.builder.Emit(get ? Op::GetRecordVariable : Op::PutRecordVariable, layout, subscripts);
+    return;
+  }
   const Token& at = c.Peek();
   ValueKind kind;
   if (!get) {

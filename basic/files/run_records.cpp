@@ -1,4 +1,5 @@
-// FIELD, LSET, RSET, GET and PUT at run time (run_files.h). A FIELD ties
+// FIELD, LSET, RSET, GET and PUT at run time (run_files.h), of FIELD
+// buffers, of single variables and of whole records (TYPE). A FIELD ties
 // string variables to parts of a random file's buffer: GET fills the
 // buffer and gives each tied variable its part, LSET and RSET write a
 // tied variable's part, PUT writes the buffer. A string variable tied by
@@ -12,6 +13,7 @@
 #include "basic/executor/machine.h"
 #include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
+#include "basic/records/record_bytes.h"
 
 namespace {
 
@@ -255,4 +257,38 @@ RunFault RunSetField(Machine& machine, const Instruction& in, double*&) {
   SetString(machine, in.a, justified);
   if (binding) found.fields->buffer.replace(static_cast<std::size_t>(binding->offset), width, justified);
   return {};
+}
+
+// A whole record variable: its bytes as its layout lays them out. A random
+// file's record holds it from its start, zero bytes after it; a record
+// longer than the file's records is Bad record length.
+RunFault RunGetRecordVariable(Machine& machine, const Instruction& in, double*& sp) {
+  const RecordLayout& layout = machine.code.record_layouts[static_cast<std::size_t>(in.a)];
+  sp -= in.b;
+  RecordValues values;
+  if (const RunFault fault = FindRecordValues(machine.variables, layout, sp, &values)) return fault;
+  MachineFiles& files = machine.files;
+  FileMode mode;
+  int32_t record_length;
+  if (RunError error = ModeOf(machine, files.transfer_file, &mode, &record_length); error != RunError::None) {
+    return Fault(error);
+  }
+  if (mode == FileMode::Random && layout.size > record_length) return Fault(RunError::BadRecordLength);
+  std::string bytes;
+  if (RunError error = files.table.Get(files.transfer_file, files.transfer_where, layout.size, &bytes);
+      error != RunError::None) {
+    return Fault(error);
+  }
+  bytes.resize(static_cast<std::size_t>(layout.size), '\0');
+  return Fault(RecordFromBytes(layout, bytes, values));
+}
+
+RunFault RunPutRecordVariable(Machine& machine, const Instruction& in, double*& sp) {
+  const RecordLayout& layout = machine.code.record_layouts[static_cast<std::size_t>(in.a)];
+  sp -= in.b;
+  RecordValues values;
+  if (const RunFault fault = FindRecordValues(machine.variables, layout, sp, &values)) return fault;
+  std::string bytes;
+  if (RunError error = RecordToBytes(layout, values, &bytes); error != RunError::None) return Fault(error);
+  return PutVariable(machine, std::move(bytes), false);
 }
