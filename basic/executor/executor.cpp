@@ -46,14 +46,17 @@ ValueKind LoopKind(Op op) {
 // reported as an overflow of the floating-point unit.
 RunFault DivisionFault(double numerator) { return numerator == 0 ? Overflow : DivisionByZero; }
 
-// Why x ^ y was no number: 0 to a negative power divides by zero, a
-// negative number to a fraction has no real power, and the rest is too
-// large for a number.
+// Why x ^ y is no number: 0 to a negative power divides by zero, and a
+// negative number to a fraction has no real power (the runtime's power
+// gives 0 for both, which the classic BASICs reported as these errors).
+// The rest is too large for a number.
 RunFault PowerFault(double x, double y, double power) {
   if (x == 0 && y < 0) return DivisionByZero;
+  if (x < 0 && y != std::trunc(y)) return IllegalCall("a negative number to a fractional power");
   if (std::isnan(power)) return IllegalCall("a negative number to a fractional power");
   return Overflow;
 }
+bool PowerUndefined(double x, double y) { return x <= 0 && ((x == 0 && y < 0) || (x < 0 && y != std::trunc(y))); }
 
 bool PushReturn(Machine& machine, int32_t position) {
   if (machine.gosubs.size() >= MaxGosubDepth) return false;
@@ -222,6 +225,7 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
     DISPATCH();
   HANDLER(Power): {
     --sp;
+    if (PowerUndefined(sp[-1], sp[0])) FAIL(PowerFault(sp[-1], sp[0], 0));
     const double power = NumPow(sp[-1], sp[0]);
     if (!std::isfinite(power)) FAIL(PowerFault(sp[-1], sp[0], power));
     sp[-1] = power;
