@@ -14,6 +14,10 @@
 
 namespace {
 
+// 0 to a negative power, or a negative number to a fraction: the run stops
+// where the runtime's power would give 0.
+bool NoRealPower(double x, double y) { return (x == 0 && y < 0) || (x < 0 && y != std::trunc(y)); }
+
 struct Expression {
   std::string text;
   double value;
@@ -51,7 +55,7 @@ class ExpressionMaker {
     const bool bracket_left = left.level > op.level || (op.op == '^' && left.level == 3);
     const bool bracket_right = right.level >= op.level || (op.op == '^' && right.level == 3);
     const bool stops = left.stops || right.stops || (op.op == '/' && right.value == 0) ||
-                       (op.op == '^' && !std::isfinite(value));
+                       (op.op == '^' && (!std::isfinite(value) || NoRealPower(left.value, right.value)));
     return {Bracket(left, bracket_left) + " " + op.op + " " + Bracket(right, bracket_right), value, op.level, stops};
   }
 
