@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "basic/text/number_text.h"
 #include "basic/variables/variables.h"
@@ -44,17 +45,17 @@ void ApplyIntegerSuffix(char suffix, ScannedNumber* number) {
   number->value = number->value < 2147483647.5 ? NumToInt32(number->value) : 2147483648.0;
 }
 
-// How many significant digits the mantissa has (leading zeros and the
-// point left out).
+// How many significant digits the mantissa has: from its first nonzero
+// digit to its last, the point left out. 98765400000 and 1.50000000 need
+// no more digits than a SINGLE holds.
 int SignificantDigits(std::string_view mantissa) {
-  int count = 0;
-  bool leading = true;
+  std::string digits;
   for (const char c : mantissa) {
-    if (c == '.') continue;
-    leading = leading && c == '0';
-    if (!leading) ++count;
+    if (c != '.') digits += c;
   }
-  return count;
+  const std::size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return 0;
+  return static_cast<int>(digits.find_last_not_of('0') - first + 1);
 }
 
 // The kind of a literal with no suffix.
