@@ -43,6 +43,7 @@ bool StartsNoAssignment(const Compiler& c) {
 // A statement that starts with a name: a SUB called without CALL, or an
 // assignment without LET.
 void CompileNameStatement(Compiler& c) {
+  if (c.Peek().text == "COMMON") return CompileCommon(c);
   if (CompileSubCall(c)) return;
   if (StartsNoAssignment(c)) c.Fail(c.Peek(), c.Peek().text + " is not a statement of this BASIC");
   CompileAssignment(c);

@@ -113,7 +113,13 @@ void FindProcedureHeaders(Compiler& c) {
         kind = ProcedureKind::DefFn;
       } else {
         if (FindDefType(c)) continue;
-        if (c.MatchKeyword(Keyword::Dim) && c.MatchKeyword(Keyword::Shared)) RecordDimShared(c);
+        const bool common = c.MatchWord("COMMON");
+        if (!(common || c.MatchKeyword(Keyword::Dim)) || !c.MatchKeyword(Keyword::Shared)) continue;
+        if (common && c.Match(TokenKind::Slash)) {  // a named block: /name/
+          c.Advance();
+          c.Match(TokenKind::Slash);
+        }
+        RecordDimShared(c);
         continue;
       }
       ProcedureHeader header = ReadHeader(c, kind);

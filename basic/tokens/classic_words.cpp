@@ -22,7 +22,7 @@ constexpr ClassicWord ClassicWords[] = {
     // Error trapping.
     {"ERDEV", F}, {"ERDEV$", F},
     // Programs and the system around them.
-    {"CHAIN", S}, {"COM", S}, {"COMMON", S},
+    {"CHAIN", S}, {"COM", S},
     {"MERGE", S}, {"MOTOR", S}, {"SHELL", S}, {"TROFF", S}, {"TRON", S},
     // Second words of statements whose first word this BASIC knows.
     {"SEG", M},

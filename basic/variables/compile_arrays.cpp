@@ -87,6 +87,27 @@ void CompileDimensions(Compiler& c, bool redim) {
   } while (c.Match(TokenKind::Comma));
 }
 
+// A program of one module has no other module to share COMMON with: its
+// names' types are declared as DIM declares them, and COMMON SHARED also
+// shares them with every procedure (the first pass reads that, as for DIM
+// SHARED). An array is named with empty parentheses; DIM gives its bounds.
+void CompileCommon(Compiler& c) {
+  c.Advance();
+  if (c.procedures.scope) c.Fail(c.Peek(), "COMMON belongs outside procedures");
+  c.MatchKeyword(Keyword::Shared);
+  if (c.Match(TokenKind::Slash)) {
+    c.Expect(TokenKind::Name, "the block's name");
+    c.Expect(TokenKind::Slash, "'/' after the block's name");
+  }
+  do {
+    const Token& name = c.Expect(TokenKind::Name, "a variable or array name");
+    const bool array = c.Match(TokenKind::LeftParen);
+    if (array) c.Expect(TokenKind::RightParen, "')': COMMON names an array as A()");
+    AsClause as;
+    if (ReadAs(c, &as)) Declare(c, name, array, as);
+  } while (c.Match(TokenKind::Comma));
+}
+
 void KeepSoleDeclarations(Compiler& c) {
   auto& declarations = c.code->declarations;
   const auto shared = [&c](const ArrayDeclaration& d) { return c.types.dims_of_array[d.slot] != 1; };

@@ -1,5 +1,5 @@
 // Arrays in the program text: DIM and REDIM with their bounds and AS types,
-// OPTION BASE, ERASE, and LBOUND and UBOUND.
+// COMMON, OPTION BASE, ERASE, and LBOUND and UBOUND.
 #pragma once
 
 #include "basic/variables/variables.h"
@@ -11,6 +11,8 @@ struct Token;
 void CompileDim(Compiler& c, bool redim);
 // The list of names and bounds after DIM, DIM SHARED or REDIM.
 void CompileDimensions(Compiler& c, bool redim);
+// COMMON [SHARED] [/block/] name[()] [AS type] [, ...], at the word.
+void CompileCommon(Compiler& c);
 // OPTION BASE 0|1 and ERASE a [, b ...], at the word.
 void CompileOptionBase(Compiler& c);
 void CompileErase(Compiler& c);
