@@ -6,9 +6,11 @@
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/files/compile_files.h"
+#include "basic/procedures/compile_calls.h"
 #include "basic/records/record_references.h"
 #include "basic/screen/compile_graphics.h"
 #include "basic/variables/compile_arrays.h"
+#include "basic/variables/compile_variables.h"
 
 namespace {
 
@@ -52,6 +54,27 @@ void EmitBuiltinCall(Compiler& c, int32_t row, ValueKind first_kind) {
                  BuiltinNumbers(builtin) | BuiltinTexts(builtin) << BuiltinTextsShift);
 }
 
+// LEN(S$) of a plain string variable reads the length where the string
+// is, without the copy an argument would be. False, reading nothing, for
+// any other argument.
+bool CompileLenOfStringVariable(Compiler& c) {
+  if (!c.Check(TokenKind::LeftParen) || c.Peek(1).kind != TokenKind::Name ||
+      c.Peek(2).kind != TokenKind::RightParen || IsFunctionCall(c, c.Peek(1))) {
+    return false;
+  }
+  const std::size_t start = c.token_index;
+  c.Advance();
+  ValueKind kind;
+  const Instruction load = CompileVariable(c, false, &kind);
+  if (load.op != Op::LoadString) {
+    c.token_index = start;
+    return false;
+  }
+  c.Advance();
+  c.builder.Emit(Op::StringVariableLength, load.a);
+  return true;
+}
+
 }  // namespace
 
 ValueKind CompileBuiltinCall(Compiler& c) {
@@ -63,7 +86,7 @@ ValueKind CompileBuiltinCall(Compiler& c) {
   }
   if (keyword == Keyword::Lbound || keyword == Keyword::Ubound) return CompileBound(c, name);
   if (keyword == Keyword::Point) return CompilePointFunction(c);
-  if (keyword == Keyword::Len && CompileLenOfRecord(c)) return ValueKind::Long;
+  if (keyword == Keyword::Len && (CompileLenOfRecord(c) || CompileLenOfStringVariable(c))) return ValueKind::Long;
   const bool bare = FindBuiltin(keyword, "") >= 0;
   const bool takes_arguments = BuiltinTakesMore(keyword, "");
   if (!bare && !takes_arguments) c.Fail(name, "expected an expression, found " + DescribeToken(name));

@@ -80,6 +80,11 @@
   STATEMENT(LoadString, 0, 0, 0, 1, "t--")                                                          \
   STATEMENT(StoreString, 0, 0, 1, 0, "t--")                                                         \
   STATEMENT(Concat, 0, 0, 2, 1, "---")                                                              \
+  /* S$ = S$ + ...: the string on the stack appended to variable a, in its */                       \
+  /* own block where there is room, without copying the variable first. */                          \
+  STATEMENT(AppendString, 0, 0, 1, 0, "t--")                                                         \
+  /* LEN of a string variable a, without a copy of it. */                                           \
+  INLINE(StringVariableLength, 0, 1, 0, 0, "t--")                                                   \
   STATEMENT(CompareStrings, 0, 1, 2, 0, "r--")                                                      \
   /* A built-in function on the stacks' top operands (builtins.h). */                               \
   STATEMENT(CallBuiltin, BuiltinNumbers(BuiltinAt(in.a)), BuiltinNumberResults(BuiltinAt(in.a)),    \

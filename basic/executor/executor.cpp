@@ -169,6 +169,9 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
 
   HANDLER(PushNumber): *sp++ = constants[in->a]; DISPATCH();
   HANDLER(LoadNumber): *sp++ = vars[in->a]; DISPATCH();
+  HANDLER(StringVariableLength):
+    *sp++ = StringLength(variables.strings[static_cast<std::size_t>(in->a)]);
+    DISPATCH();
   HANDLER(StoreDouble):
     if (!KeepDouble(*--sp, &vars[in->a])) FAIL(Overflow);
     DISPATCH();

@@ -131,6 +131,15 @@ RunFault RunConcat(Machine& machine, const Instruction&, double*&) {
   return {};
 }
 
+RunFault RunAppendString(Machine& machine, const Instruction& in, double*&) {
+  RtString& variable = machine.variables.strings[static_cast<std::size_t>(in.a)];
+  if (int64_t{StringLength(variable)} + StringLength(machine.strings_top[-1]) > std::numeric_limits<int32_t>::max()) {
+    return RunFault{RunError::StringTooLong};
+  }
+  variable = ConcatStrings(variable, machine.Pop());
+  return {};
+}
+
 RunFault RunCompareStrings(Machine& machine, const Instruction& in, double*& sp) {
   RtString right = machine.Pop();
   RtString left = machine.Pop();

@@ -174,11 +174,38 @@ Instruction CompileVariable(Compiler& c, bool for_store, ValueKind* kind) {
   return AccessOf(*kind, length, true, for_store, slot, subscripts);
 }
 
+namespace {
+
+// S$ = S$ + ...: the variable itself is grown, rather than copied, joined
+// and replaced, when the rest of the expression calls no FUNCTION, which
+// could change the variable between the copy and the store. Joining is
+// associative, so S$ + A$ + B$ appends A$ + B$.
+bool CompileAppend(Compiler& c, const Token& target, const Instruction& store) {
+  if (store.op != Op::StoreString || c.Peek().kind != TokenKind::Name || c.Peek().text != target.text ||
+      c.Peek(1).kind != TokenKind::Plus) {
+    return false;
+  }
+  for (std::size_t i = c.token_index + 2; i < c.tokens.size(); ++i) {
+    const Token& token = c.tokens[i];
+    if (token.kind == TokenKind::EndOfLine || token.kind == TokenKind::Colon || token.keyword == Keyword::Else) break;
+    if (token.kind == TokenKind::Name && IsFunctionCall(c, token)) return false;
+  }
+  c.Advance();
+  c.Advance();
+  StringExpression(c);
+  c.builder.Emit(Op::AppendString, store.a);
+  return true;
+}
+
+}  // namespace
+
 void CompileAssignment(Compiler& c) {
   if (CompileRecordAssignment(c)) return;
   ValueKind kind;
+  const Token& target = c.Peek();
   const Instruction store = CompileVariable(c, true, &kind);
   c.Expect(TokenKind::Equal, "'='");
+  if (CompileAppend(c, target, store)) return;
   if (kind == ValueKind::String) {
     StringExpression(c);
   } else {
