@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 std::string FormatNumber(double x) {
   char buffer[64];
@@ -157,12 +158,28 @@ bool ShortestDigits(double magnitude, bool single, int places, DecimalDigits* d)
   return d->count <= places;
 }
 
+// The number the digits write, read back as the type reads it.
+double ValueOf(const DecimalDigits& d, bool single) {
+  std::string text(d.digits, static_cast<std::size_t>(d.count));
+  text += 'e' + std::to_string(d.exponent - d.count + 1);
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return single ? static_cast<double>(static_cast<float>(value)) : value;
+}
+
 // The digits a number is written with: its shortest form where that fits
-// the type's places, else the value rounded to them.
+// the type's places, else the value rounded to them. Rounded digits read
+// back as a number whose own shortest form may be shorter still (a DOUBLE
+// that needs 17 digits, rounded to 16, can land on one that 15 write):
+// that form is written, so that what is printed and read back prints the
+// same again.
 DecimalDigits ClassicDigits(double magnitude, bool single, int places) {
   DecimalDigits d;
   if (ShortestDigits(magnitude, single, places, &d)) return d;
-  return RoundToDigits(magnitude, places);
+  const DecimalDigits rounded = RoundToDigits(magnitude, places);
+  const double back = ValueOf(rounded, single);
+  if (std::isfinite(back) && ShortestDigits(back, single, places, &d)) return d;
+  return rounded;
 }
 
 // Fixed point when at most `places` digits stand before the point and at

@@ -84,7 +84,7 @@ TEST(BasicAppMake, EveryExampleBecomesAProgramThatRunsWithoutACommandLine) {
 }
 
 TEST(BasicAppMake, MistakesWriteNothing) {
-  const std::string broken = "\"" + WriteProgram("make_broken.bas", "10 PRINT (\r\n") + "\"";
+  const std::string broken = "\"" + WriteProgram("make_broken.bas", "PRINT (\r\n") + "\"";
   const struct {
     std::string arguments;
     const char* says;

@@ -121,6 +121,8 @@ TEST(BasicClassicNumbers, FormatsDoublesWithSixteenDigits) {
       {1e-300, "1D-300", "and a negative one"},
       {1e-20, "1D-20", "its double rounds to 9.999999999999999D-21 with 16 digits; the shortest text reads back"},
       {847823.2081535819, "847823.208153582", "15 digits read back as the same double: the 16th is not shown"},
+      {0x1.fffffffffffffp+128, "6.80564733841877D+38",
+       "17 digits needed: rounded to 16, it reads back as a double that 15 write, and so prints alike again"},
       {DBL_MAX, "1.797693134862316D+308", "the largest double"},
       {DBL_MIN, "2.225073858507201D-308", "the smallest normal double"},
       {5e-324, "4.940656458412465D-324", "the smallest denormal double"},
