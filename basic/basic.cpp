@@ -5,6 +5,7 @@
 #include "basic/code/listing.h"
 #include "basic/code/messages.h"
 #include "basic/compiler/compile_program.h"
+#include "basic/compiler/include_files.h"
 #include "basic/executor/executor.h"
 #include "basic/program.h"
 #include "basic/session/session.h"
@@ -12,16 +13,38 @@
 
 void BasicProgramDeleter::operator()(BasicProgram* program) const { delete program; }
 
-BasicProgramPtr BasicCompile(std::string_view source, const std::string& file,
-                             std::vector<BasicDiagnostic>* errors) {
+namespace {
+
+BasicProgramPtr CompileInput(const ProgramText& input, std::vector<BasicDiagnostic>* errors) {
   BasicProgramPtr program(new BasicProgram);
   program->own_variables = std::make_unique<Variables>();
   program->variables = program->own_variables.get();
+  if (!CompileProgram(input, program->variables, &program->code, errors)) return nullptr;
+  return program;
+}
+
+}  // namespace
+
+BasicProgramPtr BasicCompile(std::string_view source, const std::string& file,
+                             std::vector<BasicDiagnostic>* errors) {
   ProgramText input;
   input.source = source;
   input.file = file;
-  if (!CompileProgram(input, program->variables, &program->code, errors)) return nullptr;
-  return program;
+  return CompileInput(input, errors);
+}
+
+bool BasicReadIncludes(std::string_view source, const std::string& file, const BasicIncludeReader& read,
+                       BasicSourceText* text, std::vector<BasicDiagnostic>* errors) {
+  return ReadIncludes(source, file, read, text, errors);
+}
+
+BasicProgramPtr BasicCompile(const BasicSourceText& source, const std::string& file,
+                             std::vector<BasicDiagnostic>* errors) {
+  ProgramText input;
+  input.source = source.text;
+  input.file = file;
+  input.origins = &source;
+  return CompileInput(input, errors);
 }
 
 std::string BasicFormatDiagnostic(const BasicDiagnostic& diagnostic) {

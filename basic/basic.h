@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -48,6 +49,25 @@ using BasicProgramPtr = std::unique_ptr<BasicProgram, BasicProgramDeleter>;
 // error the result is null and every error found has been appended, in
 // source order.
 BasicProgramPtr BasicCompile(std::string_view source, const std::string& file,
+                             std::vector<BasicDiagnostic>* errors);
+
+// A program's text with the files its '$INCLUDE: 'name' metacommands name,
+// each file's lines after its metacommand's line, and where every line
+// came from, for messages.
+struct BasicSourceText {
+  std::string text;                // the lines, each ending in "\n"
+  std::vector<std::string> files;  // per line: the file it came from
+  std::vector<int32_t> lines;      // and its line there, from 1
+};
+// Reads an included file by the name the metacommand gives; false, with
+// the reason in *error, when it cannot.
+using BasicIncludeReader = std::function<bool(const std::string& name, std::string* text, std::string* error)>;
+// False, with the errors appended, when an included file cannot be read.
+bool BasicReadIncludes(std::string_view source, const std::string& file, const BasicIncludeReader& read,
+                       BasicSourceText* text, std::vector<BasicDiagnostic>* errors);
+// Compiles a text whose includes have been read; messages name each
+// line's own file and line.
+BasicProgramPtr BasicCompile(const BasicSourceText& source, const std::string& file,
                              std::vector<BasicDiagnostic>* errors);
 
 class InputScript;

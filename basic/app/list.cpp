@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "basic/app/show.h"
-#include "basic/app/source_file.h"
+#include "basic/app/program_text.h"
 #include "basic/basic.h"
 #include "runtime/strings/strings.h"
 
@@ -12,13 +12,14 @@ int ListFile(const BasicAppOptions& options) {
   // The string heap comes up alone: a listing opens no window, but the
   // compiler's variables and constants are strings of the heap.
   StrHeapInit();
-  std::string source, error;
-  if (!ReadSourceFile(options.file, &source, &error)) {
-    WriteError(error + "\r\n");
+  BasicSourceText text;
+  std::string message;
+  if (!ReadProgramText(options.file, &text, &message)) {
+    WriteError(message);
     return BasicExitCompileError;
   }
   std::vector<BasicDiagnostic> errors;
-  const BasicProgramPtr program = BasicCompile(source, options.file, &errors);
+  const BasicProgramPtr program = BasicCompile(text, options.file, &errors);
   if (!program) {
     for (const BasicDiagnostic& diagnostic : errors) WriteError(BasicFormatDiagnostic(diagnostic));
     return BasicExitCompileError;

@@ -8,6 +8,7 @@
 #include "basic/app/show.h"
 #include "basic/app/source_file.h"
 #include "basic/app/own_image.h"
+#include "basic/app/program_text.h"
 #include "basic/basic.h"
 
 namespace {
@@ -15,7 +16,7 @@ namespace {
 // basic.exe is a few megabytes; this bounds what is read as its image.
 constexpr std::size_t MaxOwnImageBytes = std::size_t{256} << 20;
 
-bool Compiles(const std::string& source, const std::string& name) {
+bool Compiles(const BasicSourceText& source, const std::string& name) {
   std::vector<BasicDiagnostic> errors;
   if (BasicCompile(source, name, &errors)) {
     for (const BasicDiagnostic& warning : errors) WriteError(BasicFormatDiagnostic(warning));
@@ -41,13 +42,15 @@ bool MakeImage(const std::string& source, const std::string& name, std::string* 
 }  // namespace
 
 int MakeProgram(const BasicAppOptions& options) {
-  std::string source, error, image;
-  if (!ReadSourceFile(options.file, &source, &error)) {
-    ShowMessage(error);
+  // The made program carries its included files' lines in its text.
+  BasicSourceText source;
+  std::string message, image;
+  if (!ReadProgramText(options.file, &source, &message)) {
+    ShowMessage(message);
     return BasicExitCompileError;
   }
   if (!Compiles(source, options.file)) return BasicExitCompileError;
-  if (!MakeImage(source, options.file, &image)) return BasicExitDamaged;
+  if (!MakeImage(source.text, options.file, &image)) return BasicExitDamaged;
   if (!WriteWholeFile(options.make, image)) {
     ShowMessage("basic: cannot write " + options.make);
     return BasicExitDamaged;

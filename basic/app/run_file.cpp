@@ -3,14 +3,15 @@
 #include <vector>
 
 #include "basic/app/input_file.h"
+#include "basic/app/program_text.h"
 #include "basic/app/show.h"
-#include "basic/app/source_file.h"
 #include "basic/basic.h"
 #include "basic/builtins/environment.h"
 
-int RunSource(const std::string& source, const BasicAppOptions& options) {
-  std::vector<BasicDiagnostic> errors;
-  const BasicProgramPtr program = BasicCompile(source, options.file, &errors);
+namespace {
+
+int RunCompiled(const BasicProgramPtr& program, const std::vector<BasicDiagnostic>& errors,
+                const BasicAppOptions& options) {
   if (!program) {
     for (const BasicDiagnostic& diagnostic : errors) ShowMessage(BasicFormatDiagnostic(diagnostic));
     return BasicExitCompileError;
@@ -32,11 +33,22 @@ int RunSource(const std::string& source, const BasicAppOptions& options) {
   }
 }
 
+}  // namespace
+
+int RunSource(const std::string& source, const BasicAppOptions& options) {
+  std::vector<BasicDiagnostic> errors;
+  const BasicProgramPtr program = BasicCompile(source, options.file, &errors);
+  return RunCompiled(program, errors, options);
+}
+
 int RunFile(const BasicAppOptions& options) {
-  std::string source, error;
-  if (!ReadSourceFile(options.file, &source, &error)) {
-    ShowMessage(error);
+  BasicSourceText text;
+  std::string message;
+  if (!ReadProgramText(options.file, &text, &message)) {
+    ShowMessage(message);
     return BasicExitCompileError;
   }
-  return RunSource(source, options);
+  std::vector<BasicDiagnostic> errors;
+  const BasicProgramPtr program = BasicCompile(text, options.file, &errors);
+  return RunCompiled(program, errors, options);
 }

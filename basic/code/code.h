@@ -53,6 +53,7 @@ struct ProgramLine {
   int32_t number = -1;   // the BASIC line number it starts with, -1 when none
   int32_t start = 0;     // its first instruction
   std::string text;
+  std::string file;      // the included file it came from; empty for the program's own
 };
 
 // A DIM whose bounds are numbers written in the text, the only DIM of its

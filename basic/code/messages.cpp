@@ -17,7 +17,8 @@ BasicRunResult RunMessage(const Code& code, int32_t position, BasicOutcome outco
   }
   const ProgramLine& line = code.source[static_cast<std::size_t>(source_line - 1)];
   const int32_t number = code.messages_add_numbers ? line.number : -1;
-  return BasicRunResult{outcome, MessagePlace(code.file, line.reported, 0, number) + ": " + message, line.text,
+  const std::string& file = line.file.empty() ? code.file : line.file;
+  return BasicRunResult{outcome, MessagePlace(file, line.reported, 0, number) + ": " + message, line.text,
                         code.columns[at]};
 }
 

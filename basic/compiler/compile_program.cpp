@@ -15,22 +15,6 @@
 
 namespace {
 
-std::vector<std::string_view> SplitLines(std::string_view source) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start <= source.size()) {
-    std::size_t end = source.find('\n', start);
-    if (end == std::string_view::npos) end = source.size();
-    std::string_view line = source.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    start = end + 1;
-  }
-  // A final line end does not start another line.
-  if (lines.size() > 1 && lines.back().empty()) lines.pop_back();
-  return lines;
-}
-
 // A line with an error makes no more errors, so that one mistake makes one
 // message: its jumps may name lines that only look missing, and the blocks
 // it opened may have had their closers in the part never read. Those blocks
@@ -137,16 +121,28 @@ void ResolveJumps(Compiler& c) {
   }
 }
 
+// The lines of the program's own file: whether it is a numbered program is
+// its own text's to say, not that of the declarations it includes.
+std::vector<std::string_view> OwnLines(const Compiler& c) {
+  std::vector<std::string_view> own;
+  for (std::size_t i = 0; i < c.lines.size(); ++i) {
+    if (c.ReportedFile(static_cast<int32_t>(i) + 1) == c.input.file) own.push_back(c.lines[i]);
+  }
+  return own;
+}
+
 bool CompileText(Compiler& c) {
   c.code->file = c.input.file;
-  c.lines = SplitLines(TextBeforeEndMark(c.input.source));
-  c.numbered = c.input.reported_lines == nullptr && IsNumberedProgram(c.lines);
+  c.lines = SplitSourceLines(TextBeforeEndMark(c.input.source));
+  c.numbered = c.input.reported_lines == nullptr && IsNumberedProgram(OwnLines(c));
   if (c.numbered) KeepLaterDuplicates(&c.lines);
   c.code->messages_add_numbers = c.input.reported_lines == nullptr;
   c.code->source.resize(c.lines.size());
   for (std::size_t i = 0; i < c.lines.size(); ++i) {
     c.code->source[i].reported = c.ReportedLine(static_cast<int32_t>(i) + 1);
     c.code->source[i].text = std::string(c.lines[i]);
+    const std::string& file = c.ReportedFile(static_cast<int32_t>(i) + 1);
+    if (file != c.input.file) c.code->source[i].file = file;
   }
   FindProcedures(c);
   for (std::size_t i = 0; i < c.lines.size(); ++i) {

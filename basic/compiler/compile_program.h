@@ -19,6 +19,9 @@ struct ProgramText {
   // When given, the line number reported for source line i + 1 (the direct
   // mode reports its stored programs by their BASIC line numbers).
   const std::vector<int32_t>* reported_lines = nullptr;
+  // When given, the file and line each source line came from (a program
+  // whose '$INCLUDE' files have been read).
+  const BasicSourceText* origins = nullptr;
 };
 
 // Fills code on success; otherwise appends the errors, in source order.

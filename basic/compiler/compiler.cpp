@@ -10,7 +10,7 @@ void Compiler::Report(int32_t line, int32_t column, std::string message) {
     message = "too many errors; the rest are not reported";
   }
   BasicDiagnostic diagnostic;
-  diagnostic.file = input.file;
+  diagnostic.file = ReportedFile(line);
   diagnostic.line = ReportedLine(line);
   diagnostic.column = column;
   diagnostic.message = std::move(message);
@@ -25,7 +25,15 @@ std::string_view Compiler::SourceLine(int32_t line) const {
   return line >= 1 && static_cast<std::size_t>(line) <= lines.size() ? lines[line - 1] : std::string_view();
 }
 
+const std::string& Compiler::ReportedFile(int32_t line) const {
+  const BasicSourceText* origins = input.origins;
+  if (origins && line >= 1 && static_cast<std::size_t>(line) <= origins->files.size()) return origins->files[line - 1];
+  return input.file;
+}
+
 int32_t Compiler::ReportedLine(int32_t line) const {
+  const BasicSourceText* origins = input.origins;
+  if (origins && line >= 1 && static_cast<std::size_t>(line) <= origins->lines.size()) return origins->lines[line - 1];
   const std::vector<int32_t>* reported = input.reported_lines;
   if (reported && line >= 1 && static_cast<std::size_t>(line) <= reported->size()) return (*reported)[line - 1];
   return line;

@@ -62,8 +62,10 @@ struct Compiler {
   [[noreturn]] void Unexpected(const char* expected) const;
   void Report(int32_t line, int32_t column, std::string message);
   std::string_view SourceLine(int32_t line) const;
-  // The line number messages give for a source line (1-based).
+  // The line number messages give for a source line (1-based), and the
+  // file they name.
   int32_t ReportedLine(int32_t line) const;
+  const std::string& ReportedFile(int32_t line) const;
 
   // Counts one level of parentheses, operators or one-line IFs for as
   // long as it lives; too many is an error, not a deep recursion.

@@ -277,3 +277,18 @@ LexResult LexLine(std::string_view line) { return Lexer(line).Run(); }
 std::string_view TextBeforeEndMark(std::string_view source) {
   return source.substr(0, source.find(EndOfTextMark));
 }
+
+std::vector<std::string_view> SplitSourceLines(std::string_view source) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start <= source.size()) {
+    std::size_t end = source.find('\n', start);
+    if (end == std::string_view::npos) end = source.size();
+    std::string_view line = source.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+  }
+  if (lines.size() > 1 && lines.back().empty()) lines.pop_back();
+  return lines;
+}

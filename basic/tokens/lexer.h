@@ -31,5 +31,9 @@ LexResult LexLine(std::string_view line);
 inline constexpr char EndOfTextMark = '\x1A';
 std::string_view TextBeforeEndMark(std::string_view source);
 
+// The text's lines, cut at LF, each without its LF and a CR before it; a
+// final line end does not start another line.
+std::vector<std::string_view> SplitSourceLines(std::string_view source);
+
 // Whether byte is the first byte of a double-byte character.
 bool IsLeadByte(unsigned char byte);

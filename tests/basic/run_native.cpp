@@ -1,6 +1,7 @@
 // basic_run_native FILE.bas [INPUT-LINE...]: runs one program on Linux as
 // the tests run it, INPUT reading the lines given, and prints its text and
 // how it ended. For writing a test's expectations and for quick looks.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -19,9 +20,20 @@ int main(int argc, char** argv) {
   source << file.rdbuf();
   StartRecording();
   std::vector<BasicDiagnostic> errors;
-  BasicProgramPtr program = BasicCompile(source.str(), argv[1], &errors);
+  const std::string folder = std::filesystem::path(argv[1]).parent_path().string();
+  const BasicIncludeReader read = [&folder](const std::string& name, std::string* text, std::string* error) {
+    std::ifstream included(folder.empty() ? name : folder + "/" + name, std::ios::binary);
+    std::stringstream bytes;
+    bytes << included.rdbuf();
+    *text = bytes.str();
+    *error = "not found";
+    return included.good();
+  };
+  BasicSourceText text;
+  BasicProgramPtr program;
+  if (BasicReadIncludes(source.str(), argv[1], read, &text, &errors)) program = BasicCompile(text, argv[1], &errors);
   for (const BasicDiagnostic& e : errors) {
-    std::cout << argv[1] << ":" << e.line << ":" << e.column << (e.warning ? ": warning: " : ": ") << e.message << "\n";
+    std::cout << e.file << ":" << e.line << ":" << e.column << (e.warning ? ": warning: " : ": ") << e.message << "\n";
   }
   if (!program) return 1;
   InputScript script = InputScript::OfText(InputScriptText(std::vector<std::string>(argv + 2, argv + argc)));

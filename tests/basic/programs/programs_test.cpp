@@ -73,6 +73,17 @@ struct FileRun {
   BasicRunResult result{BasicOutcome::Ended, {}, {}};
 };
 
+// Included files are read from the program's folder, as basic.exe reads
+// them; a missing one is "not found".
+BasicIncludeReader IncludesBeside(const std::string& file) {
+  const std::string folder = std::filesystem::path(BASIC_PROGRAMS_DIR "/" + file).parent_path().string() + "/";
+  return [folder](const std::string& name, std::string* text, std::string* error) {
+    if (ReadWholeFile(folder + name, text)) return true;
+    *error = "not found";
+    return false;
+  };
+}
+
 // Compiles and runs a program as basic.exe --input runs a file, INPUT
 // reading the given lines; every string it made must be released.
 // Programs see a fresh empty current folder of their own (temp_folder.h).
@@ -81,7 +92,11 @@ FileRun RunFile(const std::string& file, const std::string& source, const std::v
   const int before = RegistryCount();
   FileRun run;
   {
-    BasicProgramPtr program = BasicCompile(source, file, &run.errors);
+    BasicSourceText text;
+    BasicProgramPtr program;
+    if (BasicReadIncludes(source, file, IncludesBeside(file), &text, &run.errors)) {
+      program = BasicCompile(text, file, &run.errors);
+    }
     run.compiled = program != nullptr;
     if (program) {
       InputScript script = InputScript::OfText(InputScriptText(input));

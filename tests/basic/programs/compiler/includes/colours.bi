@@ -1,0 +1,1 @@
+CONST Red = 4, Green = 2

@@ -1,0 +1,1 @@
+'$INCLUDE: 'includes/loop.bi'
