@@ -231,4 +231,6 @@
   /* The direct mode's commands in a program (compiler/compile_commands.h). */                     \
   INLINE(Restart, 0, 0, 0, 0, "j--") /* RUN: every value anew, then on at a */                      \
   STATEMENT(ListProgram, 0, 0, 0, 0, "nn-") /* LIST a-b: -1 for a bound not written */              \
-  STATEMENT(SaveProgram, 0, 0, 1, 0, "---") /* SAVE file$ */
+  STATEMENT(SaveProgram, 0, 0, 1, 0, "---") /* SAVE file$ */                                        \
+  STATEMENT(Trace, 0, 0, 0, 0, "n--") /* TRON (a: 1), TROFF (a: 0) */                               \
+  STATEMENT(TraceLine, 0, 0, 0, 0, "n--") /* a numbered line starts: "[a]" while tracing */

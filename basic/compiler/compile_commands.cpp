@@ -1,5 +1,8 @@
 #include "basic/compiler/compile_commands.h"
 
+#include <cctype>
+#include <string>
+
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compile_jumps.h"
 #include "basic/compiler/compiler.h"
@@ -64,8 +67,24 @@ void CompileProgramCommand(Compiler& c) {
       c.builder.Emit(Op::FailWith, static_cast<int32_t>(RunError::CannotContinue),
                      c.builder.StringConstant("CONT goes on after STOP in the direct mode only"));
       return;
+    case Keyword::Tron: c.builder.Emit(Op::Trace, 1); return;
+    case Keyword::Troff: c.builder.Emit(Op::Trace, 0); return;
     default:  // NEW
       c.builder.Emit(Op::End);
       return;
   }
 }
+
+bool MayTrace(std::string_view source) {
+  // A word's letters in any case; in a string or a comment it only costs
+  // the check.
+  for (std::size_t at = source.find_first_of("tT"); at != std::string_view::npos;
+       at = source.find_first_of("tT", at + 1)) {
+    std::string word(source.substr(at, 4));
+    for (char& ch : word) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    if (word == "TRON") return true;
+  }
+  return false;
+}
+
+void CompileTracePoint(Compiler& c, int32_t number) { c.builder.Emit(Op::TraceLine, number); }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "basic/compiler/compile_commands.h"
 #include "basic/compiler/compile_numbered.h"
 #include "basic/compiler/compile_statement.h"
 #include "basic/compiler/compiler.h"
@@ -76,6 +77,8 @@ void CompileSourceLine(Compiler& c, std::string_view text) {
   const LineStart start = c.numbered ? MarkLineStart(c) : LineStart{};
   try {
     LineLabels(c);
+    const int32_t number = c.code->source[static_cast<std::size_t>(c.current_line - 1)].number;
+    if (c.traced && number >= 0) CompileTracePoint(c, number);
     if (lexed.failed) throw CompileError{lexed.error_column, lexed.error};
     CompileStatementList(c, false);
   } catch (const CompileError& error) {
@@ -136,6 +139,7 @@ bool CompileText(Compiler& c) {
   c.lines = SplitSourceLines(TextBeforeEndMark(c.input.source));
   c.numbered = c.input.reported_lines == nullptr && IsNumberedProgram(OwnLines(c));
   if (c.numbered) KeepLaterDuplicates(&c.lines);
+  c.traced = MayTrace(c.input.source);
   c.code->messages_add_numbers = c.input.reported_lines == nullptr;
   c.code->source.resize(c.lines.size());
   for (std::size_t i = 0; i < c.lines.size(); ++i) {

@@ -197,7 +197,7 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Date: case Keyword::Time:
       c.Fail(first, std::string(KeywordText(first.keyword)) + " = is not a statement of this BASIC: it does not set the clock");
     case Keyword::Run: case Keyword::List: case Keyword::New: case Keyword::Load: case Keyword::Save:
-    case Keyword::Cont:
+    case Keyword::Cont: case Keyword::Tron: case Keyword::Troff:
       return CompileProgramCommand(c);
     default:
       c.Unexpected("a statement");

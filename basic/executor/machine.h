@@ -70,5 +70,6 @@ struct Machine {
   // the run ended.
   MachineFiles files{*this};
   ErrorTrap trap;             // ON ERROR's handler, and the error it handles
+  bool tracing = false;       // TRON: each numbered line's number is printed as it starts
   std::vector<bool> functions_defined;  // a numbered program's DEF FNs run so far, by procedure
 };

@@ -1,5 +1,5 @@
 // LIST and SAVE run by a program: its own text, as the file gave it. RUN
-// is the executor's (Restart), since it moves the stacks.
+// is the executor's (Restart), since it moves the stacks. TRON's trace.
 #include <fstream>
 #include <string>
 
@@ -37,5 +37,17 @@ RunFault RunSaveProgram(Machine& machine, const Instruction& /*in*/, double*& /*
   stream.write(text.data(), static_cast<std::streamsize>(text.size()));
   stream.close();
   if (!stream) return machine.Fail(RunError::PathFileAccessError, "cannot write " + file);
+  return {};
+}
+
+RunFault RunTrace(Machine& machine, const Instruction& in, double*& /*sp*/) {
+  machine.tracing = in.a != 0;
+  return {};
+}
+
+RunFault RunTraceLine(Machine& machine, const Instruction& in, double*& /*sp*/) {
+  if (!machine.tracing) return {};
+  Printed(machine, "[" + std::to_string(in.a) + "]");
+  FlushPrinted(machine);
   return {};
 }

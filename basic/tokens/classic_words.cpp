@@ -23,7 +23,7 @@ constexpr ClassicWord ClassicWords[] = {
     {"ERDEV", F}, {"ERDEV$", F},
     // Programs and the system around them.
     {"CHAIN", S}, {"COM", S},
-    {"MERGE", S}, {"MOTOR", S}, {"SHELL", S}, {"TROFF", S}, {"TRON", S},
+    {"MERGE", S}, {"MOTOR", S}, {"SHELL", S},
     // Second words of statements whose first word this BASIC knows.
     {"SEG", M},
 };

@@ -27,7 +27,7 @@
   X(Oct, "OCT$") X(Ucase, "UCASE$") X(Lcase, "LCASE$") X(Ltrim, "LTRIM$")             \
   X(Rtrim, "RTRIM$") X(Fix, "FIX") X(Cint, "CINT") X(Clng, "CLNG") X(Csng, "CSNG")    \
   X(Cdbl, "CDBL") X(Timer, "TIMER") X(Time, "TIME$") X(Date, "DATE$")                 \
-  X(On, "ON")                                                                         \
+  X(On, "ON") X(Tron, "TRON") X(Troff, "TROFF")                                       \
   X(Clear, "CLEAR") X(Const, "CONST") X(Data, "DATA") X(DefDbl, "DEFDBL")             \
   X(DefInt, "DEFINT") X(DefLng, "DEFLNG") X(DefSng, "DEFSNG") X(DefStr, "DEFSTR")     \
   X(Erase, "ERASE") X(Lbound, "LBOUND") X(Option, "OPTION") X(Read, "READ")           \
