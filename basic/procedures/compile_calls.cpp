@@ -6,7 +6,9 @@
 #include "basic/compiler/compiler.h"
 #include "basic/procedures/compile_shared_names.h"
 #include "basic/procedures/procedure_headers.h"
+#include "basic/records/compile_records.h"
 #include "basic/records/record_references.h"
+#include "basic/records/record_types.h"
 #include "basic/variables/compile_variables.h"
 
 namespace {
@@ -15,6 +17,42 @@ bool EndsArgument(const Token& token) {
   return token.kind == TokenKind::Comma || token.kind == TokenKind::RightParen ||
          token.kind == TokenKind::EndOfLine || token.kind == TokenKind::Colon ||
          (token.kind == TokenKind::Keyword && (token.keyword == Keyword::Else || token.keyword == Keyword::Rem));
+}
+
+// A whole array passed to an array parameter: its number of subscripts
+// known from its DIM, or from the parameter's uses in the body.
+Argument WholeArrayArgument(Compiler& c, int32_t index, std::size_t parameter, const std::string& canonical,
+                            const Token& name) {
+  const ::Procedure& procedure = c.code->procedures[static_cast<std::size_t>(index)];
+  int32_t subscripts = c.variables->ArraySubscripts(canonical);
+  const int32_t parameter_slot = procedure.parameters[parameter].slot;
+  if (subscripts == 0 && parameter_slot >= 0) {
+    subscripts = c.variables->arrays[static_cast<std::size_t>(parameter_slot)].subscripts;
+  }
+  if (subscripts == 0) c.Fail(name, "array " + canonical + " is not known here yet; DIM it before passing it whole");
+  const int32_t slot = c.variables->ArraySlot(canonical, subscripts);
+  c.procedures.array_arguments.push_back({index, static_cast<int32_t>(parameter), slot, c.current_line, name.column});
+  return Argument{ArgumentKind::WholeArray, slot, 0};
+}
+
+// An array of records, A(), for a parameter "P() AS type": each leaf's
+// array for the parameter's leaf of the same path.
+std::vector<Argument> RecordArrayArgument(Compiler& c, int32_t index, std::size_t first, const std::string& position) {
+  const HeaderParameter& declared = c.procedures.headers[static_cast<std::size_t>(index)].parameters[first];
+  const Token& name = c.Peek();
+  const bool shaped = name.kind == TokenKind::Name && c.Peek(1).kind == TokenKind::LeftParen &&
+                      c.Peek(2).kind == TokenKind::RightParen;
+  if (!shaped || RecordOf(c, name.text, true) != declared.record) {
+    c.Fail(name, "Type mismatch: " + position + " must be an array of records of TYPE " +
+                     c.records.At(declared.record).name + ", as A()");
+  }
+  c.token_index += 3;
+  std::vector<Argument> arguments;
+  std::size_t parameter = first;
+  for (const RecordLeaf& leaf : c.records.Leaves(declared.record)) {
+    arguments.push_back(WholeArrayArgument(c, index, parameter++, LeafName(name.text, leaf), name));
+  }
+  return arguments;
 }
 
 ArgumentKind ByReference(ValueKind kind, bool element) {
@@ -42,15 +80,7 @@ Argument CompileArgument(Compiler& c, int32_t index, std::size_t parameter, int3
     const std::string canonical = VariableName(c, name, true, &kind);
     check_kind(kind);
     if (kind != declared.element) c.Fail(at, position + " must be an array of the parameter's type");
-    int32_t subscripts = c.variables->ArraySubscripts(canonical);
-    const int32_t parameter_slot = procedure.parameters[parameter].slot;
-    if (subscripts == 0 && parameter_slot >= 0) {
-      subscripts = c.variables->arrays[static_cast<std::size_t>(parameter_slot)].subscripts;
-    }
-    if (subscripts == 0) c.Fail(name, "array " + canonical + " is not known here yet; DIM it before passing it whole");
-    const int32_t slot = c.variables->ArraySlot(canonical, subscripts);
-    c.procedures.array_arguments.push_back({index, static_cast<int32_t>(parameter), slot, c.current_line, name.column});
-    return Argument{ArgumentKind::WholeArray, slot, 0};
+    return WholeArrayArgument(c, index, parameter, canonical, name);
   }
   if (procedure.kind != ProcedureKind::DefFn && at.kind == TokenKind::Name && !IsFunctionCall(c, at)) {
     std::size_t after = c.token_index + 1;
@@ -106,9 +136,11 @@ void CompileCall(Compiler& c, int32_t index, bool parenthesised, const Token& at
   for (std::size_t i = 0, n = 0; i < parameters.size(); ++n) {
     if (n > 0 && !c.Match(TokenKind::Comma)) wrong_count();
     const std::string position = "argument " + std::to_string(n + 1) + " of " + procedure.name;
+    const bool record = parameters[i].record >= 0;
     const std::vector<Argument> arguments =
-        parameters[i].record >= 0 ? CompileRecordArgument(c, parameters[i].record, position, &numbers)
-                                  : std::vector<Argument>{CompileArgument(c, index, i, &numbers, &strings)};
+        record && parameters[i].kind == ParameterKind::Array ? RecordArrayArgument(c, index, i, position)
+        : record ? CompileRecordArgument(c, parameters[i].record, position, &numbers)
+                 : std::vector<Argument>{CompileArgument(c, index, i, &numbers, &strings)};
     CallSite& call = c.code->call_sites[site];
     for (const Argument& argument : arguments) {
       call.arguments.push_back(argument);

@@ -36,6 +36,10 @@ void OpenProcedure(Compiler& c, int32_t index, const ProcedureHeader& header) {
         HasSuffix(parameter.name) ? parameter.name.substr(0, parameter.name.size() - 1) : parameter.name;
     if (parameter.typed && plain != parameter.name) c.procedures.scope->declared[plain] = parameter.name;
     if (parameter.kind == ParameterKind::Array) {
+      if (!parameter.record_name.empty()) {
+        c.procedures.scope->own.insert(parameter.record_name + "()");
+        c.records.variables[c.procedures.scope->prefix + parameter.record_name + "()"] = parameter.record;
+      }
       c.procedures.scope->own.insert(Tagged(parameter.name, NameSpace::Array));
       c.procedures.scope->array_parameters[Tagged(parameter.name, NameSpace::Array)] = static_cast<int32_t>(i);
       continue;
@@ -114,6 +118,10 @@ void CompileProcedure(Compiler& c, ProcedureKind kind, bool in_one_line_if) {
   if (classic_fn) c.builder.Emit(Op::DefineFunction, found->second);
   OpenProcedure(c, found->second, header);
   OpenBlock(c, BlockOf(kind), at).variable = found->second;
+  if (header.as_column > 0) {
+    c.Report(c.current_line, header.as_column,
+             "a FUNCTION's type is its name's suffix (or DEFtype's), not AS after its parameters");
+  }
   if (kind != ProcedureKind::DefFn || !c.Match(TokenKind::Equal)) return;
   // The one-line DEF FN: its expression is the value. An error in it
   // closes the function all the same, so that it is reported alone.

@@ -66,10 +66,23 @@ HeaderParameter ReadParameter(Compiler& c, const Token& name, bool array_allowed
   return parameter;
 }
 
-// "name AS typename": the record's leaves, each a parameter by itself.
+// The record type of "name AS typename" or "name() AS typename", the
+// tokens read up to AS; -1, reading nothing, for any other parameter.
+int32_t ReadRecordParameter(Compiler& c, bool* array) {
+  *array = c.Check(TokenKind::LeftParen) && c.Peek(1).kind == TokenKind::RightParen;
+  const std::size_t start = c.token_index;
+  if (*array) c.token_index += 2;
+  const int32_t record = RecordAfterAs(c);
+  if (record < 0) c.token_index = start;
+  return record;
+}
+
+// "name AS typename": the record's leaves, each a parameter by itself; of
+// "name() AS typename", each leaf an array parameter.
 void ReadParameters(Compiler& c, bool array_allowed, std::vector<HeaderParameter>* parameters) {
   const Token& name = c.Expect(TokenKind::Name, "a parameter");
-  const int32_t record = c.Check(TokenKind::LeftParen) ? -1 : RecordAfterAs(c);
+  bool array;
+  const int32_t record = ReadRecordParameter(c, &array);
   if (record < 0) return parameters->push_back(ReadParameter(c, name, array_allowed));
   if (!array_allowed) c.Fail(name, "a DEF FN parameter is a number or a string");
   if (HasSuffix(name.text)) c.Fail(name, name.text + " has a suffix: a record parameter has none");
@@ -83,7 +96,7 @@ void ReadParameters(Compiler& c, bool array_allowed, std::vector<HeaderParameter
     HeaderParameter parameter;
     parameter.name = LeafName(name.text, leaf);
     parameter.element = leaf.kind;
-    parameter.kind = KindOfParameter(leaf.kind);
+    parameter.kind = array ? ParameterKind::Array : KindOfParameter(leaf.kind);
     parameter.typed = false;
     parameter.record = record;
     if (first) parameter.record_name = name.text;
@@ -182,6 +195,12 @@ ProcedureHeader ReadHeader(Compiler& c, ProcedureKind kind) {
     c.Expect(TokenKind::RightParen, "')'");
   }
   if (kind != ProcedureKind::DefFn) header.is_static = c.MatchKeyword(Keyword::Static);
+  // AS after the parameters is read past, for its FUNCTION to report it
+  // and still open its body.
+  if (kind == ProcedureKind::Function && c.Check(TokenKind::Name) && c.Peek().text == "AS") {
+    header.as_column = c.Advance().column;
+    if (c.Check(TokenKind::Name)) c.Advance();
+  }
   return header;
 }
 

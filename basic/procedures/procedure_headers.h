@@ -30,6 +30,7 @@ struct ProcedureHeader {
   std::string name;  // canonical
   int32_t line = 0;
   std::vector<HeaderParameter> parameters;
+  int32_t as_column = 0;  // of an AS type after a FUNCTION's parameters, which QBasic does not have
   bool is_static = false;
 };
 
