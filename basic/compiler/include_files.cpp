@@ -44,6 +44,9 @@ struct Reading {
   BasicSourceText* out;
   std::vector<BasicDiagnostic>* errors;
   std::vector<std::string> open;  // the files being read, outermost first
+  std::size_t errors_before;
+
+  bool Stopped() const { return errors->size() - errors_before >= MaxIncludeErrors || out->text.size() > MaxIncludedBytes; }
 };
 
 void Fail(Reading& r, const std::string& file, int32_t line, std::string_view text, std::string message) {
@@ -69,12 +72,16 @@ void Include(Reading& r, const std::string& name, const std::string& file, int32
   std::string included, error;
   if (!r.read(name, &included, &error)) return Fail(r, file, line, text, ReadFailure(name, error));
   AddLines(r, included, name);
+  if (r.out->text.size() > MaxIncludedBytes && r.errors->size() == r.errors_before) {
+    Fail(r, file, line, text, "the program with its includes is larger than 64 MB");
+  }
 }
 
 void AddLines(Reading& r, std::string_view source, const std::string& file) {
   r.open.push_back(file);
   int32_t number = 0;
   for (const std::string_view text : SplitSourceLines(TextBeforeEndMark(source))) {
+    if (r.Stopped()) break;
     ++number;
     r.out->text.append(text).push_back('\n');
     r.out->files.push_back(file);
@@ -103,7 +110,7 @@ std::string IncludedName(std::string_view line) {
 bool ReadIncludes(std::string_view source, const std::string& file, const BasicIncludeReader& read,
                   BasicSourceText* out, std::vector<BasicDiagnostic>* errors) {
   const std::size_t errors_before = errors->size();
-  Reading reading{read, out, errors, {}};
+  Reading reading{read, out, errors, {}, errors_before};
   AddLines(reading, source, file);
   return errors->size() == errors_before;
 }

@@ -6,6 +6,7 @@
 // and line it came from, for messages.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,6 +15,11 @@
 #include "basic/basic.h"
 
 inline constexpr int MaxIncludeDepth = 16;
+// A file included many times over (each level including the next twice)
+// could grow without end: the whole text stops at this size, and the
+// reading stops at the 50th error.
+inline constexpr std::size_t MaxIncludedBytes = std::size_t{64} << 20;
+inline constexpr std::size_t MaxIncludeErrors = 50;
 
 // The file name a line's metacommand names, or "" when the line has none.
 // The metacommand stands in a comment (' or REM), alone or after statements.

@@ -74,4 +74,35 @@ TEST(BasicIncludes, MessagesNameTheFileAndLineTheyCameFrom) {
   for (const auto& c : cases) EXPECT_EQ(Messages(c.files), c.messages) << c.why;
 }
 
+// Each file including the next twice, 16 deep, would make 2^16 copies of
+// the last; a file including a missing one a thousand times, a thousand
+// errors. Both stop early, with an error.
+TEST(BasicIncludes, StopGrowingAndReportingInTime) {
+  std::string big(1 << 20, '\'');
+  big += "\n";
+  const BasicIncludeReader read = [&big](const std::string& name, std::string* text, std::string*) {
+    *text = name == "big.bi" ? big : "'$INCLUDE: 'big.bi'\n'$INCLUDE: 'big.bi'\n";
+    return true;
+  };
+  std::vector<BasicDiagnostic> errors;
+  BasicSourceText text;
+  std::string source;
+  for (int i = 0; i < 40; ++i) source += "'$INCLUDE: 'twice.bi'\n";
+  EXPECT_FALSE(BasicReadIncludes(source, "main.bas", read, &text, &errors));
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].message, "the program with its includes is larger than 64 MB");
+  EXPECT_LE(text.text.size(), MaxIncludedBytes + big.size() + 64);
+
+  const BasicIncludeReader none = [](const std::string&, std::string*, std::string* error) {
+    *error = "not found";
+    return false;
+  };
+  source.clear();
+  for (int i = 0; i < 1000; ++i) source += "'$INCLUDE: 'gone.bi'\n";
+  errors.clear();
+  text = BasicSourceText();
+  EXPECT_FALSE(BasicReadIncludes(source, "main.bas", none, &text, &errors));
+  EXPECT_EQ(errors.size(), MaxIncludeErrors);
+}
+
 }  // namespace

@@ -1,0 +1,6 @@
+10 TRON
+20 '$INCLUDE: 'other.bi'
+30 TYPE T: a AS INTEGER: END TYPE
+40 DIM z(3) AS T: CALL S(z())
+50 TROFF
+60 SUB S (q() AS T): q(1).a = 2: END SUB
