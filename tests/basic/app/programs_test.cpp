@@ -16,7 +16,7 @@
 namespace {
 
 const char* const Sample[] = {
-    "compiler/precedence.bas",      "compiler/print_before_error.bas",
+    "compiler/precedence.bas",      "compiler/print_before_error.bas", "compiler/include.bas",
     "tokens/literals.bas",          "variables/long_and_integer.bas",
     "text/input_redo.bas",          "procedures/hanoi.bas",
     "builtins/case.bas",            "keys_and_sound/input_and_keys_share_the_lines.bas",
