@@ -7,6 +7,7 @@
 #include "runtime/console/window.h"
 
 BackBufferState BackBuffer;
+bool UnderscoreStandIn = false;
 
 // Statically initialised: both threads may reach it before either has run
 // any set-up.
@@ -33,6 +34,22 @@ static void MeasureCell() {
   CellHeight = metrics.tmHeight;
 }
 
+// Draws '_' white on the fresh black buffer and looks for its ink, then
+// paints the cell black again.
+static bool UnderscoreHasInk() {
+  HGDIOBJ kept_font = SelectObject(BackBuffer.dc, PromptFont.handle);
+  SetTextColor(BackBuffer.dc, RGB(255, 255, 255));
+  SetBkMode(BackBuffer.dc, TRANSPARENT);
+  TextOutA(BackBuffer.dc, 0, 0, "_", 1);
+  SelectObject(BackBuffer.dc, kept_font);
+  bool ink = false;
+  for (int y = 0; y < CellHeight && !ink; ++y) {
+    for (int x = 0; x < CellWidth && !ink; ++x) ink = GetPixel(BackBuffer.dc, x, y) != RGB(0, 0, 0);
+  }
+  PaintBackBufferBlack();
+  return ink;
+}
+
 bool BackBufferCreate(HWND window) {
   HDC window_dc = GetDC(window);
   BackBufferLockEnter();
@@ -43,6 +60,7 @@ bool BackBufferCreate(HWND window) {
     SelectObject(BackBuffer.dc, BackBuffer.bitmap);
     PaintBackBufferBlack();
     MeasureCell();
+    UnderscoreStandIn = !UnderscoreHasInk();
   }
   BackBufferLockLeave();
   ReleaseDC(window, window_dc);

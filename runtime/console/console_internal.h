@@ -12,6 +12,11 @@ bool BackBufferCreate(HWND window);
 void BackBufferCopyTo(HDC dc);
 void BackBufferDestroy();
 
+// Whether the console font draws no ink for '_': a face standing in for the
+// console's (under wine, one of the IPA faces) may lose its one-pixel-thin
+// underscore when rasterised at this size. The layer then draws the line
+// itself, along the cell's bottom row, where the glyph's box stands.
+extern bool UnderscoreStandIn;
 // Line input's share of the window procedure. `echo` is the procedure's
 // EchoString, which a typed character replaces.
 void LineInputSetFocus(HWND window);

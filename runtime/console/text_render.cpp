@@ -1,6 +1,7 @@
 // Drawing the character layer over the picture, cell by cell.
 #include <windows.h>
 
+#include "runtime/console/console_internal.h"
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
 
@@ -26,6 +27,10 @@ static void SetCellColours(HDC dc, int32_t row, int32_t column) {
   }
 }
 
+static void DrawUnderscore(HDC dc, int left, int y, int32_t row, int32_t column) {
+  for (int x = left; x < left + CellWidth; ++x) SetPixel(dc, x, y, TextScreen.foreground[row][column]);
+}
+
 static void RenderRow(HDC dc, int32_t row, LONG client_right) {
   const char* text = TextScreen.characters[row];
   const int32_t length = TextRowLength(row);
@@ -42,6 +47,7 @@ static void RenderRow(HDC dc, int32_t row, LONG client_right) {
     char glyph[3];
     const int cells = GlyphAt(text, length, j, glyph);
     TextOutA(dc, j * CellWidth, top, glyph, lstrlenA(glyph));
+    if (UnderscoreStandIn && glyph[0] == '_') DrawUnderscore(dc, j * CellWidth, top + CellHeight - 1, row, j);
     j += cells - 1;
   }
 }

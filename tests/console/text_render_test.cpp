@@ -148,6 +148,19 @@ TEST_F(TextRenderTest, TransparentCellsDrawOnlyTheGlyph) {
   EXPECT_NE(transparent.pixels, opaque.pixels);
 }
 
+// Every glyph leaves ink in its cells, whatever face stands in for the
+// console font: '_' is a line along the bottom of its cell where the face
+// draws none, and the cells beside it keep only their own glyphs.
+TEST_F(TextRenderTest, AnUnderscoreIsVisibleInItsCell) {
+  PutText(9, "A_B", White, Black);
+  RepaintNow(nullptr);
+  const Picture band = CaptureWindow(Band(9));
+  const RECT cell{CellWidth, 0, 2 * CellWidth, CellHeight};
+  EXPECT_GT(CountColour(band, cell, White), 0) << "the underscore's cell is all background";
+  const RECT above_bottom{CellWidth, 0, 2 * CellWidth, CellHeight / 2};
+  EXPECT_EQ(CountColour(band, above_bottom, White), 0) << "an underscore stays in the lower half of its cell";
+}
+
 TEST_F(TextRenderTest, PaintScrollsTheCursorRowBackIntoTheClientArea) {
   const int32_t last_whole_row = ClientRect().bottom / CellHeight - 1;
   const int32_t below = last_whole_row + 1;  // its bottom edge lies below the client
