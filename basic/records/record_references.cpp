@@ -145,52 +145,73 @@ Instruction CompileFieldReference(Compiler& c, bool for_store, ValueKind* kind) 
   return AccessOf(place.leaf.kind, place.leaf.length, place.element, for_store, slot, subscripts);
 }
 
-bool CompileRecordAssignment(Compiler& c) {
-  Place to;
-  if (!c.Check(TokenKind::Name) || !ShapeOf(c, c.token_index, &to) || to.end_type < 0) return false;
-  const Token& name = c.Peek();
-  const int32_t to_subscripts = CompileWholePlace(c, to, 0);
-  c.Expect(TokenKind::Equal, "'='");
-  const Token& source = c.Peek();
-  Place from;
-  if (source.kind != TokenKind::Name || !ShapeOf(c, c.token_index, &from) || from.end_type != to.end_type) {
-    c.Fail(source, "Type mismatch: " + name.text + to.leaf.path + " is a record of TYPE " +
-                       c.records.At(to.end_type).name + " and takes only a record of that TYPE");
+namespace {
+
+// Two whole records of one type, "A = B" or "A, B": both compiled, their
+// elements' subscripts held in sets 0 and 1. False, reading nothing, when
+// no whole record stands first.
+struct RecordPair {
+  Place first, second;
+  int32_t first_subscripts = 0, second_subscripts = 0;
+
+  // Pushes both elements' subscripts again, for one leaf's instruction.
+  void PushSubscripts(Compiler& c) const {
+    if (first.element) PushHeld(c, 0, first_subscripts);
+    if (second.element) PushHeld(c, 1, second_subscripts);
   }
-  const int32_t from_subscripts = CompileWholePlace(c, from, 1);
-  for (const RecordLeaf& leaf : c.records.Leaves(to.end_type)) {
-    if (to.element) PushHeld(c, 0, to_subscripts);
-    if (from.element) PushHeld(c, 1, from_subscripts);
+  int32_t FirstSlot(Compiler& c, const RecordLeaf& leaf) const {
+    return LeafSlot(c, first, Below(first, leaf), first_subscripts);
+  }
+  int32_t SecondSlot(Compiler& c, const RecordLeaf& leaf) const {
+    return LeafSlot(c, second, Below(second, leaf), second_subscripts);
+  }
+};
+
+template <typename Mismatch>
+bool ReadRecordPair(Compiler& c, TokenKind between, const char* between_text, Mismatch mismatch, RecordPair* pair) {
+  if (!c.Check(TokenKind::Name) || !ShapeOf(c, c.token_index, &pair->first) || pair->first.end_type < 0) return false;
+  const Token& name = c.Peek();
+  pair->first_subscripts = CompileWholePlace(c, pair->first, 0);
+  c.Expect(between, between_text);
+  const Token& other = c.Peek();
+  if (other.kind != TokenKind::Name || !ShapeOf(c, c.token_index, &pair->second) ||
+      pair->second.end_type != pair->first.end_type) {
+    c.Fail(other, mismatch(name.text + pair->first.leaf.path, c.records.At(pair->first.end_type).name));
+  }
+  pair->second_subscripts = CompileWholePlace(c, pair->second, 1);
+  return true;
+}
+
+}  // namespace
+
+bool CompileRecordAssignment(Compiler& c) {
+  RecordPair pair;
+  const auto mismatch = [](const std::string& to, const std::string& type) {
+    return "Type mismatch: " + to + " is a record of TYPE " + type + " and takes only a record of that TYPE";
+  };
+  if (!ReadRecordPair(c, TokenKind::Equal, "'='", mismatch, &pair)) return false;
+  for (const RecordLeaf& leaf : c.records.Leaves(pair.first.end_type)) {
+    pair.PushSubscripts(c);
     const Instruction load =
-        AccessOf(leaf.kind, 0, from.element, false, LeafSlot(c, from, Below(from, leaf), from_subscripts), from_subscripts);
+        AccessOf(leaf.kind, 0, pair.second.element, false, pair.SecondSlot(c, leaf), pair.second_subscripts);
     c.builder.Emit(load.op, load.a, load.b);
     const Instruction store =
-        AccessOf(leaf.kind, 0, to.element, true, LeafSlot(c, to, Below(to, leaf), to_subscripts), to_subscripts);
+        AccessOf(leaf.kind, 0, pair.first.element, true, pair.FirstSlot(c, leaf), pair.first_subscripts);
     c.builder.Emit(store.op, store.a, store.b);
   }
   return true;
 }
 
 bool CompileRecordSwap(Compiler& c) {
-  Place first;
-  if (!c.Check(TokenKind::Name) || !ShapeOf(c, c.token_index, &first) || first.end_type < 0) return false;
-  const Token& name = c.Peek();
-  const int32_t first_subscripts = CompileWholePlace(c, first, 0);
-  c.Expect(TokenKind::Comma, "','");
-  const Token& other = c.Peek();
-  Place second;
-  if (other.kind != TokenKind::Name || !ShapeOf(c, c.token_index, &second) || second.end_type != first.end_type) {
-    c.Fail(other, "Type mismatch: SWAP of " + name.text + first.leaf.path + " needs a record of TYPE " +
-                      c.records.At(first.end_type).name);
-  }
-  const int32_t second_subscripts = CompileWholePlace(c, second, 1);
-  for (const RecordLeaf& leaf : c.records.Leaves(first.end_type)) {
-    if (first.element) PushHeld(c, 0, first_subscripts);
-    if (second.element) PushHeld(c, 1, second_subscripts);
-    c.builder.Emit(leaf.kind == ValueKind::String ? Op::SwapStrings : Op::SwapNumbers,
-                   LeafSlot(c, first, Below(first, leaf), first_subscripts),
-                   LeafSlot(c, second, Below(second, leaf), second_subscripts),
-                   first_subscripts + 4 * second_subscripts);
+  RecordPair pair;
+  const auto mismatch = [](const std::string& first, const std::string& type) {
+    return "Type mismatch: SWAP of " + first + " needs a record of TYPE " + type;
+  };
+  if (!ReadRecordPair(c, TokenKind::Comma, "','", mismatch, &pair)) return false;
+  for (const RecordLeaf& leaf : c.records.Leaves(pair.first.end_type)) {
+    pair.PushSubscripts(c);
+    c.builder.Emit(leaf.kind == ValueKind::String ? Op::SwapStrings : Op::SwapNumbers, pair.FirstSlot(c, leaf),
+                   pair.SecondSlot(c, leaf), pair.first_subscripts + 4 * pair.second_subscripts);
   }
   return true;
 }
