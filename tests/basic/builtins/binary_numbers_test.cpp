@@ -11,33 +11,9 @@
 #include <string>
 
 #include "basic/builtins/binary_numbers.h"
+#include "tests/support/hex_bytes.h"
 
 namespace {
-
-// "00 00 80 3F" as bytes.
-std::string Bytes(const char* hex) {
-  std::string bytes;
-  for (const char* p = hex; *p != '\0';) {
-    if (*p == ' ') {
-      ++p;
-      continue;
-    }
-    bytes += static_cast<char>(std::stoi(std::string(p, 2), nullptr, 16));
-    p += 2;
-  }
-  return bytes;
-}
-
-std::string Hex(const std::string& bytes) {
-  static const char digits[] = "0123456789ABCDEF";
-  std::string hex;
-  for (unsigned char c : bytes) {
-    if (!hex.empty()) hex += ' ';
-    hex += digits[c >> 4];
-    hex += digits[c & 15];
-  }
-  return hex;
-}
 
 float FloatOfBits(uint32_t bits) {
   float f;

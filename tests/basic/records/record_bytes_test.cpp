@@ -7,19 +7,9 @@
 
 #include "basic/executor/string_values.h"
 #include "basic/records/record_bytes.h"
+#include "tests/support/hex_bytes.h"
 
 namespace {
-
-std::string Hex(const std::string& bytes) {
-  static const char digits[] = "0123456789ABCDEF";
-  std::string hex;
-  for (unsigned char c : bytes) {
-    if (!hex.empty()) hex += ' ';
-    hex += digits[c >> 4];
-    hex += digits[c & 15];
-  }
-  return hex;
-}
 
 // A record's storage: numbers and strings the layout's values point into.
 struct Storage {
