@@ -15,6 +15,29 @@ namespace {
 
 std::string ModeName(const ScreenState& screen) { return "SCREEN " + std::to_string(screen.mode->number); }
 
+// COLOR background, palette in SCREEN 1: the background any of the 16
+// colours, the palette's parity choosing colours 1 to 3. Figures drawn
+// before keep their colours.
+RunFault ColorInScreen1(Machine& machine, const Instruction& in, const double* arguments) {
+  ScreenState& screen = machine.screen;
+  if (ArgumentWritten(in, 0)) {
+    const double background = arguments[0];
+    if (!(background >= 0 && background <= 15) || background != std::floor(background)) {
+      return machine.Fail(RunError::IllegalFunctionCall, "COLOR: background " + FormatNumber(background) + " is not one of SCREEN 1's (0 to 15)");
+    }
+    screen.palette[0] = EgaColour(NumToInt32(background));
+  }
+  if (ArgumentWritten(in, 1)) {
+    const double palette = arguments[1];
+    if (!(palette >= 0 && palette <= 255) || palette != std::floor(palette)) {
+      return machine.Fail(RunError::IllegalFunctionCall, "COLOR: palette " + FormatNumber(palette) + " is not 0 to 255 (even or odd)");
+    }
+    for (int32_t n = 1; n < 4; ++n) screen.palette[n] = CgaPaletteColour(NumToInt32(palette), n);
+  }
+  PromptTextColours(screen.palette[screen.foreground], screen.palette[0]);
+  return {};
+}
+
 }  // namespace
 
 RunFault ProgramColour(Machine& machine, double number, Colour* colour) {
@@ -43,10 +66,12 @@ RunFault RunScreen(Machine& machine, const Instruction&, double*& sp) {
   return {};
 }
 
-// COLOR foreground, background, border: the border is read and left.
+// COLOR foreground, background, border: the border is read and left; in
+// SCREEN 1, COLOR background, palette.
 RunFault RunColor(Machine& machine, const Instruction& in, double*& sp) {
   sp -= 3;
   ScreenState& screen = machine.screen;
+  if (screen.mode->number == 1) return ColorInScreen1(machine, in, sp);
   Colour fore = screen.palette[screen.foreground], back = screen.palette[screen.background];
   if (ArgumentWritten(in, 0)) {
     if (const RunFault fault = ProgramColour(machine, sp[0], &fore)) return fault;

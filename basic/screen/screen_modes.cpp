@@ -34,8 +34,9 @@ constexpr Colour Ega[16] = {
     Vga(63, 21, 21), Vga(63, 21, 63), Vga(63, 63, 21), Vga(63, 63, 63),
 };
 
-// SCREEN 1's palette 1 as a VGA shows it: black, cyan, magenta, white.
-constexpr Colour Cga[4] = {Ega[0], Ega[11], Ega[13], Ega[15]};
+// SCREEN 1's palettes as a VGA shows them: 0 green, red and brown (as
+// yellow), 1 cyan, magenta and white; 1 is the one a SCREEN 1 starts with.
+constexpr Colour CgaPalettes[2][4] = {{Ega[0], Ega[10], Ega[12], Ega[14]}, {Ega[0], Ega[11], Ega[13], Ega[15]}};
 
 constexpr uint32_t Greys[16] = {0, 5, 8, 11, 14, 17, 20, 24, 28, 32, 36, 40, 45, 50, 56, 63};
 
@@ -92,7 +93,7 @@ const ScreenMode& RuntimeScreenMode() { return Modes[0]; }
 Colour DefaultPaletteColour(const ScreenMode& mode, int32_t n) {
   switch (mode.number) {
     case 0: return ColorFromCode(n);
-    case 1: return Cga[n];
+    case 1: return CgaPalettes[1][n];
     case 2: return n == 0 ? Ega[0] : Ega[15];
     case 13: return VgaDefault(n);
     default: return Ega[n];
@@ -118,3 +119,7 @@ bool PaletteValueColour(const ScreenMode& mode, double value, Colour* colour) {
       return true;
   }
 }
+
+Colour CgaPaletteColour(int32_t palette, int32_t n) { return CgaPalettes[palette & 1][n & 3]; }
+
+Colour EgaColour(int32_t n) { return Ega[n & 15]; }

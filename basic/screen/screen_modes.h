@@ -23,6 +23,12 @@ const ScreenMode& RuntimeScreenMode();
 // Colour n of the mode before any PALETTE (n below mode.colours).
 Colour DefaultPaletteColour(const ScreenMode& mode, int32_t n);
 
+// SCREEN 1's colour n (1 to 3) in COLOR's palette 0 (green, red, brown) or
+// 1 (cyan, magenta, white), in their bright forms, as a VGA showed them.
+Colour CgaPaletteColour(int32_t palette, int32_t n);
+// The EGA's colour n, 0 to 15: SCREEN 1's choice of background.
+Colour EgaColour(int32_t n);
+
 // The colour PALETTE attr, value gives in the mode, from the value's own
 // encoding there; false when the value is not one of the mode's colours.
 bool PaletteValueColour(const ScreenMode& mode, double value, Colour* colour);

@@ -174,6 +174,30 @@ TEST(BasicScreen, ColorSetsTheTextsColours) {
   EXPECT_EQ(TextBackColor, 0xAA0000u);
 }
 
+// In SCREEN 1, COLOR takes the background (any of the 16) and the palette
+// (by its parity) for colours 1 to 3; figures drawn later use them.
+TEST(BasicScreen, ColorInScreen1ChoosesTheBackgroundAndThePalette) {
+  const ScreenMode& mode = *FindScreenMode(1);
+  const struct {
+    const char* color;
+    Colour one, two, three, back;
+    const char* why;
+  } rows[] = {
+      {"COLOR 1, 0", 0x55FF55, 0x5555FF, 0x55FFFF, 0xAA0000, "palette 0: green, red, brown (bright: yellow) on blue"},
+      {"COLOR , 3", 0xFFFF55, 0xFF55FF, White, 0x000000, "an odd palette: cyan, magenta, white; black stays"},
+      {"COLOR 14", 0xFFFF55, 0xFF55FF, White, 0x55FFFF, "the background alone"},
+  };
+  for (const auto& row : rows) {
+    RunProgram("SCREEN 1: " + std::string(row.color) + ": PSET (1, 1), 1: PSET (2, 1), 2: PSET (3, 1), 3\nPRESET (4, 1)");
+    ExpectBlock(mode, 1, 1, row.one, row.why);
+    ExpectBlock(mode, 2, 1, row.two, row.why);
+    ExpectBlock(mode, 3, 1, row.three, row.why);
+    ExpectBlock(mode, 4, 1, row.back, row.why);
+  }
+  EXPECT_EQ(RunProgram("SCREEN 1: COLOR 16").message, "test.bas:1: Illegal function call (error 5): COLOR: background 16 is not one of SCREEN 1's (0 to 15)");
+  EXPECT_EQ(RunProgram("SCREEN 1: COLOR , 256").message, "test.bas:1: Illegal function call (error 5): COLOR: palette 256 is not 0 to 255 (even or odd)");
+}
+
 TEST(BasicScreen, PaintFillsUpToTheBorder) {
   const ScreenMode& thirteen = *FindScreenMode(13);
   const std::string box = "SCREEN 13: LINE (10, 10)-(30, 30), 4, B: PAINT (20, 20), 9, 4";
