@@ -92,6 +92,10 @@ ValueKind CompileVariableAddress(Compiler& c, const Token& function) {
 
 void RejectMachineCodeCall(Compiler& c, const Token& name) {
   if (name.kind != TokenKind::Name) return;
+  // Without CALL, ABSOLUTE = 1 and INTERRUPT(1) = 2 are the program's own variables.
+  const bool called = c.Peek().kind == TokenKind::Keyword && c.Peek().keyword == Keyword::Call;
+  const TokenKind after = c.Peek(1).kind;
+  if (!called && (after == TokenKind::Equal || after == TokenKind::LeftParen)) return;
   const std::string word = Upper(name.text);
   const char* reason = MachineCodeReason(word);
   if (reason && c.procedures.index.find(word) == c.procedures.index.end()) c.Fail(name, reason);

@@ -22,4 +22,6 @@ void CompileWait(Compiler& c);
 ValueKind CompileVariableAddress(Compiler& c, const Token& function);
 // A call of ABSOLUTE, INTERRUPT or INTERRUPTX, which the program does not
 // define itself, is an error here: they ran machine code and the PC's BIOS.
+// At CALL, name is the token after it; at a statement's first name, that
+// name, which an assignment may follow instead.
 void RejectMachineCodeCall(Compiler& c, const Token& name);

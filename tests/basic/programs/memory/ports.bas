@@ -23,3 +23,6 @@ PRINT "retrace"
 WAIT &H378, 0
 PRINT INKEY$
 ' expect: z
+' the library's names are the program's own variables when it assigns them
+ABSOLUTE = 1: INTERRUPT(2) = 3: PRINT ABSOLUTE; INTERRUPT(2)
+' expect:  1  3
