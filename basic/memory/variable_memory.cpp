@@ -170,8 +170,9 @@ bool VariableMemory::Read(Variables& variables, uint32_t address, uint8_t* byte)
   if (IsNumber(*placed)) {
     uint32_t start = 0;
     const double* number = NumberAt(variables, *placed, address, &start);
+    if (!number) return true;
     uint8_t bytes[8] = {};
-    if (number) NumberBytes(*number, placed->kind, start, bytes);
+    NumberBytes(*number, placed->kind, start, bytes);
     *byte = bytes[address - start];
     return true;
   }
