@@ -113,6 +113,9 @@ enum class BuiltinResult : uint8_t { Integer, Long, Single, Double, String, Like
   X(Seek, "N", Long, FnSeek)                                              \
   X(Fileattr, "NN", Long, FnFileattr)                                     \
   X(InputChars, "NN", String, FnInputCharsFile) /* INPUT$(count, [#]n) */ \
+  /* Memory and ports (memory/run_memory.cpp). */                          \
+  X(Peek, "N", Integer, FnPeek)                                           \
+  X(Inp, "N", Integer, FnInp)                                             \
   X(Err, "", Integer, FnErr)                                              \
   X(Erl, "", Long, FnErl)
 

@@ -6,6 +6,7 @@
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/files/compile_files.h"
+#include "basic/memory/compile_memory.h"
 #include "basic/procedures/compile_calls.h"
 #include "basic/records/record_references.h"
 #include "basic/screen/compile_graphics.h"
@@ -86,6 +87,9 @@ ValueKind CompileBuiltinCall(Compiler& c) {
   }
   if (keyword == Keyword::Lbound || keyword == Keyword::Ubound) return CompileBound(c, name);
   if (keyword == Keyword::Point) return CompilePointFunction(c);
+  if (keyword == Keyword::Varptr || keyword == Keyword::Varseg || keyword == Keyword::Sadd) {
+    return CompileVariableAddress(c, name);
+  }
   if (keyword == Keyword::Len && (CompileLenOfRecord(c) || CompileLenOfStringVariable(c))) return ValueKind::Long;
   const bool bare = FindBuiltin(keyword, "") >= 0;
   const bool takes_arguments = BuiltinTakesMore(keyword, "");

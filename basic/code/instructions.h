@@ -216,6 +216,14 @@
   STATEMENT(Rmdir, 0, 0, 1, 0, "---")                                                               \
   STATEMENT(Chdir, 0, 0, 1, 0, "---")                                                               \
   STATEMENT(Files, 0, 0, in.a, 0, "n--") /* a: 1 with a pattern */                                  \
+  /* Memory and ports (memory/): DEF SEG with a segment when a is 1; WAIT's */                      \
+  /* port and masks. The address of variable a (b subscripts, 0 for a */                            \
+  /* scalar): c is an AddressQuery (memory/variable_memory.h). */                                  \
+  STATEMENT(DefSeg, in.a, 0, 0, 0, "n--")                                                           \
+  STATEMENT(Poke, 2, 0, 0, 0, "---")                                                                \
+  STATEMENT(Out, 2, 0, 0, 0, "---")                                                                 \
+  STATEMENT(Wait, 3, 0, 0, 0, "---")                                                                \
+  STATEMENT(VariableAddress, in.b, 1, 0, 0, "nnn")                                                  \
   /* Errors and their trapping (executor/error_trap.h). */                                          \
   STATEMENT(OnErrorGoto, 0, 0, 0, 0, "j--") /* a: the handler, -1 for ON ERROR GOTO 0 */            \
   STATEMENT(RaiseError, 1, 0, 0, 0, "---") /* ERROR n */                                            \

@@ -11,6 +11,7 @@
 #include "basic/files/compile_files.h"
 #include "basic/keys_and_sound/compile_keys.h"
 #include "basic/keys_and_sound/compile_sound.h"
+#include "basic/memory/compile_memory.h"
 #include "basic/procedures/compile_calls.h"
 #include "basic/procedures/compile_procedures.h"
 #include "basic/procedures/compile_shared_names.h"
@@ -44,6 +45,7 @@ bool StartsNoAssignment(const Compiler& c) {
 // assignment without LET.
 void CompileNameStatement(Compiler& c) {
   if (c.Peek().text == "COMMON") return CompileCommon(c);
+  RejectMachineCodeCall(c, c.Peek());
   if (CompileSubCall(c)) return;
   if (StartsNoAssignment(c)) c.Fail(c.Peek(), c.Peek().text + " is not a statement of this BASIC");
   CompileAssignment(c);
@@ -142,8 +144,12 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     // Procedures.
     case Keyword::Sub: return CompileProcedure(c, ProcedureKind::Sub, in_one_line_if);
     case Keyword::Function: return CompileProcedure(c, ProcedureKind::Function, in_one_line_if);
-    case Keyword::Def: return CompileProcedure(c, ProcedureKind::DefFn, in_one_line_if);
-    case Keyword::Call: return CompileCallStatement(c);
+    case Keyword::Def:
+      if (StartsDefSeg(c)) return CompileDefSeg(c);
+      return CompileProcedure(c, ProcedureKind::DefFn, in_one_line_if);
+    case Keyword::Call:
+      RejectMachineCodeCall(c, c.Peek(1));
+      return CompileCallStatement(c);
     case Keyword::Shared: return CompileSharedOrStatic(c, true);
     case Keyword::Static: return CompileSharedOrStatic(c, false);
     case Keyword::Declare: return CompileDeclare(c);
@@ -188,6 +194,10 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Kill: case Keyword::Name: case Keyword::Files: case Keyword::Mkdir: case Keyword::Rmdir:
     case Keyword::Chdir:
       return CompileDiskCommand(c);
+    // Memory and ports.
+    case Keyword::Poke: return CompilePoke(c);
+    case Keyword::Out: return CompileOut(c);
+    case Keyword::Wait: return CompileWait(c);
     // Errors and their trapping.
     case Keyword::Resume: return CompileResume(c);
     case Keyword::Error: return CompileRaiseError(c);

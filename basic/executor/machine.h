@@ -16,6 +16,7 @@
 #include "basic/executor/error_trap.h"
 #include "basic/executor/run_errors.h"
 #include "basic/files/run_files.h"
+#include "basic/memory/memory.h"
 #include "basic/procedures/call_stack.h"
 #include "basic/screen/draw_string.h"
 #include "basic/screen/screen.h"
@@ -72,4 +73,5 @@ struct Machine {
   ErrorTrap trap;             // ON ERROR's handler, and the error it handles
   bool tracing = false;       // TRON: each numbered line's number is printed as it starts
   std::vector<bool> functions_defined;  // a numbered program's DEF FNs run so far, by procedure
+  PcMemory memory;  // DEF SEG, PEEK, POKE and the ports: the PC's, emulated
 };

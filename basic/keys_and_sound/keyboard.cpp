@@ -27,7 +27,9 @@ char ScriptKey(char byte) { return byte == '\n' ? '\r' : byte; }
 
 }  // namespace
 
-bool TakeKeyByte(Machine& machine, uint8_t* byte) {
+namespace {
+
+bool TakeNextKeyByte(Machine& machine, uint8_t* byte) {
   if (!machine.script) return KeyBufferTake(byte);
   char key = 0;
   if (!machine.script->NextKey(&key)) return false;
@@ -35,10 +37,19 @@ bool TakeKeyByte(Machine& machine, uint8_t* byte) {
   return true;
 }
 
+}  // namespace
+
+bool TakeKeyByte(Machine& machine, uint8_t* byte) {
+  if (!TakeNextKeyByte(machine, byte)) return false;
+  NoteKeyByte(machine.memory.ports, *byte);  // port &H60's last scan code
+  return true;
+}
+
 bool AwaitKeyByte(Machine& machine, uint8_t* byte) {
   if (machine.script) return TakeKeyByte(machine, byte);
   GfxShowPending();
   while (!KeyBufferTake(byte)) SysSleep(KeyPollMs);
+  NoteKeyByte(machine.memory.ports, *byte);
   return true;
 }
 

@@ -8,7 +8,6 @@ namespace {
 
 constexpr ClassicUse S = ClassicUse::Statement;
 constexpr ClassicUse F = ClassicUse::Function;
-constexpr ClassicUse M = ClassicUse::Modifier;
 
 constexpr ClassicWord ClassicWords[] = {
     // The screen, the keyboard, sound and pens.
@@ -17,15 +16,12 @@ constexpr ClassicWord ClassicWords[] = {
     // Files and devices.
     {"IOCTL", S}, {"IOCTL$", F}, {"LLIST", S}, {"LOCK", S}, {"LPOS", F}, {"UNLOCK", S},
     // Memory and ports.
-    {"BLOAD", S}, {"BSAVE", S}, {"FRE", F}, {"INP", F}, {"OUT", S}, {"PEEK", F}, {"POKE", S},
-    {"SADD", F}, {"SETMEM", F}, {"USR", F}, {"VARPTR", F}, {"VARPTR$", F}, {"VARSEG", F}, {"WAIT", S},
+    {"BLOAD", S}, {"BSAVE", S}, {"FRE", F}, {"SETMEM", F}, {"USR", F}, {"VARPTR$", F},
     // Error trapping.
     {"ERDEV", F}, {"ERDEV$", F},
     // Programs and the system around them.
     {"CHAIN", S}, {"COM", S},
     {"MERGE", S}, {"MOTOR", S}, {"SHELL", S},
-    // Second words of statements whose first word this BASIC knows.
-    {"SEG", M},
 };
 
 }  // namespace

@@ -53,7 +53,10 @@
   X(Mkdir, "MKDIR") X(Rmdir, "RMDIR") X(Chdir, "CHDIR") X(Lprint, "LPRINT")           \
   X(Using, "USING")                                                                   \
   X(Err, "ERR") X(Erl, "ERL") X(Error, "ERROR") X(Resume, "RESUME")                   \
-  X(Type, "TYPE")
+  X(Type, "TYPE")                                                                     \
+  /* Memory and ports. */                                                             \
+  X(Peek, "PEEK") X(Poke, "POKE") X(Seg, "SEG") X(Varptr, "VARPTR")                   \
+  X(Varseg, "VARSEG") X(Sadd, "SADD") X(Out, "OUT") X(Inp, "INP") X(Wait, "WAIT")
 
 enum class Keyword : uint8_t {
   None,

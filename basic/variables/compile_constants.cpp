@@ -18,6 +18,7 @@ bool FoldableBuiltin(int32_t row) {
     case Keyword::Rnd: case Keyword::Timer: case Keyword::Time: case Keyword::Date: case Keyword::Space:
     case Keyword::String: case Keyword::Inkey: case Keyword::InputChars: case Keyword::Pos:
     case Keyword::Csrlin:
+    case Keyword::Peek: case Keyword::Inp:  // memory and ports change as the run goes
       return false;
     default:
       return true;

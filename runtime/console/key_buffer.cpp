@@ -1,5 +1,7 @@
 #include "runtime/console/key_buffer.h"
 
+#include <atomic>
+
 #include "runtime/system.h"
 
 namespace {
@@ -96,3 +98,10 @@ void KeyBufferClear() {
   TheRing.count = 0;
   SysLockLeave(RingLock());
 }
+
+namespace {
+std::atomic<uint16_t> ShiftFlags{0};
+}  // namespace
+
+void KeyBufferSetShiftFlags(uint16_t flags) { ShiftFlags.store(flags, std::memory_order_relaxed); }
+uint16_t KeyBufferShiftFlags() { return ShiftFlags.load(std::memory_order_relaxed); }

@@ -29,5 +29,10 @@ bool KeyBufferHasKey();
 // Drops every waiting byte.
 void KeyBufferClear();
 
+// The shift keys and locks as a PC's BIOS kept them, the byte at 0:&H417
+// low and the one at 0:&H418 high: the window thread sets them as keys
+// go down and up, a test as it likes; 0 until then.
+void KeyBufferSetShiftFlags(uint16_t flags);
+uint16_t KeyBufferShiftFlags();
 // The PC scan code of a key that types no character; 0 for any other key.
 uint8_t ExtendedKeyScanCode(uint32_t virtual_key);

@@ -70,7 +70,36 @@ static LRESULT OnQueueMessage(HWND window) {
   return result;
 }
 
+// The shift keys and locks as the PC's BIOS kept them at 0:&H417 and
+// 0:&H418, for a program that reads them there.
+static uint16_t ShiftFlagsNow() {
+  const auto down = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+  const auto on = [](int key) { return (GetKeyState(key) & 1) != 0; };
+  uint16_t flags = 0;
+  flags |= down(VK_RSHIFT) ? 0x01 : 0;
+  flags |= down(VK_LSHIFT) ? 0x02 : 0;
+  flags |= down(VK_CONTROL) ? 0x04 : 0;
+  flags |= down(VK_MENU) ? 0x08 : 0;
+  flags |= on(VK_SCROLL) ? 0x10 : 0;
+  flags |= on(VK_NUMLOCK) ? 0x20 : 0;
+  flags |= on(VK_CAPITAL) ? 0x40 : 0;
+  flags |= on(VK_INSERT) ? 0x80 : 0;
+  flags |= down(VK_LCONTROL) ? 0x0100 : 0;
+  flags |= down(VK_LMENU) ? 0x0200 : 0;
+  flags |= down(VK_SCROLL) ? 0x1000 : 0;
+  flags |= down(VK_NUMLOCK) ? 0x2000 : 0;
+  flags |= down(VK_CAPITAL) ? 0x4000 : 0;
+  flags |= down(VK_INSERT) ? 0x8000 : 0;
+  return flags;
+}
+
+static bool ChangesShiftFlags(UINT message) {
+  return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP ||
+         message == WM_SETFOCUS;
+}
+
 LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (ChangesShiftFlags(message)) KeyBufferSetShiftFlags(ShiftFlagsNow());
   RtString echo = StrNew(0);
   LRESULT result = 0;
   switch (message) {

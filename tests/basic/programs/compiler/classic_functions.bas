@@ -2,7 +2,7 @@
 ' a function, never a variable
 A = STICK ' expect error 5: STICK is not a function of this BASIC
 ' never an automatic array
-X = PEEK(0) + 1 ' expect error 5: PEEK is not a function of this BASIC
+X = FRE(0) + 1 ' expect error 5: FRE is not a function of this BASIC
 ' inside an expression
 PRINT 2 * USR(0) ' expect error 11: USR is not a function of this BASIC
 ' a word with its $

@@ -7,8 +7,6 @@ PCOPY 1, 0 ' expect error 1: PCOPY is not a statement of this BASIC
 IF X THEN PLAY "C" ' expect error 11: PLAY is not a statement of this BASIC
 ' classic words are reserved
 VIEW = 3 ' expect error 1: VIEW is not a statement of this BASIC
-' memory segments
-DEF SEG = &HB800 ' expect error 1: DEF SEG is not a statement of this BASIC
 ' the serial port's trap
 ON COM(1) GOSUB 10 ' expect error 1: ON COM is not a statement of this BASIC
 ' event trapping

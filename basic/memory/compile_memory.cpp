@@ -1,0 +1,102 @@
+#include "basic/memory/compile_memory.h"
+
+#include <cctype>
+#include <string>
+
+#include "basic/compiler/compile_expression.h"
+#include "basic/compiler/compiler.h"
+#include "basic/memory/variable_memory.h"
+#include "basic/variables/compile_variables.h"
+
+namespace {
+
+// Two numbers after the statement's word, the second after a comma.
+void TwoNumbers(Compiler& c) {
+  c.Advance();
+  NumberExpression(c);
+  c.Expect(TokenKind::Comma, "','");
+  NumberExpression(c);
+}
+
+std::string Upper(std::string text) {
+  for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  return text;
+}
+
+// The machine code routines QuickBASIC's library gave: what each did.
+const char* MachineCodeReason(const std::string& name) {
+  if (name == "ABSOLUTE") return "CALL ABSOLUTE runs machine code, which this BASIC does not";
+  if (name == "INTERRUPT" || name == "INTERRUPTX") {
+    return "CALL INTERRUPT calls the PC's BIOS and DOS, which this BASIC does not have";
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool StartsDefSeg(const Compiler& c) {
+  const Token& next = c.Peek(1);
+  return next.kind == TokenKind::Keyword && next.keyword == Keyword::Seg;
+}
+
+void CompileDefSeg(Compiler& c) {
+  c.Advance();
+  c.Advance();
+  if (c.AtStatementEnd()) {
+    c.builder.Emit(Op::DefSeg, 0);
+    return;
+  }
+  c.Expect(TokenKind::Equal, "'=' and the segment");
+  NumberExpression(c);
+  c.builder.Emit(Op::DefSeg, 1);
+}
+
+void CompilePoke(Compiler& c) {
+  TwoNumbers(c);
+  c.builder.Emit(Op::Poke);
+}
+
+void CompileOut(Compiler& c) {
+  TwoNumbers(c);
+  c.builder.Emit(Op::Out);
+}
+
+// The XOR mask left out is 0: the port's bits are taken as they are.
+void CompileWait(Compiler& c) {
+  TwoNumbers(c);
+  if (c.Match(TokenKind::Comma)) {
+    NumberExpression(c);
+  } else {
+    c.builder.EmitNumber(0);
+  }
+  c.builder.Emit(Op::Wait);
+}
+
+ValueKind CompileVariableAddress(Compiler& c, const Token& function) {
+  const bool bytes = function.keyword == Keyword::Sadd;
+  const int32_t part = bytes ? QueryBytes : function.keyword == Keyword::Varseg ? QuerySegment : QueryOffset;
+  c.Expect(TokenKind::LeftParen, "'('");
+  const Token& at = c.Peek();
+  ValueKind kind = ValueKind::Single;
+  const Instruction load = at.kind == TokenKind::Name ? CompileVariable(c, false, &kind) : Instruction{Op::End};
+  const bool scalar = load.op == Op::LoadNumber || load.op == Op::LoadString;
+  if (bytes && load.op != Op::LoadString) c.Fail(at, "SADD needs a string variable");
+  if (!scalar && load.op != Op::LoadElement) {
+    c.Fail(at, std::string(KeywordText(function.keyword)) +
+                   " needs a variable: a number or string variable, or an element of an array of numbers");
+  }
+  c.Expect(TokenKind::RightParen, "')'");
+  c.builder.Emit(Op::VariableAddress, load.a, scalar ? 0 : load.b, part | static_cast<int32_t>(kind) << QueryKindShift);
+  return ValueKind::Long;
+}
+
+void RejectMachineCodeCall(Compiler& c, const Token& name) {
+  if (name.kind != TokenKind::Name) return;
+  // Without CALL, ABSOLUTE = 1 and INTERRUPT(1) = 2 are the program's own variables.
+  const bool called = c.Peek().kind == TokenKind::Keyword && c.Peek().keyword == Keyword::Call;
+  const TokenKind after = c.Peek(1).kind;
+  if (!called && (after == TokenKind::Equal || after == TokenKind::LeftParen)) return;
+  const std::string word = Upper(name.text);
+  const char* reason = MachineCodeReason(word);
+  if (reason && c.procedures.index.find(word) == c.procedures.index.end()) c.Fail(name, reason);
+}

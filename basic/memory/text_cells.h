@@ -1,0 +1,25 @@
+// The text screen's cells as a program pokes them at &HB800 (and &HB000):
+// a character byte then an attribute byte per cell, row after row, 32 KB
+// of them, as the colour adapter's pages were; a cleared screen (spaces,
+// grey on black) until a byte is written.
+//
+// For now the cells are a plain buffer of their own, which nothing shows:
+// the PC text screen will read and write its cells here, through these two
+// functions, once it is connected (TO CONNECT: the text screen's owner
+// replaces the buffer by its own cells).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+inline constexpr uint32_t TextCellsSize = 0x8000;
+
+class TextCells {
+ public:
+  // The byte at an offset of the text screen's memory (below TextCellsSize).
+  uint8_t ReadByte(uint32_t offset) const;
+  void WriteByte(uint32_t offset, uint8_t byte);
+
+ private:
+  std::vector<uint8_t> bytes_;  // made on the first write
+};
