@@ -8,6 +8,7 @@
 #include "basic/compiler/compile_select.h"
 #include "basic/compiler/compile_traps.h"
 #include "basic/compiler/compiler.h"
+#include "basic/files/compile_bsave.h"
 #include "basic/files/compile_files.h"
 #include "basic/keys_and_sound/compile_keys.h"
 #include "basic/keys_and_sound/compile_sound.h"
@@ -188,6 +189,9 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Kill: case Keyword::Name: case Keyword::Files: case Keyword::Mkdir: case Keyword::Rmdir:
     case Keyword::Chdir:
       return CompileDiskCommand(c);
+    // BSAVE and BLOAD, VIEW.
+    case Keyword::Bsave: return CompileBsave(c);
+    case Keyword::Bload: return CompileBload(c);
     // Errors and their trapping.
     case Keyword::Resume: return CompileResume(c);
     case Keyword::Error: return CompileRaiseError(c);

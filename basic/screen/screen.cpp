@@ -39,6 +39,10 @@ ViewPoint ToView(const ScreenState& screen, double x, double y) {
   return {NumToInt32(std::clamp(x, -Far, Far)), NumToInt32(std::clamp(y, -Far, Far))};
 }
 
+bool InDrawingArea(const ScreenState& screen, ViewPoint point) {
+  return point.x >= 0 && point.y >= 0 && point.x < screen.mode->width && point.y < screen.mode->height;
+}
+
 void FromView(const ScreenState& screen, ViewPoint point, double* x, double* y) {
   const WindowMapping& w = screen.window;
   *x = point.x;

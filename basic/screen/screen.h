@@ -46,6 +46,9 @@ struct ViewPoint {
 // mode's pixels; far away points land far outside, never wrap back in.
 ViewPoint ToView(const ScreenState& screen, double x, double y);
 
+// Whether the point of the mode's pixels lies where figures may draw.
+bool InDrawingArea(const ScreenState& screen, ViewPoint point);
+
 // And back: the program's coordinates of a point of the mode's pixels.
 void FromView(const ScreenState& screen, ViewPoint point, double* x, double* y);
 

@@ -168,6 +168,10 @@ void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int3
   if (arc.end_radius) ScreenLine(screen, centre, OnEllipse(centre, rx, ry, arc.end), colour);
 }
 
+void ScreenFillPixels(const ScreenMode& mode, ViewPoint a, ViewPoint b, Colour colour) {
+  FillBlock(mode, a.x, a.y, b.x, b.y, colour);
+}
+
 void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour border) {
   const ScreenMode& mode = *screen.mode;
   if (at.x < 0 || at.y < 0 || at.x >= mode.width || at.y >= mode.height) return;

@@ -23,6 +23,10 @@ struct CircleArc {
 inline constexpr int32_t MaxRadius = 4096;
 void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int32_t ry, const CircleArc& arc,
                    Colour colour, bool filled);
+// The block of the mode's pixels from a to b, both included, clipped to the
+// mode alone: for the images PUT and BLOAD put where the program was
+// allowed to.
+void ScreenFillPixels(const ScreenMode& mode, ViewPoint a, ViewPoint b, Colour colour);
 // PAINT: floods from the point through every colour but the border.
 void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour border);
 // POINT: the colour number there, the lowest that the palette maps to its

@@ -17,7 +17,7 @@ constexpr ClassicWord ClassicWords[] = {
     // Files and devices.
     {"IOCTL", S}, {"IOCTL$", F}, {"LLIST", S}, {"LOCK", S}, {"LPOS", F}, {"UNLOCK", S},
     // Memory and ports.
-    {"BLOAD", S}, {"BSAVE", S}, {"FRE", F}, {"INP", F}, {"OUT", S}, {"PEEK", F}, {"POKE", S},
+    {"FRE", F}, {"INP", F}, {"OUT", S}, {"PEEK", F}, {"POKE", S},
     {"SADD", F}, {"SETMEM", F}, {"USR", F}, {"VARPTR", F}, {"VARPTR$", F}, {"VARSEG", F}, {"WAIT", S},
     // Error trapping.
     {"ERDEV", F}, {"ERDEV$", F},
