@@ -18,6 +18,7 @@
 #include "basic/records/compile_type.h"
 #include "basic/screen/compile_graphics.h"
 #include "basic/screen/compile_screen.h"
+#include "basic/screen/compile_view.h"
 #include "basic/text/compile_input.h"
 #include "basic/text/compile_mid.h"
 #include "basic/text/compile_print.h"
@@ -192,6 +193,7 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     // BSAVE and BLOAD, VIEW.
     case Keyword::Bsave: return CompileBsave(c);
     case Keyword::Bload: return CompileBload(c);
+    case Keyword::View: return CompileView(c);
     // Errors and their trapping.
     case Keyword::Resume: return CompileResume(c);
     case Keyword::Error: return CompileRaiseError(c);

@@ -31,7 +31,7 @@ RunFault TooSmall(Machine& machine, const ArrayVariable& array, int64_t offset, 
 // The colour number the screen holds there; a colour the palette cannot
 // name counts as 0.
 uint8_t ColourNumberAt(const ScreenState& screen, ViewPoint at) {
-  const int32_t number = ScreenPoint(screen, at);
+  const int32_t number = ScreenPixelNumber(screen, at);
   return static_cast<uint8_t>(number < 0 ? 0 : number);
 }
 

@@ -37,7 +37,7 @@ ByteSpan SpanOf(const ScreenMode& mode, int64_t offset) {
 bool Planar(const ScreenMode& mode) { return mode.number >= 7 && mode.number <= 12; }
 
 int32_t NumberAt(const ScreenState& screen, ViewPoint at) {
-  const int32_t number = ScreenPoint(screen, at);
+  const int32_t number = ScreenPixelNumber(screen, at);
   return number < 0 ? 0 : number;
 }
 

@@ -55,7 +55,7 @@
   X(Err, "ERR") X(Erl, "ERL") X(Error, "ERROR") X(Resume, "RESUME")                   \
   X(Type, "TYPE")                                                                     \
   /* Sprites, BSAVE and BLOAD, VIEW. */                                               \
-  X(Bsave, "BSAVE") X(Bload, "BLOAD")
+  X(Bsave, "BSAVE") X(Bload, "BLOAD") X(View, "VIEW") X(Pmap, "PMAP")
 
 enum class Keyword : uint8_t {
   None,
