@@ -45,3 +45,10 @@ DIM s%(10, 1): GET (0, 0)-(1, 0), s%(0, 1)
 PRINT s%(0, 1); s%(1, 1); s%(2, 1); s%(0, 0); s%(1, 0) ' expect:  16  1  2569  0  0
 ' a PUT that just fits at the corner
 PUT (317, 198), a%, PSET: PRINT POINT(317, 198); POINT(317, 199) ' expect:  5  7
+' through WINDOW: the corners map to pixels, in either order
+WINDOW SCREEN (0, 0)-(639, 399)
+GET (22, 22)-(20, 20), b%: PRINT b%(0); b%(1) ' expect:  16  2
+WINDOW
+' a SINGLE array holds the bytes too, 4 to an element
+DIM f!(5): GET (10, 10)-(12, 11), f!: PUT (0, 100), f!, PSET
+PRINT POINT(0, 100); POINT(1, 100); POINT(0, 101) ' expect:  5  200  7
