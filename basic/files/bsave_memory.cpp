@@ -1,5 +1,6 @@
 #include "basic/files/bsave_memory.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <vector>

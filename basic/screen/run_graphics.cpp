@@ -115,9 +115,9 @@ RunFault ModeCircle(Machine& machine, const Instruction& in, const double* argum
   CircleArc arc{arguments[4] == 0 && arguments[5] == 0, 0, 0, false, false};
   if (const RunFault fault = Angle(arguments[4], &arc.start, &arc.start_radius)) return fault;
   if (const RunFault fault = Angle(arguments[5], &arc.end, &arc.end_radius)) return fault;
-  // A radius in WINDOW's units is measured along x.
+  // A radius in WINDOW's units is measured along x, across VIEW's area.
   const WindowMapping& w = screen.window;
-  const double units = w.active ? (screen.mode->width - 1) / (w.x2 - w.x1) : 1;
+  const double units = w.active ? (screen.view.x2 - screen.view.x1) / (w.x2 - w.x1) : 1;
   const double aspect = (in.b & CircleAspectOmitted) != 0 ? screen.mode->aspect : arguments[6];
   const EllipseRadii radii = CircleRadii(NumToInt32(arguments[2] * units), aspect);
   const ViewPoint centre = ToView(screen, arguments[0], arguments[1]);

@@ -16,3 +16,6 @@ PRINT PMAP(0, 0); PMAP(99, 1); PMAP(100, 2) ' expect:  100  149  0
 ' without WINDOW, PMAP and POINT(n) give the physical coordinates alike
 WINDOW: PSET (120, 60)
 PRINT PMAP(120, 0); POINT(0); POINT(2) ' expect:  120  120  120
+' a radius in WINDOW's units spans the area, not the screen: 10 of 99
+VIEW SCREEN (0, 0)-(99, 99): WINDOW (0, 0)-(99, 99): CIRCLE (50, 50), 10, 4, , , 1
+VIEW: WINDOW: PRINT POINT(60, 49); POINT(82, 49) ' expect:  4  0
