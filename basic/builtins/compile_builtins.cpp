@@ -10,6 +10,7 @@
 #include "basic/procedures/compile_calls.h"
 #include "basic/records/record_references.h"
 #include "basic/screen/compile_graphics.h"
+#include "basic/screen/compile_view.h"
 #include "basic/variables/compile_arrays.h"
 #include "basic/variables/compile_variables.h"
 
@@ -90,6 +91,7 @@ ValueKind CompileBuiltinCall(Compiler& c) {
   if (keyword == Keyword::Varptr || keyword == Keyword::Varseg || keyword == Keyword::Sadd) {
     return CompileVariableAddress(c, name);
   }
+  if (keyword == Keyword::Pmap) return CompilePmapFunction(c);
   if (keyword == Keyword::Len && (CompileLenOfRecord(c) || CompileLenOfStringVariable(c))) return ValueKind::Long;
   const bool bare = FindBuiltin(keyword, "") >= 0;
   const bool takes_arguments = BuiltinTakesMore(keyword, "");

@@ -171,6 +171,18 @@
   STATEMENT(PaletteReset, 0, 0, 0, 0, "---")                                                        \
   STATEMENT(Window, 4, 0, 0, 0, "n--") /* a: 1 for WINDOW SCREEN */                                 \
   STATEMENT(WindowReset, 0, 0, 0, 0, "---")                                                         \
+  /* Sprites and VIEW (screen/compile_sprites.h): a the array, b its subscripts, */               \
+  /* pushed after the points; GetSprite's c its STEPs, PutSprite's its action. */                  \
+  STATEMENT(GetSprite, 4 + in.b, 0, 0, 0, "ann")                                                    \
+  STATEMENT(PutSprite, 2 + in.b, 0, 0, 0, "ann")                                                    \
+  /* BSAVE file$, offset, length; BLOAD file$ [, offset] (a: 1 with it) */                          \
+  STATEMENT(Bsave, 2, 0, 1, 0, "---")                                                               \
+  STATEMENT(Bload, in.a, 0, 1, 0, "n--")                                                            \
+  /* VIEW: the corners, fill and border; a: 1 for VIEW SCREEN, b: fill (1) and border (2) written */ \
+  STATEMENT(View, 6, 0, 0, 0, "nn-")                                                                \
+  STATEMENT(ViewReset, 0, 0, 0, 0, "---")                                                           \
+  STATEMENT(Pmap, 2, 1, 0, 0, "---")                                                                \
+  STATEMENT(PointOf, 1, 1, 0, 0, "---") /* POINT(n) */                                              \
   /* Keys and sound. */                                                                             \
   STATEMENT(Sleep, 1, 0, 0, 0, "---")                                                               \
   STATEMENT(SleepForKey, 0, 0, 0, 0, "---")                                                         \

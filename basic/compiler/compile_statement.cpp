@@ -8,6 +8,7 @@
 #include "basic/compiler/compile_select.h"
 #include "basic/compiler/compile_traps.h"
 #include "basic/compiler/compiler.h"
+#include "basic/files/compile_bsave.h"
 #include "basic/files/compile_files.h"
 #include "basic/keys_and_sound/compile_keys.h"
 #include "basic/keys_and_sound/compile_sound.h"
@@ -18,6 +19,7 @@
 #include "basic/records/compile_type.h"
 #include "basic/screen/compile_graphics.h"
 #include "basic/screen/compile_screen.h"
+#include "basic/screen/compile_view.h"
 #include "basic/text/compile_input.h"
 #include "basic/text/compile_mid.h"
 #include "basic/text/compile_print.h"
@@ -198,6 +200,10 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Poke: return CompilePoke(c);
     case Keyword::Out: return CompileOut(c);
     case Keyword::Wait: return CompileWait(c);
+    // BSAVE and BLOAD, VIEW.
+    case Keyword::Bsave: return CompileBsave(c);
+    case Keyword::Bload: return CompileBload(c);
+    case Keyword::View: return CompileView(c);
     // Errors and their trapping.
     case Keyword::Resume: return CompileResume(c);
     case Keyword::Error: return CompileRaiseError(c);

@@ -6,6 +6,7 @@
 #include "basic/compiler/compiler.h"
 #include "basic/files/compile_files.h"
 #include "basic/records/record_references.h"
+#include "basic/screen/compile_sprites.h"
 #include "basic/variables/compile_variables.h"
 
 namespace {
@@ -94,10 +95,8 @@ void CompileSetField(Compiler& c) {
 
 // GET [#]n [, [where] [, variable]] and PUT the same.
 void CompileTransfer(Compiler& c) {
+  if (IsSpriteTransfer(c)) return c.CheckKeyword(Keyword::Get) ? CompileSpriteGet(c) : CompileSpritePut(c);
   const bool get = c.Advance().keyword == Keyword::Get;
-  if (c.Check(TokenKind::LeftParen)) {
-    c.Fail(c.Peek(), std::string(get ? "GET" : "PUT") + " of the screen is not a statement of this BASIC");
-  }
   FileNumberItem(c);
   bool where = false;
   bool variable = false;

@@ -145,9 +145,17 @@ void CompilePaint(Compiler& c) {
   c.builder.Emit(Op::Paint, written | (step ? PaintStep : 0));
 }
 
-// POINT(x, y)
+// POINT(x, y), or POINT(n): the last point's coordinates.
 ValueKind CompilePointFunction(Compiler& c) {
-  CompileCoordinates(c);
+  c.Expect(TokenKind::LeftParen, "'('");
+  NumberExpression(c);
+  if (c.Match(TokenKind::RightParen)) {
+    c.builder.Emit(Op::PointOf);
+    return ValueKind::Single;
+  }
+  c.Expect(TokenKind::Comma, "','");
+  NumberExpression(c);
+  c.Expect(TokenKind::RightParen, "')'");
   c.builder.Emit(Op::Point);
   return ValueKind::Integer;
 }

@@ -54,6 +54,16 @@ void RuntimeLine(const Instruction& in, const double* arguments) {
           NumToInt32(arguments[3]), colour, in.b & 3, in.c ? colour : NumToInt32(arguments[5]));
 }
 
+// LINE's style, the 16 bits of an INTEGER or of a word: -32768 to 65535.
+RunFault LineStyle(double value, uint16_t* style) {
+  if (!(value > -32768.5 && value < 65535.5)) return IllegalCall("LINE's style lies between -32768 and 65535");
+  const int32_t whole = NumToInt32(value);
+  *style = static_cast<uint16_t>(whole < 0 ? whole + 65536 : whole);
+  return {};
+}
+
+// LINE in the classic modes: the last argument is the style (a BF box has
+// none).
 RunFault ModeLine(Machine& machine, const Instruction& in, const double* arguments) {
   ScreenState& screen = machine.screen;
   const bool omitted_first = arguments[0] == OmittedCoordinate && arguments[1] == OmittedCoordinate;
@@ -61,16 +71,20 @@ RunFault ModeLine(Machine& machine, const Instruction& in, const double* argumen
       omitted_first ? WorldPoint{screen.last_x, screen.last_y} : WorldPoint{arguments[0], arguments[1]};
   const WorldPoint second = in.a ? WorldPoint{first.x + arguments[2], first.y + arguments[3]}
                                  : WorldPoint{arguments[2], arguments[3]};
-  FigureColours colours;
+  Colour colour;
   const bool colour_omitted = (in.b & LineColourOmitted) != 0;
-  if (const RunFault fault = ColoursOf(machine, colour_omitted, arguments[4], in.c != 0, arguments[5], &colours)) {
+  if (const RunFault fault = ProgramColourOr(machine, colour_omitted, arguments[4], screen.foreground, &colour)) {
     return fault;
+  }
+  uint16_t style = AllPixels;
+  if (in.c == 0) {
+    if (const RunFault fault = LineStyle(arguments[5], &style)) return fault;
   }
   const ViewPoint a = ToView(screen, first.x, first.y), b = ToView(screen, second.x, second.y);
   switch (in.b & 3) {
-    case 0: ScreenLine(screen, a, b, colours.colour); break;
-    case 2: ScreenBox(screen, a, b, colours.fill, true); break;
-    default: ScreenBox(screen, a, b, colours.colour, false); break;
+    case 0: ScreenStyledLine(screen, a, b, colour, style); break;
+    case 2: ScreenBox(screen, a, b, colour, true); break;
+    default: ScreenStyledBox(screen, a, b, colour, style); break;
   }
   MoveLastPoint(machine, second);
   return {};
@@ -101,9 +115,9 @@ RunFault ModeCircle(Machine& machine, const Instruction& in, const double* argum
   CircleArc arc{arguments[4] == 0 && arguments[5] == 0, 0, 0, false, false};
   if (const RunFault fault = Angle(arguments[4], &arc.start, &arc.start_radius)) return fault;
   if (const RunFault fault = Angle(arguments[5], &arc.end, &arc.end_radius)) return fault;
-  // A radius in WINDOW's units is measured along x.
+  // A radius in WINDOW's units is measured along x, across VIEW's area.
   const WindowMapping& w = screen.window;
-  const double units = w.active ? (screen.mode->width - 1) / (w.x2 - w.x1) : 1;
+  const double units = w.active ? (screen.view.x2 - screen.view.x1) / (w.x2 - w.x1) : 1;
   const double aspect = (in.b & CircleAspectOmitted) != 0 ? screen.mode->aspect : arguments[6];
   const EllipseRadii radii = CircleRadii(NumToInt32(arguments[2] * units), aspect);
   const ViewPoint centre = ToView(screen, arguments[0], arguments[1]);
@@ -140,8 +154,13 @@ RunFault ModePset(Machine& machine, const Instruction& in, const double* argumen
 
 }  // namespace
 
+// CLS, or CLS 1, with a VIEW set clears only the view.
 RunFault RunCls(Machine& machine, const Instruction&, double*& sp) {
   const int32_t mode = NumToInt32(*--sp);
+  if (machine.screen.view.set && (mode == 3 || mode == 1)) {
+    ScreenClearView(machine.screen);
+    return {};
+  }
   GfxCls(mode);
   if (mode == 0 || mode == 1 || mode == 3) machine.column = 0;  // the text layer was cleared
   return {};

@@ -11,6 +11,10 @@ void ScreenResetPalette(ScreenState* screen) {
   for (int32_t n = 0; n < 256; ++n) screen->palette[n] = n < mode.colours ? DefaultPaletteColour(mode, n) : 0;
 }
 
+void ScreenResetView(ScreenState* screen) {
+  screen->view = {0, 0, screen->mode->width - 1, screen->mode->height - 1, false, false};
+}
+
 void ScreenStart(ScreenState* screen, const ScreenMode& mode) {
   screen->mode = &mode;
   ScreenResetPalette(screen);
@@ -18,6 +22,7 @@ void ScreenStart(ScreenState* screen, const ScreenMode& mode) {
   screen->foreground = mode.colours > 16 ? 15 : mode.colours - 1;
   screen->background = 0;
   screen->window = WindowMapping{};
+  ScreenResetView(screen);
   // The runtime's own screen keeps its last point at (0, 0).
   screen->last_x = mode.number == 0 ? 0 : mode.width / 2;
   screen->last_y = mode.number == 0 ? 0 : mode.height / 2;
@@ -27,11 +32,15 @@ bool DrawsItself(const ScreenState& screen) { return screen.mode->number != 0 ||
 
 ViewPoint ToView(const ScreenState& screen, double x, double y) {
   const WindowMapping& w = screen.window;
+  const ViewArea& v = screen.view;
   if (w.active) {
-    const double right = screen.mode->width - 1;
-    const double bottom = screen.mode->height - 1;
-    x = (x - w.x1) * right / (w.x2 - w.x1);
-    y = w.y_down ? (y - w.y1) * bottom / (w.y2 - w.y1) : (w.y2 - y) * bottom / (w.y2 - w.y1);
+    const double right = v.x2 - v.x1;
+    const double bottom = v.y2 - v.y1;
+    x = v.x1 + (x - w.x1) * right / (w.x2 - w.x1);
+    y = v.y1 + (w.y_down ? (y - w.y1) * bottom / (w.y2 - w.y1) : (w.y2 - y) * bottom / (w.y2 - w.y1));
+  } else if (v.relative) {
+    x += v.x1;
+    y += v.y1;
   }
   // Held within a billion pixels, so that a far point keeps its side of
   // the screen; NaN becomes INT32_MIN, far outside too.
@@ -39,15 +48,24 @@ ViewPoint ToView(const ScreenState& screen, double x, double y) {
   return {NumToInt32(std::clamp(x, -Far, Far)), NumToInt32(std::clamp(y, -Far, Far))};
 }
 
+bool InDrawingArea(const ScreenState& screen, ViewPoint point) {
+  const ViewArea& v = screen.view;
+  return point.x >= v.x1 && point.y >= v.y1 && point.x <= v.x2 && point.y <= v.y2;
+}
+
 void FromView(const ScreenState& screen, ViewPoint point, double* x, double* y) {
   const WindowMapping& w = screen.window;
-  *x = point.x;
-  *y = point.y;
+  const ViewArea& v = screen.view;
+  const bool shifted = w.active || v.relative;
+  *x = point.x - (shifted ? v.x1 : 0);
+  *y = point.y - (shifted ? v.y1 : 0);
   if (!w.active) return;
-  const double right = screen.mode->width - 1;
-  const double bottom = screen.mode->height - 1;
-  *x = w.x1 + point.x * (w.x2 - w.x1) / right;
-  *y = w.y_down ? w.y1 + point.y * (w.y2 - w.y1) / bottom : w.y2 - point.y * (w.y2 - w.y1) / bottom;
+  // A view one pixel across maps as if it were two, never dividing by 0.
+  const double right = std::max(v.x2 - v.x1, 1);
+  const double bottom = std::max(v.y2 - v.y1, 1);
+  const double px = *x, py = *y;
+  *x = w.x1 + px * (w.x2 - w.x1) / right;
+  *y = w.y_down ? w.y1 + py * (w.y2 - w.y1) / bottom : w.y2 - py * (w.y2 - w.y1) / bottom;
 }
 
 bool ScreenColour(const ScreenState& screen, double number, Colour* colour) {

@@ -20,18 +20,30 @@ struct WindowMapping {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
+// VIEW's part of the mode's pixels, corners included: the whole mode
+// until VIEW sets one. Without SCREEN (relative) the program's coordinates
+// start at its corner.
+struct ViewArea {
+  int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  bool relative = false;
+  bool set = false;
+};
+
 struct ScreenState {
   const ScreenMode* mode;
   Colour palette[256];
   int32_t foreground;
   int32_t background;
   WindowMapping window;
+  ViewArea view;
   double last_x = 0, last_y = 0;  // the last point, in the program's coordinates
 };
 
 // The state SCREEN gives: the mode's own palette, white (or its highest
 // colour) on black, no WINDOW, the last point at the middle. Draws nothing.
 void ScreenStart(ScreenState* screen, const ScreenMode& mode);
+// VIEW alone: the whole mode again.
+void ScreenResetView(ScreenState* screen);
 // PALETTE alone: the mode's own colours again.
 void ScreenResetPalette(ScreenState* screen);
 
@@ -42,9 +54,14 @@ bool DrawsItself(const ScreenState& screen);
 struct ViewPoint {
   int32_t x, y;
 };
-// A point of the program's coordinates (WINDOW's, when one is set) in the
-// mode's pixels; far away points land far outside, never wrap back in.
+// A point of the program's coordinates (WINDOW's, when one is set, mapped
+// onto VIEW's area; else from VIEW's corner, without SCREEN) in the mode's
+// pixels; far away points land far outside, never wrap back in.
 ViewPoint ToView(const ScreenState& screen, double x, double y);
+
+// Whether the point of the mode's pixels lies where figures may draw:
+// within VIEW's area.
+bool InDrawingArea(const ScreenState& screen, ViewPoint point);
 
 // And back: the program's coordinates of a point of the mode's pixels.
 void FromView(const ScreenState& screen, ViewPoint point, double* x, double* y);

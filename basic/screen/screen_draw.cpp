@@ -4,32 +4,39 @@
 #include <cmath>
 #include <vector>
 
+#include "basic/screen/view_flood.h"
 #include "runtime/graphics/pixels.h"
 
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
-// Fills the mode's pixels from (x1, y1) to (x2, y2), both included, in
-// any order.
-void FillBlock(const ScreenMode& mode, int64_t x1, int64_t y1, int64_t x2, int64_t y2, Colour colour) {
-  const int64_t left = std::max<int64_t>(std::min(x1, x2), 0);
-  const int64_t right = std::min<int64_t>(std::max(x1, x2), mode.width - 1);
-  const int64_t top = std::max<int64_t>(std::min(y1, y2), 0);
-  const int64_t bottom = std::min<int64_t>(std::max(y1, y2), mode.height - 1);
+// Fills the pixels from (x1, y1) to (x2, y2), both included, in any
+// order, that lie within the area.
+void FillWithin(const ScreenMode& mode, const ViewArea& area, int64_t x1, int64_t y1, int64_t x2, int64_t y2,
+                Colour colour) {
+  const int64_t left = std::max<int64_t>(std::min(x1, x2), area.x1);
+  const int64_t right = std::min<int64_t>(std::max(x1, x2), area.x2);
+  const int64_t top = std::max<int64_t>(std::min(y1, y2), area.y1);
+  const int64_t bottom = std::min<int64_t>(std::max(y1, y2), area.y2);
   if (left > right || top > bottom) return;
   GfxFillRgb(static_cast<int32_t>(left * mode.scale_x), static_cast<int32_t>(top * mode.scale_y),
              static_cast<int32_t>((right - left + 1) * mode.scale_x),
              static_cast<int32_t>((bottom - top + 1) * mode.scale_y), colour);
 }
 
-// Cuts the line to the mode's pixels (Liang and Barsky); false when none
-// of it is inside.
-bool ClipLine(const ScreenMode& mode, double* x1, double* y1, double* x2, double* y2) {
+// The figures' fill: within VIEW's area.
+void FillBlock(const ScreenState& screen, int64_t x1, int64_t y1, int64_t x2, int64_t y2, Colour colour) {
+  FillWithin(*screen.mode, screen.view, x1, y1, x2, y2, colour);
+}
+
+// Cuts the line to VIEW's area (Liang and Barsky); false when none of it
+// is inside.
+bool ClipLine(const ViewArea& area, double* x1, double* y1, double* x2, double* y2) {
   const double dx = *x2 - *x1, dy = *y2 - *y1;
   double t0 = 0, t1 = 1;
   const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {*x1, mode.width - 1 - *x1, *y1, mode.height - 1 - *y1};
+  const double q[4] = {*x1 - area.x1, area.x2 - *x1, *y1 - area.y1, area.y2 - *y1};
   for (int i = 0; i < 4; ++i) {
     if (p[i] == 0) {
       if (q[i] < 0) return false;
@@ -93,7 +100,6 @@ bool OnArc(const CircleArc& arc, double angle) {
 }
 
 void Outline(const ScreenState& screen, ViewPoint c, int32_t rx, int32_t ry, const CircleArc& arc, Colour colour) {
-  const ScreenMode& mode = *screen.mode;
   QuadrantPoints(rx, ry, [&](int64_t x, int64_t y) {
     for (const int64_t flip_x : {1, -1}) {
       for (const int64_t flip_y : {1, -1}) {
@@ -101,21 +107,20 @@ void Outline(const ScreenState& screen, ViewPoint c, int32_t rx, int32_t ry, con
         const int64_t sx = x * flip_x, sy = y * flip_y;
         double angle = std::atan2(static_cast<double>(sy) * rx, static_cast<double>(sx) * ry);
         if (angle < 0) angle += 2 * Pi;
-        if (OnArc(arc, angle)) FillBlock(mode, c.x + sx, c.y - sy, c.x + sx, c.y - sy, colour);
+        if (OnArc(arc, angle)) FillBlock(screen, c.x + sx, c.y - sy, c.x + sx, c.y - sy, colour);
       }
     }
   });
 }
 
 void Filled(const ScreenState& screen, ViewPoint c, int32_t rx, int32_t ry, Colour colour) {
-  const ScreenMode& mode = *screen.mode;
   // Each row from the outline's own widest point, so that fill and
   // outline agree.
   std::vector<int64_t> half(static_cast<std::size_t>(ry) + 1, 0);
   QuadrantPoints(rx, ry, [&](int64_t x, int64_t y) { half[static_cast<std::size_t>(y)] = std::max(half[static_cast<std::size_t>(y)], x); });
   for (int64_t y = -ry; y <= ry; ++y) {
     const int64_t h = half[static_cast<std::size_t>(y < 0 ? -y : y)];
-    FillBlock(mode, c.x - h, c.y + y, c.x + h, c.y + y, colour);
+    FillBlock(screen, c.x - h, c.y + y, c.x + h, c.y + y, colour);
   }
 }
 
@@ -127,16 +132,22 @@ ViewPoint OnEllipse(ViewPoint c, int32_t rx, int32_t ry, double angle) {
 }  // namespace
 
 void ScreenLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour colour) {
-  const ScreenMode& mode = *screen.mode;
+  ScreenStyledLine(screen, from, to, colour, AllPixels);
+}
+
+void ScreenStyledLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour colour, uint16_t style) {
   double x1 = from.x, y1 = from.y, x2 = to.x, y2 = to.y;
-  if (!ClipLine(mode, &x1, &y1, &x2, &y2)) return;
+  if (!ClipLine(screen.view, &x1, &y1, &x2, &y2)) return;
   int64_t x = static_cast<int64_t>(x1), y = static_cast<int64_t>(y1);
+  // The style's place: a step a pixel from the first point, also over the
+  // part cut off.
+  int64_t place = std::max(x > from.x ? x - from.x : from.x - x, y > from.y ? y - from.y : from.y - y);
   const int64_t ex = static_cast<int64_t>(x2), ey = static_cast<int64_t>(y2);
   const int64_t dx = ex > x ? ex - x : x - ex, dy = ey > y ? ey - y : y - ey;
   const int64_t step_x = ex > x ? 1 : -1, step_y = ey > y ? 1 : -1;
   int64_t error = dx - dy;
-  for (;;) {
-    FillBlock(mode, x, y, x, y, colour);
+  for (;; ++place) {
+    if ((style >> (15 - place % 16) & 1) != 0) FillBlock(screen, x, y, x, y, colour);
     if (x == ex && y == ey) break;
     const int64_t twice = 2 * error;
     if (twice > -dy) { error -= dy; x += step_x; }
@@ -145,15 +156,25 @@ void ScreenLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour 
 }
 
 void ScreenBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colour, bool filled) {
-  const ScreenMode& mode = *screen.mode;
   if (filled) {
-    FillBlock(mode, a.x, a.y, b.x, b.y, colour);
+    FillBlock(screen, a.x, a.y, b.x, b.y, colour);
     return;
   }
-  FillBlock(mode, a.x, a.y, b.x, a.y, colour);
-  FillBlock(mode, a.x, b.y, b.x, b.y, colour);
-  FillBlock(mode, a.x, a.y, a.x, b.y, colour);
-  FillBlock(mode, b.x, a.y, b.x, b.y, colour);
+  FillBlock(screen, a.x, a.y, b.x, a.y, colour);
+  FillBlock(screen, a.x, b.y, b.x, b.y, colour);
+  FillBlock(screen, a.x, a.y, a.x, b.y, colour);
+  FillBlock(screen, b.x, a.y, b.x, b.y, colour);
+}
+
+void ScreenStyledBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colour, uint16_t style) {
+  if (style == AllPixels) {
+    ScreenBox(screen, a, b, colour, false);
+    return;
+  }
+  ScreenStyledLine(screen, a, {b.x, a.y}, colour, style);
+  ScreenStyledLine(screen, {a.x, b.y}, b, colour, style);
+  ScreenStyledLine(screen, a, {a.x, b.y}, colour, style);
+  ScreenStyledLine(screen, {b.x, a.y}, b, colour, style);
 }
 
 void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int32_t ry, const CircleArc& arc,
@@ -168,9 +189,17 @@ void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int3
   if (arc.end_radius) ScreenLine(screen, centre, OnEllipse(centre, rx, ry, arc.end), colour);
 }
 
+void ScreenFillPixels(const ScreenMode& mode, ViewPoint a, ViewPoint b, Colour colour) {
+  FillWithin(mode, {0, 0, mode.width - 1, mode.height - 1, false}, a.x, a.y, b.x, b.y, colour);
+}
+
 void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour border) {
   const ScreenMode& mode = *screen.mode;
-  if (at.x < 0 || at.y < 0 || at.x >= mode.width || at.y >= mode.height) return;
+  if (!InDrawingArea(screen, at)) return;
+  if (screen.view.set) {
+    FloodWithin(mode, screen.view, at, paint, border);
+    return;
+  }
   // The picture holds whole blocks, so a flood over its pixels paints
   // whole blocks too.
   GfxFloodFill(at.x * mode.scale_x, at.y * mode.scale_y, mode.width * mode.scale_x, mode.height * mode.scale_y,
@@ -178,6 +207,15 @@ void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour b
 }
 
 int32_t ScreenPoint(const ScreenState& screen, ViewPoint at) {
+  return InDrawingArea(screen, at) ? ScreenPixelNumber(screen, at) : -1;
+}
+
+void ScreenClearView(const ScreenState& screen) {
+  const ViewArea& v = screen.view;
+  ScreenFillPixels(*screen.mode, {v.x1, v.y1}, {v.x2, v.y2}, screen.palette[screen.background]);
+}
+
+int32_t ScreenPixelNumber(const ScreenState& screen, ViewPoint at) {
   const ScreenMode& mode = *screen.mode;
   if (at.x < 0 || at.y < 0 || at.x >= mode.width || at.y >= mode.height) return -1;
   const int64_t colour = GfxPixelAt(at.x * mode.scale_x, at.y * mode.scale_y);

@@ -11,6 +11,12 @@
 void ScreenLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour colour);
 // A box, outlined or filled.
 void ScreenBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colour, bool filled);
+// LINE's style: a 16-bit mask, its top bit for the first point, repeating
+// along the line; a 0 bit leaves its pixel as it is. A box outline draws
+// each side from a's end towards b's, each from the mask's top bit.
+inline constexpr uint16_t AllPixels = 0xFFFF;
+void ScreenStyledLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour colour, uint16_t style);
+void ScreenStyledBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colour, uint16_t style);
 // An ellipse of radii rx, ry around the centre, outlined or filled; with
 // angles (radians, 0 to 2 * pi, counterclockwise from 3 o'clock) only the
 // arc between them, and a line to the centre from each end whose angle was
@@ -23,9 +29,17 @@ struct CircleArc {
 inline constexpr int32_t MaxRadius = 4096;
 void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int32_t ry, const CircleArc& arc,
                    Colour colour, bool filled);
+// The block of the mode's pixels from a to b, both included, clipped to the
+// mode alone: for the images PUT and BLOAD put where the program was
+// allowed to.
+void ScreenFillPixels(const ScreenMode& mode, ViewPoint a, ViewPoint b, Colour colour);
 // PAINT: floods from the point through every colour but the border.
 void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour border);
 // POINT: the colour number there, the lowest that the palette maps to its
-// colour, else the lowest of the mode's own palette; -1 outside the mode,
-// or for a colour neither holds.
+// colour, else the lowest of the mode's own palette; -1 outside VIEW's
+// area, or for a colour neither holds.
 int32_t ScreenPoint(const ScreenState& screen, ViewPoint at);
+// The same anywhere on the screen, VIEW or not: -1 outside the mode.
+int32_t ScreenPixelNumber(const ScreenState& screen, ViewPoint at);
+// CLS within a VIEW: its area in the background colour.
+void ScreenClearView(const ScreenState& screen);

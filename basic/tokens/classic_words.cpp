@@ -11,12 +11,12 @@ constexpr ClassicUse F = ClassicUse::Function;
 
 constexpr ClassicWord ClassicWords[] = {
     // The screen, the keyboard, sound and pens.
-    {"PCOPY", S}, {"PEN", F}, {"PLAY", F}, {"PMAP", F}, {"STICK", F},
-    {"STRIG", F}, {"VIEW", S},
+    {"PCOPY", S}, {"PEN", F}, {"PLAY", F}, {"STICK", F},
+    {"STRIG", F},
     // Files and devices.
     {"IOCTL", S}, {"IOCTL$", F}, {"LLIST", S}, {"LOCK", S}, {"LPOS", F}, {"UNLOCK", S},
     // Memory and ports.
-    {"BLOAD", S}, {"BSAVE", S}, {"FRE", F}, {"SETMEM", F}, {"USR", F}, {"VARPTR$", F},
+    {"FRE", F}, {"SETMEM", F}, {"USR", F}, {"VARPTR$", F},
     // Error trapping.
     {"ERDEV", F}, {"ERDEV$", F},
     // Programs and the system around them.

@@ -13,7 +13,9 @@
 // (f) 10^6 numbers written to a file with PRINT # and read back with
 //     INPUT #, in ns per number each way (files_vs_lua.sh sets Lua 5.4's
 //     f:write and f:read("n") beside it);
-// (g) PRINT #1, USING "###.##"; of 10^5 numbers into a file, ns per number.
+// (g) PRINT #1, USING "###.##"; of 10^5 numbers into a file, ns per number;
+// (h) PUT of a 32 x 32 image in SCREEN 13 with XOR, 10 000 times over the
+//     screen, in ns per PUT (the GET before them included).
 //
 // Each figure is the median of its rounds. (a), (b) and (d) also give the main
 // thread's processor time, which other work on a shared machine disturbs
@@ -23,6 +25,7 @@
 //
 //   basic_bench.exe [ROUNDS [BALLS.BAS]]
 //   basic_bench.exe files [ROUNDS]      (f) and (g) only
+//   basic_bench.exe sprites [ROUNDS]    (h) only
 #include <windows.h>
 
 #include <algorithm>
@@ -67,6 +70,14 @@ constexpr char MazeSetUp[] =
     "NEXT: LINE (0, 400)-(639, 400), 15\n";
 constexpr char MazePaint[] = "PAINT (0, 0), 4, 15\n";
 constexpr char ScreenPaint[] = "SCREEN 12: PAINT (0, 0), 9\n";
+
+// A 32 x 32 image of 1028 bytes, put where the screen has room for it.
+constexpr char SpritePuts[] =
+    "SCREEN 13: DIM S%(514)\n"
+    "FOR Y = 0 TO 31: FOR X = 0 TO 31: PSET (X, Y), (X XOR Y) + 32: NEXT: NEXT\n"
+    "GET (0, 0)-(31, 31), S%\n"
+    "FOR I = 1 TO 10000: PUT ((I * 7) MOD 288, (I * 3) MOD 168), S%, XOR: NEXT\n";
+constexpr double SpritePutCount = 1e4;
 
 // The file programs write into the system's temporary folder.
 std::string TempFile(const char* name) {
@@ -154,6 +165,14 @@ int FileFigures(int rounds) {
   return 0;
 }
 
+// (h): the PUTs of SpritePuts.
+int SpriteFigures(int rounds) {
+  const BasicProgramPtr puts = Compile(SpritePuts, "sprite puts");
+  if (!puts) return 1;
+  PrintPerIteration("sprite_put", TimeRuns(puts.get(), rounds), SpritePutCount, " (target at most 10000)");
+  return 0;
+}
+
 std::string ReadFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -163,9 +182,12 @@ std::string ReadFile(const char* path) {
 
 int main(int argc, char** argv) {
   const bool files_only = argc > 1 && std::string(argv[1]) == "files";
-  if (files_only) {
+  const bool sprites_only = argc > 1 && std::string(argv[1]) == "sprites";
+  if (files_only || sprites_only) {
     RuntimeStartUp();
-    const int status = FileFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 5);
+    if (sprites_only) AwaitFirstPaint();
+    const int part_rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    const int status = files_only ? FileFigures(part_rounds) : SpriteFigures(part_rounds);
     std::fflush(stdout);
     ReleaseStringSlots();
     ExitProcess(status);
@@ -223,6 +245,7 @@ int main(int argc, char** argv) {
   std::printf("paint_maze_ms=%.2f\npaint_screen_ms=%.2f (SCREEN 12's clearing included)\n",
               maze_paint.wall_ms - maze_lines.wall_ms, screen_fill.wall_ms);
   FileFigures(rounds);
+  SpriteFigures(rounds);
   std::fflush(stdout);
   ReleaseStringSlots();
   ExitProcess(0);

@@ -1,0 +1,130 @@
+// Graphics GET and PUT at run time: the screen's colour numbers in a block
+// to an array's bytes (sprite_format.h, array_bytes.h) and back, combined
+// with what the screen holds. Both work in the mode's pixels, through
+// WINDOW's mapping, and fail whole (Illegal function call) rather than
+// clip: a block reaching past the screen, an array too small for the image.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "basic/executor/machine.h"
+#include "basic/executor/statements.h"
+#include "basic/screen/compile_sprites.h"
+#include "basic/screen/screen.h"
+#include "basic/screen/screen_draw.h"
+#include "basic/screen/sprite_format.h"
+#include "basic/variables/array_bytes.h"
+
+namespace {
+
+RunFault NoShape(const ScreenState& screen, SpriteShape* shape) {
+  if (SpriteShapeOf(*screen.mode, shape)) return {};
+  return IllegalCall("graphics GET and PUT work only in the classic screen modes (SCREEN 1 to 13)");
+}
+
+RunFault TooSmall(Machine& machine, const ArrayVariable& array, int64_t offset, int64_t needed) {
+  return machine.Fail(RunError::IllegalFunctionCall, "array " + array.name + " holds " +
+                                                         std::to_string(ArrayByteCount(array) - offset) +
+                                                         " bytes from there; the image needs " + std::to_string(needed));
+}
+
+// The colour number the screen holds there; a colour the palette cannot
+// name counts as 0.
+uint8_t ColourNumberAt(const ScreenState& screen, ViewPoint at) {
+  const int32_t number = ScreenPixelNumber(screen, at);
+  return static_cast<uint8_t>(number < 0 ? 0 : number);
+}
+
+uint8_t Combined(SpriteAction action, uint8_t image, uint8_t screen, uint8_t mask) {
+  switch (action) {
+    case SpriteAction::Pset: return image;
+    case SpriteAction::Preset: return static_cast<uint8_t>(~image & mask);
+    case SpriteAction::And: return static_cast<uint8_t>(image & screen);
+    case SpriteAction::Or: return static_cast<uint8_t>(image | screen);
+    default: return static_cast<uint8_t>(image ^ screen);
+  }
+}
+
+// Draws the image's colour numbers from (at.x, at.y), each row's runs of
+// one colour as one block.
+void DrawImage(const ScreenState& screen, ViewPoint at, int32_t width, int32_t height, const std::vector<uint8_t>& colours) {
+  for (int32_t y = 0; y < height; ++y) {
+    const uint8_t* row = colours.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    int32_t start = 0;
+    for (int32_t x = 1; x <= width; ++x) {
+      if (x < width && row[x] == row[start]) continue;
+      ScreenFillPixels(*screen.mode, {at.x + start, at.y + y}, {at.x + x - 1, at.y + y}, screen.palette[row[start]]);
+      start = x;
+    }
+  }
+}
+
+}  // namespace
+
+RunFault RunGetSprite(Machine& machine, const Instruction& in, double*& sp) {
+  sp -= 4 + in.b;
+  const ScreenState& screen = machine.screen;
+  SpriteShape shape;
+  if (const RunFault fault = NoShape(screen, &shape)) return fault;
+  const double x1 = sp[0] + ((in.c & SpriteFirstStep) ? screen.last_x : 0);
+  const double y1 = sp[1] + ((in.c & SpriteFirstStep) ? screen.last_y : 0);
+  const double x2 = sp[2] + ((in.c & SpriteSecondStep) ? x1 : 0);
+  const double y2 = sp[3] + ((in.c & SpriteSecondStep) ? y1 : 0);
+  const ViewPoint a = ToView(screen, x1, y1), b = ToView(screen, x2, y2);
+  const ViewPoint low{std::min(a.x, b.x), std::min(a.y, b.y)}, high{std::max(a.x, b.x), std::max(a.y, b.y)};
+  if (!InDrawingArea(screen, low) || !InDrawingArea(screen, high)) {
+    return IllegalCall("GET's block reaches outside the screen");
+  }
+  ArrayVariable& array = machine.variables.arrays[static_cast<std::size_t>(in.a)];
+  int64_t offset;
+  if (const RunFault fault = ElementByteOffset(array, sp + 4, in.b, &offset)) return fault;
+  const int32_t width = high.x - low.x + 1, height = high.y - low.y + 1;
+  const int64_t needed = SpriteBytes(shape, width, height);
+  if (offset + needed > ArrayByteCount(array)) return TooSmall(machine, array, offset, needed);
+  std::vector<uint8_t> colours(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x) {
+      colours[static_cast<std::size_t>(y * width + x)] = ColourNumberAt(screen, {low.x + x, low.y + y});
+    }
+  }
+  const std::vector<uint8_t> bytes = EncodeSprite(shape, width, height, colours);
+  WriteArrayBytes(array, offset, bytes.data(), needed);
+  return {};
+}
+
+RunFault RunPutSprite(Machine& machine, const Instruction& in, double*& sp) {
+  sp -= 2 + in.b;
+  const ScreenState& screen = machine.screen;
+  SpriteShape shape;
+  if (const RunFault fault = NoShape(screen, &shape)) return fault;
+  const bool step = (in.c & SpriteStep) != 0;
+  const ViewPoint at = ToView(screen, sp[0] + (step ? screen.last_x : 0), sp[1] + (step ? screen.last_y : 0));
+  ArrayVariable& array = machine.variables.arrays[static_cast<std::size_t>(in.a)];
+  int64_t offset;
+  if (const RunFault fault = ElementByteOffset(array, sp + 2, in.b, &offset)) return fault;
+  if (offset + 4 > ArrayByteCount(array)) return TooSmall(machine, array, offset, 4);
+  uint8_t header[4];
+  ReadArrayBytes(array, offset, header, 4);
+  int32_t width, height;
+  SpriteSizes(shape, header, &width, &height);
+  if (width == 0 || height == 0) return IllegalCall("the array holds no image: its width or height is 0");
+  const int64_t needed = SpriteBytes(shape, width, height);
+  if (offset + needed > ArrayByteCount(array)) return TooSmall(machine, array, offset, needed);
+  if (!InDrawingArea(screen, at) || !InDrawingArea(screen, {at.x + width - 1, at.y + height - 1})) {
+    return IllegalCall("PUT's image reaches outside the screen");
+  }
+  std::vector<uint8_t> rows(static_cast<std::size_t>(needed - 4));
+  ReadArrayBytes(array, offset + 4, rows.data(), needed - 4);
+  std::vector<uint8_t> colours = DecodeSprite(shape, width, height, rows.data());
+  const auto action = static_cast<SpriteAction>(in.c & (SpriteStep - 1));
+  const auto mask = static_cast<uint8_t>(screen.mode->colours - 1);
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x) {
+      uint8_t& colour = colours[static_cast<std::size_t>(y * width + x)];
+      const bool reads = action != SpriteAction::Pset && action != SpriteAction::Preset;
+      colour = Combined(action, colour, reads ? ColourNumberAt(screen, {at.x + x, at.y + y}) : 0, mask);
+    }
+  }
+  DrawImage(screen, at, width, height, colours);
+  return {};
+}
