@@ -9,6 +9,7 @@
 #include "basic/procedures/compile_calls.h"
 #include "basic/records/record_references.h"
 #include "basic/screen/compile_graphics.h"
+#include "basic/screen/compile_text_screen.h"
 #include "basic/variables/compile_arrays.h"
 #include "basic/variables/compile_variables.h"
 
@@ -86,6 +87,7 @@ ValueKind CompileBuiltinCall(Compiler& c) {
   }
   if (keyword == Keyword::Lbound || keyword == Keyword::Ubound) return CompileBound(c, name);
   if (keyword == Keyword::Point) return CompilePointFunction(c);
+  if (keyword == Keyword::Screen) return CompileScreenFunction(c);
   if (keyword == Keyword::Len && (CompileLenOfRecord(c) || CompileLenOfStringVariable(c))) return ValueKind::Long;
   const bool bare = FindBuiltin(keyword, "") >= 0;
   const bool takes_arguments = BuiltinTakesMore(keyword, "");

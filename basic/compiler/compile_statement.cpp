@@ -17,6 +17,7 @@
 #include "basic/records/compile_type.h"
 #include "basic/screen/compile_graphics.h"
 #include "basic/screen/compile_screen.h"
+#include "basic/screen/compile_text_screen.h"
 #include "basic/text/compile_input.h"
 #include "basic/text/compile_mid.h"
 #include "basic/text/compile_print.h"
@@ -171,6 +172,8 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Color: return CompileColor(c);
     case Keyword::Palette: return CompilePalette(c);
     case Keyword::Window: return CompileWindow(c);
+    // The PC's text screen.
+    case Keyword::View: return CompileView(c);
     // Keys and sound.
     case Keyword::Sleep: return CompileSleep(c);
     case Keyword::Key: return CompileKey(c);

@@ -9,6 +9,7 @@
 #include "basic/executor/statements.h"
 #include "basic/screen/figure_flags.h"
 #include "basic/screen/run_screen.h"
+#include "basic/screen/run_text_screen.h"
 #include "basic/screen/screen.h"
 #include "basic/screen/screen_draw.h"
 #include "runtime/graphics/geometry.h"
@@ -142,6 +143,10 @@ RunFault ModePset(Machine& machine, const Instruction& in, const double* argumen
 
 RunFault RunCls(Machine& machine, const Instruction&, double*& sp) {
   const int32_t mode = NumToInt32(*--sp);
+  if (TextInGrid(machine)) {
+    ClearTextGrid(machine, mode);
+    return {};
+  }
   GfxCls(mode);
   if (mode == 0 || mode == 1 || mode == 3) machine.column = 0;  // the text layer was cleared
   return {};

@@ -13,7 +13,7 @@ constexpr ClassicUse M = ClassicUse::Modifier;
 constexpr ClassicWord ClassicWords[] = {
     // The screen, the keyboard, sound and pens.
     {"PCOPY", S}, {"PEN", F}, {"PLAY", F}, {"PMAP", F}, {"STICK", F},
-    {"STRIG", F}, {"VIEW", S},
+    {"STRIG", F},
     // Files and devices.
     {"IOCTL", S}, {"IOCTL$", F}, {"LLIST", S}, {"LOCK", S}, {"LPOS", F}, {"UNLOCK", S},
     // Memory and ports.

@@ -53,7 +53,9 @@
   X(Mkdir, "MKDIR") X(Rmdir, "RMDIR") X(Chdir, "CHDIR") X(Lprint, "LPRINT")           \
   X(Using, "USING")                                                                   \
   X(Err, "ERR") X(Erl, "ERL") X(Error, "ERROR") X(Resume, "RESUME")                   \
-  X(Type, "TYPE")
+  X(Type, "TYPE")                                                                     \
+  /* The PC's text screen. */                                                          \
+  X(View, "VIEW")
 
 enum class Keyword : uint8_t {
   None,

@@ -2,11 +2,11 @@
 ' a statement
 PCOPY 1, 0 ' expect error 1: PCOPY is not a statement of this BASIC
 ' any case, after a line number
-10 view print ' expect error 4: VIEW is not a statement of this BASIC
+10 pcopy 1, 0 ' expect error 4: PCOPY is not a statement of this BASIC
 ' in a one-line IF
 IF X THEN PLAY "C" ' expect error 11: PLAY is not a statement of this BASIC
 ' classic words are reserved
-VIEW = 3 ' expect error 1: VIEW is not a statement of this BASIC
+PCOPY = 3 ' expect error 1: PCOPY is not a statement of this BASIC
 ' memory segments
 DEF SEG = &HB800 ' expect error 1: DEF SEG is not a statement of this BASIC
 ' the serial port's trap
