@@ -30,12 +30,17 @@ void EraseLastTyped(Machine& machine) {
 
 bool TypeLineInGrid(Machine& machine, std::string* line) {
   line->clear();
+  machine.text.typing = true;
+  DrawTextGrid(machine);
   for (;;) {
     uint8_t key;
-    if (!AwaitKeyByte(machine, &key)) return false;
+    if (!AwaitKeyByte(machine, &key)) {
+      machine.text.typing = false;
+      return false;
+    }
     if (key == Enter) break;
     if (key == ExtendedKey) {
-      if (!AwaitKeyByte(machine, &key)) return false;  // its scan code
+      AwaitKeyByte(machine, &key);  // its scan code
       continue;
     }
     if (key == Backspace) {
@@ -50,6 +55,7 @@ bool TypeLineInGrid(Machine& machine, std::string* line) {
     TextGridWrite(&machine.text, std::string(1, static_cast<char>(key)));
     DrawTextGrid(machine);
   }
+  machine.text.typing = false;
   // The run's transcript keeps the line as it was entered.
   if (machine.transcript) machine.transcript->append(*line);
   ShowText(machine, "\r\n", false);

@@ -39,7 +39,19 @@ TextLook LookOf(const Machine& machine) {
   return {GlyphHeight(machine), mode.scale_x, mode.scale_y, false, machine.screen.palette, mode.colours};
 }
 
-void DrawChanged(Machine& machine) { DrawTextCells(&machine.text, LookOf(machine)); }
+// The changed cells, and the cursor where it shows: on the PC's text
+// screen while a line is typed, or always after LOCATE , , 1. The cell it
+// was drawn over last is drawn again first.
+void DrawChanged(Machine& machine) {
+  TextGrid& text = machine.text;
+  if (text.cursor_drawn >= 0 && static_cast<std::size_t>(text.cursor_drawn) < text.changed.size()) {
+    text.changed[static_cast<std::size_t>(text.cursor_drawn)] = true;
+  }
+  text.cursor_drawn = -1;
+  const TextLook look = LookOf(machine);
+  DrawTextCells(&text, look);
+  if (ShowsPcText(machine.screen) && (text.cursor_shown || text.typing)) DrawTextCursor(&text, look);
+}
 
 // The PC's text screen in that size, cleared when it changes or comes.
 void EnsurePcText(Machine& machine, int32_t columns, int32_t rows, bool clear = false) {
@@ -144,6 +156,7 @@ RunFault LocateInGrid(Machine& machine, double row, double column, const double 
   if (written & 8) text.cursor_start = NumToInt32(shape[1]);
   if (written & 16) text.cursor_stop = NumToInt32(shape[2]);
   machine.column = text.column;
+  DrawChanged(machine);
   return {};
 }
 

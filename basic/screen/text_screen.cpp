@@ -60,6 +60,7 @@ void TextGridStart(TextGrid* screen, int32_t columns, int32_t rows) {
   const std::size_t cells = CellIndex(*screen, screen->rows, 0);
   screen->bytes.assign(cells * 2, 0);
   screen->changed.assign(cells, true);
+  screen->cursor_drawn = -1;
   screen->attribute = DefaultTextAttribute;
   screen->top = 0;
   screen->bottom = screen->rows - 1;

@@ -24,8 +24,10 @@ struct TextGrid {
   bool wrap_pending = false;    // the last column was written: the next character starts a new row
   int32_t top = 0, bottom = 24;  // VIEW PRINT's rows, from 0, both included
   uint8_t attribute = DefaultTextAttribute;
-  bool cursor_shown = false;               // LOCATE's third argument
-  int32_t cursor_start = 0, cursor_stop = 0;  // its shape: the scan lines it covers
+  bool cursor_shown = false;                   // LOCATE's third argument
+  bool typing = false;                         // a line is being typed: the cursor shows
+  int32_t cursor_start = -1, cursor_stop = -1;  // its scan lines; -1: the cell's last two
+  int32_t cursor_drawn = -1;                   // the cell the cursor was drawn over, or -1
 };
 
 // A grid of blank cells in the default attribute, the cursor home, VIEW

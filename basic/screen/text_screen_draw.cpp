@@ -1,5 +1,7 @@
 #include "basic/screen/text_screen_draw.h"
 
+#include <algorithm>
+
 #include "basic/screen/cp437_glyphs.h"
 #include "runtime/graphics/pixels.h"
 
@@ -21,26 +23,38 @@ void CellColours(const TextLook& look, uint8_t attribute, Colour* fore, Colour* 
   }
 }
 
-// The cell's background, then each row's runs of lit pixels.
+// The lit runs of `rows` equal glyph rows from the cell's row y: one
+// block each, as tall as all of them.
+void DrawRuns(const TextLook& look, int32_t left, int32_t top, uint8_t bits, int32_t rows, Colour fore) {
+  int32_t x = 0;
+  while (x < GlyphWidth) {
+    if (!(bits & (0x80 >> x))) {
+      ++x;
+      continue;
+    }
+    const int32_t start = x;
+    while (x < GlyphWidth && (bits & (0x80 >> x))) ++x;
+    GfxFillRgb(left + start * look.scale_x, top, (x - start) * look.scale_x, rows * look.scale_y, fore);
+  }
+}
+
+// The cell's background, then its glyph's lit runs, equal rows together
+// (a full block is one fill, a line two).
 void DrawCell(const TextGrid& screen, const TextLook& look, int32_t row, int32_t column) {
   Colour fore, back;
   CellColours(look, TextGridAttribute(screen, row, column), &fore, &back);
   const int32_t left = column * GlyphWidth * look.scale_x;
   const int32_t top = row * look.glyph_height * look.scale_y;
-  GfxFillRgb(left, top, GlyphWidth * look.scale_x, look.glyph_height * look.scale_y, back);
-  if (fore == back) return;
   const uint8_t* glyph = Cp437Glyph(look.glyph_height, TextGridCharacter(screen, row, column));
-  for (int32_t y = 0; y < look.glyph_height; ++y) {
-    int32_t x = 0;
-    while (x < GlyphWidth) {
-      if (!(glyph[y] & (0x80 >> x))) {
-        ++x;
-        continue;
-      }
-      const int32_t start = x;
-      while (x < GlyphWidth && (glyph[y] & (0x80 >> x))) ++x;
-      GfxFillRgb(left + start * look.scale_x, top + y * look.scale_y, (x - start) * look.scale_x, look.scale_y, fore);
-    }
+  const bool full = std::all_of(glyph, glyph + look.glyph_height, [](uint8_t bits) { return bits == 0xFF; });
+  if (!full || fore == back) GfxFillRgb(left, top, GlyphWidth * look.scale_x, look.glyph_height * look.scale_y, back);
+  if (fore == back) return;
+  int32_t y = 0;
+  while (y < look.glyph_height) {
+    int32_t rows = 1;
+    while (y + rows < look.glyph_height && glyph[y + rows] == glyph[y]) ++rows;
+    if (glyph[y] != 0) DrawRuns(look, left, top + y * look.scale_y, glyph[y], rows, fore);
+    y += rows;
   }
 }
 
@@ -55,6 +69,27 @@ void DrawTextCells(TextGrid* screen, const TextLook& look) {
       DrawCell(*screen, look, row, column);
     }
   }
+}
+
+void DrawTextCursor(TextGrid* screen, const TextLook& look) {
+  Colour fore, back;
+  CellColours(look, TextGridAttribute(*screen, screen->row, screen->column), &fore, &back);
+  const int32_t last = look.glyph_height - 1;
+  const int32_t start = screen->cursor_start < 0 ? last - 1 : std::min(screen->cursor_start, last);
+  const int32_t stop = screen->cursor_stop < 0 ? last : std::min(screen->cursor_stop, last);
+  const int32_t left = screen->column * GlyphWidth * look.scale_x;
+  const int32_t top = screen->row * look.glyph_height * look.scale_y;
+  const auto lines = [&](int32_t from, int32_t to) {
+    if (from > to) return;
+    GfxFillRgb(left, top + from * look.scale_y, GlyphWidth * look.scale_x, (to - from + 1) * look.scale_y, fore);
+  };
+  if (start <= stop) {
+    lines(start, stop);
+  } else {
+    lines(0, stop);
+    lines(start, last);
+  }
+  screen->cursor_drawn = screen->row * screen->columns + screen->column;
 }
 
 void DrawBlankTextGrid(TextGrid* screen, const TextLook& look) {

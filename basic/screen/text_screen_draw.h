@@ -24,6 +24,10 @@ struct TextLook {
 void DrawTextCells(TextGrid* screen, const TextLook& look);
 // Draws every cell.
 void DrawAllTextCells(TextGrid* screen, const TextLook& look);
+// Draws the cursor over its cell, its scan lines from start to stop (held
+// to the cell; wrapping round the cell's bottom when start is below stop),
+// in the cell's foreground; remembers the cell.
+void DrawTextCursor(TextGrid* screen, const TextLook& look);
 // Draws a grid whose every cell is blank in the current attribute: one
 // block of its background.
 void DrawBlankTextGrid(TextGrid* screen, const TextLook& look);

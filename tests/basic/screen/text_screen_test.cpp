@@ -161,7 +161,7 @@ TEST(TextScreen, AttributesAsThePcKeptThem) {
 // One cell drawn: the glyph's pixels in the foreground, the rest in the
 // background, at the cell's place in the picture.
 TEST(TextScreen, CellsLandInThePicture) {
-  constexpr Colour Yellow = 0x55FFFF, Blue = 0xAA0000, Red = 0x0000AA, Black = 0;
+  constexpr Colour Yellow = 0x55FFFF, Blue = 0xAA0000, Red = 0x0000AA, Grey = 0xAAAAAA, Black = 0;
   struct Row {
     const char* source;
     int32_t x, y;
@@ -184,6 +184,12 @@ TEST(TextScreen, CellsLandInThePicture) {
       {"SCREEN 13: PSET (1, 1), 9: PRINT \" \";", 2, 2, Black, "PRINT draws colour 0 over what was there"},
       {"SCREEN 12: LOCATE 2, 1: COLOR 4: PRINT CHR$(219);", 0, 16, Red, "SCREEN 12's cells are 8 x 16"},
       {"SCREEN 9: LOCATE 2, 1: COLOR 4: PRINT CHR$(219);", 0, 14, Red, "SCREEN 9's 8 x 14"},
+      {"SCREEN 0: LOCATE 1, 1, 1", 0, 15, Grey, "a shown cursor is the cell's last two lines"},
+      {"SCREEN 0: LOCATE 1, 1, 1", 0, 13, Black, "only those"},
+      {"SCREEN 0: LOCATE 1, 1, 1, 0, 15: LOCATE 2, 1", 3, 5, Black, "the cell it left is drawn again"},
+      {"SCREEN 0: LOCATE 1, 1, 1, 0, 15: LOCATE 2, 1", 3, 21, Grey, "a block cursor where it went"},
+      {"SCREEN 0: LOCATE 1, 1, 1, 12, 1", 3, 0, Grey, "start below stop wraps round the top"},
+      {"SCREEN 0: LOCATE 1, 1, 1, 12, 1", 3, 5, Black, "leaving the middle"},
   };
   for (const Row& row : rows) {
     const ProgramRun run = RunProgram(row.source);
