@@ -13,7 +13,10 @@
 // (f) 10^6 numbers written to a file with PRINT # and read back with
 //     INPUT #, in ns per number each way (files_vs_lua.sh sets Lua 5.4's
 //     f:write and f:read("n") beside it);
-// (g) PRINT #1, USING "###.##"; of 10^5 numbers into a file, ns per number.
+// (g) PRINT #1, USING "###.##"; of 10^5 numbers into a file, ns per number;
+// (h) the PC's 80 x 25 text screen filled 1 000 times, each row one PRINT
+//     of 80 box-drawing and block characters in its own colours, in ms per
+//     screen.
 //
 // Each figure is the median of its rounds. (a), (b) and (d) also give the main
 // thread's processor time, which other work on a shared machine disturbs
@@ -23,6 +26,7 @@
 //
 //   basic_bench.exe [ROUNDS [BALLS.BAS]]
 //   basic_bench.exe files [ROUNDS]      (f) and (g) only
+//   basic_bench.exe text [ROUNDS]       (h) only
 #include <windows.h>
 
 #include <algorithm>
@@ -67,6 +71,15 @@ constexpr char MazeSetUp[] =
     "NEXT: LINE (0, 400)-(639, 400), 15\n";
 constexpr char MazePaint[] = "PAINT (0, 0), 4, 15\n";
 constexpr char ScreenPaint[] = "SCREEN 12: PAINT (0, 0), 9\n";
+
+// A row of a frame and its blocks: corners, lines and the full block.
+constexpr char TextScreenFill[] =
+    "SCREEN 0\n"
+    "B$ = CHR$(218) + STRING$(38, 196) + STRING$(40, 219) + CHR$(191)\n"
+    "FOR K = 1 TO 1000: FOR R = 1 TO 25\n"
+    "  LOCATE R, 1: COLOR 1 + (R + K) MOD 15, (R + K) MOD 8: PRINT B$;\n"
+    "NEXT: NEXT\n";
+constexpr double TextScreens = 1000;
 
 // The file programs write into the system's temporary folder.
 std::string TempFile(const char* name) {
@@ -154,6 +167,16 @@ int FileFigures(int rounds) {
   return 0;
 }
 
+// (h): ms per screen of the text screen's fill.
+int TextFigures(int rounds) {
+  const BasicProgramPtr fill = Compile(TextScreenFill, "text screen");
+  if (!fill) return 1;
+  const Timing timing = TimeRuns(fill.get(), rounds);
+  std::printf("text_screen_ms_per_screen=%.3f (processor %.3f)\n", timing.wall_ms / TextScreens,
+              timing.cpu_ms / TextScreens);
+  return 0;
+}
+
 std::string ReadFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -163,6 +186,14 @@ std::string ReadFile(const char* path) {
 
 int main(int argc, char** argv) {
   const bool files_only = argc > 1 && std::string(argv[1]) == "files";
+  if (argc > 1 && std::string(argv[1]) == "text") {
+    RuntimeStartUp();
+    AwaitFirstPaint();
+    const int status = TextFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 3);
+    std::fflush(stdout);
+    ReleaseStringSlots();
+    ExitProcess(status);
+  }
   if (files_only) {
     RuntimeStartUp();
     const int status = FileFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 5);
@@ -223,6 +254,7 @@ int main(int argc, char** argv) {
   std::printf("paint_maze_ms=%.2f\npaint_screen_ms=%.2f (SCREEN 12's clearing included)\n",
               maze_paint.wall_ms - maze_lines.wall_ms, screen_fill.wall_ms);
   FileFigures(rounds);
+  TextFigures(rounds);
   std::fflush(stdout);
   ReleaseStringSlots();
   ExitProcess(0);
