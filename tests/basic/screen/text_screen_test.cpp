@@ -158,6 +158,38 @@ TEST(TextScreen, AttributesAsThePcKeptThem) {
   EXPECT_EQ(grid.bytes.size(), 4000u);
 }
 
+// Whatever the grid is handed, nothing lands outside it and the cursor
+// stays on a cell.
+TEST(TextScreen, BadPlacesAreHeldToTheGrid) {
+  struct Row {
+    int32_t columns, rows, locate_row, locate_column;
+    int32_t want_columns, want_rows, want_row, want_column;
+    const char* why;
+  };
+  const Row rows[] = {
+      {0, 0, 5, 5, 1, 1, 0, 0, "a grid of nothing is one cell"},
+      {1000, -3, 2, 999, 255, 1, 0, 254, "sizes are held to 1..255"},
+      {80, 25, -7, -7, 80, 25, 0, 0, "a place before the first cell is the first"},
+      {80, 25, 30, 90, 80, 25, 24, 79, "one past the last is the last"},
+      {40, 50, 2147483647, -2147483647 - 1, 40, 50, 49, 0, "the farthest ints too"},
+  };
+  for (const Row& row : rows) {
+    TextGrid grid;
+    TextGridStart(&grid, row.columns, row.rows);
+    TextGridLocate(&grid, row.locate_row, row.locate_column);
+    EXPECT_EQ(grid.columns, row.want_columns) << row.why;
+    EXPECT_EQ(grid.rows, row.want_rows) << row.why;
+    EXPECT_EQ(grid.row, row.want_row) << row.why;
+    EXPECT_EQ(grid.column, row.want_column) << row.why;
+    TextGridWrite(&grid, std::string(3000, '\xDB') + "\r\n\t\t\t");
+    EXPECT_EQ(grid.bytes.size(), static_cast<std::size_t>(grid.columns * grid.rows * 2)) << row.why;
+    EXPECT_LT(grid.row, grid.rows) << row.why;
+    EXPECT_LT(grid.column, grid.columns) << row.why;
+    EXPECT_EQ(int{TextGridCharacter(grid, -1, 0)}, 0) << "outside reads 0: " << row.why;
+    EXPECT_EQ(int{TextGridAttribute(grid, 0, grid.columns)}, 0) << "outside reads 0: " << row.why;
+  }
+}
+
 // One cell drawn: the glyph's pixels in the foreground, the rest in the
 // background, at the cell's place in the picture.
 TEST(TextScreen, CellsLandInThePicture) {
