@@ -75,6 +75,7 @@ struct BasicRunOptions {
   bool echo = false;  // also write what PRINT writes, and every line INPUT reads, to stdout
   InputScript* input = nullptr;  // when set, INPUT reads its lines here instead of the window
   std::string command_line;      // what COMMAND$ gives
+  std::string* transcript = nullptr;  // when set, gets the text shown on the PC's text screen and in graphics modes
 };
 
 enum class BasicOutcome {

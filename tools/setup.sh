@@ -17,6 +17,7 @@ packages=(
   x11-utils                                  # xwininfo: where the photographed window is
   clang libclang-rt-14-dev                   # the fuzzers (libFuzzer)
   fonts-ipafont-gothic fonts-ipafont-mincho  # a Japanese fixed-pitch face for wine
+  console-setup-linux                        # the VGA console fonts: basic.exe's code page 437 glyphs
 )
 
 missing=()

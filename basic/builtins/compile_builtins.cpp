@@ -11,6 +11,7 @@
 #include "basic/records/record_references.h"
 #include "basic/screen/compile_graphics.h"
 #include "basic/screen/compile_view.h"
+#include "basic/screen/compile_text_screen.h"
 #include "basic/variables/compile_arrays.h"
 #include "basic/variables/compile_variables.h"
 
@@ -92,6 +93,7 @@ ValueKind CompileBuiltinCall(Compiler& c) {
     return CompileVariableAddress(c, name);
   }
   if (keyword == Keyword::Pmap) return CompilePmapFunction(c);
+  if (keyword == Keyword::Screen) return CompileScreenFunction(c);
   if (keyword == Keyword::Len && (CompileLenOfRecord(c) || CompileLenOfStringVariable(c))) return ValueKind::Long;
   const bool bare = FindBuiltin(keyword, "") >= 0;
   const bool takes_arguments = BuiltinTakesMore(keyword, "");

@@ -144,7 +144,7 @@
   STATEMENT(PrintSpc, 1, 0, 0, 0, "---")                                                            \
   STATEMENT(PrintNewline, 0, 0, 0, 0, "---")                                                        \
   STATEMENT(PrintFlush, 0, 0, 0, 0, "---")                                                          \
-  STATEMENT(Locate, 2, 0, 0, 0, "n--") /* a: 1 when the row was written, + 2 the column */          \
+  STATEMENT(Locate, 5, 0, 0, 0, "n--") /* a: a bit for each of row, column, cursor, start, stop */  \
   STATEMENT(Input, 0, 0, 0, 0, "isn") /* b: prompt or -1; c: 1 adds "? " */                         \
   STATEMENT(InputFieldNumber, 0, 1, 0, 0, "n--")                                                    \
   STATEMENT(InputFieldString, 0, 0, 0, 1, "n--")                                                    \
@@ -183,6 +183,10 @@
   STATEMENT(ViewReset, 0, 0, 0, 0, "---")                                                           \
   STATEMENT(Pmap, 2, 1, 0, 0, "---")                                                                \
   STATEMENT(PointOf, 1, 1, 0, 0, "---") /* POINT(n) */                                              \
+  /* The PC's text screen. */                                                                      \
+  STATEMENT(Width, 2, 0, 0, 0, "n--") /* a: 1 when the columns were written, + 2 the rows */        \
+  STATEMENT(ViewPrint, 2, 0, 0, 0, "n--") /* a: 1 with its rows */                                  \
+  STATEMENT(ScreenCell, 3, 1, 0, 0, "n--") /* SCREEN(row, column [, 1]); a: 1 with the third */     \
   /* Keys and sound. */                                                                             \
   STATEMENT(Sleep, 1, 0, 0, 0, "---")                                                               \
   STATEMENT(SleepForKey, 0, 0, 0, 0, "---")                                                         \

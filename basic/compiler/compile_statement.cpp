@@ -20,6 +20,7 @@
 #include "basic/screen/compile_graphics.h"
 #include "basic/screen/compile_screen.h"
 #include "basic/screen/compile_view.h"
+#include "basic/screen/compile_text_screen.h"
 #include "basic/text/compile_input.h"
 #include "basic/text/compile_mid.h"
 #include "basic/text/compile_print.h"
@@ -179,6 +180,7 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Color: return CompileColor(c);
     case Keyword::Palette: return CompilePalette(c);
     case Keyword::Window: return CompileWindow(c);
+    // The PC's text screen.
     // Keys and sound.
     case Keyword::Sleep: return CompileSleep(c);
     case Keyword::Key: return CompileKey(c);

@@ -10,6 +10,7 @@ Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions
       echo(options.echo),
       script(options.input),
       command_line(options.command_line),
+      transcript(options.transcript),
       numbers(static_cast<std::size_t>(code_.number_stack) + 1),
       strings(static_cast<std::size_t>(code_.string_stack) + 1),
       strings_top(strings.data()),

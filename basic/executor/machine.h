@@ -20,6 +20,7 @@
 #include "basic/procedures/call_stack.h"
 #include "basic/screen/draw_string.h"
 #include "basic/screen/screen.h"
+#include "basic/screen/text_screen.h"
 #include "basic/variables/variables.h"
 
 class InputScript;
@@ -52,6 +53,7 @@ struct Machine {
   const bool echo;
   InputScript* const script;  // INPUT's lines, when they do not come from the window
   const std::string command_line;  // COMMAND$
+  std::string* const transcript;   // where text shown on the text grid is kept too, when set
   std::vector<double> numbers;
   std::vector<RtString> strings;
   RtString* strings_top;  // the next free place
@@ -67,6 +69,7 @@ struct Machine {
   std::string message;        // a run-time error's detail, when it is made at run time
   DrawPen draw_pen;           // DRAW's colour, scale and angle, kept from one DRAW to the next
   ScreenState screen = StartingScreen();
+  TextGrid text;                    // the PC's text screen, or a graphics mode's text
   // Files: the run's open files, closed when the machine goes, however
   // the run ended.
   MachineFiles files{*this};

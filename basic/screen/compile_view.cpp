@@ -1,5 +1,7 @@
 #include "basic/screen/compile_view.h"
 
+#include "basic/screen/compile_text_screen.h"
+
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/screen/compile_graphics.h"
@@ -10,7 +12,7 @@ void CompileView(Compiler& c) {
     c.builder.Emit(Op::ViewReset);
     return;
   }
-  if (c.CheckKeyword(Keyword::Print)) c.Fail(c.Peek(), "VIEW PRINT is not a statement of this BASIC");
+  if (c.CheckKeyword(Keyword::Print)) return CompileViewPrint(c);
   const bool screen = c.MatchKeyword(Keyword::Screen);
   CompileCoordinates(c);
   c.Expect(TokenKind::Minus, "'-' before the second corner");

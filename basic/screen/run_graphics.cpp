@@ -9,6 +9,7 @@
 #include "basic/executor/statements.h"
 #include "basic/screen/figure_flags.h"
 #include "basic/screen/run_screen.h"
+#include "basic/screen/run_text_screen.h"
 #include "basic/screen/screen.h"
 #include "basic/screen/screen_draw.h"
 #include "runtime/graphics/geometry.h"
@@ -159,6 +160,10 @@ RunFault RunCls(Machine& machine, const Instruction&, double*& sp) {
   const int32_t mode = NumToInt32(*--sp);
   if (machine.screen.view.set && (mode == 3 || mode == 1)) {
     ScreenClearView(machine.screen);
+    return {};
+  }
+  if (TextInGrid(machine)) {
+    ClearTextGrid(machine, mode);
     return {};
   }
   GfxCls(mode);

@@ -6,6 +6,7 @@
 #include "basic/executor/machine.h"
 #include "basic/executor/statements.h"
 #include "basic/screen/figure_flags.h"
+#include "basic/screen/run_text_screen.h"
 #include "basic/screen/screen.h"
 #include "basic/text/number_text.h"
 #include "runtime/console/text_colours.h"
@@ -59,10 +60,11 @@ RunFault RunScreen(Machine& machine, const Instruction&, double*& sp) {
     return machine.Fail(RunError::IllegalFunctionCall, "SCREEN " + FormatNumber(number) + " is not a screen mode (0, 1, 2, 7, 8, 9, 12 or 13)");
   }
   if (sp[2] != 0 || sp[3] != 0) return IllegalCall("SCREEN has one page only: its pages must be 0");
+  if (mode->number == 0) return StartPcText(machine);
   ScreenStart(&machine.screen, *mode);
   PromptTextColours(machine.screen.palette[machine.screen.foreground], machine.screen.palette[0]);
   GfxCls(3);
-  machine.column = 0;
+  StartTextGrid(machine, 0, 0);
   return {};
 }
 
@@ -71,6 +73,7 @@ RunFault RunScreen(Machine& machine, const Instruction&, double*& sp) {
 RunFault RunColor(Machine& machine, const Instruction& in, double*& sp) {
   sp -= 3;
   ScreenState& screen = machine.screen;
+  if (ShowsPcText(screen)) return PcTextColor(machine, in, sp);
   if (screen.mode->number == 1) return ColorInScreen1(machine, in, sp);
   Colour fore = screen.palette[screen.foreground], back = screen.palette[screen.background];
   if (ArgumentWritten(in, 0)) {
@@ -82,6 +85,7 @@ RunFault RunColor(Machine& machine, const Instruction& in, double*& sp) {
     screen.background = NumToInt32(sp[1]);
   }
   PromptTextColours(fore, back);
+  TextGridColours(machine);
   return {};
 }
 

@@ -90,14 +90,14 @@ void CompilePrint(Compiler& c) {
 }
 
 // LOCATE [row] [, [column] [, [cursor] [, [start] [, stop]]]]: the
-// cursor's shape is not this screen's to change.
+// cursor and its shape matter on the PC's text screen only.
 void CompileLocate(Compiler& c) {
   c.Advance();
-  c.builder.Emit(Op::Locate, OptionalArguments(c, 5, 2));
+  c.builder.Emit(Op::Locate, OptionalArguments(c, 5, 5));
 }
 
 // WIDTH [columns] [, rows]
 void CompileWidth(Compiler& c) {
   c.Advance();
-  OptionalArguments(c, 2, 0);
+  c.builder.Emit(Op::Width, OptionalArguments(c, 2, 2));
 }

@@ -4,6 +4,8 @@
 
 #include "basic/executor/machine.h"
 #include "basic/executor/string_values.h"
+#include "basic/screen/grid_input.h"
+#include "basic/screen/run_text_screen.h"
 #include "basic/text/input_script.h"
 #include "basic/text/output.h"
 #include "runtime/console/prompt_io.h"
@@ -14,7 +16,9 @@ bool ReadInputLine(Machine& machine, std::string* line) {
     // The window's input line ends at a NUL byte; a scripted line reads
     // as that line would.
     line->resize(std::min(line->size(), line->find('\0')));
-    OutputText(*line + "\r\n", false);
+    ShowText(machine, *line + "\r\n", false);
+  } else if (TextInGrid(machine)) {
+    if (!TypeLineInGrid(machine, line)) return false;
   } else {
     RtString typed = PromptInput();
     line->assign(BytesOf(typed));

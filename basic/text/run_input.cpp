@@ -7,6 +7,7 @@
 #include "basic/executor/machine.h"
 #include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
+#include "basic/screen/run_text_screen.h"
 #include "basic/text/fields.h"
 #include "basic/text/input_source.h"
 #include "basic/text/output.h"
@@ -24,10 +25,10 @@ RunFault RunInput(Machine& machine, const Instruction& in, double*&) {
     if (!ReadInputLine(machine, &line)) return RunFault{RunError::NoMoreInput};
     const InputVerdict verdict = SplitInputLine(line, form, &machine.input_numbers, &machine.input_texts);
     if (verdict == InputVerdict::Redo || verdict == InputVerdict::Overflow) {
-      OutputText(verdict == InputVerdict::Overflow ? "Overflow\r\n?Redo from start\r\n" : "?Redo from start\r\n", machine.echo);
+      ShowText(machine, verdict == InputVerdict::Overflow ? "Overflow\r\n?Redo from start\r\n" : "?Redo from start\r\n", machine.echo);
       continue;
     }
-    if (verdict == InputVerdict::ExtraIgnored) OutputText("?Extra ignored\r\n", machine.echo);
+    if (verdict == InputVerdict::ExtraIgnored) ShowText(machine, "?Extra ignored\r\n", machine.echo);
     return {};
   }
 }

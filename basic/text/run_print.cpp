@@ -7,6 +7,7 @@
 #include "basic/executor/machine.h"
 #include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
+#include "basic/screen/run_text_screen.h"
 #include "basic/text/number_text.h"
 #include "basic/text/output.h"
 #include "runtime/console/prompt_io.h"
@@ -59,7 +60,7 @@ int32_t PrintColumn(const Machine& machine, bool to_file) {
 
 void FlushPrinted(Machine& machine) {
   GfxShowPending();  // the picture so far is on the window before the text
-  OutputText(machine.printed, machine.echo);
+  ShowText(machine, machine.printed, machine.echo);
   machine.printed.clear();
 }
 
@@ -110,10 +111,17 @@ RunFault RunPrintFlush(Machine& machine, const Instruction&, double*&) {
   return {};
 }
 
-// LOCATE row, column: -1 stays for a coordinate not given.
+// LOCATE row, column, cursor, start, stop: -1 stays for a coordinate not
+// given; the cursor's shape is the PC text screen's only.
 RunFault RunLocate(Machine& machine, const Instruction& in, double*& sp) {
+  sp -= 3;
+  const double shape[3] = {sp[0], sp[1], sp[2]};
   const double column_value = *--sp;
   const double row_value = *--sp;
+  if (TextInGrid(machine)) {
+    FlushPrinted(machine);
+    return LocateInGrid(machine, row_value, column_value, shape, in.a);
+  }
   int32_t row = -1;
   int32_t column = -1;
   if ((in.a & 1) && !Coordinate(row_value, TextRows, &row)) return IllegalCall("LOCATE needs a row from 1 to 101");
@@ -131,6 +139,6 @@ RunFault FnPos(BuiltinCall& call) {
 }
 
 RunFault FnCsrlin(BuiltinCall& call) {
-  call.number = PromptLocate(-1, -1).row + 1;
+  call.number = TextInGrid(*call.machine) ? TextGridRow(*call.machine) : PromptLocate(-1, -1).row + 1;
   return {};
 }

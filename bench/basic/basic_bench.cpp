@@ -16,6 +16,9 @@
 // (g) PRINT #1, USING "###.##"; of 10^5 numbers into a file, ns per number;
 // (h) PUT of a 32 x 32 image in SCREEN 13 with XOR, 10 000 times over the
 //     screen, in ns per PUT (the GET before them included).
+// (j) the PC's 80 x 25 text screen filled 1 000 times, each row one PRINT
+//     of 80 box-drawing and block characters in its own colours, in ms per
+//     screen.
 //
 // Each figure is the median of its rounds. (a), (b) and (d) also give the main
 // thread's processor time, which other work on a shared machine disturbs
@@ -26,6 +29,7 @@
 //   basic_bench.exe [ROUNDS [BALLS.BAS]]
 //   basic_bench.exe files [ROUNDS]      (f) and (g) only
 //   basic_bench.exe sprites [ROUNDS]    (h) only
+//   basic_bench.exe text [ROUNDS]       (j) only
 #include <windows.h>
 
 #include <algorithm>
@@ -78,6 +82,14 @@ constexpr char SpritePuts[] =
     "GET (0, 0)-(31, 31), S%\n"
     "FOR I = 1 TO 10000: PUT ((I * 7) MOD 288, (I * 3) MOD 168), S%, XOR: NEXT\n";
 constexpr double SpritePutCount = 1e4;
+// A row of a frame and its blocks: corners, lines and the full block.
+constexpr char TextScreenFill[] =
+    "SCREEN 0\n"
+    "B$ = CHR$(218) + STRING$(38, 196) + STRING$(40, 219) + CHR$(191)\n"
+    "FOR K = 1 TO 1000: FOR R = 1 TO 25\n"
+    "  LOCATE R, 1: COLOR 1 + (R + K) MOD 15, (R + K) MOD 8: PRINT B$;\n"
+    "NEXT: NEXT\n";
+constexpr double TextScreens = 1000;
 
 // The file programs write into the system's temporary folder.
 std::string TempFile(const char* name) {
@@ -170,6 +182,13 @@ int SpriteFigures(int rounds) {
   const BasicProgramPtr puts = Compile(SpritePuts, "sprite puts");
   if (!puts) return 1;
   PrintPerIteration("sprite_put", TimeRuns(puts.get(), rounds), SpritePutCount, " (target at most 10000)");
+// (j): ms per screen of the text screen's fill.
+int TextFigures(int rounds) {
+  const BasicProgramPtr fill = Compile(TextScreenFill, "text screen");
+  if (!fill) return 1;
+  const Timing timing = TimeRuns(fill.get(), rounds);
+  std::printf("text_screen_ms_per_screen=%.3f (processor %.3f)\n", timing.wall_ms / TextScreens,
+              timing.cpu_ms / TextScreens);
   return 0;
 }
 
@@ -182,6 +201,14 @@ std::string ReadFile(const char* path) {
 
 int main(int argc, char** argv) {
   const bool files_only = argc > 1 && std::string(argv[1]) == "files";
+  if (argc > 1 && std::string(argv[1]) == "text") {
+    RuntimeStartUp();
+    AwaitFirstPaint();
+    const int status = TextFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 3);
+    std::fflush(stdout);
+    ReleaseStringSlots();
+    ExitProcess(status);
+  }
   const bool sprites_only = argc > 1 && std::string(argv[1]) == "sprites";
   if (files_only || sprites_only) {
     RuntimeStartUp();
@@ -246,6 +273,7 @@ int main(int argc, char** argv) {
               maze_paint.wall_ms - maze_lines.wall_ms, screen_fill.wall_ms);
   FileFigures(rounds);
   SpriteFigures(rounds);
+  TextFigures(rounds);
   std::fflush(stdout);
   ReleaseStringSlots();
   ExitProcess(0);

@@ -105,7 +105,9 @@ ProgramRun RunProgram(const std::string& source, std::vector<std::string> input)
     }
     run.compiled = program != nullptr;
     if (program) {
-      const BasicRunResult result = BasicRun(program.get(), BasicRunOptions{});
+      BasicRunOptions options;
+      options.transcript = &TheRecording.printed;  // text shown on the PC's text grid, in order with PRINT's
+      const BasicRunResult result = BasicRun(program.get(), options);
       run.outcome = result.outcome;
       run.message = result.message;
     }

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
   InputScript script = InputScript::OfText(InputScriptText(std::vector<std::string>(argv + 2, argv + argc)));
   BasicRunOptions options;
   options.input = &script;
+  options.transcript = &TheRecording.printed;
   const BasicRunResult result = BasicRun(program.get(), options);
   std::cout << TheRecording.printed;
   if (!result.message.empty()) std::cout << "\n[" << result.message << "]\n";

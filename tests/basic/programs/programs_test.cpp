@@ -102,6 +102,7 @@ FileRun RunFile(const std::string& file, const std::string& source, const std::v
       InputScript script = InputScript::OfText(InputScriptText(input));
       BasicRunOptions options;
       options.input = &script;
+      options.transcript = &TheRecording.printed;
       run.result = BasicRun(program.get(), options);
     }
   }

@@ -77,11 +77,12 @@ TEST(BasicScreen, PointReadsBackWhatPsetWroteInEveryMode) {
     const ScreenMode& mode = *FindScreenMode(number);
     for (int32_t colour = 0; colour < mode.colours; colour += mode.colours > 16 ? 13 : 1) {
       const std::string c = std::to_string(colour);
-      const ProgramRun run = RunProgram(Mode(mode) + "PSET (5, 7), " + c + ": PSET (" + std::to_string(mode.width - 1) +
-                                        ", 3), " + c + "\nPRINT POINT(5, 7); POINT(-1, 0); POINT(0, " +
+      // (5, 37) lies below the text's first row, which PRINT draws over.
+      const ProgramRun run = RunProgram(Mode(mode) + "PSET (5, 37), " + c + ": PSET (" + std::to_string(mode.width - 1) +
+                                        ", 3), " + c + "\nPRINT POINT(5, 37); POINT(-1, 0); POINT(0, " +
                                         std::to_string(mode.height) + ")");
       EXPECT_EQ(run.printed, " " + c + " -1 -1 \r\n") << Mode(mode) << colour;
-      ExpectBlock(mode, 5, 7, DefaultPaletteColour(mode, colour), Mode(mode));
+      ExpectBlock(mode, 5, 37, DefaultPaletteColour(mode, colour), Mode(mode));
       ExpectBlock(mode, mode.width - 1, 3, DefaultPaletteColour(mode, colour), Mode(mode) + "the last column");
     }
   }

@@ -17,7 +17,7 @@ LOCATE 1, 5: PRINT TAB(10); "x" ' expect:      x
 LOCATE 1, 12: PRINT "a", "b" ' expect: a  b
 ' the cursor's shape is accepted
 LOCATE 2, 3, 0, 5, 7: PRINT POS(X) ' expect:  3
-' WIDTH and KEY change nothing
-WIDTH 80: WIDTH 40, 25: WIDTH , 43: KEY OFF: KEY ON: KEY LIST: PRINT 1 ' expect:  1
+' KEY changes nothing (WIDTH chooses the PC's text screen: text_screen.bas)
+KEY OFF: KEY ON: KEY LIST: PRINT 1 ' expect:  1
 ' the layer's last cell
 LOCATE 101, 255: P = POS(0): PRINT CSRLIN; P ' expect:  101  255

@@ -12,8 +12,8 @@ WINDOW (1, 2)
 ' expect error 11:14: expected '-' before the second point, found end of line
 ' POINT takes x and y, or one number
 X = POINT(1, 2, 3) ' expect error 15: expected ')', found ','
-' VIEW PRINT, the text's viewport, is not built
-VIEW PRINT 1 TO 10 ' expect error 6: VIEW PRINT is not a statement of this BASIC
+' VIEW PRINT needs both rows
+VIEW PRINT 1 TO ' expect error 17: expected an expression, found a comment
 ' SCREEN needs its mode
 SCREEN
 ' expect error 18:7: expected an expression, found end of line

@@ -38,7 +38,9 @@ PSET (20, 20), 12: PSET (30, 30)
 GET STEP(-10, -10)-STEP(1, 1), b%
 PRINT b%(0); b%(1); b%(2) ' expect:  16  2  12
 ' a LONG array holds the same bytes: the two sizes in the first element
-DIM l&(5): GET (10, 10)-(12, 11), l&
+' (the image again, below the rows PRINT has written over)
+PSET (10, 110), 5: PSET (11, 110), 200: PSET (12, 110), 1: PSET (10, 111), 7
+DIM l&(5): GET (10, 110)-(12, 111), l&
 PRINT l&(0); l&(1) ' expect:  131096  117557253
 ' the first subscript changes fastest, so s%(0, 1) starts a run of s%(i, 1)
 DIM s%(10, 1): GET (0, 0)-(1, 0), s%(0, 1)
@@ -50,5 +52,6 @@ WINDOW SCREEN (0, 0)-(639, 399)
 GET (22, 22)-(20, 20), b%: PRINT b%(0); b%(1) ' expect:  16  2
 WINDOW
 ' a SINGLE array holds the bytes too, 4 to an element
-DIM f!(5): GET (10, 10)-(12, 11), f!: PUT (0, 100), f!, PSET
-PRINT POINT(0, 100); POINT(1, 100); POINT(0, 101) ' expect:  5  200  7
+PSET (10, 185), 5: PSET (11, 185), 200: PSET (12, 185), 1: PSET (10, 186), 7
+DIM f!(5): GET (10, 185)-(12, 186), f!: PUT (0, 190), f!, PSET
+PRINT POINT(0, 190); POINT(1, 190); POINT(0, 191) ' expect:  5  200  7
