@@ -2,6 +2,7 @@
 
 #include "basic/builtins/clock.h"
 #include "basic/executor/machine.h"
+#include "basic/screen/run_text_screen.h"
 #include "basic/screen/screen_draw.h"
 #include "runtime/console/key_buffer.h"
 
@@ -55,13 +56,23 @@ bool WriteVgaPixel(Machine& machine, uint32_t offset, uint8_t byte) {
   return true;
 }
 
+// On the PC's text screen the first page is its grid's cells, shown at
+// once; the rest, and every page on other screens, is memory of its own.
+bool InTextGrid(const Machine& machine, uint32_t offset) {
+  return ShowsPcText(machine.screen) && offset < static_cast<uint32_t>(machine.text.columns * machine.text.rows * 2);
+}
+
 bool ReadTextCell(Machine& machine, uint32_t offset, uint8_t* byte) {
-  *byte = machine.memory.text.ReadByte(offset);
+  *byte = InTextGrid(machine, offset) ? TextGridReadByte(machine, offset) : machine.memory.text.ReadByte(offset);
   return true;
 }
 
 bool WriteTextCell(Machine& machine, uint32_t offset, uint8_t byte) {
-  machine.memory.text.WriteByte(offset, byte);
+  if (InTextGrid(machine, offset)) {
+    TextGridWriteByte(machine, offset, byte);
+  } else {
+    machine.memory.text.WriteByte(offset, byte);
+  }
   return true;
 }
 

@@ -3,10 +3,9 @@
 // of them, as the colour adapter's pages were; a cleared screen (spaces,
 // grey on black) until a byte is written.
 //
-// For now the cells are a plain buffer of their own, which nothing shows:
-// the PC text screen will read and write its cells here, through these two
-// functions, once it is connected (TO CONNECT: the text screen's owner
-// replaces the buffer by its own cells).
+// While the PC's text screen shows, its grid's bytes are its cells
+// (memory_devices.cpp); these hold the rest, and all of it on other
+// screens, where nothing shows them.
 #pragma once
 
 #include <cstdint>
