@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "basic/files/file_names.h"
+#include "basic/executor/machine.h"
 #include "basic/files/file_system.h"
+#include "basic/memory/memory.h"
 #include "basic/screen/video_memory.h"
 #include "basic/variables/array_bytes.h"
 
 namespace {
-
-int32_t StubSegment = 0;
 
 RunError PathOf(std::string_view name, std::string* path) {
   if (name.empty() || DeviceOfName(name) != DeviceKind::None) return RunError::BadFileName;
@@ -45,10 +45,14 @@ RunError ReadFileStart(std::string_view name, std::string* bytes) {
 
 }  // namespace
 
-int32_t CurrentSegment() { return StubSegment; }
-void SetCurrentSegment(int32_t segment) { StubSegment = segment; }
-
-bool ArrayAtAddress(Machine&, int32_t, int32_t, ArrayVariable**, int64_t*) { return false; }
+bool ArrayAtAddress(Machine& machine, int32_t segment, int32_t offset, ArrayVariable** array, int64_t* first_byte) {
+  int32_t slot = 0;
+  uint32_t byte = 0;
+  if (!machine.memory.variables.ArrayAt(LinearAddress(segment, offset), &slot, &byte)) return false;
+  *array = &machine.variables.arrays[static_cast<std::size_t>(slot)];
+  *first_byte = byte;
+  return true;
+}
 
 int32_t VideoReadPlane() { return 0; }
 int32_t VideoWritePlanes() { return 15; }

@@ -15,14 +15,11 @@
 
 struct Machine;
 
-// ---- Where BSAVE and BLOAD meet the PC's memory (DEF SEG, VARSEG, VARPTR).
-// The segment the last DEF SEG chose: for now the one SetCurrentSegment
-// gave, 0 at first. Joined with DEF SEG, CurrentSegment reads its segment.
-int32_t CurrentSegment();
-void SetCurrentSegment(int32_t segment);
+// ---- Where BSAVE and BLOAD meet the PC's memory (basic/memory: DEF SEG
+// chooses the segment, CurrentSegment(machine) reads it).
 // The numeric array whose bytes hold segment:offset, and where the offset
-// falls in them; false where no array lies. For now no array is found:
-// joined with VARSEG and VARPTR, it asks the memory which array is there.
+// falls in them (in the classic order); false where no array lies: an
+// array lies in the memory once VARPTR or VARSEG has asked for it.
 bool ArrayAtAddress(Machine& machine, int32_t segment, int32_t offset, ArrayVariable** array, int64_t* first_byte);
 // The plane a read of the planar modes' video memory gives and the planes
 // a write sets: for now 0 and all four; joined with OUT, the graphics

@@ -8,6 +8,7 @@
 #include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
 #include "basic/files/bsave_memory.h"
+#include "basic/memory/memory.h"
 #include "basic/screen/video_memory.h"
 #include "basic/variables/array_bytes.h"
 
@@ -46,7 +47,7 @@ RunFault NoMemory(Machine& machine, int32_t segment, int32_t offset) {
 RunFault RunBsave(Machine& machine, const Instruction&, double*& sp) {
   sp -= 2;
   const std::string name = PopName(machine);
-  BsaveHeader header{static_cast<uint16_t>(CurrentSegment() & 0xFFFF), 0, 0};
+  BsaveHeader header{static_cast<uint16_t>(CurrentSegment(machine) & 0xFFFF), 0, 0};
   if (!Word(sp[0], &header.offset) || !Word(sp[1], &header.length)) {
     return IllegalCall("BSAVE's offset and length lie between -32768 and 65535");
   }
@@ -73,7 +74,7 @@ RunFault RunBload(Machine& machine, const Instruction& in, double*& sp) {
   BsaveHeader header;
   std::string bytes;
   if (const RunError error = ReadBsaveFile(name, &header, &bytes); error != RunError::None) return Fault(error);
-  const int32_t segment = in.a ? CurrentSegment() & 0xFFFF : header.segment;
+  const int32_t segment = in.a ? CurrentSegment(machine) & 0xFFFF : header.segment;
   const int32_t offset = in.a ? given : header.offset;
   if (offset + static_cast<int64_t>(bytes.size()) > 65536) return IllegalCall("BLOAD's bytes run past the end of the segment");
   if (IsScreen(machine.screen, segment)) {

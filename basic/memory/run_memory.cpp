@@ -6,6 +6,7 @@
 #include "basic/executor/machine.h"
 #include "basic/executor/statements.h"
 #include "basic/memory/memory.h"
+#include "basic/variables/array_bytes.h"
 #include "basic/variables/arrays.h"
 
 namespace {
@@ -94,7 +95,9 @@ RunFault RunVariableAddress(Machine& machine, const Instruction& in, double*& sp
   sp -= in.b;
   if (variable.array) {
     ArrayVariable& array = machine.variables.arrays[static_cast<std::size_t>(in.a)];
-    if (RunFault fault = ElementIndex(array, sp, &variable.element)) return fault;
+    int64_t byte = 0;
+    if (RunFault fault = ElementByteOffset(array, sp, in.b, &byte)) return fault;
+    variable.element = static_cast<std::size_t>(byte / ElementBytes(array.kind));
   }
   int32_t segment = 0, offset = 0;
   if (part == QueryBytes) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "basic/variables/array_bytes.h"
 #include "basic/variables/variables.h"
 #include "runtime/strings/strings.h"
 
@@ -87,6 +88,14 @@ const PlacedVariable* VariableMemory::Find(uint32_t address) const {
   return nullptr;
 }
 
+bool VariableMemory::ArrayAt(uint32_t address, int32_t* slot, uint32_t* byte) const {
+  const PlacedVariable* placed = Find(address);
+  if (!placed || placed->form != PlacedVariable::NumberArray) return false;
+  *slot = placed->slot;
+  *byte = address - placed->address;
+  return true;
+}
+
 PlacedVariable* VariableMemory::FindPlace(int32_t slot, PlacedVariable::Form form) {
   for (PlacedVariable& placed : placed_) {
     if (placed.slot == slot && placed.form == form) return &placed;
@@ -149,12 +158,14 @@ double* NumberAt(Variables& variables, const PlacedVariable& placed, uint32_t ad
     *start = placed.address;
     return &variables.numbers[slot];
   }
+  // An array's elements lie in the classic order, the first subscript
+  // changing fastest, as GET, PUT and BSAVE see them too.
   const uint32_t size = NumberSize(placed.kind);
   const uint32_t index = (address - placed.address) / size;
-  std::vector<double>& numbers = variables.arrays[slot].numbers;
-  if (index >= numbers.size()) return nullptr;
+  ArrayVariable& array = variables.arrays[slot];
+  if (index >= array.numbers.size()) return nullptr;
   *start = placed.address + index * size;
-  return &numbers[index];
+  return &array.numbers[StoredElementIndex(array, index)];
 }
 
 bool IsNumber(const PlacedVariable& placed) {

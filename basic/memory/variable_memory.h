@@ -36,7 +36,8 @@ enum AddressQuery : int32_t {
 };
 
 // A variable as the program names it: a scalar's slot, or an array's slot
-// and its element's index in row-major order.
+// and its element's index in the classic order (the first subscript
+// changing fastest).
 struct VariableReference {
   int32_t slot;
   ValueKind kind;
@@ -64,6 +65,9 @@ class VariableMemory {
   // The byte at an address, when a placed variable holds it.
   bool Read(Variables& variables, uint32_t address, uint8_t* byte);
   bool Write(Variables& variables, uint32_t address, uint8_t byte);
+  // The numeric array placed where the address lies, and the byte of its
+  // elements (in the classic order) the address is; false where none is.
+  bool ArrayAt(uint32_t address, int32_t* slot, uint32_t* byte) const;
 
  private:
   const PlacedVariable* Find(uint32_t address) const;

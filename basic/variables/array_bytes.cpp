@@ -48,9 +48,10 @@ double ElementFromBytes(ValueKind kind, const uint8_t* bytes) {
 
 int64_t Extent(const ArrayVariable& array, int32_t i) { return int64_t{array.upper[i]} - array.lower[i] + 1; }
 
-// The interpreter's index of the element at that place in the classic
-// order.
-std::size_t StoredIndex(const ArrayVariable& array, int64_t classic) {
+
+}  // namespace
+
+std::size_t StoredElementIndex(const ArrayVariable& array, int64_t classic) {
   int64_t digits[3] = {0, 0, 0};
   for (int32_t i = 0; i < array.subscripts; ++i) {
     digits[i] = classic % Extent(array, i);
@@ -60,8 +61,6 @@ std::size_t StoredIndex(const ArrayVariable& array, int64_t classic) {
   for (int32_t i = 0; i < array.subscripts; ++i) at = at * Extent(array, i) + digits[i];
   return static_cast<std::size_t>(at);
 }
-
-}  // namespace
 
 int32_t ElementBytes(ValueKind kind) {
   switch (kind) {
@@ -99,7 +98,7 @@ void ReadArrayBytes(const ArrayVariable& array, int64_t offset, uint8_t* bytes, 
     const int64_t within = offset % size;
     const int64_t taken = std::min<int64_t>(n, size - within);
     uint8_t own[8];
-    ElementToBytes(array.kind, array.numbers[StoredIndex(array, element)], own);
+    ElementToBytes(array.kind, array.numbers[StoredElementIndex(array, element)], own);
     std::memcpy(bytes, own + within, static_cast<std::size_t>(taken));
     bytes += taken;
     offset += taken;
@@ -113,7 +112,7 @@ void WriteArrayBytes(ArrayVariable& array, int64_t offset, const uint8_t* bytes,
     const int64_t element = offset / size;
     const int64_t within = offset % size;
     const int64_t given = std::min<int64_t>(n, size - within);
-    double& value = array.numbers[StoredIndex(array, element)];
+    double& value = array.numbers[StoredElementIndex(array, element)];
     uint8_t own[8];
     ElementToBytes(array.kind, value, own);
     std::memcpy(own + within, bytes, static_cast<std::size_t>(given));

@@ -16,6 +16,9 @@
 #include "basic/executor/run_errors.h"
 #include "basic/variables/variables.h"
 
+// The interpreter's index of the element that stands at `classic` in the
+// classic order (below the array's element count).
+std::size_t StoredElementIndex(const ArrayVariable& array, int64_t classic);
 // The bytes of one element of the kind: 2, 4, 4 or 8; 0 for strings.
 int32_t ElementBytes(ValueKind kind);
 // All the array's bytes, once it is made.

@@ -14,10 +14,6 @@ namespace {
 
 class BsaveTest : public TempFolderTest {
  protected:
-  void TearDown() override {
-    SetCurrentSegment(0);
-    TempFolderTest::TearDown();
-  }
 };
 
 std::string Header(int segment, int offset, int length) {
@@ -33,8 +29,7 @@ std::string Header(int segment, int offset, int length) {
 uint8_t ByteAt(const std::string& file, std::size_t at) { return static_cast<uint8_t>(file.at(at)); }
 
 TEST_F(BsaveTest, ScreenThirteenSavesAByteAPixelAndLoadsBack) {
-  SetCurrentSegment(0xA000);
-  const ProgramRun saved = RunProgram("SCREEN 13: PSET (1, 0), 7: PSET (0, 1), 200: PSET (319, 199), 9\n"
+  const ProgramRun saved = RunProgram("DEF SEG = &HA000: SCREEN 13: PSET (1, 0), 7: PSET (0, 1), 200: PSET (319, 199), 9\n"
                                       "BSAVE \"S.BSV\", 0, 64000\n");
   ASSERT_EQ(saved.outcome, BasicOutcome::Ended) << saved.errors << saved.message;
   const std::string file = ReadWhole("S.BSV");
@@ -72,8 +67,7 @@ TEST_F(BsaveTest, OtherModesSaveTheirVideoMemory) {
       {0xB800, "SCREEN 2: PSET (0, 2), 1", 80, 1, "\x80", "the even rows one after the other"},
   };
   for (const auto& row : rows) {
-    SetCurrentSegment(row.segment);
-    const std::string source = std::string(row.draw) + "\nBSAVE \"V.BSV\", " + std::to_string(row.offset) + ", " +
+    const std::string source = "DEF SEG = " + std::to_string(row.segment) + "\n" + row.draw + "\nBSAVE \"V.BSV\", " + std::to_string(row.offset) + ", " +
                                std::to_string(row.length) + "\n";
     const ProgramRun run = RunProgram(source);
     ASSERT_EQ(run.outcome, BasicOutcome::Ended) << row.why << ": " << run.errors << run.message;
@@ -84,8 +78,7 @@ TEST_F(BsaveTest, OtherModesSaveTheirVideoMemory) {
 
 TEST_F(BsaveTest, LoadingIntoAPlanarModeSetsEveryPlane) {
   WriteWhole("P.BSV", Header(0xA000, 0, 1) + "\xA0");
-  SetCurrentSegment(0xA000);
-  const ProgramRun run = RunProgram("SCREEN 12: BLOAD \"P.BSV\", 80\nPRINT POINT(0, 1); POINT(1, 1); POINT(2, 1)\n");
+  const ProgramRun run = RunProgram("DEF SEG = &HA000: SCREEN 12: BLOAD \"P.BSV\", 80\nPRINT POINT(0, 1); POINT(1, 1); POINT(2, 1)\n");
   EXPECT_EQ(run.printed, " 15  0  15 \r\n") << "the bits land in all four planes, at the offset given: " << run.message;
 }
 
@@ -146,8 +139,7 @@ TEST_F(BsaveTest, StatementsRefuseWhatNoMemoryHolds) {
       {0xA000, "BSAVE \"X\", 0, 10", "no array or screen lies at segment 40960, offset 0", "SCREEN 0 has no video memory here"},
   };
   for (const auto& row : rows) {
-    SetCurrentSegment(row.segment);
-    const ProgramRun run = RunProgram(row.source);
+    const ProgramRun run = RunProgram("DEF SEG = " + std::to_string(row.segment) + ": " + row.source);
     EXPECT_EQ(run.outcome, BasicOutcome::RuntimeError) << row.why;
     EXPECT_NE(run.message.find(row.message), std::string::npos) << row.why << ": " << run.message;
   }

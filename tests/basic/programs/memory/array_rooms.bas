@@ -22,8 +22,12 @@ L&(16384) = 258: DEF SEG = VARSEG(L&(16384)): PRINT PEEK(0); PEEK(1)
 DEF SEG = VARSEG(A%(100)): P = VARPTR(A%(100))
 ERASE A%: POKE P, 9: PRINT PEEK(P)
 ' expect:  0
-' a two-dimensional array's elements lie in row-major order, as this BASIC
-' keeps them (QBasic's lay in column-major order)
+' a two-dimensional array's elements lie as QBasic laid them, the first
+' subscript changing fastest: M%(1, 0) follows M%(0, 0), and a poke there
+' is M%(1, 0)'s, as GET and PUT see the array too
 DIM M%(1, 2)
 PRINT VARPTR(M%(0, 1)) - VARPTR(M%(0, 0)); VARPTR(M%(1, 0)) - VARPTR(M%(0, 0))
-' expect:  2  6
+' expect:  4  2
+DEF SEG = VARSEG(M%(0, 0)): POKE VARPTR(M%(0, 0)) + 2, 7: DEF SEG
+PRINT M%(1, 0); M%(0, 1)
+' expect:  7  0
