@@ -72,6 +72,45 @@ TEST(BasicScreen, DefaultPalettes) {
   for (const Row& row : rows) EXPECT_EQ(DefaultPaletteColour(*FindScreenMode(row.mode), row.n), row.colour) << row.why;
 }
 
+// SCREEN 13's 256 colours as the VGA started: the 16, a grey ramp, then
+// nine wheels of 24 hues (three intensities, three saturations each), then
+// eight blacks. Each is written here as its 6-bit levels, so that a change
+// of one level anywhere fails.
+TEST(BasicScreen, ScreenThirteensWholeDefaultPalette) {
+  const ScreenMode& mode = *FindScreenMode(13);
+  const auto vga = [](uint32_t r, uint32_t g, uint32_t b) {
+    const auto widen = [](uint32_t level) { return level << 2 | level >> 4; };
+    return static_cast<Colour>(widen(r) | widen(g) << 8 | widen(b) << 16);
+  };
+  const uint32_t greys[16] = {0, 5, 8, 11, 14, 17, 20, 24, 28, 32, 36, 40, 45, 50, 56, 63};
+  for (int32_t n = 0; n < 16; ++n) {
+    EXPECT_EQ(DefaultPaletteColour(mode, 16 + n), vga(greys[n], greys[n], greys[n])) << "grey " << 16 + n;
+  }
+  // Each wheel by its lowest level and its four steps up: from blue
+  // through magenta, red, yellow, green and cyan, one primary moving at a
+  // time.
+  const uint32_t wheels[9][5] = {{0, 16, 31, 47, 63},  {31, 39, 47, 55, 63}, {45, 49, 54, 58, 63},
+                                 {0, 7, 14, 21, 28},   {14, 17, 21, 24, 28}, {20, 22, 24, 26, 28},
+                                 {0, 4, 8, 12, 16},    {8, 10, 12, 14, 16},  {11, 12, 13, 15, 16}};
+  for (int32_t w = 0; w < 9; ++w) {
+    const uint32_t* l = wheels[w];
+    const uint32_t lo = l[0], hi = l[4];
+    const uint32_t hues[24][3] = {
+        {lo, lo, hi},   {l[1], lo, hi}, {l[2], lo, hi}, {l[3], lo, hi},  // red rises
+        {hi, lo, hi},   {hi, lo, l[3]}, {hi, lo, l[2]}, {hi, lo, l[1]},  // blue falls
+        {hi, lo, lo},   {hi, l[1], lo}, {hi, l[2], lo}, {hi, l[3], lo},  // green rises
+        {hi, hi, lo},   {l[3], hi, lo}, {l[2], hi, lo}, {l[1], hi, lo},  // red falls
+        {lo, hi, lo},   {lo, hi, l[1]}, {lo, hi, l[2]}, {lo, hi, l[3]},  // blue rises
+        {lo, hi, hi},   {lo, l[3], hi}, {lo, l[2], hi}, {lo, l[1], hi},  // green falls
+    };
+    for (int32_t h = 0; h < 24; ++h) {
+      const int32_t n = 32 + 24 * w + h;
+      EXPECT_EQ(DefaultPaletteColour(mode, n), vga(hues[h][0], hues[h][1], hues[h][2])) << "colour " << n;
+    }
+  }
+  for (int32_t n = 248; n < 256; ++n) EXPECT_EQ(DefaultPaletteColour(mode, n), 0u) << "colour " << n;
+}
+
 TEST(BasicScreen, PointReadsBackWhatPsetWroteInEveryMode) {
   for (const int32_t number : {1, 2, 7, 8, 9, 12, 13}) {
     const ScreenMode& mode = *FindScreenMode(number);
