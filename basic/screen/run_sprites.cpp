@@ -11,6 +11,7 @@
 #include "basic/executor/statements.h"
 #include "basic/screen/compile_sprites.h"
 #include "basic/screen/screen.h"
+#include "basic/screen/screen_blocks.h"
 #include "basic/screen/screen_draw.h"
 #include "basic/screen/sprite_format.h"
 #include "basic/variables/array_bytes.h"
@@ -28,13 +29,6 @@ RunFault TooSmall(Machine& machine, const ArrayVariable& array, int64_t offset, 
                                                          " bytes from there; the image needs " + std::to_string(needed));
 }
 
-// The colour number the screen holds there; a colour the palette cannot
-// name counts as 0.
-uint8_t ColourNumberAt(const ScreenState& screen, ViewPoint at) {
-  const int32_t number = ScreenPixelNumber(screen, at);
-  return static_cast<uint8_t>(number < 0 ? 0 : number);
-}
-
 uint8_t Combined(SpriteAction action, uint8_t image, uint8_t screen, uint8_t mask) {
   switch (action) {
     case SpriteAction::Pset: return image;
@@ -42,20 +36,6 @@ uint8_t Combined(SpriteAction action, uint8_t image, uint8_t screen, uint8_t mas
     case SpriteAction::And: return static_cast<uint8_t>(image & screen);
     case SpriteAction::Or: return static_cast<uint8_t>(image | screen);
     default: return static_cast<uint8_t>(image ^ screen);
-  }
-}
-
-// Draws the image's colour numbers from (at.x, at.y), each row's runs of
-// one colour as one block.
-void DrawImage(const ScreenState& screen, ViewPoint at, int32_t width, int32_t height, const std::vector<uint8_t>& colours) {
-  for (int32_t y = 0; y < height; ++y) {
-    const uint8_t* row = colours.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-    int32_t start = 0;
-    for (int32_t x = 1; x <= width; ++x) {
-      if (x < width && row[x] == row[start]) continue;
-      ScreenFillPixels(*screen.mode, {at.x + start, at.y + y}, {at.x + x - 1, at.y + y}, screen.palette[row[start]]);
-      start = x;
-    }
   }
 }
 
@@ -81,12 +61,8 @@ RunFault RunGetSprite(Machine& machine, const Instruction& in, double*& sp) {
   const int32_t width = high.x - low.x + 1, height = high.y - low.y + 1;
   const int64_t needed = SpriteBytes(shape, width, height);
   if (offset + needed > ArrayByteCount(array)) return TooSmall(machine, array, offset, needed);
-  std::vector<uint8_t> colours(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  for (int32_t y = 0; y < height; ++y) {
-    for (int32_t x = 0; x < width; ++x) {
-      colours[static_cast<std::size_t>(y * width + x)] = ColourNumberAt(screen, {low.x + x, low.y + y});
-    }
-  }
+  std::vector<uint8_t> colours;
+  if (!ScreenReadNumbers(screen, low, width, height, &colours)) return IllegalCall("GET's block reaches outside the screen");
   const std::vector<uint8_t> bytes = EncodeSprite(shape, width, height, colours);
   WriteArrayBytes(array, offset, bytes.data(), needed);
   return {};
@@ -118,13 +94,10 @@ RunFault RunPutSprite(Machine& machine, const Instruction& in, double*& sp) {
   std::vector<uint8_t> colours = DecodeSprite(shape, width, height, rows.data());
   const auto action = static_cast<SpriteAction>(in.c & (SpriteStep - 1));
   const auto mask = static_cast<uint8_t>(screen.mode->colours - 1);
-  for (int32_t y = 0; y < height; ++y) {
-    for (int32_t x = 0; x < width; ++x) {
-      uint8_t& colour = colours[static_cast<std::size_t>(y * width + x)];
-      const bool reads = action != SpriteAction::Pset && action != SpriteAction::Preset;
-      colour = Combined(action, colour, reads ? ColourNumberAt(screen, {at.x + x, at.y + y}) : 0, mask);
-    }
-  }
-  DrawImage(screen, at, width, height, colours);
+  std::vector<uint8_t> under(colours.size(), 0);
+  const bool reads = action != SpriteAction::Pset && action != SpriteAction::Preset;
+  if (reads && !ScreenReadNumbers(screen, at, width, height, &under)) return IllegalCall("PUT's image reaches outside the screen");
+  for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = Combined(action, colours[i], under[i], mask);
+  ScreenDrawNumbers(screen, at, width, height, colours);
   return {};
 }

@@ -182,6 +182,9 @@ int SpriteFigures(int rounds) {
   const BasicProgramPtr puts = Compile(SpritePuts, "sprite puts");
   if (!puts) return 1;
   PrintPerIteration("sprite_put", TimeRuns(puts.get(), rounds), SpritePutCount, " (target at most 10000)");
+  return 0;
+}
+
 // (j): ms per screen of the text screen's fill.
 int TextFigures(int rounds) {
   const BasicProgramPtr fill = Compile(TextScreenFill, "text screen");

@@ -15,6 +15,8 @@ void GfxCircle(int32_t, int32_t, int32_t, int32_t, double, double, double, int32
 void GfxFillRgb(int32_t, int32_t, int32_t, int32_t, Colour) {}
 void GfxPset(int32_t, int32_t, int32_t) {}
 int64_t GfxPixelAt(int32_t, int32_t) { return PixelOutside; }
+bool GfxReadRgb(int32_t, int32_t, int32_t, int32_t, Colour*) { return false; }
+void GfxWriteRgb(int32_t, int32_t, int32_t, int32_t, const Colour*) {}
 void GfxFloodFill(int32_t, int32_t, int32_t, int32_t, Colour, Colour) {}
 void GfxShowPending() {}
 void PromptPrint(RtString s) { StrRelease(s); }

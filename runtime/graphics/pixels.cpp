@@ -30,14 +30,16 @@ void ShowOnWindow(const RECT& r) {
   if (GetTickCount() - Unshown.shown_at >= ShowInterval) GfxShowPending();
 }
 
-// Its pixels in memory are 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
+// Its pixels in memory are 0x00RRGGBB; a COLORREF is 0x00BBGGRR. The swap
+// is its own inverse.
 uint32_t DibFromColour(Colour c) { return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
 
-// A 32-bit top-down copy of the back buffer's top-left width x height,
-// filled in place and copied back where it changed.
+// A 32-bit top-down copy of width x height of the back buffer from (x, y)
+// (its top-left by default), filled in place and copied back where it
+// changed.
 class AreaCopy {
  public:
-  AreaCopy(int32_t width, int32_t height) : area_{nullptr, width, height} {
+  AreaCopy(int32_t width, int32_t height, int32_t x = 0, int32_t y = 0) : area_{nullptr, width, height}, x_(x), y_(y) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -64,15 +66,17 @@ class AreaCopy {
   bool Ready() const { return area_.pixels != nullptr; }
   PixelArea Area() const { return area_; }
   void Take() {
-    BitBlt(dc_, 0, 0, area_.width, area_.height, BackBuffer.dc, 0, 0, SRCCOPY);
+    BitBlt(dc_, 0, 0, area_.width, area_.height, BackBuffer.dc, x_, y_, SRCCOPY);
     GdiFlush();  // the bits are read directly next
   }
   void Give(const FillBounds& b) {
-    BitBlt(BackBuffer.dc, b.left, b.top, b.right - b.left, b.bottom - b.top, dc_, b.left, b.top, SRCCOPY);
+    GdiFlush();  // the bits were written directly
+    BitBlt(BackBuffer.dc, x_ + b.left, y_ + b.top, b.right - b.left, b.bottom - b.top, dc_, b.left, b.top, SRCCOPY);
   }
 
  private:
   PixelArea area_;
+  int32_t x_, y_;
   HDC dc_ = nullptr;
   HBITMAP bitmap_ = nullptr;
   HGDIOBJ kept_ = nullptr;
@@ -134,4 +138,71 @@ void GfxFloodFill(int32_t x, int32_t y, int32_t width, int32_t height, Colour pa
   }
   BackBufferLockLeave();
   if (changed.left != changed.right) ShowOnWindow({changed.left, changed.top, changed.right, changed.bottom});
+}
+
+// The blocks' copy: one 32-bit top-down bitmap as large as the back
+// buffer, made at the first block and kept for the process's life, so
+// that a block costs two copies and no bitmap of its own.
+struct BlockCopy {
+  HDC dc = nullptr;
+  uint32_t* pixels = nullptr;
+  int32_t width = 0;
+};
+
+const BlockCopy& TheBlockCopy() {
+  static const BlockCopy copy = [] {
+    BlockCopy made;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = ScreenSize.width;
+    info.bmiHeader.biHeight = -ScreenSize.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(BackBuffer.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(BackBuffer.dc);
+    if (bitmap == nullptr || dc == nullptr) return made;
+    SelectObject(dc, bitmap);
+    made = {dc, static_cast<uint32_t*>(bits), ScreenSize.width};
+    return made;
+  }();
+  return copy;
+}
+
+bool GfxReadRgb(int32_t x, int32_t y, int32_t width, int32_t height, Colour* pixels) {
+  if (x < 0 || y < 0 || width <= 0 || height <= 0 || width > ScreenSize.width - x || height > ScreenSize.height - y) {
+    return false;
+  }
+  BackBufferLockEnter();
+  const BlockCopy& copy = TheBlockCopy();
+  if (copy.pixels != nullptr) {
+    BitBlt(copy.dc, 0, 0, width, height, BackBuffer.dc, x, y, SRCCOPY);
+    GdiFlush();  // the bits are read directly next
+    for (int32_t row = 0; row < height; ++row) {
+      const uint32_t* from = copy.pixels + static_cast<std::size_t>(row) * copy.width;
+      for (int32_t column = 0; column < width; ++column) *pixels++ = DibFromColour(from[column]);
+    }
+  }
+  BackBufferLockLeave();
+  return copy.pixels != nullptr;
+}
+
+void GfxWriteRgb(int32_t x, int32_t y, int32_t width, int32_t height, const Colour* pixels) {
+  if (width <= 0 || height <= 0 || width > ScreenSize.width || height > ScreenSize.height) return;
+  if (x < -width || y < -height || x > ScreenSize.width || y > ScreenSize.height) return;
+  RECT r{x, y, x + width, y + height};
+  if (!ClipToBackBuffer(&r)) return;
+  BackBufferLockEnter();
+  const BlockCopy& copy = TheBlockCopy();
+  if (copy.pixels != nullptr) {
+    GdiFlush();  // no copy of the bitmap is still pending
+    for (int32_t row = 0; row < height; ++row) {
+      uint32_t* to = copy.pixels + static_cast<std::size_t>(row) * copy.width;
+      for (int32_t column = 0; column < width; ++column) to[column] = DibFromColour(*pixels++);
+    }
+    BitBlt(BackBuffer.dc, r.left, r.top, r.right - r.left, r.bottom - r.top, copy.dc, r.left - x, r.top - y, SRCCOPY);
+  }
+  BackBufferLockLeave();
+  ShowOnWindow(r);
 }

@@ -32,6 +32,12 @@ void GfxPset(int32_t x, int32_t y, int32_t colour);
 // The colour at (x, y), or PixelOutside.
 int64_t GfxPixelAt(int32_t x, int32_t y);
 
+// A block of width x height pixels from (x, y), row after row, in one
+// call each way: read, false (and nothing read) unless the whole block
+// lies in the back buffer; written, the parts outside left alone.
+bool GfxReadRgb(int32_t x, int32_t y, int32_t width, int32_t height, Colour* pixels);
+void GfxWriteRgb(int32_t x, int32_t y, int32_t width, int32_t height, const Colour* pixels);
+
 // Paints in `paint` every pixel 4-connected to (x, y) through pixels that
 // are not `border`, within the area from (0, 0) of width x height. Nothing
 // when (x, y) lies outside the area or on the border colour.

@@ -44,6 +44,24 @@ void GfxShowPending() { ++TheRecording.shows; }
 
 int64_t GfxPixelAt(int32_t x, int32_t y) { return Inside(x, y) ? RecordedPixel(x, y) : PixelOutside; }
 
+bool GfxReadRgb(int32_t x, int32_t y, int32_t width, int32_t height, Colour* pixels) {
+  if (width <= 0 || height <= 0 || !Inside(x, y) || !Inside(int64_t{x} + width - 1, int64_t{y} + height - 1)) return false;
+  ++TheRecording.block_reads;
+  for (int32_t row = 0; row < height; ++row) {
+    for (int32_t column = 0; column < width; ++column) *pixels++ = RecordedPixel(x + column, y + row);
+  }
+  return true;
+}
+
+void GfxWriteRgb(int32_t x, int32_t y, int32_t width, int32_t height, const Colour* pixels) {
+  ++TheRecording.block_writes;
+  for (int64_t row = y; row < int64_t{y} + height; ++row) {
+    for (int64_t column = x; column < int64_t{x} + width; ++column, ++pixels) {
+      if (Inside(column, row)) Picture()[static_cast<std::size_t>(row * RecordedWidth + column)] = *pixels;
+    }
+  }
+}
+
 void GfxFloodFill(int32_t x, int32_t y, int32_t width, int32_t height, Colour paint, Colour border) {
   // Fills within the area as the window's does: a copy of it, painted and
   // copied back.

@@ -17,6 +17,7 @@ struct Recording {
   std::deque<std::string> input;   // lines INPUT answers with, first first
   int inputs_past_script = 0;      // INPUTs asked when the script was used up
   int fills = 0;                   // the colour layer's fills, each a block of pixels
+  int block_reads = 0, block_writes = 0;  // GfxReadRgb and GfxWriteRgb calls
   int shows = 0;                   // its GfxShowPending calls
 };
 extern Recording TheRecording;
