@@ -111,6 +111,7 @@ uint8_t BiosVideoMode(const Machine& machine) {
     case 7: return 0x0D;
     case 8: return 0x0E;
     case 9: return 0x10;
+    case 10: return 0x0F;
     case 11: return 0x11;
     case 12: return 0x12;
     case 13: return 0x13;

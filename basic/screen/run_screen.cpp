@@ -57,7 +57,7 @@ RunFault RunScreen(Machine& machine, const Instruction&, double*& sp) {
   const double number = sp[0];
   const ScreenMode* mode = number == std::floor(number) ? FindScreenMode(NumToInt32(number)) : nullptr;
   if (mode == nullptr) {
-    return machine.Fail(RunError::IllegalFunctionCall, "SCREEN " + FormatNumber(number) + " is not a screen mode (0, 1, 2, 7, 8, 9, 12 or 13)");
+    return machine.Fail(RunError::IllegalFunctionCall, "SCREEN " + FormatNumber(number) + " is not a screen mode (0, 1, 2, 7 to 13)");
   }
   if (sp[2] != 0 || sp[3] != 0) return IllegalCall("SCREEN has one page only: its pages must be 0");
   if (mode->number == 0) return StartPcText(machine);

@@ -13,6 +13,8 @@ constexpr ScreenMode Modes[] = {
     {7, 320, 200, 2, 2, 16, 5.0 / 6.0},
     {8, 640, 200, 1, 2, 16, 5.0 / 12.0},
     {9, 640, 350, 1, 1, 16, 4.0 / 3.0 * 350.0 / 640.0},
+    {10, 640, 350, 1, 1, 4, 4.0 / 3.0 * 350.0 / 640.0},
+    {11, 640, 480, 1, 1, 2, 1.0},
     {12, 640, 480, 1, 1, 16, 1.0},
     {13, 320, 200, 2, 2, 256, 5.0 / 6.0},
 };
@@ -72,6 +74,14 @@ Colour VgaDefault(int32_t n) {
   return 0;
 }
 
+// SCREEN 10's nine display values on its monochrome monitor: off (0), on
+// (4) and high intensity (8), and the six blinking between two of them,
+// shown steady in dark grey, so that a blinking attribute stays apart from
+// the others. Its four attributes start as off, on, blinking off to on,
+// and high.
+constexpr Colour Mono[9] = {Ega[0], Ega[8], Ega[8], Ega[8], Ega[7], Ega[8], Ega[8], Ega[8], Ega[15]};
+constexpr int32_t MonoDefaults[4] = {0, 4, 1, 8};
+
 // The EGA's 64 colours: bits 0-2 add two thirds of blue, green and red,
 // bits 3-5 one third.
 Colour Ega64(uint32_t value) {
@@ -94,7 +104,8 @@ Colour DefaultPaletteColour(const ScreenMode& mode, int32_t n) {
   switch (mode.number) {
     case 0: return ColorFromCode(n);
     case 1: return CgaPalettes[1][n];
-    case 2: return n == 0 ? Ega[0] : Ega[15];
+    case 2: case 11: return n == 0 ? Ega[0] : Ega[15];
+    case 10: return Mono[MonoDefaults[n & 3]];
     case 13: return VgaDefault(n);
     default: return Ega[n];
   }
@@ -108,7 +119,11 @@ bool PaletteValueColour(const ScreenMode& mode, double value, Colour* colour) {
       if (v > 63) return false;
       *colour = Ega64(v);
       return true;
-    case 12: case 13:
+    case 10:
+      if (v > 8) return false;
+      *colour = Mono[v];
+      return true;
+    case 11: case 12: case 13:
       // 65536 * blue + 256 * green + red, each 0 to 63.
       if ((v & 0xC0C0C0u) != 0 || v > 0x3F3F3Fu) return false;
       *colour = Vga(v & 63, (v >> 8) & 63, (v >> 16) & 63);

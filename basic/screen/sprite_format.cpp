@@ -13,7 +13,8 @@ uint32_t PlaneBits(SpriteShape shape, uint8_t colour, int32_t plane) {
 bool SpriteShapeOf(const ScreenMode& mode, SpriteShape* shape) {
   switch (mode.number) {
     case 1: *shape = {2, 1}; return true;
-    case 2: *shape = {1, 1}; return true;
+    case 2: case 11: *shape = {1, 1}; return true;
+    case 10: *shape = {1, 2}; return true;
     case 13: *shape = {8, 1}; return true;
     case 7: case 8: case 9: case 12: *shape = {1, 4}; return true;
     default: return false;

@@ -34,7 +34,8 @@ TEST(BasicScreen, EachModeFillsThePictureAtAWholeScale) {
   };
   const Row rows[] = {{0, 640, 400, 1, 1, 8},   {1, 320, 200, 2, 2, 4},  {2, 640, 200, 1, 2, 2},
                       {7, 320, 200, 2, 2, 16},  {8, 640, 200, 1, 2, 16}, {9, 640, 350, 1, 1, 16},
-                      {12, 640, 480, 1, 1, 16}, {13, 320, 200, 2, 2, 256}};
+                      {10, 640, 350, 1, 1, 4},  {11, 640, 480, 1, 1, 2}, {12, 640, 480, 1, 1, 16},
+                      {13, 320, 200, 2, 2, 256}};
   for (const Row& row : rows) {
     const ScreenMode* mode = FindScreenMode(row.number);
     ASSERT_NE(mode, nullptr) << row.number;
@@ -44,7 +45,7 @@ TEST(BasicScreen, EachModeFillsThePictureAtAWholeScale) {
     EXPECT_EQ(mode->scale_y, row.scale_y);
     EXPECT_EQ(mode->colours, row.colours);
   }
-  for (const int32_t missing : {-1, 3, 4, 5, 6, 10, 11, 14, 256}) EXPECT_EQ(FindScreenMode(missing), nullptr);
+  for (const int32_t missing : {-1, 3, 4, 5, 6, 14, 256}) EXPECT_EQ(FindScreenMode(missing), nullptr);
 }
 
 TEST(BasicScreen, DefaultPalettes) {
@@ -60,6 +61,10 @@ TEST(BasicScreen, DefaultPalettes) {
       {9, 15, White, "15 is white"},
       {1, 1, LightCyan, "mode 1's palette 1"},
       {2, 1, White, "mode 2 is black and white"},
+      {11, 1, White, "and so is mode 11"},
+      {10, 1, 0xAAAAAA, "mode 10's attribute 1 is on: grey on its monochrome monitor"},
+      {10, 2, 0x555555, "2 blinks off to on, shown steady in dark grey"},
+      {10, 3, White, "3 is high intensity"},
       {13, 9, 0xFF5555, "mode 13 starts with the 16"},
       {13, 16, 0x000000, "then a grey ramp from black"},
       {13, 31, White, "to white"},
@@ -112,7 +117,7 @@ TEST(BasicScreen, ScreenThirteensWholeDefaultPalette) {
 }
 
 TEST(BasicScreen, PointReadsBackWhatPsetWroteInEveryMode) {
-  for (const int32_t number : {1, 2, 7, 8, 9, 12, 13}) {
+  for (const int32_t number : {1, 2, 7, 8, 9, 10, 11, 12, 13}) {
     const ScreenMode& mode = *FindScreenMode(number);
     for (int32_t colour = 0; colour < mode.colours; colour += mode.colours > 16 ? 13 : 1) {
       const std::string c = std::to_string(colour);
