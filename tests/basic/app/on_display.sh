@@ -36,10 +36,12 @@ differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
 # can be until it shows the circle.
 echo 'CLS: SLEEP 1: PRINT "*": SLEEP 1: CIRCLE (200, 200), 100, 2, , , , F: SLEEP 5: END' >"$work/circle.bas"
 start "$1" "$work/circle.bas"
-appeared=$(now_ms) text_at= circle_at=
+appeared=$(now_ms) text_at= circle_at= longest=0
 photograph "$work/last.ppm"
 while [ -z "$circle_at" ] && [ $(($(now_ms) - appeared)) -lt 7000 ]; do
+  taken=$(now_ms)
   photograph "$work/now.ppm"
+  longest=$(( $(now_ms) - taken > longest ? $(now_ms) - taken : longest ))
   changed=$(differing "$work/last.ppm" "$work/now.ppm")
   [ "$changed" -gt 25000 ] && circle_at=$(now_ms)
   [ "$changed" -gt 0 ] && [ -z "$circle_at" ] && text_at=$(now_ms)
@@ -49,8 +51,10 @@ stop
 [ -n "$circle_at" ] || fail "the circle never reached the display while the program slept"
 [ -n "$text_at" ] || fail "the display showed the circle but never the text before it"
 late=$((circle_at - text_at - 1000))
-echo "the circle reached the display about $late ms after it was drawn (give or take a photograph)"
-[ "$late" -le 400 ] || fail "too late: want it within a photograph's time"
+echo "the circle reached the display about $late ms after it was drawn (give or take a photograph: at most $longest ms here)"
+# Each time is a photograph's end, so each may be late by one photograph;
+# on a busy machine a photograph alone takes hundreds of milliseconds.
+[ "$late" -le $((400 + longest)) ] || fail "too late: want it within a photograph's time"
 
 # balls.bas paused before its END shows what it shows once a PRINT has woken
 # the window.
