@@ -34,12 +34,12 @@ void ShowOnWindow(const RECT& r) {
 // is its own inverse.
 uint32_t DibFromColour(Colour c) { return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
 
-// A 32-bit top-down copy of width x height of the back buffer from (x, y)
-// (its top-left by default), filled in place and copied back where it
-// changed.
+// A 32-bit top-down bitmap of width x height: the back buffer's top-left
+// (or a block of it from any place) copied in, filled in place and copied
+// back where it changed.
 class AreaCopy {
  public:
-  AreaCopy(int32_t width, int32_t height, int32_t x = 0, int32_t y = 0) : area_{nullptr, width, height}, x_(x), y_(y) {
+  AreaCopy(int32_t width, int32_t height) : area_{nullptr, width, height} {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -65,18 +65,20 @@ class AreaCopy {
 
   bool Ready() const { return area_.pixels != nullptr; }
   PixelArea Area() const { return area_; }
-  void Take() {
-    BitBlt(dc_, 0, 0, area_.width, area_.height, BackBuffer.dc, x_, y_, SRCCOPY);
+  void Take() { TakeFrom(0, 0, area_.width, area_.height); }
+  void Give(const FillBounds& b) { GiveAt(0, 0, b); }
+  // The block from (x, y) into the bitmap's top-left; and the bitmap's
+  // part b back to the back buffer at (x + b.left, y + b.top).
+  void TakeFrom(int32_t x, int32_t y, int32_t width, int32_t height) {
+    BitBlt(dc_, 0, 0, width, height, BackBuffer.dc, x, y, SRCCOPY);
     GdiFlush();  // the bits are read directly next
   }
-  void Give(const FillBounds& b) {
-    GdiFlush();  // the bits were written directly
-    BitBlt(BackBuffer.dc, x_ + b.left, y_ + b.top, b.right - b.left, b.bottom - b.top, dc_, b.left, b.top, SRCCOPY);
+  void GiveAt(int32_t x, int32_t y, const FillBounds& b) {
+    BitBlt(BackBuffer.dc, x + b.left, y + b.top, b.right - b.left, b.bottom - b.top, dc_, b.left, b.top, SRCCOPY);
   }
 
  private:
   PixelArea area_;
-  int32_t x_, y_;
   HDC dc_ = nullptr;
   HBITMAP bitmap_ = nullptr;
   HGDIOBJ kept_ = nullptr;
@@ -140,34 +142,12 @@ void GfxFloodFill(int32_t x, int32_t y, int32_t width, int32_t height, Colour pa
   if (changed.left != changed.right) ShowOnWindow({changed.left, changed.top, changed.right, changed.bottom});
 }
 
-// The blocks' copy: one 32-bit top-down bitmap as large as the back
-// buffer, made at the first block and kept for the process's life, so
-// that a block costs two copies and no bitmap of its own.
-struct BlockCopy {
-  HDC dc = nullptr;
-  uint32_t* pixels = nullptr;
-  int32_t width = 0;
-};
-
-const BlockCopy& TheBlockCopy() {
-  static const BlockCopy copy = [] {
-    BlockCopy made;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = ScreenSize.width;
-    info.bmiHeader.biHeight = -ScreenSize.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(BackBuffer.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(BackBuffer.dc);
-    if (bitmap == nullptr || dc == nullptr) return made;
-    SelectObject(dc, bitmap);
-    made = {dc, static_cast<uint32_t*>(bits), ScreenSize.width};
-    return made;
-  }();
-  return copy;
+// The blocks' copy: a bitmap as large as the back buffer, made at the
+// first block and kept for the process's life, so that a block costs two
+// copies and no bitmap of its own.
+AreaCopy& TheBlockCopy() {
+  static AreaCopy* copy = new AreaCopy(ScreenSize.width, ScreenSize.height);
+  return *copy;
 }
 
 bool GfxReadRgb(int32_t x, int32_t y, int32_t width, int32_t height, Colour* pixels) {
@@ -175,17 +155,17 @@ bool GfxReadRgb(int32_t x, int32_t y, int32_t width, int32_t height, Colour* pix
     return false;
   }
   BackBufferLockEnter();
-  const BlockCopy& copy = TheBlockCopy();
-  if (copy.pixels != nullptr) {
-    BitBlt(copy.dc, 0, 0, width, height, BackBuffer.dc, x, y, SRCCOPY);
-    GdiFlush();  // the bits are read directly next
+  AreaCopy& copy = TheBlockCopy();
+  if (copy.Ready()) {
+    copy.TakeFrom(x, y, width, height);
+    const PixelArea area = copy.Area();
     for (int32_t row = 0; row < height; ++row) {
-      const uint32_t* from = copy.pixels + static_cast<std::size_t>(row) * copy.width;
+      const uint32_t* from = area.pixels + static_cast<std::size_t>(row) * area.width;
       for (int32_t column = 0; column < width; ++column) *pixels++ = DibFromColour(from[column]);
     }
   }
   BackBufferLockLeave();
-  return copy.pixels != nullptr;
+  return copy.Ready();
 }
 
 void GfxWriteRgb(int32_t x, int32_t y, int32_t width, int32_t height, const Colour* pixels) {
@@ -194,14 +174,15 @@ void GfxWriteRgb(int32_t x, int32_t y, int32_t width, int32_t height, const Colo
   RECT r{x, y, x + width, y + height};
   if (!ClipToBackBuffer(&r)) return;
   BackBufferLockEnter();
-  const BlockCopy& copy = TheBlockCopy();
-  if (copy.pixels != nullptr) {
+  AreaCopy& copy = TheBlockCopy();
+  if (copy.Ready()) {
     GdiFlush();  // no copy of the bitmap is still pending
+    const PixelArea area = copy.Area();
     for (int32_t row = 0; row < height; ++row) {
-      uint32_t* to = copy.pixels + static_cast<std::size_t>(row) * copy.width;
+      uint32_t* to = area.pixels + static_cast<std::size_t>(row) * area.width;
       for (int32_t column = 0; column < width; ++column) to[column] = DibFromColour(*pixels++);
     }
-    BitBlt(BackBuffer.dc, r.left, r.top, r.right - r.left, r.bottom - r.top, copy.dc, r.left - x, r.top - y, SRCCOPY);
+    copy.GiveAt(x, y, {r.left - x, r.top - y, r.right - x, r.bottom - y});
   }
   BackBufferLockLeave();
   ShowOnWindow(r);
