@@ -1,5 +1,6 @@
 #include "basic/screen/screen_blocks.h"
 
+#include "basic/screen/screen_draw.h"
 #include "basic/screen/screen_modes.h"
 #include "runtime/graphics/pixels.h"
 
@@ -21,14 +22,8 @@ class ColourNumbers {
 
  private:
   uint8_t Find(Colour colour) const {
-    const ScreenMode& mode = *screen_.mode;
-    for (int32_t n = 0; n < mode.colours; ++n) {
-      if (screen_.palette[n] == colour) return static_cast<uint8_t>(n);
-    }
-    for (int32_t n = 0; n < mode.colours; ++n) {
-      if (DefaultPaletteColour(mode, n) == colour) return static_cast<uint8_t>(n);
-    }
-    return 0;
+    const int32_t number = ColourNumberOf(screen_, colour);
+    return static_cast<uint8_t>(number < 0 ? 0 : number);
   }
 
   const ScreenState& screen_;

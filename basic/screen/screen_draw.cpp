@@ -219,14 +219,18 @@ int32_t ScreenPixelNumber(const ScreenState& screen, ViewPoint at) {
   const ScreenMode& mode = *screen.mode;
   if (at.x < 0 || at.y < 0 || at.x >= mode.width || at.y >= mode.height) return -1;
   const int64_t colour = GfxPixelAt(at.x * mode.scale_x, at.y * mode.scale_y);
-  if (colour == PixelOutside) return -1;
+  return colour == PixelOutside ? -1 : ColourNumberOf(screen, static_cast<Colour>(colour));
+}
+
+int32_t ColourNumberOf(const ScreenState& screen, Colour colour) {
+  const ScreenMode& mode = *screen.mode;
   // A pixel drawn before a PALETTE may hold a colour the palette no longer
   // has: it reads as the colour number it was drawn with.
   for (int32_t n = 0; n < mode.colours; ++n) {
-    if (screen.palette[n] == static_cast<Colour>(colour)) return n;
+    if (screen.palette[n] == colour) return n;
   }
   for (int32_t n = 0; n < mode.colours; ++n) {
-    if (DefaultPaletteColour(mode, n) == static_cast<Colour>(colour)) return n;
+    if (DefaultPaletteColour(mode, n) == colour) return n;
   }
   return -1;
 }

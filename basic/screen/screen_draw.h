@@ -41,5 +41,8 @@ void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour b
 int32_t ScreenPoint(const ScreenState& screen, ViewPoint at);
 // The same anywhere on the screen, VIEW or not: -1 outside the mode.
 int32_t ScreenPixelNumber(const ScreenState& screen, ViewPoint at);
+// A colour as a colour number: the lowest the palette gives it, else the
+// lowest of the mode's own palette; -1 for a colour neither holds.
+int32_t ColourNumberOf(const ScreenState& screen, Colour colour);
 // CLS within a VIEW: its area in the background colour.
 void ScreenClearView(const ScreenState& screen);
