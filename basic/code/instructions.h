@@ -163,9 +163,11 @@
   STATEMENT(Circle, in.c ? 7 : 8, 0, 0, 0, "nnn") /* a: F, c: 1 fills with the colour */            \
   STATEMENT(Pset, 3, 0, 0, 0, "nnn")                                                                \
   STATEMENT(Paint, 4, 0, 0, 0, "n--") /* a: the arguments written, STEP */                          \
+  STATEMENT(PaintTile, 3, 0, 2, 0, "n--") /* PAINT with tile strings: a as Paint's */              \
   STATEMENT(Draw, 0, 0, 1, 0, "---")                                                                \
   STATEMENT(Point, 2, 1, 0, 0, "---")                                                               \
   STATEMENT(Screen, 4, 0, 0, 0, "n--") /* a: the arguments written */                               \
+  STATEMENT(Pcopy, 2, 0, 0, 0, "---")                                                               \
   STATEMENT(Color, 3, 0, 0, 0, "n--")                                                               \
   STATEMENT(Palette, 2, 0, 0, 0, "---")                                                             \
   STATEMENT(PaletteReset, 0, 0, 0, 0, "---")                                                        \

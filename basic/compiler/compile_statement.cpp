@@ -206,6 +206,7 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Bsave: return CompileBsave(c);
     case Keyword::Bload: return CompileBload(c);
     case Keyword::View: return CompileView(c);
+    case Keyword::Pcopy: return CompilePcopy(c);
     // Errors and their trapping.
     case Keyword::Resume: return CompileResume(c);
     case Keyword::Error: return CompileRaiseError(c);

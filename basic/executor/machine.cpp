@@ -19,5 +19,7 @@ Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions
 Machine::~Machine() {
   UnwindProcedures(*this);
   while (strings_top != strings.data()) ReleaseString(Pop());
-  GfxShowPending();  // a run's last dots reach the window however it ended
+  // A run's last dots and colours reach the window however it ended.
+  PagesSettle(screen);
+  GfxShowPending();
 }

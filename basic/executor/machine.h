@@ -69,7 +69,8 @@ struct Machine {
   std::string message;        // a run-time error's detail, when it is made at run time
   DrawPen draw_pen;           // DRAW's colour, scale and angle, kept from one DRAW to the next
   ScreenState screen = StartingScreen();
-  TextGrid text;                    // the PC's text screen, or a graphics mode's text
+  TextGrid text;                    // the PC's text screen's active page, or a graphics mode's text
+  TextPages text_pages;             // the PC's text screen's other pages
   // Files: the run's open files, closed when the machine goes, however
   // the run ended.
   MachineFiles files{*this};

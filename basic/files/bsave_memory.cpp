@@ -87,7 +87,7 @@ RunError BloadArray(ArrayVariable& array, int64_t first_byte, std::string_view b
   return RunError::None;
 }
 
-void BloadScreen(const ScreenState& screen, int32_t offset, std::string_view bytes, int32_t planes) {
+void BloadScreen(ScreenState& screen, int32_t offset, std::string_view bytes, int32_t planes) {
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     WriteVideoByte(screen, offset + static_cast<int64_t>(i), static_cast<uint8_t>(bytes[i]), planes);
   }

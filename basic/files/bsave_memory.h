@@ -40,4 +40,4 @@ RunError ReadBsaveFile(std::string_view name, BsaveHeader* header, std::string* 
 // nothing changed, when they reach past its end.
 RunError BloadArray(ArrayVariable& array, int64_t first_byte, std::string_view bytes);
 // The bytes into the video memory from the offset.
-void BloadScreen(const ScreenState& screen, int32_t offset, std::string_view bytes, int32_t planes);
+void BloadScreen(ScreenState& screen, int32_t offset, std::string_view bytes, int32_t planes);

@@ -39,6 +39,11 @@ bool TakeNextKeyByte(Machine& machine, uint8_t* byte) {
 
 }  // namespace
 
+void ShowBeforeWaiting(Machine& machine) {
+  PagesSettle(machine.screen);
+  GfxShowPending();
+}
+
 bool TakeKeyByte(Machine& machine, uint8_t* byte) {
   if (!TakeNextKeyByte(machine, byte)) return false;
   NoteKeyByte(machine.memory.ports, *byte);  // port &H60's last scan code
@@ -47,7 +52,7 @@ bool TakeKeyByte(Machine& machine, uint8_t* byte) {
 
 bool AwaitKeyByte(Machine& machine, uint8_t* byte) {
   if (machine.script) return TakeKeyByte(machine, byte);
-  GfxShowPending();
+  ShowBeforeWaiting(machine);
   while (!KeyBufferTake(byte)) SysSleep(KeyPollMs);
   NoteKeyByte(machine.memory.ports, *byte);
   return true;
@@ -55,14 +60,14 @@ bool AwaitKeyByte(Machine& machine, uint8_t* byte) {
 
 bool AwaitKeyWaiting(Machine& machine) {
   if (machine.script) return machine.script->HasKey();
-  GfxShowPending();
+  ShowBeforeWaiting(machine);
   while (!KeyBufferHasKey()) SysSleep(KeyPollMs);
   return true;
 }
 
 void AwaitKeyOrTime(Machine& machine, double ms) {
   if (machine.script && machine.script->HasKey()) return;
-  GfxShowPending();
+  ShowBeforeWaiting(machine);
   using Clock = std::chrono::steady_clock;
   const Clock::time_point end =
       Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(ms));
@@ -83,7 +88,7 @@ RunFault FnInkey(BuiltinCall& call) {
     key += static_cast<char>(byte);
     if (byte == 0 && TakeKeyByte(machine, &byte)) key += static_cast<char>(byte);
   } else {
-    GfxShowPending();  // a program that polls for a key shows what it drew
+    ShowBeforeWaiting(machine);  // a program that polls for a key shows what it drew
     SysSleep(EmptyInkeyPauseMs);
   }
   call.text = NewString(key);

@@ -7,6 +7,10 @@
 
 struct Machine;
 
+// Puts what the program drew, in its latest colours, on the window: a
+// program calls it before it waits.
+void ShowBeforeWaiting(Machine& machine);
+
 // Takes the next key byte; false when none is waiting, now.
 bool TakeKeyByte(Machine& machine, uint8_t* byte);
 // Waits for the next key byte; false when the script has ended, so that no

@@ -49,18 +49,16 @@ bool ReadVgaPixel(Machine& machine, uint32_t offset, uint8_t* byte) {
 
 bool WriteVgaPixel(Machine& machine, uint32_t offset, uint8_t byte) {
   if (!InVga256(machine)) return false;
-  Colour colour = 0;
+  uint8_t colour = 0;
   if (ScreenColour(machine.screen, byte, &colour)) {
     ScreenLine(machine.screen, VgaPoint(offset), VgaPoint(offset), colour);
   }
   return true;
 }
 
-// On the PC's text screen the first page is its grid's cells, shown at
-// once; the rest, and every page on other screens, is memory of its own.
-bool InTextGrid(const Machine& machine, uint32_t offset) {
-  return ShowsPcText(machine.screen) && offset < static_cast<uint32_t>(machine.text.columns * machine.text.rows * 2);
-}
+// On the PC's text screen its pages are their grids' cells, the visible
+// one shown at once; the rest, and all of it on other screens, is memory.
+bool InTextGrid(const Machine& machine, uint32_t offset) { return InTextPages(machine, offset); }
 
 bool ReadTextCell(Machine& machine, uint32_t offset, uint8_t* byte) {
   *byte = InTextGrid(machine, offset) ? TextGridReadByte(machine, offset) : machine.memory.text.ReadByte(offset);

@@ -63,6 +63,7 @@ void SetColour(Machine& machine, uint8_t index, const uint8_t* rgb) {
   static const ScreenMode* const vga = FindScreenMode(13);
   const double value = rgb[0] + 256.0 * rgb[1] + 65536.0 * rgb[2];
   PaletteValueColour(*vga, value, &screen.palette[index]);
+  PagesPaletteChanged(screen);
 }
 
 void WriteColourData(Machine& machine, uint8_t value) {
@@ -143,6 +144,8 @@ uint8_t ReadPort(Machine& machine, int32_t port) {
 }
 
 RunFault WaitPort(Machine& machine, int32_t port, uint8_t and_mask, uint8_t xor_mask) {
+  // A demo waits for the retrace to show its new colours.
+  ShowBeforeWaiting(machine);
   if (Matches(ReadPort(machine, port), and_mask, xor_mask)) return {};
   const bool retrace_can_match = Matches(0, and_mask, xor_mask) || Matches(RetraceBit, and_mask, xor_mask);
   if (port != VgaStatus || !retrace_can_match) {

@@ -130,14 +130,46 @@ void CompileDraw(Compiler& c) {
   c.builder.Emit(Op::Draw);
 }
 
-// PAINT [STEP] (x, y) [, [paint] [, border]]
+namespace {
+
+// PAINT's border after a tile, and the background tile (an empty string
+// when left out).
+void CompilePaintTile(Compiler& c, bool step) {
+  int32_t written = 3;
+  if (c.Match(TokenKind::Comma)) {
+    written |= OptionalArguments(c, 1, 1) << 3;
+  } else {
+    c.builder.EmitNumber(0);
+  }
+  if (c.Match(TokenKind::Comma) && !c.AtStatementEnd()) {
+    StringExpression(c);
+  } else {
+    c.builder.EmitString("");
+  }
+  c.builder.Emit(Op::PaintTile, written | (step ? PaintStep : 0));
+}
+
+}  // namespace
+
+// PAINT [STEP] (x, y) [, [paint] [, [border] [, background]]]: a paint
+// that is a string is a tile.
 void CompilePaint(Compiler& c) {
   c.Advance();
   const bool step = c.MatchKeyword(Keyword::Step);
   CompileCoordinates(c);
   int32_t written = 3;
   if (c.Match(TokenKind::Comma)) {
-    written |= OptionalArguments(c, 2, 2) << 2;
+    if (!c.Check(TokenKind::Comma) && !c.AtStatementEnd()) {
+      if (Expression(c) == ValueKind::String) return CompilePaintTile(c, step);
+      written |= 4;
+    } else {
+      c.builder.EmitNumber(0);
+    }
+    if (c.Match(TokenKind::Comma)) {
+      written |= OptionalArguments(c, 1, 1) << 3;
+    } else {
+      c.builder.EmitNumber(0);
+    }
   } else {
     c.builder.EmitNumber(0);
     c.builder.EmitNumber(0);

@@ -4,12 +4,21 @@
 #include "basic/compiler/compiler.h"
 #include "basic/screen/compile_graphics.h"
 
-// SCREEN mode [, [colour switch] [, [active page] [, visible page]]]
+// SCREEN [mode] [, [colour switch] [, [active page] [, visible page]]]:
+// without a mode, the pages of the one there is.
 void CompileScreen(Compiler& c) {
   c.Advance();
-  NumberExpression(c);
-  const int32_t written = 1 | OptionalArguments(c, 3, 3) << 1;
+  const int32_t written = OptionalArguments(c, 4, 4);
+  if (written == 0) c.Unexpected("a screen mode");
   c.builder.Emit(Op::Screen, written);
+}
+
+void CompilePcopy(Compiler& c) {
+  c.Advance();
+  NumberExpression(c);
+  c.Expect(TokenKind::Comma, "',' and the page copied onto");
+  NumberExpression(c);
+  c.builder.Emit(Op::Pcopy);
 }
 
 // COLOR [foreground] [, [background] [, border]]

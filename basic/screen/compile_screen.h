@@ -6,8 +6,10 @@
 struct Compiler;
 
 // Each at its word:
-// SCREEN mode [, [colour switch] [, [active page] [, visible page]]]
+// SCREEN [mode] [, [colour switch] [, [active page] [, visible page]]]
 void CompileScreen(Compiler& c);
+// PCOPY from, to
+void CompilePcopy(Compiler& c);
 // COLOR [foreground] [, [background] [, border]]
 void CompileColor(Compiler& c);
 // PALETTE [attribute, colour]

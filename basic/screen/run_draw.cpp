@@ -38,13 +38,14 @@ class ProgramDrawing final : public DrawTarget {
       GfxLine(x1, y1, 0, x2, y2, drawn, 0, drawn);
       return;
     }
-    Colour drawn;
+    uint8_t drawn;
     if (Known(colour < 0 ? screen_.foreground : colour, &drawn)) ScreenLine(screen_, {x1, y1}, {x2, y2}, drawn);
   }
 
   void Paint(int32_t x, int32_t y, int32_t paint, int32_t border) override {
-    Colour inside, edge;
-    if (Known(paint, &inside) && Known(border, &edge)) ScreenPaint(screen_, {x, y}, inside, edge);
+    PaintInk inside;
+    uint8_t edge;
+    if (Known(paint, &inside.colour) && Known(border, &edge)) ScreenPaint(screen_, {x, y}, inside, edge);
   }
 
   const std::string& error() const { return error_; }
@@ -68,13 +69,13 @@ class ProgramDrawing final : public DrawTarget {
   }
 
  private:
-  bool Known(int32_t number, Colour* colour) {
+  bool Known(int32_t number, uint8_t* colour) {
     if (ScreenColour(screen_, number, colour)) return true;
     if (error_.empty()) error_ = "DRAW's colour " + std::to_string(number) + " is not one of this screen's";
     return false;
   }
 
-  const ScreenState& screen_;
+  ScreenState& screen_;
   const Variables& variables_;
   std::string error_;
 };

@@ -7,7 +7,9 @@
 
 #include "basic/executor/machine.h"
 #include "basic/executor/statements.h"
+#include "basic/executor/string_values.h"
 #include "basic/screen/figure_flags.h"
+#include "basic/screen/paint_tile.h"
 #include "basic/screen/run_screen.h"
 #include "basic/screen/run_text_screen.h"
 #include "basic/screen/screen.h"
@@ -34,7 +36,7 @@ void MoveLastPoint(Machine& machine, WorldPoint point) {
 // A figure's colour and fill colour: its colour, or the foreground when
 // left out; its fill, or the colour itself when the program gave none.
 struct FigureColours {
-  Colour colour, fill;
+  uint8_t colour, fill;
 };
 
 RunFault ColoursOf(Machine& machine, bool colour_omitted, double colour, bool fill_is_colour, double fill,
@@ -72,7 +74,7 @@ RunFault ModeLine(Machine& machine, const Instruction& in, const double* argumen
       omitted_first ? WorldPoint{screen.last_x, screen.last_y} : WorldPoint{arguments[0], arguments[1]};
   const WorldPoint second = in.a ? WorldPoint{first.x + arguments[2], first.y + arguments[3]}
                                  : WorldPoint{arguments[2], arguments[3]};
-  Colour colour;
+  uint8_t colour;
   const bool colour_omitted = (in.b & LineColourOmitted) != 0;
   if (const RunFault fault = ProgramColourOr(machine, colour_omitted, arguments[4], screen.foreground, &colour)) {
     return fault;
@@ -112,7 +114,7 @@ RunFault ModeCircle(Machine& machine, const Instruction& in, const double* argum
   if (const RunFault fault = ColoursOf(machine, colour_omitted, arguments[3], in.c != 0, arguments[7], &colours)) {
     return fault;
   }
-  const Colour colour = colours.colour, fill = colours.fill;
+  const uint8_t colour = colours.colour, fill = colours.fill;
   CircleArc arc{arguments[4] == 0 && arguments[5] == 0, 0, 0, false, false};
   if (const RunFault fault = Angle(arguments[4], &arc.start, &arc.start_radius)) return fault;
   if (const RunFault fault = Angle(arguments[5], &arc.end, &arc.end_radius)) return fault;
@@ -143,7 +145,7 @@ RunFault ModePset(Machine& machine, const Instruction& in, const double* argumen
   const WorldPoint point{arguments[0] + (in.c ? screen.last_x : 0), arguments[1] + (in.c ? screen.last_y : 0)};
   const int32_t default_colour = in.b ? screen.background : screen.foreground;
   const bool colour_omitted = (in.a & PsetColourOmitted) != 0;
-  Colour colour;
+  uint8_t colour;
   if (const RunFault fault = ProgramColourOr(machine, colour_omitted, arguments[2], default_colour, &colour)) {
     return fault;
   }
@@ -198,13 +200,38 @@ RunFault RunPaint(Machine& machine, const Instruction& in, double*& sp) {
   ScreenState& screen = machine.screen;
   const bool step = (in.a & PaintStep) != 0;
   const WorldPoint point{sp[0] + (step ? screen.last_x : 0), sp[1] + (step ? screen.last_y : 0)};
-  Colour paint, border;
-  if (const RunFault fault = ProgramColourOr(machine, !ArgumentWritten(in, 2), sp[2], screen.foreground, &paint)) {
+  PaintInk paint;
+  if (const RunFault fault = ProgramColourOr(machine, !ArgumentWritten(in, 2), sp[2], screen.foreground, &paint.colour)) {
     return fault;
   }
-  border = paint;
+  uint8_t border = paint.colour;
   if (ArgumentWritten(in, 3)) {
     if (const RunFault fault = ProgramColour(machine, sp[3], &border)) return fault;
+  }
+  ScreenPaint(screen, ToView(screen, point.x, point.y), paint, border);
+  MoveLastPoint(machine, point);
+  return {};
+}
+
+// PAINT (x, y), tile$, border, background$: the border is the foreground
+// unless given. The background tile told the classic flood which tiled
+// rows it had not painted; this flood paints each pixel once whatever it
+// holds, so it is read and needs nothing more.
+RunFault RunPaintTile(Machine& machine, const Instruction& in, double*& sp) {
+  sp -= 3;
+  RtString background = machine.Pop();
+  RtString tile = machine.Pop();
+  ScreenState& screen = machine.screen;
+  PaintInk paint;
+  const bool tiled = DecodePaintTile(*screen.mode, BytesOf(tile), &paint);
+  ReleaseString(tile);
+  ReleaseString(background);
+  if (!tiled) return IllegalCall("PAINT's tile is 1 to 64 bytes");
+  const bool step = (in.a & PaintStep) != 0;
+  const WorldPoint point{sp[0] + (step ? screen.last_x : 0), sp[1] + (step ? screen.last_y : 0)};
+  uint8_t border = static_cast<uint8_t>(screen.foreground);
+  if (ArgumentWritten(in, 3)) {
+    if (const RunFault fault = ProgramColour(machine, sp[2], &border)) return fault;
   }
   ScreenPaint(screen, ToView(screen, point.x, point.y), paint, border);
   MoveLastPoint(machine, point);

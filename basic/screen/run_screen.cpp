@@ -35,36 +35,92 @@ RunFault ColorInScreen1(Machine& machine, const Instruction& in, const double* a
     }
     for (int32_t n = 1; n < 4; ++n) screen.palette[n] = CgaPaletteColour(NumToInt32(palette), n);
   }
+  PagesPaletteChanged(screen);
   PromptTextColours(screen.palette[screen.foreground], screen.palette[0]);
   return {};
 }
 
 }  // namespace
 
-RunFault ProgramColour(Machine& machine, double number, Colour* colour) {
+RunFault ProgramColour(Machine& machine, double number, uint8_t* colour) {
   if (ScreenColour(machine.screen, number, colour)) return {};
   return machine.Fail(RunError::IllegalFunctionCall, "colour " + FormatNumber(number) + " is not one of " + ModeName(machine.screen) + "'s (0 to " +
                        std::to_string(machine.screen.mode->colours - 1) + ")");
 }
 
-RunFault ProgramColourOr(Machine& machine, bool omitted, double number, int32_t default_number, Colour* colour) {
+RunFault ProgramColourOr(Machine& machine, bool omitted, double number, int32_t default_number, uint8_t* colour) {
   return ProgramColour(machine, omitted ? default_number : number, colour);
 }
 
-// SCREEN mode, colour switch, active page, visible page.
-RunFault RunScreen(Machine& machine, const Instruction&, double*& sp) {
-  sp -= 4;
-  const double number = sp[0];
-  const ScreenMode* mode = number == std::floor(number) ? FindScreenMode(NumToInt32(number)) : nullptr;
-  if (mode == nullptr) {
-    return machine.Fail(RunError::IllegalFunctionCall, "SCREEN " + FormatNumber(number) + " is not a screen mode (0, 1, 2, 7 to 13)");
-  }
-  if (sp[2] != 0 || sp[3] != 0) return IllegalCall("SCREEN has one page only: its pages must be 0");
-  if (mode->number == 0) return StartPcText(machine);
-  ScreenStart(&machine.screen, *mode);
+namespace {
+
+// Whether SCREEN's mode is the one there is: then nothing is cleared.
+bool SameMode(const ScreenState& screen, int32_t number) {
+  if (number == 0) return ShowsPcText(screen);
+  return screen.mode->number == number;
+}
+
+RunFault StartMode(Machine& machine, const ScreenMode& mode) {
+  if (mode.number == 0) return StartPcText(machine);
+  ScreenStart(&machine.screen, mode);
   PromptTextColours(machine.screen.palette[machine.screen.foreground], machine.screen.palette[0]);
   GfxCls(3);
   StartTextGrid(machine, 0, 0);
+  return {};
+}
+
+// The pages, the visible one the active one unless given.
+RunFault ChoosePages(Machine& machine, const Instruction& in, const double* arguments) {
+  ScreenState& screen = machine.screen;
+  const bool text = ShowsPcText(screen);
+  const int32_t count = text ? static_cast<int32_t>(machine.text_pages.grids.size()) : PageCount(screen);
+  const int32_t active_now = text ? machine.text_pages.active : screen.pages.active;
+  const int32_t visible_now = text ? machine.text_pages.visible : screen.pages.visible;
+  const double active = ArgumentWritten(in, 2) ? arguments[2] : active_now;
+  const double visible = ArgumentWritten(in, 3) ? arguments[3] : ArgumentWritten(in, 2) ? active : visible_now;
+  const auto is_page = [count](double page) { return page >= 0 && page < count && page == std::floor(page); };
+  if (!is_page(active) || !is_page(visible)) {
+    const std::string pages = count == 1 ? "only page 0" : "pages 0 to " + std::to_string(count - 1);
+    return machine.Fail(RunError::IllegalFunctionCall, "SCREEN: " + ModeName(screen) + " has " + pages);
+  }
+  if (text) {
+    ChooseTextPages(machine, NumToInt32(active), NumToInt32(visible));
+  } else {
+    PagesChoose(screen, NumToInt32(active), NumToInt32(visible));
+  }
+  return {};
+}
+
+}  // namespace
+
+// SCREEN mode, colour switch, active page, visible page. A mode other than
+// the one there is starts afresh, cleared; the same mode, or none, keeps
+// the screen and changes its pages.
+RunFault RunScreen(Machine& machine, const Instruction& in, double*& sp) {
+  sp -= 4;
+  if (ArgumentWritten(in, 0)) {
+    const double number = sp[0];
+    const ScreenMode* mode = number == std::floor(number) ? FindScreenMode(NumToInt32(number)) : nullptr;
+    if (mode == nullptr) {
+      return machine.Fail(RunError::IllegalFunctionCall, "SCREEN " + FormatNumber(number) + " is not a screen mode (0, 1, 2, 7 to 13)");
+    }
+    if (!SameMode(machine.screen, mode->number)) {
+      if (const RunFault fault = StartMode(machine, *mode)) return fault;
+    }
+  }
+  if (!ArgumentWritten(in, 2) && !ArgumentWritten(in, 3)) return {};
+  if (machine.screen.mode == &RuntimeScreenMode()) return IllegalCall("SCREEN's pages need a screen mode: SCREEN 0 to 13 first");
+  return ChoosePages(machine, in, sp);
+}
+
+// PCOPY from, to: one page's picture onto another's.
+RunFault RunPcopy(Machine& machine, const Instruction&, double*& sp) {
+  sp -= 2;
+  ScreenState& screen = machine.screen;
+  const auto whole = [](double page) { return page >= 0 && page < 8 && page == std::floor(page); };
+  const int32_t from = whole(sp[0]) ? NumToInt32(sp[0]) : -1, to = whole(sp[1]) ? NumToInt32(sp[1]) : -1;
+  const bool copied = ShowsPcText(screen) ? CopyTextPage(machine, from, to) : PagesCopy(screen, from, to);
+  if (!copied) return machine.Fail(RunError::IllegalFunctionCall, "PCOPY: " + FormatNumber(sp[0]) + " and " + FormatNumber(sp[1]) + " are not both pages of " + ModeName(screen));
   return {};
 }
 
@@ -75,7 +131,7 @@ RunFault RunColor(Machine& machine, const Instruction& in, double*& sp) {
   ScreenState& screen = machine.screen;
   if (ShowsPcText(screen)) return PcTextColor(machine, in, sp);
   if (screen.mode->number == 1) return ColorInScreen1(machine, in, sp);
-  Colour fore = screen.palette[screen.foreground], back = screen.palette[screen.background];
+  uint8_t fore = static_cast<uint8_t>(screen.foreground), back = static_cast<uint8_t>(screen.background);
   if (ArgumentWritten(in, 0)) {
     if (const RunFault fault = ProgramColour(machine, sp[0], &fore)) return fault;
     screen.foreground = NumToInt32(sp[0]);
@@ -84,7 +140,7 @@ RunFault RunColor(Machine& machine, const Instruction& in, double*& sp) {
     if (const RunFault fault = ProgramColour(machine, sp[1], &back)) return fault;
     screen.background = NumToInt32(sp[1]);
   }
-  PromptTextColours(fore, back);
+  PromptTextColours(screen.palette[fore], screen.palette[back]);
   TextGridColours(machine);
   return {};
 }
@@ -94,20 +150,22 @@ RunFault RunPalette(Machine& machine, const Instruction&, double*& sp) {
   sp -= 2;
   ScreenState& screen = machine.screen;
   if (screen.mode->number == 0) return IllegalCall("PALETTE works only in the classic screen modes (SCREEN 1 to 13)");
-  Colour unused;
-  if (!ScreenColour(screen, sp[0], &unused)) {
+  uint8_t attribute;
+  if (!ScreenColour(screen, sp[0], &attribute)) {
     return machine.Fail(RunError::IllegalFunctionCall, "PALETTE: " + FormatNumber(sp[0]) + " is not an attribute of " + ModeName(screen));
   }
   if (sp[1] == -1) return {};
-  if (!PaletteValueColour(*screen.mode, sp[1], &screen.palette[NumToInt32(sp[0])])) {
+  if (!PaletteValueColour(*screen.mode, sp[1], &screen.palette[attribute])) {
     return machine.Fail(RunError::IllegalFunctionCall, "PALETTE: " + FormatNumber(sp[1]) + " is not a colour of " + ModeName(screen));
   }
+  PagesPaletteChanged(screen);
   return {};
 }
 
 RunFault RunPaletteReset(Machine& machine, const Instruction&, double*&) {
   if (machine.screen.mode->number == 0) return IllegalCall("PALETTE works only in the classic screen modes (SCREEN 1 to 13)");
   ScreenResetPalette(&machine.screen);
+  PagesPaletteChanged(machine.screen);
   return {};
 }
 

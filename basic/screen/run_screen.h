@@ -11,7 +11,7 @@
 
 struct Machine;
 
-// A colour number of the program as the mode's colour, or a message naming
+// A colour number of the program as one of the mode's, or a message naming
 // it; the default number when the program left it out.
-RunFault ProgramColour(Machine& machine, double number, Colour* colour);
-RunFault ProgramColourOr(Machine& machine, bool omitted, double number, int32_t default_number, Colour* colour);
+RunFault ProgramColour(Machine& machine, double number, uint8_t* colour);
+RunFault ProgramColourOr(Machine& machine, bool omitted, double number, int32_t default_number, uint8_t* colour);

@@ -70,7 +70,7 @@ RunFault RunGetSprite(Machine& machine, const Instruction& in, double*& sp) {
 
 RunFault RunPutSprite(Machine& machine, const Instruction& in, double*& sp) {
   sp -= 2 + in.b;
-  const ScreenState& screen = machine.screen;
+  ScreenState& screen = machine.screen;
   SpriteShape shape;
   if (const RunFault fault = NoShape(screen, &shape)) return fault;
   const bool step = (in.c & SpriteStep) != 0;

@@ -30,13 +30,13 @@ int32_t GlyphHeight(const Machine& machine) {
   }
 }
 
-TextLook LookOf(const Machine& machine) {
+TextLook LookOf(Machine& machine) {
   const ScreenMode& mode = *machine.screen.mode;
   if (ShowsPcText(machine.screen)) {
     // 40 columns are 80's glyphs twice as wide.
-    return {GlyphHeight(machine), 640 / (machine.text.columns * GlyphWidth), 1, true, machine.screen.palette, 16};
+    return {GlyphHeight(machine), 640 / (machine.text.columns * GlyphWidth), 1, true, machine.screen.palette, 16, nullptr};
   }
-  return {GlyphHeight(machine), mode.scale_x, mode.scale_y, false, machine.screen.palette, mode.colours};
+  return {GlyphHeight(machine), mode.scale_x, mode.scale_y, false, machine.screen.palette, mode.colours, &machine.screen};
 }
 
 // The changed cells, and the cursor where it shows: on the PC's text
@@ -44,6 +44,7 @@ TextLook LookOf(const Machine& machine) {
 // was drawn over last is drawn again first.
 void DrawChanged(Machine& machine) {
   TextGrid& text = machine.text;
+  if (ShowsPcText(machine.screen) && machine.text_pages.active != machine.text_pages.visible) return;
   if (text.cursor_drawn >= 0 && static_cast<std::size_t>(text.cursor_drawn) < text.changed.size()) {
     text.changed[static_cast<std::size_t>(text.cursor_drawn)] = true;
   }
@@ -105,6 +106,51 @@ void StartTextGrid(Machine& machine, int32_t columns, int32_t rows) {
   TextGridClearRows(&machine.text, 0, machine.text.rows - 1);
   DrawBlankTextGrid(&machine.text, LookOf(machine));
   machine.column = 0;
+  const int32_t pages = ShowsPcText(machine.screen) ? TextPageCount(columns, rows) : 1;
+  machine.text_pages = TextPages{std::vector<TextGrid>(static_cast<std::size_t>(pages), machine.text), 0, 0};
+}
+
+// The page's grid: the screen's own while the page is active.
+TextGrid& TextPage(Machine& machine, int32_t page) {
+  TextPages& pages = machine.text_pages;
+  return page == pages.active ? machine.text : pages.grids[static_cast<std::size_t>(page)];
+}
+
+// The visible page drawn whole.
+void ShowTextPage(Machine& machine) {
+  TextPages& pages = machine.text_pages;
+  if (pages.visible == pages.active) {
+    machine.text.changed.assign(machine.text.changed.size(), true);
+    return DrawChanged(machine);
+  }
+  DrawAllTextCells(&TextPage(machine, pages.visible), LookOf(machine));
+}
+
+bool ChooseTextPages(Machine& machine, int32_t active, int32_t visible) {
+  TextPages& pages = machine.text_pages;
+  const auto count = static_cast<int32_t>(pages.grids.size());
+  if (active < 0 || active >= count || visible < 0 || visible >= count) return false;
+  if (active != pages.active) {
+    std::swap(machine.text, pages.grids[static_cast<std::size_t>(pages.active)]);
+    std::swap(machine.text, pages.grids[static_cast<std::size_t>(active)]);
+    pages.active = active;
+    machine.column = machine.text.column;
+  }
+  const bool shows_other = visible != pages.visible;
+  pages.visible = visible;
+  if (shows_other) ShowTextPage(machine);
+  return true;
+}
+
+bool CopyTextPage(Machine& machine, int32_t from, int32_t to) {
+  const auto count = static_cast<int32_t>(machine.text_pages.grids.size());
+  if (from < 0 || from >= count || to < 0 || to >= count) return false;
+  if (from == to) return true;
+  TextGrid& target = TextPage(machine, to);
+  target.bytes = TextPage(machine, from).bytes;
+  target.changed.assign(target.changed.size(), true);
+  if (to == machine.text_pages.visible) ShowTextPage(machine);
+  return true;
 }
 
 void ShowText(Machine& machine, std::string_view text, bool echo) {
@@ -131,7 +177,8 @@ void ClearTextGrid(Machine& machine, int32_t mode) {
     TextGridClearRows(&text, text.top, text.bottom);
     DrawChanged(machine);
   } else {
-    GfxCls(ShowsPcText(machine.screen) ? 3 : mode);
+    // A graphics mode's blank grid covers its active page.
+    if (ShowsPcText(machine.screen)) GfxCls(3);
     TextGridClearRows(&text, 0, text.rows - 1);
     DrawBlankTextGrid(&text, LookOf(machine));
   }
@@ -162,14 +209,40 @@ RunFault LocateInGrid(Machine& machine, double row, double column, const double 
 
 int32_t TextGridRow(const Machine& machine) { return machine.text.row + 1; }
 
-uint8_t TextGridReadByte(const Machine& machine, int64_t offset) {
-  return ShowsPcText(machine.screen) ? TextScreenReadByte(machine.text, offset) : 0;
+namespace {
+
+// The page an offset of &HB800 lies in, and where in its cells; false
+// outside every page's cells.
+bool PageCell(const Machine& machine, int64_t offset, int32_t* page, int64_t* cell) {
+  if (!ShowsPcText(machine.screen) || offset < 0) return false;
+  const TextGrid& text = machine.text;
+  const int64_t page_bytes = TextPageBytes(text.columns, text.rows);
+  *page = static_cast<int32_t>(offset / page_bytes);
+  *cell = offset % page_bytes;
+  return *page < static_cast<int32_t>(machine.text_pages.grids.size()) && *cell < int64_t{text.columns} * text.rows * 2;
+}
+
+}  // namespace
+
+bool InTextPages(const Machine& machine, int64_t offset) {
+  int32_t page;
+  int64_t cell;
+  return PageCell(machine, offset, &page, &cell);
+}
+
+uint8_t TextGridReadByte(Machine& machine, int64_t offset) {
+  int32_t page;
+  int64_t cell;
+  return PageCell(machine, offset, &page, &cell) ? TextScreenReadByte(TextPage(machine, page), cell) : 0;
 }
 
 void TextGridWriteByte(Machine& machine, int64_t offset, uint8_t value) {
-  if (!ShowsPcText(machine.screen)) return;
-  TextScreenWriteByte(&machine.text, offset, value);
-  DrawChanged(machine);
+  int32_t page;
+  int64_t cell;
+  if (!PageCell(machine, offset, &page, &cell)) return;
+  TextScreenWriteByte(&TextPage(machine, page), cell, value);
+  if (page == machine.text_pages.active) return DrawChanged(machine);
+  if (page == machine.text_pages.visible) DrawTextCells(&TextPage(machine, page), LookOf(machine));
 }
 
 // WIDTH columns, rows: 40 or 80 columns of 25, 43 or 50 rows; the PC's

@@ -49,7 +49,14 @@ void ClearTextGrid(Machine& machine, int32_t mode);
 RunFault LocateInGrid(Machine& machine, double row, double column, const double shape[3], int32_t written);
 // CSRLIN on the grid, from 1.
 int32_t TextGridRow(const Machine& machine);
-// Whether an offset of the PC's &HB800 memory lies in the grid: the bytes
-// there read and write its cells, a write drawn at once.
-uint8_t TextGridReadByte(const Machine& machine, int64_t offset);
+// The PC's text screen's pages: SCREEN's active and visible page, and
+// PCOPY; false, changing nothing, unless both are pages of the screen.
+// Showing another page draws it whole.
+bool ChooseTextPages(Machine& machine, int32_t active, int32_t visible);
+bool CopyTextPage(Machine& machine, int32_t from, int32_t to);
+// Whether an offset of the PC's &HB800 memory lies in a page's cells: the
+// bytes there read and write them, a write on the visible page drawn at
+// once.
+bool InTextPages(const Machine& machine, int64_t offset);
+uint8_t TextGridReadByte(Machine& machine, int64_t offset);
 void TextGridWriteByte(Machine& machine, int64_t offset, uint8_t value);

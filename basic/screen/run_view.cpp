@@ -49,7 +49,7 @@ RunFault RunView(Machine& machine, const Instruction& in, double*& sp) {
     return IllegalCall("VIEW's corners must lie on the screen");
   }
   const ViewArea area{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y), in.a == 0, true};
-  Colour fill = 0, border = 0;
+  uint8_t fill = 0, border = 0;
   if ((in.b & 1) != 0) {
     if (const RunFault fault = ProgramColour(machine, sp[4], &fill)) return fault;
   }
@@ -57,13 +57,13 @@ RunFault RunView(Machine& machine, const Instruction& in, double*& sp) {
     if (const RunFault fault = ProgramColour(machine, sp[5], &border)) return fault;
   }
   screen.view = area;
-  if ((in.b & 1) != 0) ScreenFillPixels(mode, {area.x1, area.y1}, {area.x2, area.y2}, fill);
+  if ((in.b & 1) != 0) ScreenFillPixels(screen, {area.x1, area.y1}, {area.x2, area.y2}, fill);
   if ((in.b & 2) != 0) {
     // One pixel outside the area, where the screen has room.
-    ScreenFillPixels(mode, {area.x1 - 1, area.y1 - 1}, {area.x2 + 1, area.y1 - 1}, border);
-    ScreenFillPixels(mode, {area.x1 - 1, area.y2 + 1}, {area.x2 + 1, area.y2 + 1}, border);
-    ScreenFillPixels(mode, {area.x1 - 1, area.y1}, {area.x1 - 1, area.y2}, border);
-    ScreenFillPixels(mode, {area.x2 + 1, area.y1}, {area.x2 + 1, area.y2}, border);
+    ScreenFillPixels(screen, {area.x1 - 1, area.y1 - 1}, {area.x2 + 1, area.y1 - 1}, border);
+    ScreenFillPixels(screen, {area.x1 - 1, area.y2 + 1}, {area.x2 + 1, area.y2 + 1}, border);
+    ScreenFillPixels(screen, {area.x1 - 1, area.y1}, {area.x1 - 1, area.y2}, border);
+    ScreenFillPixels(screen, {area.x2 + 1, area.y1}, {area.x2 + 1, area.y2}, border);
   }
   return {};
 }

@@ -26,6 +26,8 @@ void ScreenStart(ScreenState* screen, const ScreenMode& mode) {
   // The runtime's own screen keeps its last point at (0, 0).
   screen->last_x = mode.number == 0 ? 0 : mode.width / 2;
   screen->last_y = mode.number == 0 ? 0 : mode.height / 2;
+  // The text screens are drawn a cell at a time, not as pixels.
+  PagesStart(screen, mode.number == 0 ? 0 : mode.pages);
 }
 
 bool DrawsItself(const ScreenState& screen) { return screen.mode->number != 0 || screen.window.active; }
@@ -68,11 +70,11 @@ void FromView(const ScreenState& screen, ViewPoint point, double* x, double* y) 
   *y = w.y_down ? w.y1 + py * (w.y2 - w.y1) / bottom : w.y2 - py * (w.y2 - w.y1) / bottom;
 }
 
-bool ScreenColour(const ScreenState& screen, double number, Colour* colour) {
+bool ScreenColour(const ScreenState& screen, double number, uint8_t* colour) {
   if (!(number >= 0 && number < screen.mode->colours)) return false;
   const int32_t n = NumToInt32(number);
   if (n >= screen.mode->colours) return false;  // rounded up past the last
-  *colour = screen.palette[n];
+  *colour = static_cast<uint8_t>(n);
   return true;
 }
 

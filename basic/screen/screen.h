@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "basic/screen/screen_modes.h"
+#include "basic/screen/screen_pages.h"
 
 // WINDOW's logical coordinates: x1 < x2 and y1 < y2. Without SCREEN, y
 // grows upwards, as on paper.
@@ -37,10 +38,12 @@ struct ScreenState {
   WindowMapping window;
   ViewArea view;
   double last_x = 0, last_y = 0;  // the last point, in the program's coordinates
+  ScreenPages pages;               // the classic modes' pixels; none on the runtime's own screen
 };
 
 // The state SCREEN gives: the mode's own palette, white (or its highest
-// colour) on black, no WINDOW, the last point at the middle. Draws nothing.
+// colour) on black, no WINDOW, the last point at the middle, the mode's
+// pages (none on the runtime's own screen) all 0. Draws nothing.
 void ScreenStart(ScreenState* screen, const ScreenMode& mode);
 // VIEW alone: the whole mode again.
 void ScreenResetView(ScreenState* screen);
@@ -66,9 +69,9 @@ bool InDrawingArea(const ScreenState& screen, ViewPoint point);
 // And back: the program's coordinates of a point of the mode's pixels.
 void FromView(const ScreenState& screen, ViewPoint point, double* x, double* y);
 
-// The colour number as the mode's colour; false when the mode has no such
-// colour.
-bool ScreenColour(const ScreenState& screen, double number, Colour* colour);
+// A program's colour number as one of the mode's; false when the mode has
+// no such colour.
+bool ScreenColour(const ScreenState& screen, double number, uint8_t* colour);
 
 // The runtime's own screen, as a run starts.
 ScreenState StartingScreen();

@@ -12,22 +12,25 @@ namespace {
 constexpr double Pi = 3.14159265358979323846;
 
 // Fills the pixels from (x1, y1) to (x2, y2), both included, in any
-// order, that lie within the area.
-void FillWithin(const ScreenMode& mode, const ViewArea& area, int64_t x1, int64_t y1, int64_t x2, int64_t y2,
-                Colour colour) {
+// order, that lie within the area: on the active page, or on the runtime's
+// own screen straight onto the picture.
+void FillWithin(ScreenState& screen, const ViewArea& area, int64_t x1, int64_t y1, int64_t x2, int64_t y2,
+                uint8_t colour) {
   const int64_t left = std::max<int64_t>(std::min(x1, x2), area.x1);
   const int64_t right = std::min<int64_t>(std::max(x1, x2), area.x2);
   const int64_t top = std::max<int64_t>(std::min(y1, y2), area.y1);
   const int64_t bottom = std::min<int64_t>(std::max(y1, y2), area.y2);
   if (left > right || top > bottom) return;
-  GfxFillRgb(static_cast<int32_t>(left * mode.scale_x), static_cast<int32_t>(top * mode.scale_y),
-             static_cast<int32_t>((right - left + 1) * mode.scale_x),
-             static_cast<int32_t>((bottom - top + 1) * mode.scale_y), colour);
+  const int32_t x = static_cast<int32_t>(left), y = static_cast<int32_t>(top);
+  const int32_t width = static_cast<int32_t>(right - left + 1), height = static_cast<int32_t>(bottom - top + 1);
+  if (HasPages(screen)) return PagesFill(screen, x, y, width, height, colour);
+  const ScreenMode& mode = *screen.mode;
+  GfxFillRgb(x * mode.scale_x, y * mode.scale_y, width * mode.scale_x, height * mode.scale_y, screen.palette[colour]);
 }
 
 // The figures' fill: within VIEW's area.
-void FillBlock(const ScreenState& screen, int64_t x1, int64_t y1, int64_t x2, int64_t y2, Colour colour) {
-  FillWithin(*screen.mode, screen.view, x1, y1, x2, y2, colour);
+void FillBlock(ScreenState& screen, int64_t x1, int64_t y1, int64_t x2, int64_t y2, uint8_t colour) {
+  FillWithin(screen, screen.view, x1, y1, x2, y2, colour);
 }
 
 // Cuts the line to VIEW's area (Liang and Barsky); false when none of it
@@ -99,7 +102,7 @@ bool OnArc(const CircleArc& arc, double angle) {
   return angle >= arc.start || angle <= arc.end;
 }
 
-void Outline(const ScreenState& screen, ViewPoint c, int32_t rx, int32_t ry, const CircleArc& arc, Colour colour) {
+void Outline(ScreenState& screen, ViewPoint c, int32_t rx, int32_t ry, const CircleArc& arc, uint8_t colour) {
   QuadrantPoints(rx, ry, [&](int64_t x, int64_t y) {
     for (const int64_t flip_x : {1, -1}) {
       for (const int64_t flip_y : {1, -1}) {
@@ -113,7 +116,7 @@ void Outline(const ScreenState& screen, ViewPoint c, int32_t rx, int32_t ry, con
   });
 }
 
-void Filled(const ScreenState& screen, ViewPoint c, int32_t rx, int32_t ry, Colour colour) {
+void Filled(ScreenState& screen, ViewPoint c, int32_t rx, int32_t ry, uint8_t colour) {
   // Each row from the outline's own widest point, so that fill and
   // outline agree.
   std::vector<int64_t> half(static_cast<std::size_t>(ry) + 1, 0);
@@ -131,11 +134,11 @@ ViewPoint OnEllipse(ViewPoint c, int32_t rx, int32_t ry, double angle) {
 
 }  // namespace
 
-void ScreenLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour colour) {
+void ScreenLine(ScreenState& screen, ViewPoint from, ViewPoint to, uint8_t colour) {
   ScreenStyledLine(screen, from, to, colour, AllPixels);
 }
 
-void ScreenStyledLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour colour, uint16_t style) {
+void ScreenStyledLine(ScreenState& screen, ViewPoint from, ViewPoint to, uint8_t colour, uint16_t style) {
   double x1 = from.x, y1 = from.y, x2 = to.x, y2 = to.y;
   if (!ClipLine(screen.view, &x1, &y1, &x2, &y2)) return;
   int64_t x = static_cast<int64_t>(x1), y = static_cast<int64_t>(y1);
@@ -155,7 +158,7 @@ void ScreenStyledLine(const ScreenState& screen, ViewPoint from, ViewPoint to, C
   }
 }
 
-void ScreenBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colour, bool filled) {
+void ScreenBox(ScreenState& screen, ViewPoint a, ViewPoint b, uint8_t colour, bool filled) {
   if (filled) {
     FillBlock(screen, a.x, a.y, b.x, b.y, colour);
     return;
@@ -166,7 +169,7 @@ void ScreenBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colou
   FillBlock(screen, b.x, a.y, b.x, b.y, colour);
 }
 
-void ScreenStyledBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colour, uint16_t style) {
+void ScreenStyledBox(ScreenState& screen, ViewPoint a, ViewPoint b, uint8_t colour, uint16_t style) {
   if (style == AllPixels) {
     ScreenBox(screen, a, b, colour, false);
     return;
@@ -177,8 +180,8 @@ void ScreenStyledBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour
   ScreenStyledLine(screen, {b.x, a.y}, b, colour, style);
 }
 
-void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int32_t ry, const CircleArc& arc,
-                   Colour colour, bool filled) {
+void ScreenEllipse(ScreenState& screen, ViewPoint centre, int32_t rx, int32_t ry, const CircleArc& arc,
+                   uint8_t colour, bool filled) {
   if (rx < 0 || ry < 0 || rx > MaxRadius || ry > MaxRadius) return;
   if (filled && arc.whole) {
     Filled(screen, centre, rx, ry, colour);
@@ -189,35 +192,37 @@ void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int3
   if (arc.end_radius) ScreenLine(screen, centre, OnEllipse(centre, rx, ry, arc.end), colour);
 }
 
-void ScreenFillPixels(const ScreenMode& mode, ViewPoint a, ViewPoint b, Colour colour) {
-  FillWithin(mode, {0, 0, mode.width - 1, mode.height - 1, false}, a.x, a.y, b.x, b.y, colour);
+void ScreenFillPixels(ScreenState& screen, ViewPoint a, ViewPoint b, uint8_t colour) {
+  const ScreenMode& mode = *screen.mode;
+  FillWithin(screen, {0, 0, mode.width - 1, mode.height - 1, false}, a.x, a.y, b.x, b.y, colour);
 }
 
-void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour border) {
-  const ScreenMode& mode = *screen.mode;
+void ScreenPaint(ScreenState& screen, ViewPoint at, const PaintInk& paint, uint8_t border) {
   if (!InDrawingArea(screen, at)) return;
-  if (screen.view.set) {
-    FloodWithin(mode, screen.view, at, paint, border);
+  if (HasPages(screen) || screen.view.set || !paint.tile.empty()) {
+    FloodWithin(screen, at, paint, border);
     return;
   }
-  // The picture holds whole blocks, so a flood over its pixels paints
-  // whole blocks too.
+  // The runtime's own screen, where the picture holds whole blocks, so a
+  // flood over its pixels paints whole blocks too.
+  const ScreenMode& mode = *screen.mode;
   GfxFloodFill(at.x * mode.scale_x, at.y * mode.scale_y, mode.width * mode.scale_x, mode.height * mode.scale_y,
-               paint, border);
+               screen.palette[paint.colour], screen.palette[border]);
 }
 
 int32_t ScreenPoint(const ScreenState& screen, ViewPoint at) {
   return InDrawingArea(screen, at) ? ScreenPixelNumber(screen, at) : -1;
 }
 
-void ScreenClearView(const ScreenState& screen) {
+void ScreenClearView(ScreenState& screen) {
   const ViewArea& v = screen.view;
-  ScreenFillPixels(*screen.mode, {v.x1, v.y1}, {v.x2, v.y2}, screen.palette[screen.background]);
+  ScreenFillPixels(screen, {v.x1, v.y1}, {v.x2, v.y2}, static_cast<uint8_t>(screen.background));
 }
 
 int32_t ScreenPixelNumber(const ScreenState& screen, ViewPoint at) {
   const ScreenMode& mode = *screen.mode;
   if (at.x < 0 || at.y < 0 || at.x >= mode.width || at.y >= mode.height) return -1;
+  if (HasPages(screen)) return PagesNumberAt(screen, at.x, at.y);
   const int64_t colour = GfxPixelAt(at.x * mode.scale_x, at.y * mode.scale_y);
   return colour == PixelOutside ? -1 : ColourNumberOf(screen, static_cast<Colour>(colour));
 }

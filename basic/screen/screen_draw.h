@@ -1,22 +1,25 @@
-// The classic modes' figures, worked out in the mode's pixels and handed
-// to the runtime as blocks of the picture's, clipped to the mode first so
-// that a figure far outside costs nothing; and the pixels read back.
+// The classic modes' figures, worked out in the mode's pixels and drawn
+// in colour numbers on the active page (screen_pages.h), clipped to the
+// mode first so that a figure far outside costs nothing; and the pixels
+// read back. On the runtime's own screen, which has no pages, they are
+// drawn straight onto the picture in the palette's colours.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "basic/screen/screen.h"
 
 // A line between two points, both ends included; also DRAW's.
-void ScreenLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour colour);
+void ScreenLine(ScreenState& screen, ViewPoint from, ViewPoint to, uint8_t colour);
 // A box, outlined or filled.
-void ScreenBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colour, bool filled);
+void ScreenBox(ScreenState& screen, ViewPoint a, ViewPoint b, uint8_t colour, bool filled);
 // LINE's style: a 16-bit mask, its top bit for the first point, repeating
 // along the line; a 0 bit leaves its pixel as it is. A box outline draws
 // each side from a's end towards b's, each from the mask's top bit.
 inline constexpr uint16_t AllPixels = 0xFFFF;
-void ScreenStyledLine(const ScreenState& screen, ViewPoint from, ViewPoint to, Colour colour, uint16_t style);
-void ScreenStyledBox(const ScreenState& screen, ViewPoint a, ViewPoint b, Colour colour, uint16_t style);
+void ScreenStyledLine(ScreenState& screen, ViewPoint from, ViewPoint to, uint8_t colour, uint16_t style);
+void ScreenStyledBox(ScreenState& screen, ViewPoint a, ViewPoint b, uint8_t colour, uint16_t style);
 // An ellipse of radii rx, ry around the centre, outlined or filled; with
 // angles (radians, 0 to 2 * pi, counterclockwise from 3 o'clock) only the
 // arc between them, and a line to the centre from each end whose angle was
@@ -27,14 +30,22 @@ struct CircleArc {
   bool start_radius, end_radius;
 };
 inline constexpr int32_t MaxRadius = 4096;
-void ScreenEllipse(const ScreenState& screen, ViewPoint centre, int32_t rx, int32_t ry, const CircleArc& arc,
-                   Colour colour, bool filled);
+void ScreenEllipse(ScreenState& screen, ViewPoint centre, int32_t rx, int32_t ry, const CircleArc& arc,
+                   uint8_t colour, bool filled);
 // The block of the mode's pixels from a to b, both included, clipped to the
 // mode alone: for the images PUT and BLOAD put where the program was
 // allowed to.
-void ScreenFillPixels(const ScreenMode& mode, ViewPoint a, ViewPoint b, Colour colour);
-// PAINT: floods from the point through every colour but the border.
-void ScreenPaint(const ScreenState& screen, ViewPoint at, Colour paint, Colour border);
+void ScreenFillPixels(ScreenState& screen, ViewPoint a, ViewPoint b, uint8_t colour);
+// PAINT's paint: a colour, or a tile of colour numbers `tile_width` wide,
+// row after row, repeating across the screen from its corner.
+struct PaintInk {
+  uint8_t colour = 0;
+  std::vector<uint8_t> tile;  // empty: the colour alone
+  int32_t tile_width = 8;
+};
+// PAINT: floods from the point through every colour number but the
+// border's, each pixel once.
+void ScreenPaint(ScreenState& screen, ViewPoint at, const PaintInk& paint, uint8_t border);
 // POINT: the colour number there, the lowest that the palette maps to its
 // colour, else the lowest of the mode's own palette; -1 outside VIEW's
 // area, or for a colour neither holds.
@@ -45,4 +56,4 @@ int32_t ScreenPixelNumber(const ScreenState& screen, ViewPoint at);
 // lowest of the mode's own palette; -1 for a colour neither holds.
 int32_t ColourNumberOf(const ScreenState& screen, Colour colour);
 // CLS within a VIEW: its area in the background colour.
-void ScreenClearView(const ScreenState& screen);
+void ScreenClearView(ScreenState& screen);

@@ -13,6 +13,7 @@ struct ScreenMode {
   int32_t scale_x, scale_y;  // the picture's pixels for one of them
   int32_t colours;           // colour numbers 0 .. colours - 1
   double aspect;             // CIRCLE's default: its pixels were not square
+  int32_t pages = 1;         // SCREEN's pages, drawn on and shown one at a time
 };
 
 // The mode SCREEN n chooses; null when there is none.

@@ -54,6 +54,17 @@ void PutCharacter(TextGrid* screen, uint8_t character) {
 
 }  // namespace
 
+int32_t TextPageBytes(int32_t columns, int32_t rows) {
+  int32_t bytes = 2048;
+  while (bytes < columns * rows * 2) bytes *= 2;
+  return bytes;
+}
+
+int32_t TextPageCount(int32_t columns, int32_t rows) {
+  constexpr int32_t AdapterBytes = 32768, MostPages = 8;
+  return std::clamp(AdapterBytes / TextPageBytes(columns, rows), 1, MostPages);
+}
+
 void TextGridStart(TextGrid* screen, int32_t columns, int32_t rows) {
   screen->columns = std::clamp(columns, 1, 255);
   screen->rows = std::clamp(rows, 1, 255);

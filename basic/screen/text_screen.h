@@ -30,6 +30,17 @@ struct TextGrid {
   int32_t cursor_drawn = -1;                   // the cell the cursor was drawn over, or -1
 };
 
+// The PC's text screen's pages, one after another in the adapter's 32 KB
+// at &HB800, each in the room its cells round up to (2, 4 or 8 KB), at
+// most 8: each page a grid of its own, with its own cursor. The program
+// writes on the active page; the visible one is shown.
+struct TextPages {
+  std::vector<TextGrid> grids;  // by page; the active page's is lent to the screen while it is active
+  int32_t active = 0, visible = 0;
+};
+int32_t TextPageBytes(int32_t columns, int32_t rows);
+int32_t TextPageCount(int32_t columns, int32_t rows);
+
 // A grid of blank cells in the default attribute, the cursor home, VIEW
 // PRINT on every row. Columns and rows are brought to 1..255.
 void TextGridStart(TextGrid* screen, int32_t columns, int32_t rows);

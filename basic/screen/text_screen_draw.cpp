@@ -3,29 +3,34 @@
 #include <algorithm>
 
 #include "basic/screen/cp437_glyphs.h"
+#include "basic/screen/screen_draw.h"
 #include "runtime/graphics/pixels.h"
 
 namespace {
 
 constexpr int32_t GlyphWidth = 8;
 
-Colour PaletteColour(const TextLook& look, int32_t number) {
-  return number >= 0 && number < look.colours ? look.palette[number] : 0;
+// A block of a glyph's pixels in a colour number: on the active page in a
+// graphics mode, else on the picture, scaled.
+void Fill(const TextLook& look, int32_t x, int32_t y, int32_t width, int32_t height, uint8_t number) {
+  if (look.pages != nullptr) return ScreenFillPixels(*look.pages, {x, y}, {x + width - 1, y + height - 1}, number);
+  const Colour colour = number < look.colours ? look.palette[number] : 0;
+  GfxFillRgb(x * look.scale_x, y * look.scale_y, width * look.scale_x, height * look.scale_y, colour);
 }
 
-void CellColours(const TextLook& look, uint8_t attribute, Colour* fore, Colour* back) {
+void CellColours(const TextLook& look, uint8_t attribute, uint8_t* fore, uint8_t* back) {
   if (look.attributes) {
-    *fore = PaletteColour(look, attribute & 15);
-    *back = PaletteColour(look, (attribute >> 4) & 7);
+    *fore = attribute & 15;
+    *back = (attribute >> 4) & 7;
   } else {
-    *fore = PaletteColour(look, attribute);
-    *back = PaletteColour(look, 0);
+    *fore = attribute;
+    *back = 0;
   }
 }
 
 // The lit runs of `rows` equal glyph rows from the cell's row y: one
 // block each, as tall as all of them.
-void DrawRuns(const TextLook& look, int32_t left, int32_t top, uint8_t bits, int32_t rows, Colour fore) {
+void DrawRuns(const TextLook& look, int32_t left, int32_t top, uint8_t bits, int32_t rows, uint8_t fore) {
   int32_t x = 0;
   while (x < GlyphWidth) {
     if (!(bits & (0x80 >> x))) {
@@ -34,26 +39,26 @@ void DrawRuns(const TextLook& look, int32_t left, int32_t top, uint8_t bits, int
     }
     const int32_t start = x;
     while (x < GlyphWidth && (bits & (0x80 >> x))) ++x;
-    GfxFillRgb(left + start * look.scale_x, top, (x - start) * look.scale_x, rows * look.scale_y, fore);
+    Fill(look, left + start, top, x - start, rows, fore);
   }
 }
 
 // The cell's background, then its glyph's lit runs, equal rows together
 // (a full block is one fill, a line two).
 void DrawCell(const TextGrid& screen, const TextLook& look, int32_t row, int32_t column) {
-  Colour fore, back;
+  uint8_t fore, back;
   CellColours(look, TextGridAttribute(screen, row, column), &fore, &back);
-  const int32_t left = column * GlyphWidth * look.scale_x;
-  const int32_t top = row * look.glyph_height * look.scale_y;
+  const int32_t left = column * GlyphWidth;
+  const int32_t top = row * look.glyph_height;
   const uint8_t* glyph = Cp437Glyph(look.glyph_height, TextGridCharacter(screen, row, column));
   const bool full = std::all_of(glyph, glyph + look.glyph_height, [](uint8_t bits) { return bits == 0xFF; });
-  if (!full || fore == back) GfxFillRgb(left, top, GlyphWidth * look.scale_x, look.glyph_height * look.scale_y, back);
+  if (!full || fore == back) Fill(look, left, top, GlyphWidth, look.glyph_height, back);
   if (fore == back) return;
   int32_t y = 0;
   while (y < look.glyph_height) {
     int32_t rows = 1;
     while (y + rows < look.glyph_height && glyph[y + rows] == glyph[y]) ++rows;
-    if (glyph[y] != 0) DrawRuns(look, left, top + y * look.scale_y, glyph[y], rows, fore);
+    if (glyph[y] != 0) DrawRuns(look, left, top + y, glyph[y], rows, fore);
     y += rows;
   }
 }
@@ -72,16 +77,16 @@ void DrawTextCells(TextGrid* screen, const TextLook& look) {
 }
 
 void DrawTextCursor(TextGrid* screen, const TextLook& look) {
-  Colour fore, back;
+  uint8_t fore, back;
   CellColours(look, TextGridAttribute(*screen, screen->row, screen->column), &fore, &back);
   const int32_t last = look.glyph_height - 1;
   const int32_t start = screen->cursor_start < 0 ? last - 1 : std::min(screen->cursor_start, last);
   const int32_t stop = screen->cursor_stop < 0 ? last : std::min(screen->cursor_stop, last);
-  const int32_t left = screen->column * GlyphWidth * look.scale_x;
-  const int32_t top = screen->row * look.glyph_height * look.scale_y;
+  const int32_t left = screen->column * GlyphWidth;
+  const int32_t top = screen->row * look.glyph_height;
   const auto lines = [&](int32_t from, int32_t to) {
     if (from > to) return;
-    GfxFillRgb(left, top + from * look.scale_y, GlyphWidth * look.scale_x, (to - from + 1) * look.scale_y, fore);
+    Fill(look, left, top + from, GlyphWidth, to - from + 1, fore);
   };
   if (start <= stop) {
     lines(start, stop);
@@ -93,9 +98,9 @@ void DrawTextCursor(TextGrid* screen, const TextLook& look) {
 }
 
 void DrawBlankTextGrid(TextGrid* screen, const TextLook& look) {
-  Colour fore, back;
+  uint8_t fore, back;
   CellColours(look, screen->attribute, &fore, &back);
-  GfxFillRgb(0, 0, screen->columns * GlyphWidth * look.scale_x, screen->rows * look.glyph_height * look.scale_y, back);
+  Fill(look, 0, 0, screen->columns * GlyphWidth, screen->rows * look.glyph_height, back);
   screen->changed.assign(screen->changed.size(), false);
 }
 

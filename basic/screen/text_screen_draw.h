@@ -1,12 +1,14 @@
-// The text grid drawn onto the picture: each changed cell as its glyph's
-// pixels, a block of the picture's for each, over its background, the way
-// the classic modes draw their own pixels.
+// The text grid drawn: each changed cell as its glyph's pixels over its
+// background, onto the picture on the PC's text screen, onto the active
+// page in a graphics mode (so that its text is pixels like a figure's).
 #pragma once
 
 #include <cstdint>
 
 #include "basic/screen/text_screen.h"
 #include "runtime/graphics/graphics.h"
+
+struct ScreenState;
 
 // How the cells look: the glyphs' height, how many of the picture's pixels
 // a glyph's pixel takes, and what the attribute byte means: on the PC's
@@ -18,6 +20,7 @@ struct TextLook {
   bool attributes;           // true on the PC's text screen
   const Colour* palette;     // 16 colours there; the mode's palette in a graphics mode
   int32_t colours;           // how many the palette holds
+  ScreenState* pages;        // a graphics mode's screen, drawn in colour numbers; null on the text screen
 };
 
 // Draws every changed cell and forgets that it changed.

@@ -65,7 +65,7 @@ uint8_t ReadVideoByte(const ScreenState& screen, int64_t offset, int32_t plane) 
   return static_cast<uint8_t>(value);
 }
 
-void WriteVideoByte(const ScreenState& screen, int64_t offset, uint8_t value, int32_t plane_mask) {
+void WriteVideoByte(ScreenState& screen, int64_t offset, uint8_t value, int32_t plane_mask) {
   const ByteSpan span = SpanOf(*screen.mode, offset);
   if (!span.inside) return;
   const bool planar = Planar(*screen.mode);
@@ -79,6 +79,6 @@ void WriteVideoByte(const ScreenState& screen, int64_t offset, uint8_t value, in
       number = bits ? number | plane_mask : number & ~plane_mask;
       number &= 15;
     }
-    ScreenFillPixels(*screen.mode, at, at, screen.palette[number]);
+    ScreenFillPixels(screen, at, at, static_cast<uint8_t>(number));
   }
 }

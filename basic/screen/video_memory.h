@@ -23,4 +23,4 @@ int32_t VideoSegment(const ScreenMode& mode);
 
 // Plane p is bit p of the colour numbers.
 uint8_t ReadVideoByte(const ScreenState& screen, int64_t offset, int32_t plane);
-void WriteVideoByte(const ScreenState& screen, int64_t offset, uint8_t value, int32_t plane_mask);
+void WriteVideoByte(ScreenState& screen, int64_t offset, uint8_t value, int32_t plane_mask);

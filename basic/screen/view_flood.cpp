@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "basic/screen/screen_pages.h"
 #include "runtime/graphics/pixels.h"
 
 namespace {
@@ -14,26 +15,53 @@ struct Area {
 };
 
 // Each pixel of the area: whether the flood may pass it (not the border),
-// read once from the picture.
-std::vector<uint8_t> Passable(const ScreenMode& mode, const Area& area, Colour border) {
+// read once: from the active page, or on the runtime's own screen from
+// the picture.
+std::vector<uint8_t> Passable(const ScreenState& screen, const Area& area, uint8_t border) {
+  const ScreenMode& mode = *screen.mode;
   std::vector<uint8_t> passable(static_cast<std::size_t>(area.width) * static_cast<std::size_t>(area.height));
+  std::vector<uint8_t> row(static_cast<std::size_t>(area.width));
   for (int32_t y = area.top; y < area.top + area.height; ++y) {
-    for (int32_t x = area.left; x < area.left + area.width; ++x) {
-      const int64_t colour = GfxPixelAt(x * mode.scale_x, y * mode.scale_y);
-      passable[area.At(x, y)] = colour != static_cast<int64_t>(border);
+    uint8_t* open = passable.data() + area.At(area.left, y);
+    if (HasPages(screen)) {
+      PagesRead(screen, area.left, y, area.width, 1, row.data());
+      for (int32_t x = 0; x < area.width; ++x) open[x] = row[static_cast<std::size_t>(x)] != border;
+      continue;
+    }
+    for (int32_t x = 0; x < area.width; ++x) {
+      const int64_t colour = GfxPixelAt((area.left + x) * mode.scale_x, y * mode.scale_y);
+      open[x] = colour != static_cast<int64_t>(screen.palette[border]);
     }
   }
   return passable;
 }
 
+// A run of a row in the paint: one fill, or the tile's numbers.
+void PaintRun(ScreenState& screen, const PaintInk& paint, int32_t left, int32_t right, int32_t y) {
+  if (paint.tile.empty()) return ScreenFillPixels(screen, {left, y}, {right, y}, paint.colour);
+  const int32_t width = paint.tile_width;
+  const int32_t rows = static_cast<int32_t>(paint.tile.size()) / width;
+  const uint8_t* tile_row = paint.tile.data() + static_cast<std::size_t>(y % rows) * static_cast<std::size_t>(width);
+  int32_t x = left;
+  while (x <= right) {  // runs of one number, each one fill
+    const uint8_t number = tile_row[x % width];
+    int32_t end = x;
+    while (end < right && tile_row[(end + 1) % width] == number) ++end;
+    ScreenFillPixels(screen, {x, y}, {end, y}, number);
+    x = end + 1;
+  }
+}
+
 }  // namespace
 
-void FloodWithin(const ScreenMode& mode, const ViewArea& view, ViewPoint at, Colour paint, Colour border) {
+void FloodWithin(ScreenState& screen, ViewPoint at, const PaintInk& paint, uint8_t border) {
+  const ViewArea& view = screen.view;
   const Area area{view.x1, view.y1, view.x2 - view.x1 + 1, view.y2 - view.y1 + 1};
-  std::vector<uint8_t> open = Passable(mode, area, border);
+  std::vector<uint8_t> open = Passable(screen, area, border);
   if (!open[area.At(at.x, at.y)]) return;
   // A work list of points, each row's run filled whole once reached; a
-  // filled pixel is no longer open, so each is filled once.
+  // filled pixel is no longer open, so each is filled once, whatever the
+  // paint puts there.
   std::vector<ViewPoint> work{at};
   while (!work.empty()) {
     const ViewPoint p = work.back();
@@ -48,6 +76,6 @@ void FloodWithin(const ScreenMode& mode, const ViewArea& view, ViewPoint at, Col
         if (y >= view.y1 && y <= view.y2 && open[area.At(x, y)]) work.push_back({x, y});
       }
     }
-    ScreenFillPixels(mode, {left, p.y}, {right, p.y}, paint);
+    PaintRun(screen, paint, left, right, p.y);
   }
 }

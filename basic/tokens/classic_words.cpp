@@ -11,7 +11,7 @@ constexpr ClassicUse F = ClassicUse::Function;
 
 constexpr ClassicWord ClassicWords[] = {
     // The screen, the keyboard, sound and pens.
-    {"PCOPY", S}, {"PEN", F}, {"PLAY", F}, {"STICK", F},
+    {"PEN", F}, {"PLAY", F}, {"STICK", F},
     {"STRIG", F},
     // Files and devices.
     {"IOCTL", S}, {"IOCTL$", F}, {"LLIST", S}, {"LOCK", S}, {"LPOS", F}, {"UNLOCK", S},

@@ -105,7 +105,7 @@ class Lexer {
       Add(std::move(token));
       return true;
     }
-    // LOCK$ and PCOPY% stay names: only the table's own spelling is reserved.
+    // LOCK$ and MOTOR% stay names: only the table's own spelling is reserved.
     if (!IsSuffix(static_cast<char>(Peek())) && FindClassicWord(word)) return Unsupported(std::move(token), word);
     return PlainName(std::move(token), std::move(word), begin);
   }

@@ -57,8 +57,8 @@
   /* Memory and ports. */                                                             \
   X(Peek, "PEEK") X(Poke, "POKE") X(Seg, "SEG") X(Varptr, "VARPTR")                   \
   X(Varseg, "VARSEG") X(Sadd, "SADD") X(Out, "OUT") X(Inp, "INP") X(Wait, "WAIT")     \
-  /* Sprites, BSAVE and BLOAD, VIEW. */                                               \
-  X(Bsave, "BSAVE") X(Bload, "BLOAD") X(View, "VIEW") X(Pmap, "PMAP")
+  /* Sprites, BSAVE and BLOAD, VIEW, pages. */                                        \
+  X(Bsave, "BSAVE") X(Bload, "BLOAD") X(View, "VIEW") X(Pmap, "PMAP") X(Pcopy, "PCOPY")
 
 enum class Keyword : uint8_t {
   None,

@@ -1,6 +1,6 @@
 ' Statements of classic BASIC that this one lacks are named.
 ' a statement
-PCOPY 1, 0 ' expect error 1: PCOPY is not a statement of this BASIC
+MOTOR 1, 0 ' expect error 1: MOTOR is not a statement of this BASIC
 ' any case, after a line number
 10 shell ' expect error 4: SHELL is not a statement of this BASIC
 ' in a one-line IF

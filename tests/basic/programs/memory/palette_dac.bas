@@ -16,11 +16,11 @@ FOR I = 1 TO 6: PRINT INP(&H3C9);: NEXT: PRINT
 OUT &H3C8, 5: OUT &H3C9, 255: OUT &H3C9, 64: OUT &H3C9, 65
 OUT &H3C7, 5: PRINT INP(&H3C9); INP(&H3C9); INP(&H3C9)
 ' expect:  63  0  1
-' the same as PALETTE: colour 3 made dark red, POINT finds the lowest
-' colour that shows a pixel's colour
+' the same as PALETTE: colour 3 made dark red like 4, POINT still tells
+' them apart
 OUT &H3C8, 3: OUT &H3C9, 42: OUT &H3C9, 0: OUT &H3C9, 0
-PSET (1, 1), 4: PRINT POINT(1, 1)
-' expect:  3
+PSET (1, 1), 4: PSET (2, 1), 3: PRINT POINT(1, 1); POINT(2, 1)
+' expect:  4  3
 ' PALETTE's colours read back through the registers
 PALETTE 9, 65536 * 10 + 256 * 20 + 30
 OUT &H3C7, 9: PRINT INP(&H3C9); INP(&H3C9); INP(&H3C9)

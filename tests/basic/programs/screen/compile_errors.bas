@@ -16,4 +16,4 @@ X = POINT(1, 2, 3) ' expect error 15: expected ')', found ','
 VIEW PRINT 1 TO ' expect error 17: expected an expression, found a comment
 ' SCREEN needs its mode
 SCREEN
-' expect error 18:7: expected an expression, found end of line
+' expect error 18:7: expected a screen mode, found end of line

@@ -21,6 +21,6 @@ SCREEN 13: LOCATE 25, 1: PRINT "a": PRINT "b";: A$ = CHR$(SCREEN(24, 1)): PRINT 
 ' expect: b
 ' expect: a
 ' CLS 2 clears VIEW PRINT's rows and leaves the figures below them
-SCREEN 13: PSET (300, 190), 4: PRINT "t": VIEW PRINT 1 TO 5: CLS 2: VIEW PRINT: PRINT POINT(300, 190); SCREEN(1, 1)
+SCREEN 13: CLS: PSET (300, 190), 4: PRINT "t": VIEW PRINT 1 TO 5: CLS 2: VIEW PRINT: PRINT POINT(300, 190); SCREEN(1, 1)
 ' expect: t
 ' expect:  4  32

@@ -19,9 +19,8 @@ PRINT POINT(100, 50); POINT(101, 50); POINT(100, 51) ' expect:  0  0  0
 ' OR and AND combine with the colour numbers on the screen: 3 OR 5, 6 AND 5
 PSET (100, 50), 3: PUT (100, 50), a%, OR: PRINT POINT(100, 50) ' expect:  7
 PSET (100, 50), 6: PUT (100, 50), a%, AND: PRINT POINT(100, 50); POINT(101, 50) ' expect:  4  200
-' PRESET puts the inverted colours: 255 - 200 (255 - 5 is one of the
-' black colours 248 to 255, which POINT reads as 0)
-PUT (100, 50), a%, PRESET: PRINT POINT(101, 50); POINT(100, 50) ' expect:  55  0
+' PRESET puts the inverted colours: 255 - 200 and 255 - 5
+PUT (100, 50), a%, PRESET: PRINT POINT(101, 50); POINT(100, 50) ' expect:  55  250
 ' XOR is the action when none is named: 1 XOR 5
 PSET (200, 100), 1: PUT (200, 100), a%: PRINT POINT(200, 100); POINT(201, 100) ' expect:  4  200
 ' two images in one array: the second from a%(10), the first unchanged

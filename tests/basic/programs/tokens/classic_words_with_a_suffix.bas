@@ -1,2 +1,2 @@
 ' a classic word with a suffix is a name
-LOCK$ = "n": PCOPY% = 2: PRINT LOCK$; PCOPY% ' expect: n 2
+LOCK$ = "n": MOTOR% = 2: PRINT LOCK$; MOTOR% ' expect: n 2

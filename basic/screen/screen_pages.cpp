@@ -1,0 +1,117 @@
+#include "basic/screen/screen_pages.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "basic/screen/screen.h"
+#include "runtime/graphics/pixels.h"
+
+namespace {
+
+uint64_t NowMs() {
+  using namespace std::chrono;
+  return static_cast<uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+std::size_t At(const ScreenMode& mode, int32_t x, int32_t y) {
+  return static_cast<std::size_t>(y) * static_cast<std::size_t>(mode.width) + static_cast<std::size_t>(x);
+}
+
+bool IsPage(const ScreenState& screen, int32_t page) { return page >= 0 && page < PageCount(screen); }
+
+// A block of the visible page onto the picture, in one write.
+void Show(const ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_t height) {
+  const ScreenMode& mode = *screen.mode;
+  const std::vector<uint8_t>& page = screen.pages.pages[static_cast<std::size_t>(screen.pages.visible)];
+  const int32_t picture_width = width * mode.scale_x, picture_height = height * mode.scale_y;
+  std::vector<Colour> picture(static_cast<std::size_t>(picture_width) * static_cast<std::size_t>(picture_height));
+  Colour* out = picture.data();
+  for (int32_t row = 0; row < height; ++row) {
+    const uint8_t* numbers = page.data() + At(mode, x, y + row);
+    Colour* first = out;
+    for (int32_t column = 0; column < width; ++column) {
+      out = std::fill_n(out, mode.scale_x, screen.palette[numbers[column]]);
+    }
+    for (int32_t copy = 1; copy < mode.scale_y; ++copy) out = std::copy(first, first + picture_width, out);
+  }
+  GfxWriteRgb(x * mode.scale_x, y * mode.scale_y, picture_width, picture_height, picture.data());
+}
+
+void ShowAll(ScreenState& screen) {
+  Show(screen, 0, 0, screen.mode->width, screen.mode->height);
+  screen.pages.palette_changed = false;
+  screen.pages.shown_at_ms = NowMs();
+}
+
+bool DrawsVisible(ScreenState& screen) {
+  if (screen.pages.active != screen.pages.visible) return false;
+  if (screen.pages.palette_changed) ShowAll(screen);
+  return true;
+}
+
+}  // namespace
+
+void PagesStart(ScreenState* screen, int32_t count) {
+  const ScreenMode& mode = *screen->mode;
+  screen->pages = ScreenPages{};
+  screen->pages.pages.assign(static_cast<std::size_t>(count),
+                             std::vector<uint8_t>(static_cast<std::size_t>(mode.width) * static_cast<std::size_t>(mode.height), 0));
+}
+
+bool HasPages(const ScreenState& screen) { return !screen.pages.pages.empty(); }
+
+int32_t PageCount(const ScreenState& screen) { return static_cast<int32_t>(screen.pages.pages.size()); }
+
+void PagesFill(ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_t height, uint8_t number) {
+  const ScreenMode& mode = *screen.mode;
+  std::vector<uint8_t>& page = screen.pages.pages[static_cast<std::size_t>(screen.pages.active)];
+  for (int32_t row = y; row < y + height; ++row) std::fill_n(page.begin() + At(mode, x, row), width, number);
+  if (DrawsVisible(screen)) {
+    GfxFillRgb(x * mode.scale_x, y * mode.scale_y, width * mode.scale_x, height * mode.scale_y, screen.palette[number]);
+  }
+}
+
+uint8_t PagesNumberAt(const ScreenState& screen, int32_t x, int32_t y) {
+  return screen.pages.pages[static_cast<std::size_t>(screen.pages.active)][At(*screen.mode, x, y)];
+}
+
+void PagesRead(const ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_t height, uint8_t* numbers) {
+  const std::vector<uint8_t>& page = screen.pages.pages[static_cast<std::size_t>(screen.pages.active)];
+  for (int32_t row = y; row < y + height; ++row) numbers = std::copy_n(page.begin() + At(*screen.mode, x, row), width, numbers);
+}
+
+void PagesWrite(ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_t height, const uint8_t* numbers) {
+  std::vector<uint8_t>& page = screen.pages.pages[static_cast<std::size_t>(screen.pages.active)];
+  for (int32_t row = y; row < y + height; ++row, numbers += width) {
+    std::copy_n(numbers, width, page.begin() + At(*screen.mode, x, row));
+  }
+  if (DrawsVisible(screen)) Show(screen, x, y, width, height);
+}
+
+void PagesPaletteChanged(ScreenState& screen) {
+  if (!HasPages(screen)) return;
+  screen.pages.palette_changed = true;
+  if (NowMs() - screen.pages.shown_at_ms >= ShowAfterMs) ShowAll(screen);
+}
+
+void PagesSettle(ScreenState& screen) {
+  if (HasPages(screen) && screen.pages.palette_changed) ShowAll(screen);
+}
+
+bool PagesChoose(ScreenState& screen, int32_t active, int32_t visible) {
+  if (!IsPage(screen, active) || !IsPage(screen, visible)) return false;
+  const bool shows_other = visible != screen.pages.visible;
+  screen.pages.active = active;
+  screen.pages.visible = visible;
+  if (shows_other || screen.pages.palette_changed) ShowAll(screen);
+  return true;
+}
+
+bool PagesCopy(ScreenState& screen, int32_t from, int32_t to) {
+  if (!IsPage(screen, from) || !IsPage(screen, to)) return false;
+  if (from == to) return true;
+  std::vector<std::vector<uint8_t>>& pages = screen.pages.pages;
+  pages[static_cast<std::size_t>(to)] = pages[static_cast<std::size_t>(from)];
+  if (to == screen.pages.visible) ShowAll(screen);
+  return true;
+}
