@@ -37,16 +37,43 @@ void Show(const ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_
   GfxWriteRgb(x * mode.scale_x, y * mode.scale_y, picture_width, picture_height, picture.data());
 }
 
+// The whole visible page, on the window at once: a flip or a palette
+// change is one picture, not something to wait for the next figure.
 void ShowAll(ScreenState& screen) {
   Show(screen, 0, 0, screen.mode->width, screen.mode->height);
+  GfxShowPending();
   screen.pages.palette_changed = false;
+  screen.pages.unshown = false;
   screen.pages.shown_at_ms = NowMs();
 }
 
-bool DrawsVisible(ScreenState& screen) {
-  if (screen.pages.active != screen.pages.visible) return false;
-  if (screen.pages.palette_changed) ShowAll(screen);
-  return true;
+// The visible page's pixels drawn since the picture last caught up.
+void ShowUnshown(ScreenState& screen) {
+  ScreenPages& pages = screen.pages;
+  if (!pages.unshown) return;
+  Show(screen, pages.unshown_left, pages.unshown_top, pages.unshown_right - pages.unshown_left + 1,
+       pages.unshown_bottom - pages.unshown_top + 1);
+  pages.unshown = false;
+  pages.shown_at_ms = NowMs();
+}
+
+// A block drawn on the active page: when that is the visible one, the
+// picture gets it with the rest, once ShowAfterMs has passed.
+void Drawn(ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_t height) {
+  ScreenPages& pages = screen.pages;
+  if (pages.active != pages.visible) return;
+  if (pages.palette_changed) return ShowAll(screen);
+  const int32_t right = x + width - 1, bottom = y + height - 1;
+  if (!pages.unshown) {
+    pages.unshown = true;
+    pages.unshown_left = x, pages.unshown_top = y, pages.unshown_right = right, pages.unshown_bottom = bottom;
+  } else {
+    pages.unshown_left = std::min(pages.unshown_left, x);
+    pages.unshown_top = std::min(pages.unshown_top, y);
+    pages.unshown_right = std::max(pages.unshown_right, right);
+    pages.unshown_bottom = std::max(pages.unshown_bottom, bottom);
+  }
+  if (NowMs() - pages.shown_at_ms >= ShowAfterMs) ShowUnshown(screen);
 }
 
 }  // namespace
@@ -66,9 +93,7 @@ void PagesFill(ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_t
   const ScreenMode& mode = *screen.mode;
   std::vector<uint8_t>& page = screen.pages.pages[static_cast<std::size_t>(screen.pages.active)];
   for (int32_t row = y; row < y + height; ++row) std::fill_n(page.begin() + At(mode, x, row), width, number);
-  if (DrawsVisible(screen)) {
-    GfxFillRgb(x * mode.scale_x, y * mode.scale_y, width * mode.scale_x, height * mode.scale_y, screen.palette[number]);
-  }
+  Drawn(screen, x, y, width, height);
 }
 
 uint8_t PagesNumberAt(const ScreenState& screen, int32_t x, int32_t y) {
@@ -85,7 +110,7 @@ void PagesWrite(ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_
   for (int32_t row = y; row < y + height; ++row, numbers += width) {
     std::copy_n(numbers, width, page.begin() + At(*screen.mode, x, row));
   }
-  if (DrawsVisible(screen)) Show(screen, x, y, width, height);
+  Drawn(screen, x, y, width, height);
 }
 
 void PagesPaletteChanged(ScreenState& screen) {
@@ -95,7 +120,9 @@ void PagesPaletteChanged(ScreenState& screen) {
 }
 
 void PagesSettle(ScreenState& screen) {
-  if (HasPages(screen) && screen.pages.palette_changed) ShowAll(screen);
+  if (!HasPages(screen)) return;
+  if (screen.pages.palette_changed) return ShowAll(screen);
+  ShowUnshown(screen);
 }
 
 bool PagesChoose(ScreenState& screen, int32_t active, int32_t visible) {

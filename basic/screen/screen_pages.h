@@ -2,13 +2,15 @@
 // each pixel a colour number. The program draws on the active page and the
 // window shows the visible one, each number in the palette's colour.
 //
-// What is drawn on the visible page reaches the picture as it is drawn; a
-// page not shown is drawn in its numbers alone and reaches the picture
-// whole, in one write, when it is shown, so a flip never shows half a
-// frame. A palette change colours again every pixel of its number, as a
-// VGA's colour registers did: the change is kept and the visible page
-// shown again once, before the next figure, at the program's next wait, or
-// within ShowAfterMs of a stream of changes, however many there were.
+// What is drawn on the visible page is gathered into one rectangle and
+// written to the picture in one block at most every ShowAfterMs (a write
+// per dot or sprite would cost more than the drawing), at the program's
+// next wait, and at its end. A page not shown is drawn in its numbers
+// alone and reaches the picture whole, in one write, when it is shown, so
+// a flip never shows half a frame. A palette change colours again every
+// pixel of its number, as a VGA's colour registers did: the visible page
+// is shown again once, before the next figure, at the next wait, or within
+// ShowAfterMs of a stream of changes, however many there were.
 //
 // The runtime's own screen has no pages (its pictures are the runtime's
 // own statements'): there fills go straight to the picture.
@@ -23,7 +25,9 @@ struct ScreenPages {
   std::vector<std::vector<uint8_t>> pages;  // each the mode's width x height numbers, row after row
   int32_t active = 0, visible = 0;
   bool palette_changed = false;  // the picture's colours are older than the palette's
-  uint64_t shown_at_ms = 0;      // when the visible page was last shown whole
+  bool unshown = false;          // the visible page has pixels the picture lacks, within:
+  int32_t unshown_left = 0, unshown_top = 0, unshown_right = 0, unshown_bottom = 0;
+  uint64_t shown_at_ms = 0;      // when the picture last caught up
 };
 
 inline constexpr uint64_t ShowAfterMs = 15;
@@ -44,7 +48,8 @@ void PagesWrite(ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_
 
 // The palette changed: the visible page will be shown in its new colours.
 void PagesPaletteChanged(ScreenState& screen);
-// Shows a palette change not yet shown: a program calls it as it waits.
+// Shows what the picture lacks, pixels or colours: a program calls it as it
+// waits.
 void PagesSettle(ScreenState& screen);
 
 // SCREEN's active and visible pages; false, changing nothing, unless both

@@ -16,6 +16,10 @@
 // (g) PRINT #1, USING "###.##"; of 10^5 numbers into a file, ns per number;
 // (h) PUT of a 32 x 32 image in SCREEN 13 with XOR, 10 000 times over the
 //     screen, in ns per PUT (the GET before them included).
+// (i) page flips in SCREEN 9: a page drawn whole (LINE BF) on the hidden
+//     page and shown, 200 times, in ms per flip; the same with PCOPY onto
+//     the visible page; and how long after a flip the window shows it, read
+//     back from the window's own pixels, median of 20.
 // (j) the PC's 80 x 25 text screen filled 1 000 times, each row one PRINT
 //     of 80 box-drawing and block characters in its own colours, in ms per
 //     screen.
@@ -30,6 +34,7 @@
 //   basic_bench.exe files [ROUNDS]      (f) and (g) only
 //   basic_bench.exe sprites [ROUNDS]    (h) only
 //   basic_bench.exe text [ROUNDS]       (j) only
+//   basic_bench.exe pages [ROUNDS]      (i) only
 #include <windows.h>
 
 #include <algorithm>
@@ -82,6 +87,14 @@ constexpr char SpritePuts[] =
     "GET (0, 0)-(31, 31), S%\n"
     "FOR I = 1 TO 10000: PUT ((I * 7) MOD 288, (I * 3) MOD 168), S%, XOR: NEXT\n";
 constexpr double SpritePutCount = 1e4;
+// Page flips: each round draws the hidden page whole and shows it.
+constexpr char PageFlips[] =
+    "SCREEN 9, , 1, 0\n"
+    "FOR I = 1 TO 200: LINE (0, 0)-(639, 349), I MOD 16, BF: SCREEN , , I MOD 2, 1 - I MOD 2: NEXT\n";
+constexpr char PageCopies[] =
+    "SCREEN 9, , 1, 0\n"
+    "FOR I = 1 TO 200: LINE (0, 0)-(639, 349), I MOD 16, BF: PCOPY 1, 0: NEXT\n";
+constexpr double PageFlipCount = 200;
 // A row of a frame and its blocks: corners, lines and the full block.
 constexpr char TextScreenFill[] =
     "SCREEN 0\n"
@@ -185,6 +198,48 @@ int SpriteFigures(int rounds) {
   return 0;
 }
 
+// A program that draws page 1 in the colour and shows it, and the
+// colour's COLORREF as the window shows it.
+std::string FlipTo(int32_t colour) {
+  return "SCREEN 9, , 1, 0: LINE (0, 0)-(639, 349), " + std::to_string(colour) + ", BF: SCREEN , , 1, 1\n";
+}
+
+// How long after a flip the window shows the new page: ms from the end of
+// the flip (the program's end) until the window's pixel has its colour.
+double FlipShownMs(BasicProgram* program, COLORREF colour) {
+  HWND window = FindWindowA("PROMPT", nullptr);
+  HDC dc = GetDC(window);
+  LARGE_INTEGER frequency, flipped, now;
+  QueryPerformanceFrequency(&frequency);
+  BasicRun(program, BasicRunOptions{});
+  QueryPerformanceCounter(&flipped);
+  do {
+    QueryPerformanceCounter(&now);
+    if (now.QuadPart - flipped.QuadPart > frequency.QuadPart) break;  // a second: never shown
+  } while (GetPixel(dc, 320, 175) != colour);
+  ReleaseDC(window, dc);
+  return static_cast<double>(now.QuadPart - flipped.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// (i): flips, copies, and the time until a flip is shown.
+int PageFigures(int rounds) {
+  const BasicProgramPtr flips = Compile(PageFlips, "page flips");
+  const BasicProgramPtr copies = Compile(PageCopies, "page copies");
+  const BasicProgramPtr to_blue = Compile(FlipTo(1), "flip to blue");
+  const BasicProgramPtr to_green = Compile(FlipTo(2), "flip to green");
+  if (!flips || !copies || !to_blue || !to_green) return 1;
+  const Timing flip = TimeRuns(flips.get(), rounds);
+  const Timing copy = TimeRuns(copies.get(), rounds);
+  std::vector<double> shown;
+  for (int i = 0; i < 20; ++i) {
+    shown.push_back(i % 2 ? FlipShownMs(to_blue.get(), RGB(0, 0, 0xAA)) : FlipShownMs(to_green.get(), RGB(0, 0xAA, 0)));
+  }
+  std::printf("page_flip_ms=%.3f (processor %.3f)\npage_copy_ms=%.3f (processor %.3f)\n", flip.wall_ms / PageFlipCount,
+              flip.cpu_ms / PageFlipCount, copy.wall_ms / PageFlipCount, copy.cpu_ms / PageFlipCount);
+  std::printf("page_flip_shown_ms=%.2f (worst %.2f)\n", Median(shown), *std::max_element(shown.begin(), shown.end()));
+  return 0;
+}
+
 // (j): ms per screen of the text screen's fill.
 int TextFigures(int rounds) {
   const BasicProgramPtr fill = Compile(TextScreenFill, "text screen");
@@ -208,6 +263,14 @@ int main(int argc, char** argv) {
     RuntimeStartUp();
     AwaitFirstPaint();
     const int status = TextFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 3);
+    std::fflush(stdout);
+    ReleaseStringSlots();
+    ExitProcess(status);
+  }
+  if (argc > 1 && std::string(argv[1]) == "pages") {
+    RuntimeStartUp();
+    AwaitFirstPaint();
+    const int status = PageFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 3);
     std::fflush(stdout);
     ReleaseStringSlots();
     ExitProcess(status);
@@ -276,6 +339,7 @@ int main(int argc, char** argv) {
               maze_paint.wall_ms - maze_lines.wall_ms, screen_fill.wall_ms);
   FileFigures(rounds);
   SpriteFigures(rounds);
+  PageFigures(rounds);
   TextFigures(rounds);
   std::fflush(stdout);
   ReleaseStringSlots();
