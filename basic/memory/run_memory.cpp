@@ -114,7 +114,7 @@ RunFault RunRecordAddress(Machine& machine, const Instruction& in, double*& sp) 
   const RecordLayout& layout = machine.code.record_layouts[static_cast<std::size_t>(in.a)];
   sp -= in.b;
   int64_t element = 0;
-  if (layout.subscripts > 0) {
+  if (layout.subscripts > 0 && !layout.fields.empty()) {
     // Every field's array is made, as a use of the element would make it.
     for (const LayoutField& field : layout.fields) {
       MakeAutomaticArray(machine.variables.arrays[static_cast<std::size_t>(field.slot)]);
