@@ -214,6 +214,13 @@ double* NumberAt(Variables& variables, const PlacedVariable& placed, uint32_t ad
   return &array.numbers[StoredElementIndex(array, index)];
 }
 
+// A byte of a string's descriptor: its length, then the offset of its
+// bytes (0 when they have no room), 2 bytes each.
+uint8_t DescriptorByte(RtString s, uint32_t text, uint32_t offset) {
+  const auto length = static_cast<uint32_t>(StringLength(s));
+  return static_cast<uint8_t>((length | text << 16) >> (8 * offset));
+}
+
 // The string whose bytes a placed run of text is.
 RtString TextOf(const Variables& variables, const PlacedVariable& placed) {
   if (placed.form == PlacedVariable::ElementText) return ElementString(variables, placed.slot, placed.element);
@@ -221,11 +228,6 @@ RtString TextOf(const Variables& variables, const PlacedVariable& placed) {
 }
 
 }  // namespace
-
-uint8_t VariableMemory::DescriptorByte(RtString s, uint32_t text, uint32_t offset) const {
-  const auto length = static_cast<uint32_t>(StringLength(s));
-  return static_cast<uint8_t>((length | text << 16) >> (8 * offset));
-}
 
 // An element's descriptor points at its bytes, which are given their place
 // when it is read, so that a program can follow it.

@@ -25,7 +25,6 @@
 #include "basic/code/value_kind.h"
 #include "basic/executor/run_errors.h"
 #include "basic/records/record_types.h"
-#include "runtime/strings/strings.h"
 
 class Variables;
 
@@ -100,9 +99,6 @@ class VariableMemory {
   PlacedVariable* FindPlace(int32_t slot, PlacedVariable::Form form, ValueKind kind, std::size_t element = 0);
   bool Settle(PlacedVariable wanted, uint32_t* address);
   bool MakeRoom(PlacedVariable::Form form, uint32_t length, uint32_t* address);
-  // A string's descriptor: its length, then where its bytes lie (0 when
-  // they have no room).
-  uint8_t DescriptorByte(RtString s, uint32_t text, uint32_t offset) const;
   uint8_t DescriptorArrayByte(Variables& variables, const PlacedVariable& placed, uint32_t offset);
 
   struct RawBytes {
