@@ -242,6 +242,9 @@
   STATEMENT(Out, 2, 0, 0, 0, "---")                                                                 \
   STATEMENT(Wait, 3, 0, 0, 0, "---")                                                                \
   STATEMENT(VariableAddress, in.b, 1, 0, 0, "nnn")                                                  \
+  /* The address of a record or of one of its fields: a the record's layout */                     \
+  /* (an element's, b subscripts), c the AddressQuery and the field's byte. */                     \
+  STATEMENT(RecordAddress, in.b, 1, 0, 0, "nnn")                                                    \
   /* Errors and their trapping (executor/error_trap.h). */                                          \
   STATEMENT(OnErrorGoto, 0, 0, 0, 0, "j--") /* a: the handler, -1 for ON ERROR GOTO 0 */            \
   STATEMENT(RaiseError, 1, 0, 0, 0, "---") /* ERROR n */                                            \

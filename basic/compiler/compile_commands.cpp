@@ -7,6 +7,7 @@
 #include "basic/compiler/compile_jumps.h"
 #include "basic/compiler/compiler.h"
 #include "basic/executor/run_errors.h"
+#include "basic/tokens/lexer.h"
 
 namespace {
 
@@ -75,14 +76,30 @@ void CompileProgramCommand(Compiler& c) {
   }
 }
 
-bool MayTrace(std::string_view source) {
-  // A word's letters in any case; in a string or a comment it only costs
-  // the check.
-  for (std::size_t at = source.find_first_of("tT"); at != std::string_view::npos;
-       at = source.find_first_of("tT", at + 1)) {
-    std::string word(source.substr(at, 4));
+namespace {
+
+// Whether the line's text holds the four letters in any case: most lines
+// are ruled out by this alone, before any lexing.
+bool HoldsTronLetters(std::string_view line) {
+  for (std::size_t at = line.find_first_of("tT"); at != std::string_view::npos;
+       at = line.find_first_of("tT", at + 1)) {
+    std::string word(line.substr(at, 4));
     for (char& ch : word) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     if (word == "TRON") return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool MayTrace(const std::vector<std::string_view>& lines) {
+  // Only the keyword counts: the letters inside a name (STRONGLY), a string
+  // or a comment are no TRON.
+  for (const std::string_view line : lines) {
+    if (!HoldsTronLetters(line)) continue;
+    for (const Token& token : LexLine(line).tokens) {
+      if (token.kind == TokenKind::Keyword && token.keyword == Keyword::Tron) return true;
+    }
   }
   return false;
 }

@@ -8,14 +8,16 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 struct Compiler;
 
 // At the command's word: RUN, LIST, SAVE, NEW, LOAD, CONT, TRON or TROFF.
 void CompileProgramCommand(Compiler& c);
 
-// Whether the program's lines must carry their trace: a TRON somewhere in
-// the text (only then, so that other programs pay nothing for it).
-bool MayTrace(std::string_view source);
+// Whether the program's lines must carry their trace: the TRON keyword
+// somewhere among their tokens (only then, so that other programs pay
+// nothing for it).
+bool MayTrace(const std::vector<std::string_view>& lines);
 // At the start of a line with a number, in a program that may trace.
 void CompileTracePoint(Compiler& c, int32_t number);

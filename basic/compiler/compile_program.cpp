@@ -139,7 +139,7 @@ bool CompileText(Compiler& c) {
   c.lines = SplitSourceLines(TextBeforeEndMark(c.input.source));
   c.numbered = c.input.reported_lines == nullptr && IsNumberedProgram(OwnLines(c));
   if (c.numbered) KeepLaterDuplicates(&c.lines);
-  c.traced = MayTrace(c.input.source);
+  c.traced = MayTrace(c.lines);
   c.code->messages_add_numbers = c.input.reported_lines == nullptr;
   c.code->source.resize(c.lines.size());
   for (std::size_t i = 0; i < c.lines.size(); ++i) {

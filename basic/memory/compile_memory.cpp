@@ -6,6 +6,7 @@
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/memory/variable_memory.h"
+#include "basic/records/record_references.h"
 #include "basic/variables/compile_variables.h"
 
 namespace {
@@ -30,6 +31,17 @@ const char* MachineCodeReason(const std::string& name) {
     return "CALL INTERRUPT calls the PC's BIOS and DOS, which this BASIC does not have";
   }
   return nullptr;
+}
+
+// VARPTR or VARSEG of a record, an element of an array of records, or a
+// field of either; SADD takes no record, its fields being of fixed length.
+void CompileRecordAddress(Compiler& c, int32_t part) {
+  if (part == QueryBytes) c.Fail(c.Peek(), "SADD needs a string variable or an element of an array of strings");
+  int32_t byte = 0;
+  const int32_t layout = CompileRecordPlace(c, &byte);
+  c.Expect(TokenKind::RightParen, "')'");
+  const int32_t subscripts = c.code->record_layouts[static_cast<std::size_t>(layout)].subscripts;
+  c.builder.Emit(Op::RecordAddress, layout, subscripts, part | byte << RecordByteShift);
 }
 
 }  // namespace
@@ -77,13 +89,19 @@ ValueKind CompileVariableAddress(Compiler& c, const Token& function) {
   const int32_t part = bytes ? QueryBytes : function.keyword == Keyword::Varseg ? QuerySegment : QueryOffset;
   c.Expect(TokenKind::LeftParen, "'('");
   const Token& at = c.Peek();
+  if (at.kind == TokenKind::Name && StartsRecordReference(c)) {
+    CompileRecordAddress(c, part);
+    return ValueKind::Long;
+  }
   ValueKind kind = ValueKind::Single;
   const Instruction load = at.kind == TokenKind::Name ? CompileVariable(c, false, &kind) : Instruction{Op::End};
   const bool scalar = load.op == Op::LoadNumber || load.op == Op::LoadString;
-  if (bytes && load.op != Op::LoadString) c.Fail(at, "SADD needs a string variable");
-  if (!scalar && load.op != Op::LoadElement) {
+  if (bytes && load.op != Op::LoadString && load.op != Op::LoadStringElement) {
+    c.Fail(at, "SADD needs a string variable or an element of an array of strings");
+  }
+  if (!scalar && load.op != Op::LoadElement && load.op != Op::LoadStringElement) {
     c.Fail(at, std::string(KeywordText(function.keyword)) +
-                   " needs a variable: a number or string variable, or an element of an array of numbers");
+                   " needs a variable: a number or string variable, an array's element, or a record or its field");
   }
   c.Expect(TokenKind::RightParen, "')'");
   c.builder.Emit(Op::VariableAddress, load.a, scalar ? 0 : load.b, part | static_cast<int32_t>(kind) << QueryKindShift);

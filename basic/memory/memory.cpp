@@ -62,14 +62,29 @@ namespace {
 RunFault NoRoom() { return RunFault{RunError::OutOfMemory, "the emulated memory has no room left for the variable"}; }
 
 PlacedVariable::Form FormOf(const VariableReference& variable) {
-  if (variable.kind == ValueKind::String) return PlacedVariable::Descriptor;
+  if (variable.kind == ValueKind::String) {
+    return variable.array ? PlacedVariable::DescriptorArray : PlacedVariable::Descriptor;
+  }
   return variable.array ? PlacedVariable::NumberArray : PlacedVariable::Number;
+}
+
+PlacedVariable::Form TextFormOf(const VariableReference& variable) {
+  return variable.array ? PlacedVariable::ElementText : PlacedVariable::StringBytes;
+}
+
+int32_t DataOffset(uint32_t address) { return static_cast<int32_t>(address - LinearAddress(BasicDataSegment, 0)); }
+
+// An element byte bytes into its array's room: the room's segment, a
+// further 64 KB segment for every 64 KB before it.
+void InArrayRoom(uint32_t room, uint64_t byte, int32_t* segment, int32_t* offset) {
+  *segment = static_cast<int32_t>((room >> 4) + (byte >> 16) * 0x1000);
+  *offset = static_cast<int32_t>(byte & 0xFFFF);
 }
 
 }  // namespace
 
-// A scalar's address is in the data segment; an array element's is its
-// array's segment, a further 64 KB segment for every 64 KB before it. A
+// A scalar's address is in the data segment, and so are an array of
+// strings' descriptors; an array element's is its array's room. A
 // string's descriptor points at its bytes, which are placed with it.
 RunFault AddressOfVariable(Machine& machine, const VariableReference& variable, int32_t* segment,
                            int32_t* offset) {
@@ -78,25 +93,36 @@ RunFault AddressOfVariable(Machine& machine, const VariableReference& variable, 
   if (!memory.Place(machine.variables, variable, FormOf(variable), &address)) return NoRoom();
   if (variable.kind == ValueKind::String) {
     uint32_t bytes = 0;
-    if (!memory.Place(machine.variables, variable, PlacedVariable::StringBytes, &bytes)) return NoRoom();
+    if (!memory.Place(machine.variables, variable, TextFormOf(variable), &bytes)) return NoRoom();
+    *segment = BasicDataSegment;
+    *offset = DataOffset(address) + (variable.array ? static_cast<int32_t>(4 * variable.element) : 0);
+    return {};
   }
   if (!variable.array) {
     *segment = BasicDataSegment;
-    *offset = static_cast<int32_t>(address - LinearAddress(BasicDataSegment, 0));
+    *offset = DataOffset(address);
     return {};
   }
-  const uint32_t byte = static_cast<uint32_t>(variable.element) * NumberSize(variable.kind);
-  *segment = static_cast<int32_t>((address >> 4) + (byte >> 16) * 0x1000);
-  *offset = static_cast<int32_t>(byte & 0xFFFF);
+  InArrayRoom(address, uint64_t{variable.element} * NumberSize(variable.kind), segment, offset);
   return {};
 }
 
-RunFault AddressOfStringBytes(Machine& machine, int32_t slot, int32_t* offset) {
+RunFault AddressOfStringBytes(Machine& machine, const VariableReference& variable, int32_t* offset) {
   uint32_t address = 0;
-  const VariableReference variable{slot, ValueKind::String, false, 0};
-  if (!machine.memory.variables.Place(machine.variables, variable, PlacedVariable::StringBytes, &address)) {
-    return NoRoom();
+  if (!machine.memory.variables.Place(machine.variables, variable, TextFormOf(variable), &address)) return NoRoom();
+  *offset = DataOffset(address);
+  return {};
+}
+
+RunFault AddressOfRecord(Machine& machine, const RecordLayout& layout, std::size_t element, uint32_t field,
+                         int32_t* segment, int32_t* offset) {
+  uint32_t address = 0;
+  if (!machine.memory.variables.PlaceRecord(machine.variables, layout, &address)) return NoRoom();
+  if (layout.subscripts == 0) {
+    *segment = BasicDataSegment;
+    *offset = DataOffset(address) + static_cast<int32_t>(field);  // the record's room holds it
+    return {};
   }
-  *offset = static_cast<int32_t>(address - LinearAddress(BasicDataSegment, 0));
+  InArrayRoom(address, uint64_t{element} * static_cast<uint64_t>(layout.size) + field, segment, offset);
   return {};
 }

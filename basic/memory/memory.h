@@ -52,5 +52,11 @@ void WriteMemory(Machine& machine, uint32_t address, uint8_t byte);
 // BLOAD and BSAVE and the like.
 RunFault AddressOfVariable(Machine& machine, const VariableReference& variable, int32_t* segment,
                            int32_t* offset);
-// SADD: the offset in the data segment of a string variable's bytes.
-RunFault AddressOfStringBytes(Machine& machine, int32_t slot, int32_t* offset);
+// SADD: the offset in the data segment of a string variable's (or a string
+// array element's) bytes.
+RunFault AddressOfStringBytes(Machine& machine, const VariableReference& variable, int32_t* offset);
+// The segment and offset of a record's byte field (below the record's
+// size), or of an element's (element in the classic order) in an array of
+// records, as VARSEG and VARPTR give them.
+RunFault AddressOfRecord(Machine& machine, const RecordLayout& layout, std::size_t element, uint32_t field,
+                         int32_t* segment, int32_t* offset);

@@ -95,17 +95,39 @@ RunFault RunVariableAddress(Machine& machine, const Instruction& in, double*& sp
   sp -= in.b;
   if (variable.array) {
     ArrayVariable& array = machine.variables.arrays[static_cast<std::size_t>(in.a)];
-    int64_t byte = 0;
-    if (RunFault fault = ElementByteOffset(array, sp, in.b, &byte)) return fault;
-    variable.element = static_cast<std::size_t>(byte / ElementBytes(array.kind));
+    int64_t element = 0;
+    if (RunFault fault = ClassicElementIndex(array, sp, in.b, &element)) return fault;
+    variable.element = static_cast<std::size_t>(element);
   }
   int32_t segment = 0, offset = 0;
   if (part == QueryBytes) {
-    if (RunFault fault = AddressOfStringBytes(machine, in.a, &offset)) return fault;
+    if (RunFault fault = AddressOfStringBytes(machine, variable, &offset)) return fault;
     return Push(sp, offset);
   }
   if (RunFault fault = AddressOfVariable(machine, variable, &segment, &offset)) return fault;
   return Push(sp, part == QuerySegment ? segment : offset);
+}
+
+// a: the record's layout (an element's, with b subscripts on the stack);
+// c: the AddressQuery, and above it the byte of the record asked for.
+RunFault RunRecordAddress(Machine& machine, const Instruction& in, double*& sp) {
+  const RecordLayout& layout = machine.code.record_layouts[static_cast<std::size_t>(in.a)];
+  sp -= in.b;
+  int64_t element = 0;
+  if (layout.subscripts > 0 && !layout.fields.empty()) {
+    // Every field's array is made, as a use of the element would make it.
+    for (const LayoutField& field : layout.fields) {
+      MakeAutomaticArray(machine.variables.arrays[static_cast<std::size_t>(field.slot)]);
+    }
+    ArrayVariable& first = machine.variables.arrays[static_cast<std::size_t>(layout.fields.front().slot)];
+    if (RunFault fault = ClassicElementIndex(first, sp, in.b, &element)) return fault;
+  }
+  int32_t segment = 0, offset = 0;
+  const auto field = static_cast<uint32_t>(in.c >> RecordByteShift);
+  if (RunFault fault = AddressOfRecord(machine, layout, static_cast<std::size_t>(element), field, &segment, &offset)) {
+    return fault;
+  }
+  return Push(sp, (in.c & QueryPartMask) == QuerySegment ? segment : offset);
 }
 
 RunFault FnPeek(BuiltinCall& call) {

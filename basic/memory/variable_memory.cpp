@@ -1,8 +1,10 @@
 #include "basic/memory/variable_memory.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
+#include "basic/memory/record_memory.h"
 #include "basic/variables/array_bytes.h"
 #include "basic/variables/variables.h"
 #include "runtime/strings/strings.h"
@@ -20,6 +22,22 @@ constexpr uint32_t ArrayParagraphs = (0xA0000 - ArrayBase) / 16;
 bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 int32_t StringLength(RtString s) { return s ? StrLength(s) : 0; }
+
+uint32_t ElementCount(const ArrayVariable& array) {
+  return static_cast<uint32_t>(array.kind == ValueKind::String ? array.strings.size() : array.numbers.size());
+}
+
+// An element of an array of strings, by its place in the classic order;
+// null past the end of an array that ERASE or REDIM made smaller.
+RtString ElementString(const Variables& variables, int32_t slot, std::size_t element) {
+  const ArrayVariable& array = variables.arrays[static_cast<std::size_t>(slot)];
+  if (element >= array.strings.size()) return nullptr;
+  return array.strings[StoredElementIndex(array, static_cast<int64_t>(element))];
+}
+
+// Where a string's bytes are in the data segment: their room, at least
+// one byte, as even an empty string has its place.
+uint32_t TextRoom(RtString s) { return static_cast<uint32_t>(std::max(StringLength(s), 1)); }
 
 template <typename T>
 void PutBytes(T value, uint8_t* bytes) {
@@ -47,27 +65,54 @@ uint32_t NumberSize(ValueKind kind) {
 
 bool VariableMemory::Place(const Variables& variables, const VariableReference& variable, PlacedVariable::Form form,
                            uint32_t* address) {
-  uint32_t length = NumberSize(variable.kind);
-  if (form == PlacedVariable::NumberArray) {
-    length *= static_cast<uint32_t>(variables.arrays[static_cast<std::size_t>(variable.slot)].numbers.size());
-  } else if (form == PlacedVariable::StringBytes) {
-    length = static_cast<uint32_t>(StringLength(variables.strings[static_cast<std::size_t>(variable.slot)]));
-    if (length == 0) length = 1;  // an empty string's bytes are somewhere too
+  PlacedVariable wanted{0, NumberSize(variable.kind), variable.slot, variable.kind, form};
+  const auto slot = static_cast<std::size_t>(variable.slot);
+  switch (form) {
+    case PlacedVariable::NumberArray: wanted.length *= ElementCount(variables.arrays[slot]); break;
+    case PlacedVariable::DescriptorArray: wanted.length = 4 * ElementCount(variables.arrays[slot]); break;
+    case PlacedVariable::StringBytes: wanted.length = TextRoom(variables.strings[slot]); break;
+    case PlacedVariable::ElementText:
+      wanted.element = variable.element;
+      wanted.length = TextRoom(ElementString(variables, variable.slot, variable.element));
+      break;
+    default: break;
   }
-  if (PlacedVariable* placed = FindPlace(variable.slot, form)) {
-    if (placed->length >= length) {
+  return Settle(wanted, address);
+}
+
+bool VariableMemory::PlaceRecord(const Variables& variables, const RecordLayout& layout, uint32_t* address) {
+  if (layout.fields.empty() || layout.size <= 0) return false;
+  const LayoutField& first = layout.fields.front();
+  const bool array = layout.subscripts > 0;
+  PlacedVariable wanted{0, static_cast<uint32_t>(layout.size), first.slot, first.kind,
+                        array ? PlacedVariable::RecordArray : PlacedVariable::Record};
+  if (array) wanted.length *= ElementCount(variables.arrays[static_cast<std::size_t>(first.slot)]);
+  if (const PlacedVariable* placed = FindPlace(wanted.slot, wanted.form, wanted.kind)) {
+    wanted.layout = placed->layout;
+  } else {
+    layouts_.push_back(layout);
+    wanted.layout = static_cast<int32_t>(layouts_.size()) - 1;
+  }
+  return Settle(wanted, address);
+}
+
+// The room a variable already has, when it is large enough; else a new one.
+bool VariableMemory::Settle(PlacedVariable wanted, uint32_t* address) {
+  if (PlacedVariable* placed = FindPlace(wanted.slot, wanted.form, wanted.kind, wanted.element)) {
+    if (placed->length >= wanted.length) {
       *address = placed->address;
       return true;
     }
     placed_.erase(placed_.begin() + (placed - placed_.data()));  // grown: its old room is plain memory now
   }
-  if (!MakeRoom(form, length, address)) return false;
-  placed_.push_back(PlacedVariable{*address, length, variable.slot, variable.kind, form});
+  if (!MakeRoom(wanted.form, wanted.length, address)) return false;
+  wanted.address = *address;
+  placed_.push_back(wanted);
   return true;
 }
 
 bool VariableMemory::MakeRoom(PlacedVariable::Form form, uint32_t length, uint32_t* address) {
-  if (form == PlacedVariable::NumberArray) {
+  if (form == PlacedVariable::NumberArray || form == PlacedVariable::RecordArray) {
     const uint32_t paragraphs = (length + 15) / 16;
     if (paragraphs > ArrayParagraphs - next_array_) return false;
     *address = ArrayBase + next_array_ * 16;
@@ -96,9 +141,10 @@ bool VariableMemory::ArrayAt(uint32_t address, int32_t* slot, uint32_t* byte) co
   return true;
 }
 
-PlacedVariable* VariableMemory::FindPlace(int32_t slot, PlacedVariable::Form form) {
+PlacedVariable* VariableMemory::FindPlace(int32_t slot, PlacedVariable::Form form, ValueKind kind,
+                                          std::size_t element) {
   for (PlacedVariable& placed : placed_) {
-    if (placed.slot == slot && placed.form == form) return &placed;
+    if (placed.slot == slot && placed.form == form && placed.kind == kind && placed.element == element) return &placed;
   }
   return nullptr;
 }
@@ -168,59 +214,96 @@ double* NumberAt(Variables& variables, const PlacedVariable& placed, uint32_t ad
   return &array.numbers[StoredElementIndex(array, index)];
 }
 
-bool IsNumber(const PlacedVariable& placed) {
-  return placed.form == PlacedVariable::Number || placed.form == PlacedVariable::NumberArray;
+// A byte of a string's descriptor: its length, then the offset of its
+// bytes (0 when they have no room), 2 bytes each.
+uint8_t DescriptorByte(RtString s, uint32_t text, uint32_t offset) {
+  const auto length = static_cast<uint32_t>(StringLength(s));
+  return static_cast<uint8_t>((length | text << 16) >> (8 * offset));
+}
+
+// The string whose bytes a placed run of text is.
+RtString TextOf(const Variables& variables, const PlacedVariable& placed) {
+  if (placed.form == PlacedVariable::ElementText) return ElementString(variables, placed.slot, placed.element);
+  return variables.strings[static_cast<std::size_t>(placed.slot)];
 }
 
 }  // namespace
 
-bool VariableMemory::Read(Variables& variables, uint32_t address, uint8_t* byte) {
-  const PlacedVariable* placed = Find(address);
-  if (!placed) return false;
-  *byte = 0;
-  if (IsNumber(*placed)) {
-    uint32_t start = 0;
-    const double* number = NumberAt(variables, *placed, address, &start);
-    if (!number) return true;
-    uint8_t bytes[8] = {};
-    NumberBytes(*number, placed->kind, start, bytes);
-    *byte = bytes[address - start];
-    return true;
-  }
-  const uint32_t offset = address - placed->address;
-  const RtString s = variables.strings[static_cast<std::size_t>(placed->slot)];
-  if (placed->form == PlacedVariable::StringBytes) {
-    if (offset < static_cast<uint32_t>(StringLength(s))) *byte = static_cast<uint8_t>(s[offset]);
-    return true;
-  }
-  // The descriptor: the length, then the offset of the bytes where they lie.
-  const int32_t length = StringLength(s);
+// An element's descriptor points at its bytes, which are given their place
+// when it is read, so that a program can follow it.
+uint8_t VariableMemory::DescriptorArrayByte(Variables& variables, const PlacedVariable& placed, uint32_t offset) {
+  const std::size_t element = offset / 4;
+  if (element >= variables.arrays[static_cast<std::size_t>(placed.slot)].strings.size()) return 0;
+  const VariableReference text_of{placed.slot, ValueKind::String, true, element};
   uint32_t text = 0;
-  const PlacedVariable* own = FindPlace(placed->slot, PlacedVariable::StringBytes);
-  if (own && own->length >= static_cast<uint32_t>(length)) text = own->address - DataBase;
-  *byte = static_cast<uint8_t>((static_cast<uint32_t>(length) | text << 16) >> (8 * offset));
+  if (Place(variables, text_of, PlacedVariable::ElementText, &text)) text -= DataBase;
+  return DescriptorByte(ElementString(variables, placed.slot, element), text, offset % 4);
+}
+
+bool VariableMemory::Read(Variables& variables, uint32_t address, uint8_t* byte) {
+  const PlacedVariable* found = Find(address);
+  if (!found) return false;
+  const PlacedVariable placed = *found;  // a copy: reading a descriptor may place more
+  const uint32_t offset = address - placed.address;
+  *byte = 0;
+  switch (placed.form) {
+    case PlacedVariable::Number: case PlacedVariable::NumberArray: {
+      uint32_t start = 0;
+      const double* number = NumberAt(variables, placed, address, &start);
+      if (!number) return true;
+      uint8_t bytes[8] = {};
+      NumberBytes(*number, placed.kind, start, bytes);
+      *byte = bytes[address - start];
+      return true;
+    }
+    case PlacedVariable::StringBytes: case PlacedVariable::ElementText: {
+      const RtString s = TextOf(variables, placed);
+      if (offset < static_cast<uint32_t>(StringLength(s))) *byte = static_cast<uint8_t>(s[offset]);
+      return true;
+    }
+    case PlacedVariable::Descriptor: {
+      // The length, then the offset of the bytes where they lie.
+      const RtString s = variables.strings[static_cast<std::size_t>(placed.slot)];
+      const PlacedVariable* own = FindPlace(placed.slot, PlacedVariable::StringBytes, ValueKind::String);
+      const bool room = own && own->length >= static_cast<uint32_t>(StringLength(s));
+      *byte = DescriptorByte(s, room ? own->address - DataBase : 0, offset);
+      return true;
+    }
+    case PlacedVariable::DescriptorArray: *byte = DescriptorArrayByte(variables, placed, offset); return true;
+    case PlacedVariable::Record: case PlacedVariable::RecordArray:
+      *byte = ReadRecordByte(*this, variables, layouts_[static_cast<std::size_t>(placed.layout)], placed.address, offset);
+      return true;
+  }
   return true;
 }
 
 bool VariableMemory::Write(Variables& variables, uint32_t address, uint8_t byte) {
-  const PlacedVariable* placed = Find(address);
-  if (!placed) return false;
-  if (IsNumber(*placed)) {
-    uint32_t start = 0;
-    double* number = NumberAt(variables, *placed, address, &start);
-    if (!number) return true;
-    uint8_t bytes[8] = {};
-    NumberBytes(*number, placed->kind, start, bytes);
-    bytes[address - start] = byte;
-    StoreNumberBytes(number, placed->kind, start, bytes);
-    return true;
+  const PlacedVariable* found = Find(address);
+  if (!found) return false;
+  const PlacedVariable& placed = *found;
+  const uint32_t offset = address - placed.address;
+  switch (placed.form) {
+    case PlacedVariable::Number: case PlacedVariable::NumberArray: {
+      uint32_t start = 0;
+      double* number = NumberAt(variables, placed, address, &start);
+      if (!number) return true;
+      uint8_t bytes[8] = {};
+      NumberBytes(*number, placed.kind, start, bytes);
+      bytes[address - start] = byte;
+      StoreNumberBytes(number, placed.kind, start, bytes);
+      return true;
+    }
+    case PlacedVariable::StringBytes: case PlacedVariable::ElementText: {
+      // A string's bytes change within its length.
+      const RtString s = TextOf(variables, placed);
+      if (offset < static_cast<uint32_t>(StringLength(s))) s[offset] = static_cast<char>(byte);
+      return true;
+    }
+    case PlacedVariable::Record: case PlacedVariable::RecordArray:
+      WriteRecordByte(*this, variables, layouts_[static_cast<std::size_t>(placed.layout)], placed.address, offset, byte);
+      return true;
+    default:
+      // A descriptor is the interpreter's: poking it changes nothing.
+      return true;
   }
-  // A string's bytes change within its length; its descriptor is the
-  // interpreter's, and poking it changes nothing.
-  const uint32_t offset = address - placed->address;
-  const RtString s = variables.strings[static_cast<std::size_t>(placed->slot)];
-  if (placed->form == PlacedVariable::StringBytes && offset < static_cast<uint32_t>(StringLength(s))) {
-    s[offset] = static_cast<char>(byte);
-  }
-  return true;
 }

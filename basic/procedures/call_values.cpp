@@ -75,6 +75,8 @@ void RestoreOtherLocals(Machine& machine, const Procedure& procedure, const Othe
 }  // namespace
 
 void TakeContents(ArrayVariable& to, ArrayVariable& from) {
+  // A parameter whose subscripts its body leaves open takes the array's.
+  to.subscripts = from.subscripts;
   to.made = from.made;
   to.dimensioned = from.dimensioned;
   std::copy(std::begin(from.lower), std::end(from.lower), std::begin(to.lower));

@@ -11,7 +11,8 @@
 
 struct Machine;
 
-// Moves an array's elements and bounds; the source is left unmade.
+// Moves an array's elements, bounds and number of subscripts; the source
+// is left unmade.
 void TakeContents(ArrayVariable& to, ArrayVariable& from);
 // Before anything moves, since either can fail: the elements passed by
 // reference found (in calls.elements), and every number argument checked

@@ -19,8 +19,17 @@ bool EndsArgument(const Token& token) {
          (token.kind == TokenKind::Keyword && (token.keyword == Keyword::Else || token.keyword == Keyword::Rem));
 }
 
+// Whether the array slot is a whole-array parameter of the procedure being
+// compiled: its number of subscripts may stay open, taken from each call.
+bool IsArrayParameterHere(const Compiler& c, int32_t slot) {
+  if (!c.procedures.scope) return false;
+  const std::vector<int32_t>& slots = c.procedures.scope->array_parameter_slots;
+  return slot >= 0 && std::find(slots.begin(), slots.end(), slot) != slots.end();
+}
+
 // A whole array passed to an array parameter: its number of subscripts
-// known from its DIM, or from the parameter's uses in the body.
+// known from its DIM, or from the parameter's uses in the body; a
+// parameter passed on may leave it open, for CheckProcedures to settle.
 Argument WholeArrayArgument(Compiler& c, int32_t index, std::size_t parameter, const std::string& canonical,
                             const Token& name) {
   const ::Procedure& procedure = c.code->procedures[static_cast<std::size_t>(index)];
@@ -29,7 +38,9 @@ Argument WholeArrayArgument(Compiler& c, int32_t index, std::size_t parameter, c
   if (subscripts == 0 && parameter_slot >= 0) {
     subscripts = c.variables->arrays[static_cast<std::size_t>(parameter_slot)].subscripts;
   }
-  if (subscripts == 0) c.Fail(name, "array " + canonical + " is not known here yet; DIM it before passing it whole");
+  if (subscripts == 0 && !IsArrayParameterHere(c, c.variables->ArraySlot(canonical, 0))) {
+    c.Fail(name, "array " + canonical + " is not known here yet; DIM it before passing it whole");
+  }
   const int32_t slot = c.variables->ArraySlot(canonical, subscripts);
   c.procedures.array_arguments.push_back({index, static_cast<int32_t>(parameter), slot, c.current_line, name.column});
   return Argument{ArgumentKind::WholeArray, slot, 0};

@@ -175,14 +175,45 @@ std::string CrossesProcedure(const Compiler& c, int32_t from, int32_t to, const 
   return named + " is outside " + ProcedureKindText(procedure.kind) + " " + procedure.name;
 }
 
+namespace {
+
+// The array parameter an array passed whole goes to, or null when the body
+// never uses it.
+ArrayVariable* ParameterOf(Compiler& c, const ArrayArgument& argument) {
+  const Procedure& procedure = c.code->procedures[static_cast<std::size_t>(argument.procedure)];
+  const int32_t parameter = procedure.parameters[static_cast<std::size_t>(argument.parameter)].slot;
+  return parameter < 0 ? nullptr : &c.variables->arrays[static_cast<std::size_t>(parameter)];
+}
+
+// A parameter that its body uses whole alone (PUT, UBOUND, passed on)
+// leaves its number of subscripts open. Passed on to a procedure that does
+// index it, it takes that number, and so on back along the calls; one
+// left open takes each call's array as it comes.
+void SettleOpenParameters(Compiler& c) {
+  for (bool settled = false; !settled;) {
+    settled = true;
+    for (const ArrayArgument& argument : c.procedures.array_arguments) {
+      const ArrayVariable* used = ParameterOf(c, argument);
+      ArrayVariable& passed = c.variables->arrays[static_cast<std::size_t>(argument.slot)];
+      if (used && passed.subscripts == 0 && used->subscripts != 0) {
+        passed.subscripts = used->subscripts;
+        settled = false;
+      }
+    }
+  }
+}
+
+}  // namespace
+
 void CheckProcedures(Compiler& c) {
+  SettleOpenParameters(c);
   for (const ArrayArgument& argument : c.procedures.array_arguments) {
+    const ArrayVariable* parameter = ParameterOf(c, argument);
+    if (!parameter) continue;
     const Procedure& procedure = c.code->procedures[static_cast<std::size_t>(argument.procedure)];
-    const int32_t parameter = procedure.parameters[static_cast<std::size_t>(argument.parameter)].slot;
-    if (parameter < 0) continue;
     const ArrayVariable& passed = c.variables->arrays[static_cast<std::size_t>(argument.slot)];
-    const ArrayVariable& used = c.variables->arrays[static_cast<std::size_t>(parameter)];
-    if (passed.subscripts != used.subscripts) {
+    const ArrayVariable& used = *parameter;
+    if (used.subscripts != 0 && passed.subscripts != used.subscripts) {
       c.Report(argument.line, argument.column,
              "array " + passed.name + " has " + std::to_string(passed.subscripts) + " subscripts; " +
                  procedure.name + " uses it with " + std::to_string(used.subscripts));

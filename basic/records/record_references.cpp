@@ -276,3 +276,27 @@ int32_t CompileRecordLayout(Compiler& c) {
   c.code->record_layouts.push_back(std::move(made));
   return static_cast<int32_t>(c.code->record_layouts.size()) - 1;
 }
+
+int32_t CompileRecordPlace(Compiler& c, int32_t* byte) {
+  Place place;
+  if (!c.Check(TokenKind::Name) || !ShapeOf(c, c.token_index, &place)) return -1;
+  const Token& name = c.Advance();
+  const int32_t subscripts = place.element ? PushSubscripts(c) : 0;
+  c.token_index = place.end;
+  // The whole record the reference starts from, and where its path lies in it.
+  Place whole = place;
+  whole.leaf.path.clear();
+  const std::string& path = place.leaf.path;
+  RecordLayout made;
+  made.subscripts = subscripts;
+  *byte = -1;
+  for (const RecordLeaf& leaf : c.records.Leaves(RecordOf(c, name.text, place.element))) {
+    const bool inside = leaf.path == path || leaf.path.compare(0, path.size() + 1, path + ".") == 0;
+    if (*byte < 0 && inside) *byte = made.size;
+    made.fields.push_back({leaf.kind, leaf.size, LeafSlot(c, whole, leaf, subscripts)});
+    made.size += leaf.size;
+  }
+  if (*byte < 0) *byte = 0;
+  c.code->record_layouts.push_back(std::move(made));
+  return static_cast<int32_t>(c.code->record_layouts.size()) - 1;
+}

@@ -37,6 +37,12 @@ bool CompileLenOfRecord(Compiler& c);
 // subscripts pushed once (the layout's subscripts of them). -1, reading
 // nothing, when no whole record stands here.
 int32_t CompileRecordLayout(Compiler& c);
+// A record, an element of an array of records, or a field of either
+// (nested records included), for VARPTR and VARSEG, at its name: the
+// layout of the whole record (or element) it starts from, added as
+// CompileRecordLayout adds one, and in *byte where the reference's bytes
+// start in that record. -1, reading nothing, when no record stands here.
+int32_t CompileRecordPlace(Compiler& c, int32_t* byte);
 // A whole record as the argument of a parameter of that type: one
 // argument by reference per leaf; numbers counts the subscripts pushed.
 std::vector<Argument> CompileRecordArgument(Compiler& c, int32_t type, const std::string& position,

@@ -29,10 +29,31 @@ bool Coordinate(double value, int32_t most, int32_t* place) {
   return true;
 }
 
+// On the PC's grid an item that does not fit in what is left of the row
+// starts on the next one, unless the cursor stands at the row's start or
+// the item is longer than a whole row. The runtime's own screen and files
+// keep their text as it comes.
+void StartRowForItem(Machine& machine, std::size_t length, bool to_file) {
+  if (to_file || !TextInGrid(machine)) return;
+  const auto width = static_cast<std::size_t>(machine.text.columns);
+  const auto column = static_cast<std::size_t>(machine.column);
+  if (column > 0 && length <= width && column + length > width) Printed(machine, "\r\n");
+}
+
+// Where a comma goes on the grid: the next zone when the whole zone fits in
+// the row, else the start of the next row.
+bool ZoneFitsInRow(const Machine& machine, bool to_file) {
+  if (to_file || !TextInGrid(machine)) return true;
+  const int32_t next = machine.column + PrintZoneWidth - machine.column % PrintZoneWidth;
+  return next + PrintZoneWidth <= machine.text.columns;
+}
+
 }  // namespace
 
 void Printed(Machine& machine, std::string_view text) {
   machine.printed.append(text);
+  // On the grid a full row goes on at the next one, as the grid writes it.
+  const int32_t width = TextInGrid(machine) ? machine.text.columns : 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
       machine.column = 0;
@@ -42,6 +63,7 @@ void Printed(Machine& machine, std::string_view text) {
     } else {
       ++machine.column;
     }
+    if (width > 0 && machine.column >= width) machine.column = 0;
   }
 }
 
@@ -70,18 +92,25 @@ RunFault RunPrintNumber(Machine& machine, const Instruction& in, double*& sp) {
   const auto kind = static_cast<ValueKind>(in.a);
   double value;
   if (!KeepNumber(kind, *--sp, &value)) return RunFault{RunError::Overflow};
-  PrintedTo(machine, FormatPrintedClassic(value, kind), in.b);
+  const std::string text = FormatPrintedClassic(value, kind);
+  StartRowForItem(machine, text.size(), in.b);
+  PrintedTo(machine, text, in.b);
   return {};
 }
 
 RunFault RunPrintString(Machine& machine, const Instruction& in, double*&) {
   RtString s = machine.Pop();
+  StartRowForItem(machine, BytesOf(s).size(), in.b);
   PrintedTo(machine, BytesOf(s), in.b);
   ReleaseString(s);
   return {};
 }
 
 RunFault RunPrintComma(Machine& machine, const Instruction& in, double*&) {
+  if (!ZoneFitsInRow(machine, in.b)) {
+    Printed(machine, "\r\n");
+    return {};
+  }
   const int32_t column = PrintColumn(machine, in.b);
   PrintedTo(machine, std::string(static_cast<std::size_t>(PrintZoneWidth - column % PrintZoneWidth), ' '), in.b);
   return {};

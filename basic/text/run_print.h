@@ -2,7 +2,9 @@
 // through the runtime's PRINT at the statement's end (or before anything
 // that waits), while the machine follows the column PRINT has reached for
 // the commas, TAB and POS. LOCATE moves the window's cursor and that column
-// together; CSRLIN reads the window's row.
+// together; CSRLIN reads the window's row. On the PC's grid (SCREEN, WIDTH,
+// VIEW PRINT) an item that does not fit in what is left of the row starts
+// on the next row, and a comma whose zone does not fit starts one too.
 #pragma once
 
 #include <cstdint>

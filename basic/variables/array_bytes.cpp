@@ -75,18 +75,21 @@ int64_t ArrayByteCount(const ArrayVariable& array) {
   return static_cast<int64_t>(array.numbers.size()) * ElementBytes(array.kind);
 }
 
-RunFault ElementByteOffset(ArrayVariable& array, const double* subscripts, int32_t count, int64_t* offset) {
+RunFault ClassicElementIndex(ArrayVariable& array, const double* subscripts, int32_t count, int64_t* classic) {
   MakeAutomaticArray(array);
-  if (count == 0) {
-    *offset = 0;
-    return {};
-  }
+  *classic = 0;
+  if (count == 0) return {};
   std::size_t unused;
   if (const RunFault fault = ElementIndex(array, subscripts, &unused)) return fault;
-  int64_t classic = 0;
   for (int32_t i = array.subscripts - 1; i >= 0; --i) {
-    classic = classic * Extent(array, i) + (NumToInt32(subscripts[i]) - int64_t{array.lower[i]});
+    *classic = *classic * Extent(array, i) + (NumToInt32(subscripts[i]) - int64_t{array.lower[i]});
   }
+  return {};
+}
+
+RunFault ElementByteOffset(ArrayVariable& array, const double* subscripts, int32_t count, int64_t* offset) {
+  int64_t classic = 0;
+  if (const RunFault fault = ClassicElementIndex(array, subscripts, count, &classic)) return fault;
   *offset = classic * ElementBytes(array.kind);
   return {};
 }

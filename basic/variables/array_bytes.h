@@ -23,6 +23,11 @@ std::size_t StoredElementIndex(const ArrayVariable& array, int64_t classic);
 int32_t ElementBytes(ValueKind kind);
 // All the array's bytes, once it is made.
 int64_t ArrayByteCount(const ArrayVariable& array);
+// The element the subscripts pick, counted in the classic order, making
+// the array with its automatic bounds first when it is not made; count 0
+// picks the first element. Subscript out of range when a subscript is.
+// Arrays of strings too.
+RunFault ClassicElementIndex(ArrayVariable& array, const double* subscripts, int32_t count, int64_t* classic);
 // Where the element the subscripts pick starts, in bytes from the array's
 // first, making the array with its automatic bounds first when it is not
 // made; count 0 picks the first element. Subscript out of range when a

@@ -1,5 +1,6 @@
 // Fuzzes the emulated memory and ports: the bytes become a program of DEF
-// SEG, PEEK, POKE, OUT, INP and WAIT, and VARPTR into variables and arrays,
+// SEG, PEEK, POKE, OUT, INP and WAIT, and VARPTR into variables, arrays,
+// string arrays' elements, records and arrays of records,
 // with any addresses and values, run with every error trapped. Nothing may
 // be written out of bounds, crash or hang: WAIT's clock is the target's
 // own, which its sleep moves on, and the run's input is an empty script,
@@ -36,7 +37,7 @@ std::string Statement(const uint8_t*& data, const uint8_t* end) {
   const uint8_t op = *data++;
   const std::string a = Number(data, end);
   const std::string b = Number(data, end);
-  switch (op % 14) {
+  switch (op % 19) {
     case 0: return "DEF SEG = " + a;
     case 1: return "DEF SEG";
     case 2: return "POKE " + a + ", " + b;
@@ -50,6 +51,12 @@ std::string Statement(const uint8_t*& data, const uint8_t* end) {
     case 10: return "REDIM S%(" + a + " MOD 4096)";
     case 11: return "DEF SEG: POKE VARPTR(T$) + " + a + ", " + b + ": POKE SADD(T$) + " + b + ", 65";
     case 12: return "T$ = STRING$(" + a + " MOD 1000, 66): D# = " + b;  // a string, not a huge one
+    case 13: return "DEF SEG: POKE VARPTR(A$(" + a + ")) + " + b + ", 1: POKE SADD(A$(" + a + ")) + " + b + ", 66";
+    case 14: return "A$(" + a + " MOD 12) = STRING$(" + b + " MOD 300, 67): X = PEEK(VARPTR(A$(0)) + " + b + ")";
+    case 15: return "DEF SEG = VARSEG(R(" + a + ")): POKE VARPTR(R(" + a + ").S) + " + b + ", 1: X = PEEK(VARPTR(R(" + a +
+                    ")) + " + b + ")";
+    case 16: return "DEF SEG: POKE VARPTR(Q) + " + a + ", " + b + ": X = PEEK(VARPTR(Q.D) + " + b + ")";
+    case 17: return op & 0x80 ? "ERASE A$, R" : "REDIM R(" + a + " MOD 64) AS Rec";
     default: return "POKE VARPTR(D#) + " + a + ", " + b + ": X = PEEK(VARPTR(A%) + " + b + ")";
   }
 }
@@ -60,7 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool started = (StrHeapInit(), PortClockMicros = FuzzClock, PortSleepMicros = FuzzSleep, true);
   (void)started;
   const uint8_t* end = data + size;
-  std::string source = "ON ERROR GOTO Trap\nDIM S%(10), F(10)\n";
+  std::string source =
+      "ON ERROR GOTO Trap\nTYPE Rec: N AS INTEGER: S AS STRING * 5: D AS DOUBLE: END TYPE\n"
+      "DIM S%(10), F(10), A$(10), Q AS Rec\nREDIM R(10) AS Rec\n";
   for (int lines = 0; data != end && lines < 64; ++lines) source += Statement(data, end) + "\n";
   source += "END\nTrap: RESUME NEXT\n";
   const int32_t before = StringRegistry.count;

@@ -117,4 +117,36 @@ TEST(BasicCode, RightOperandsFuseIntoTheirOperator) {
   EXPECT_EQ(ops, expected);
 }
 
+// How many trace points the program's code carries.
+int TracePoints(const char* source) {
+  std::vector<BasicDiagnostic> errors;
+  BasicProgramPtr program = BasicCompile(source, "t.bas", &errors);
+  if (program == nullptr) return -1;
+  int count = 0;
+  for (const Instruction& in : program->code.instructions) count += in.op == Op::TraceLine;
+  return count;
+}
+
+TEST(BasicCode, OnlyTheTronKeywordBringsTracePoints) {
+  struct Row {
+    const char* source;
+    int trace_points;
+    const char* why;
+  };
+  const Row rows[] = {
+      {"10 TRON\n20 PRINT 1\n30 END", 3, "the keyword: every numbered line is traced"},
+      {"10 tron: PRINT 1\n20 END", 2, "keywords are found in any case"},
+      {"10 IF X THEN TRON\n20 END", 2, "the keyword after THEN"},
+      {"10 PRINT \"STRONG\"\n20 END", 0, "the letters in a string"},
+      {"10 STRONGLY = 1: PRINT STRONGLY\n20 END", 0, "the letters inside a name"},
+      {"10 REM TRON here\n20 ' and tron\n30 END", 0, "the word in comments"},
+      {"10 DATA TRON, strong\n20 END", 0, "the word as a DATA item"},
+      {"10 PRINT 1\n20 END", 0, "no letters at all"},
+  };
+  StartRecording();
+  for (const Row& row : rows) {
+    EXPECT_EQ(TracePoints(row.source), row.trace_points) << row.why << ": " << row.source;
+  }
+}
+
 }  // namespace

@@ -5,11 +5,14 @@ SCREEN 13
 ' four drawn, four left, and the mask again from its top after 16
 LINE (0, 120)-(17, 120), 4, , &HF0F0
 FOR x = 0 TO 17: PRINT POINT(x, 120);: NEXT: PRINT
-' expect:  4  4  4  4  0  0  0  0  4  4  4  4  0  0  0  0  4  4
+' (13 numbers fill the 40 columns; the 14th starts the next row)
+' expect:  4  4  4  4  0  0  0  0  4  4  4  4  0
+' expect:  0  0  0  4  4
 ' the pattern starts at the first point, here the right end
 LINE (17, 122)-(0, 122), 4, , &HC000
 FOR x = 0 TO 17: PRINT POINT(x, 122);: NEXT: PRINT
-' expect:  4  4  0  0  0  0  0  0  0  0  0  0  0  0  0  0  4  4
+' expect:  4  4  0  0  0  0  0  0  0  0  0  0  0
+' expect:  0  0  0  4  4
 ' a 0 bit leaves what was there
 PSET (5, 124), 9: LINE (0, 124)-(7, 124), 4, , &HF000
 FOR x = 0 TO 7: PRINT POINT(x, 124);: NEXT: PRINT

@@ -17,9 +17,10 @@ COLOR 7, 4: CLS: COLOR 7, 0: PRINT SCREEN(25, 80, 1)
 ' LOCATE reaches the last cell, and POS and CSRLIN follow
 LOCATE 25, 80: P = POS(0): R = CSRLIN: LOCATE 1, 1: PRINT R; P
 ' expect:  25  80
-' printing past the last column goes on at the next row
-CLS: LOCATE 5, 78: PRINT "abcd";: R = CSRLIN: P = POS(0): LOCATE 1, 1: PRINT R; P
-' expect: abcd 6  2
+' printing past the last column goes on at the next row (an item longer
+' than a row starts where the cursor is)
+CLS: LOCATE 5, 78: PRINT STRING$(84, "a");: R = CSRLIN: P = POS(0): LOCATE 1, 1: PRINT R; P
+' expect: aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa 7  2
 ' printing past the bottom row scrolls the screen up
 CLS: LOCATE 25, 1: PRINT "x": PRINT "y";: A$ = CHR$(SCREEN(24, 1)) + CHR$(SCREEN(25, 1)): PRINT : PRINT A$
 ' expect: x
