@@ -29,13 +29,20 @@ RunFault TooSmall(Machine& machine, const ArrayVariable& array, int64_t offset, 
                                                          " bytes from there; the image needs " + std::to_string(needed));
 }
 
-uint8_t Combined(SpriteAction action, uint8_t image, uint8_t screen, uint8_t mask) {
+// The image's colours combined with the screen's under them, the action
+// chosen once for the whole image.
+template <typename Combine>
+void CombineAll(std::vector<uint8_t>& image, const std::vector<uint8_t>& screen, Combine combine) {
+  for (std::size_t i = 0; i < image.size(); ++i) image[i] = combine(image[i], screen[i]);
+}
+
+void Combined(SpriteAction action, std::vector<uint8_t>& image, const std::vector<uint8_t>& screen, uint8_t mask) {
   switch (action) {
-    case SpriteAction::Pset: return image;
-    case SpriteAction::Preset: return static_cast<uint8_t>(~image & mask);
-    case SpriteAction::And: return static_cast<uint8_t>(image & screen);
-    case SpriteAction::Or: return static_cast<uint8_t>(image | screen);
-    default: return static_cast<uint8_t>(image ^ screen);
+    case SpriteAction::Pset: return;
+    case SpriteAction::Preset: return CombineAll(image, screen, [mask](uint8_t a, uint8_t) { return static_cast<uint8_t>(~a & mask); });
+    case SpriteAction::And: return CombineAll(image, screen, [](uint8_t a, uint8_t b) { return static_cast<uint8_t>(a & b); });
+    case SpriteAction::Or: return CombineAll(image, screen, [](uint8_t a, uint8_t b) { return static_cast<uint8_t>(a | b); });
+    default: return CombineAll(image, screen, [](uint8_t a, uint8_t b) { return static_cast<uint8_t>(a ^ b); });
   }
 }
 
@@ -97,7 +104,7 @@ RunFault RunPutSprite(Machine& machine, const Instruction& in, double*& sp) {
   std::vector<uint8_t> under(colours.size(), 0);
   const bool reads = action != SpriteAction::Pset && action != SpriteAction::Preset;
   if (reads && !ScreenReadNumbers(screen, at, width, height, &under)) return IllegalCall("PUT's image reaches outside the screen");
-  for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = Combined(action, colours[i], under[i], mask);
+  Combined(action, colours, under, mask);
   ScreenDrawNumbers(screen, at, width, height, colours);
   return {};
 }

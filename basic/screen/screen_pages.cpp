@@ -8,9 +8,16 @@
 
 namespace {
 
-uint64_t NowMs() {
+uint64_t NowUs() {
   using namespace std::chrono;
-  return static_cast<uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+  return static_cast<uint64_t>(duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+// After a write of the picture that began at `began`: the next waits
+// ShowAfterMs, or four times the write's own time.
+void Shown(ScreenPages& pages, uint64_t began) {
+  const uint64_t now = NowUs();
+  pages.show_next_us = now + std::max<uint64_t>(ShowAfterMs * 1000, 4 * (now - began));
 }
 
 std::size_t At(const ScreenMode& mode, int32_t x, int32_t y) {
@@ -40,21 +47,23 @@ void Show(const ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_
 // The whole visible page, on the window at once: a flip or a palette
 // change is one picture, not something to wait for the next figure.
 void ShowAll(ScreenState& screen) {
+  const uint64_t began = NowUs();
   Show(screen, 0, 0, screen.mode->width, screen.mode->height);
   GfxShowPending();
   screen.pages.palette_changed = false;
   screen.pages.unshown = false;
-  screen.pages.shown_at_ms = NowMs();
+  Shown(screen.pages, began);
 }
 
 // The visible page's pixels drawn since the picture last caught up.
 void ShowUnshown(ScreenState& screen) {
   ScreenPages& pages = screen.pages;
   if (!pages.unshown) return;
+  const uint64_t began = NowUs();
   Show(screen, pages.unshown_left, pages.unshown_top, pages.unshown_right - pages.unshown_left + 1,
        pages.unshown_bottom - pages.unshown_top + 1);
   pages.unshown = false;
-  pages.shown_at_ms = NowMs();
+  Shown(pages, began);
 }
 
 // A block drawn on the active page: when that is the visible one, the
@@ -73,7 +82,7 @@ void Drawn(ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_t hei
     pages.unshown_right = std::max(pages.unshown_right, right);
     pages.unshown_bottom = std::max(pages.unshown_bottom, bottom);
   }
-  if (NowMs() - pages.shown_at_ms >= ShowAfterMs) ShowUnshown(screen);
+  if (NowUs() >= pages.show_next_us) ShowUnshown(screen);
 }
 
 }  // namespace
@@ -116,7 +125,7 @@ void PagesWrite(ScreenState& screen, int32_t x, int32_t y, int32_t width, int32_
 void PagesPaletteChanged(ScreenState& screen) {
   if (!HasPages(screen)) return;
   screen.pages.palette_changed = true;
-  if (NowMs() - screen.pages.shown_at_ms >= ShowAfterMs) ShowAll(screen);
+  if (NowUs() >= screen.pages.show_next_us) ShowAll(screen);
 }
 
 void PagesSettle(ScreenState& screen) {

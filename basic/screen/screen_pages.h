@@ -3,9 +3,11 @@
 // window shows the visible one, each number in the palette's colour.
 //
 // What is drawn on the visible page is gathered into one rectangle and
-// written to the picture in one block at most every ShowAfterMs (a write
-// per dot or sprite would cost more than the drawing), at the program's
-// next wait, and at its end. A page not shown is drawn in its numbers
+// written to the picture in one block at most every ShowAfterMs, or four
+// times as long as the last write took, whichever is longer (a write per
+// dot or sprite would cost more than the drawing, and on a slow display a
+// large write costs milliseconds), at the program's next wait, and at its
+// end. A page not shown is drawn in its numbers
 // alone and reaches the picture whole, in one write, when it is shown, so
 // a flip never shows half a frame. A palette change colours again every
 // pixel of its number, as a VGA's colour registers did: the visible page
@@ -27,7 +29,7 @@ struct ScreenPages {
   bool palette_changed = false;  // the picture's colours are older than the palette's
   bool unshown = false;          // the visible page has pixels the picture lacks, within:
   int32_t unshown_left = 0, unshown_top = 0, unshown_right = 0, unshown_bottom = 0;
-  uint64_t shown_at_ms = 0;      // when the picture last caught up
+  uint64_t show_next_us = 0;     // when the picture may next catch up
 };
 
 inline constexpr uint64_t ShowAfterMs = 15;

@@ -1,5 +1,7 @@
 #include "basic/screen/sprite_format.h"
 
+#include <algorithm>
+
 namespace {
 
 // The bits of plane p of the colour number, as they sit in a row.
@@ -57,6 +59,10 @@ void SpriteSizes(SpriteShape shape, const uint8_t* header, int32_t* width, int32
 
 std::vector<uint8_t> DecodeSprite(SpriteShape shape, int32_t width, int32_t height, const uint8_t* rows) {
   std::vector<uint8_t> colours(static_cast<std::size_t>(int64_t{width} * height), 0);
+  if (shape.bits == 8) {  // a byte a pixel: the rows are the colours
+    std::copy_n(rows, colours.size(), colours.begin());
+    return colours;
+  }
   const int64_t plane_bytes = SpriteRowBytes(shape, width) / shape.planes;
   const uint32_t mask = (1u << shape.bits) - 1;
   for (int32_t y = 0; y < height; ++y) {
