@@ -71,14 +71,15 @@ void CompileLine(Compiler& c) {
   c.builder.Emit(Op::Line, step, box | (colour_omitted ? LineColourOmitted : 0), fill ? 0 : 1);
 }
 
-// CIRCLE (x, y), r [, [colour] [, [start] [, [end] [, [aspect] [, [F] [, fill]]]]]]
+// CIRCLE [STEP] (x, y), r [, [colour] [, [start] [, [end] [, [aspect] [, [F] [, fill]]]]]]
 void CompileCircle(Compiler& c) {
   c.Advance();
+  const bool step = c.MatchKeyword(Keyword::Step);
   CompileCoordinates(c);
   c.Expect(TokenKind::Comma, "',' and the radius");
   NumberExpression(c);
   bool more = true;
-  int32_t omitted = 0;
+  int32_t omitted = step ? CircleStep : 0;
   const int32_t omitted_flags[] = {CircleColourOmitted, 0, 0, CircleAspectOmitted};
   int32_t argument = 0;
   for (const double default_value : {7.0, 0.0, 0.0, 1.0}) {

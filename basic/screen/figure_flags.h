@@ -13,6 +13,7 @@ inline constexpr int32_t LineColourOmitted = 4;
 // CIRCLE's b.
 inline constexpr int32_t CircleColourOmitted = 1;
 inline constexpr int32_t CircleAspectOmitted = 2;
+inline constexpr int32_t CircleStep = 4;
 // PSET's a; its b is 1 for PRESET, its c 1 for STEP.
 inline constexpr int32_t PsetColourOmitted = 1;
 // PAINT's a: bits 0 to 3 the arguments written (x, y, paint, border), and

@@ -14,6 +14,8 @@
 #include "basic/executor/statements.h"
 #include "basic/executor/string_values.h"
 #include "basic/screen/draw_string.h"
+#include "basic/screen/run_screen.h"
+#include "basic/screen/run_text_screen.h"
 #include "basic/screen/screen.h"
 #include "basic/screen/screen_draw.h"
 #include "basic/variables/variables.h"
@@ -93,6 +95,10 @@ RunFault RunDraw(Machine& machine, const Instruction&, double*&) {
   pen.x = start.x;
   pen.y = start.y;
   ProgramDrawing drawing(machine);
+  if (ShowsPcText(screen)) {
+    ReleaseString(commands);
+    return NoPixelsHere();
+  }
   machine.message = RunDrawString(BytesOf(commands), pen, drawing);
   ReleaseString(commands);
   if (own) {

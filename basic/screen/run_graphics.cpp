@@ -103,7 +103,10 @@ RunFault Angle(double value, double* angle, bool* radius) {
 
 void RuntimeCircle(const Instruction& in, const double* arguments) {
   const int32_t colour = NumToInt32(arguments[3]);
-  GfxCircle(NumToInt32(arguments[0]), NumToInt32(arguments[1]), NumToInt32(arguments[2]), colour, arguments[4],
+  const bool step = (in.b & CircleStep) != 0;
+  const int32_t x = step ? WrappingAdd(LastPoint.x, NumToInt32(arguments[0])) : NumToInt32(arguments[0]);
+  const int32_t y = step ? WrappingAdd(LastPoint.y, NumToInt32(arguments[1])) : NumToInt32(arguments[1]);
+  GfxCircle(x, y, NumToInt32(arguments[2]), colour, arguments[4],
             arguments[5], arguments[6], in.a, in.c ? colour : NumToInt32(arguments[7]));
 }
 
@@ -123,10 +126,12 @@ RunFault ModeCircle(Machine& machine, const Instruction& in, const double* argum
   const double units = w.active ? (screen.view.x2 - screen.view.x1) / (w.x2 - w.x1) : 1;
   const double aspect = (in.b & CircleAspectOmitted) != 0 ? screen.mode->aspect : arguments[6];
   const EllipseRadii radii = CircleRadii(NumToInt32(arguments[2] * units), aspect);
-  const ViewPoint centre = ToView(screen, arguments[0], arguments[1]);
+  const bool step = (in.b & CircleStep) != 0;
+  const WorldPoint at{arguments[0] + (step ? screen.last_x : 0), arguments[1] + (step ? screen.last_y : 0)};
+  const ViewPoint centre = ToView(screen, at.x, at.y);
   if (in.a && arc.whole && fill != colour) ScreenEllipse(screen, centre, radii.rx, radii.ry, arc, fill, true);
   ScreenEllipse(screen, centre, radii.rx, radii.ry, arc, colour, in.a != 0 && fill == colour);
-  MoveLastPoint(machine, {arguments[0], arguments[1]});
+  MoveLastPoint(machine, at);
   return {};
 }
 
@@ -175,6 +180,7 @@ RunFault RunCls(Machine& machine, const Instruction&, double*& sp) {
 
 RunFault RunLine(Machine& machine, const Instruction& in, double*& sp) {
   sp -= EffectOf(in).numbers_taken;
+  if (ShowsPcText(machine.screen)) return NoPixelsHere();
   if (DrawsItself(machine.screen)) return ModeLine(machine, in, sp);
   RuntimeLine(in, sp);
   return {};
@@ -182,6 +188,7 @@ RunFault RunLine(Machine& machine, const Instruction& in, double*& sp) {
 
 RunFault RunCircle(Machine& machine, const Instruction& in, double*& sp) {
   sp -= EffectOf(in).numbers_taken;
+  if (ShowsPcText(machine.screen)) return NoPixelsHere();
   if (DrawsItself(machine.screen)) return ModeCircle(machine, in, sp);
   RuntimeCircle(in, sp);
   return {};
@@ -189,6 +196,7 @@ RunFault RunCircle(Machine& machine, const Instruction& in, double*& sp) {
 
 RunFault RunPset(Machine& machine, const Instruction& in, double*& sp) {
   sp -= 3;
+  if (ShowsPcText(machine.screen)) return NoPixelsHere();
   if (DrawsItself(machine.screen)) return ModePset(machine, in, sp);
   RuntimePset(machine, in, sp);
   return {};
@@ -198,6 +206,7 @@ RunFault RunPset(Machine& machine, const Instruction& in, double*& sp) {
 RunFault RunPaint(Machine& machine, const Instruction& in, double*& sp) {
   sp -= 4;
   ScreenState& screen = machine.screen;
+  if (ShowsPcText(screen)) return NoPixelsHere();
   const bool step = (in.a & PaintStep) != 0;
   const WorldPoint point{sp[0] + (step ? screen.last_x : 0), sp[1] + (step ? screen.last_y : 0)};
   PaintInk paint;
@@ -226,6 +235,7 @@ RunFault RunPaintTile(Machine& machine, const Instruction& in, double*& sp) {
   const bool tiled = DecodePaintTile(*screen.mode, BytesOf(tile), &paint);
   ReleaseString(tile);
   ReleaseString(background);
+  if (ShowsPcText(screen)) return NoPixelsHere();
   if (!tiled) return IllegalCall("PAINT's tile is 1 to 64 bytes");
   const bool step = (in.a & PaintStep) != 0;
   const WorldPoint point{sp[0] + (step ? screen.last_x : 0), sp[1] + (step ? screen.last_y : 0)};
@@ -240,6 +250,7 @@ RunFault RunPaintTile(Machine& machine, const Instruction& in, double*& sp) {
 
 RunFault RunPoint(Machine& machine, const Instruction&, double*& sp) {
   --sp;
+  if (ShowsPcText(machine.screen)) return NoPixelsHere();
   sp[-1] = ScreenPoint(machine.screen, ToView(machine.screen, sp[-1], sp[0]));
   return {};
 }

@@ -48,6 +48,10 @@ RunFault ProgramColour(Machine& machine, double number, uint8_t* colour) {
                        std::to_string(machine.screen.mode->colours - 1) + ")");
 }
 
+RunFault NoPixelsHere() {
+  return IllegalCall("the PC's text screen has no pixels: figures and POINT need a graphics mode (SCREEN 1 to 13)");
+}
+
 RunFault ProgramColourOr(Machine& machine, bool omitted, double number, int32_t default_number, uint8_t* colour) {
   return ProgramColour(machine, omitted ? default_number : number, colour);
 }

@@ -13,5 +13,3 @@ SCREEN 12: PSET (1, 1), 3: PRESET (1, 1): PRINT POINT(1, 1) ' expect:  0
 SCREEN 12: COLOR 2, 5: PRESET (1, 1): PRINT POINT(1, 1) ' expect:  5
 ' STEP from the last point
 SCREEN 12: PSET (1, 1): PSET STEP (2, 3), 4: PRINT POINT(3, 4) ' expect:  4
-' SCREEN 0 leaves the graphics mode for the PC's text screen, where figures are the runtime's own
-SCREEN 12: SCREEN 0: LINE (1, 1)-(2, 2): PRINT POINT(0, 0) ' expect:  0
