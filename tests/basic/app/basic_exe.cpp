@@ -25,9 +25,20 @@ static HANDLE CreateInheritedFile(const std::string& path) {
                      &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// The test's own name: tests run at once in wine slots of their own, whose
+// process ids may be the same.
+static std::string TestName() {
+  char path[MAX_PATH + 1] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string name = path;
+  name = name.substr(name.find_last_of("\\/") + 1);
+  return name.substr(0, name.find('.'));
+}
+
 BasicExe::BasicExe(const std::string& arguments, const char* executable) {
   static int serial = 0;
-  const std::string stem = "basic_exe_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++serial);
+  const std::string stem =
+      TestName() + "_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++serial);
   output_path_ = SiblingExecutable((stem + ".out").c_str());
   errors_path_ = SiblingExecutable((stem + ".err").c_str());
   const HANDLE output = CreateInheritedFile(output_path_);
