@@ -1,6 +1,7 @@
 // Fuzzes the emulated memory and ports: the bytes become a program of DEF
 // SEG, PEEK, POKE, OUT, INP and WAIT, and VARPTR into variables, arrays,
-// string arrays' elements, records and arrays of records,
+// string arrays' elements, records and arrays of records, among the
+// screen's pages, palettes, tiles and blocks that the video memory shows,
 // with any addresses and values, run with every error trapped. Nothing may
 // be written out of bounds, crash or hang: WAIT's clock is the target's
 // own, which its sleep moves on, and the run's input is an empty script,
@@ -37,7 +38,7 @@ std::string Statement(const uint8_t*& data, const uint8_t* end) {
   const uint8_t op = *data++;
   const std::string a = Number(data, end);
   const std::string b = Number(data, end);
-  switch (op % 19) {
+  switch (op % 26) {
     case 0: return "DEF SEG = " + a;
     case 1: return "DEF SEG";
     case 2: return "POKE " + a + ", " + b;
@@ -57,7 +58,15 @@ std::string Statement(const uint8_t*& data, const uint8_t* end) {
                     ")) + " + b + ")";
     case 16: return "DEF SEG: POKE VARPTR(Q) + " + a + ", " + b + ": X = PEEK(VARPTR(Q.D) + " + b + ")";
     case 17: return op & 0x80 ? "ERASE A$, R" : "REDIM R(" + a + " MOD 64) AS Rec";
-    default: return "POKE VARPTR(D#) + " + a + ", " + b + ": X = PEEK(VARPTR(A%) + " + b + ")";
+    case 18: return "POKE VARPTR(D#) + " + a + ", " + b + ": X = PEEK(VARPTR(A%) + " + b + ")";
+    case 19: return "SCREEN , , " + a + ", " + b;
+    case 20: return "PCOPY " + a + ", " + b;
+    case 21: return "PAINT (" + a + ", " + b + "), CHR$(" + std::to_string(op) + ") + STRING$(" + std::to_string(op % 70) +
+                    ", " + std::to_string(op / 2) + "), " + std::to_string(op % 16);
+    case 22: return "PALETTE " + a + ", " + b;
+    case 23: return "LINE (" + a + ", " + b + ")-STEP(" + Number(data, end) + ", 9), " + std::to_string(op % 16) + ", BF";
+    case 24: return "GET (" + a + ", " + b + ")-STEP(7, 7), S%: PUT (" + b + ", " + a + "), S%";
+    default: return "COLOR , " + a + ": WIDTH " + std::string(op & 1 ? "40" : "80") + ", " + std::string(op & 2 ? "25" : "50");
   }
 }
 
