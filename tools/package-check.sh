@@ -93,8 +93,8 @@ balls_wine_use "$bits" && balls_binfmt_hold || { echo "package: FAILED: $BALLS_W
 balls_display_start >/dev/null
 balls_wine_prefix || { echo "package: FAILED: the wine prefix"; exit 1; }
 in_top() { (cd "$top" && timeout -k 5 120 env LANG="$BALLS_WINE_LOCALE" LC_ALL="$BALLS_WINE_LOCALE" "$WINE" "$@"); }
-check "basic.exe --exit --make $example.exe examples/$example.bas exits with 0" \
-  in_top basic.exe --exit --make "$example.exe" "examples/$example.bas"
+check "basic.exe --make $example.exe examples/$example.bas exits with 0" \
+  in_top basic.exe --make "$example.exe" "examples/$example.bas"
 made=$top/$example.exe
 if [ -f "$made" ]; then
   made_size=$(stat -c %s "$made")

@@ -1,5 +1,5 @@
 // basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [--input LINES.txt] [FILE.bas]
-// basic.exe [--exit] --make OUT.exe FILE.bas
+// basic.exe --make OUT.exe FILE.bas
 // basic.exe --list FILE.bas
 // A made program: no command line.
 #include <string>
@@ -20,12 +20,15 @@ int main(int argc, char** argv) {
   BasicAppOptions options;
   std::string error;
   const bool understood = made || ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), &options, &error);
-  // A listing needs no window: it is written, or its mistake said, before
-  // the runtime comes up.
-  if (!made && options.list) {
-    if (understood) return ListFile(options);
-    WriteError(error + BasicUsage);
-    return BasicExitCompileError;
+  // A listing and a made program need no window: they are written, or
+  // their mistakes said on standard error, before the runtime comes up, and
+  // the command ends, as a compiler's does.
+  if (!made && (options.list || !options.make.empty())) {
+    if (!understood) {
+      WriteError(error + BasicUsage);
+      return BasicExitCompileError;
+    }
+    return options.list ? ListFile(options) : MakeProgram(options);
   }
   RuntimeStartUp();
   AwaitFirstPaint();
@@ -34,7 +37,6 @@ int main(int argc, char** argv) {
     ShowMessage(error + BasicUsage);
     Finish(options, BasicExitCompileError);
   }
-  if (!options.make.empty()) Finish(options, MakeProgram(options));
   if (options.file.empty()) RunDirectMode(options);
   Finish(options, RunFile(options));
 }

@@ -22,7 +22,7 @@ bool Compiles(const BasicSourceText& source, const std::string& name) {
     for (const BasicDiagnostic& warning : errors) WriteError(BasicFormatDiagnostic(warning));
     return true;
   }
-  for (const BasicDiagnostic& diagnostic : errors) ShowMessage(BasicFormatDiagnostic(diagnostic));
+  for (const BasicDiagnostic& diagnostic : errors) WriteErrorLine(BasicFormatDiagnostic(diagnostic));
   return false;
 }
 
@@ -35,7 +35,7 @@ bool MakeImage(const std::string& source, const std::string& name, std::string* 
   } else if (ReadFileUpTo(own_path, MaxOwnImageBytes, &own_image, &error)) {
     if (MakeProgramImage(own_image, OwnMark(), source, name, image, &error)) return true;
   }
-  ShowMessage("basic: cannot make a program: " + error);
+  WriteErrorLine("basic: cannot make a program: " + error);
   return false;
 }
 
@@ -46,17 +46,16 @@ int MakeProgram(const BasicAppOptions& options) {
   BasicSourceText source;
   std::string message, image;
   if (!ReadProgramText(options.file, &source, &message)) {
-    ShowMessage(message);
+    WriteErrorLine(message);
     return BasicExitCompileError;
   }
   if (!Compiles(source, options.file)) return BasicExitCompileError;
   if (!MakeImage(source.text, options.file, &image)) return BasicExitDamaged;
   if (!WriteWholeFile(options.make, image)) {
-    ShowMessage("basic: cannot write " + options.make);
+    WriteErrorLine("basic: cannot write " + options.make);
     return BasicExitDamaged;
   }
-  ShowText("basic: made " + options.make + " from " + options.file + " (" + std::to_string(image.size()) +
-               " bytes)\r\n",
-           true);
+  EchoText("basic: made " + options.make + " from " + options.file + " (" + std::to_string(image.size()) +
+           " bytes)\r\n");
   return 0;
 }

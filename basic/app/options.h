@@ -28,7 +28,7 @@ struct BasicAppOptions {
 
 inline constexpr char BasicUsage[] =
     "usage: basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [--input LINES.txt] [FILE.bas]\r\n"
-    "       basic.exe [--exit] --make OUT.exe FILE.bas\r\n"
+    "       basic.exe --make OUT.exe FILE.bas\r\n"
     "       basic.exe --list FILE.bas\r\n";
 
 // Reads the arguments after the program's name. On a mistake (an unknown

@@ -37,11 +37,23 @@ void ShowText(std::string_view text, bool echo) {
 
 void EchoText(std::string_view text) { WriteStandard(STD_OUTPUT_HANDLE, text); }
 
-void ShowMessage(std::string_view text) {
+namespace {
+
+// The text as a line: ending in CR LF, whether or not it did.
+std::string Line(std::string_view text) {
   std::string line(text);
   if (line.size() < 2 || line.compare(line.size() - 2, 2, "\r\n") != 0) line += "\r\n";
+  return line;
+}
+
+}  // namespace
+
+void ShowMessage(std::string_view text) {
+  const std::string line = Line(text);
   PrintToLayer(line);
   WriteStandard(STD_ERROR_HANDLE, line);
 }
 
 void WriteError(std::string_view text) { WriteStandard(STD_ERROR_HANDLE, text); }
+
+void WriteErrorLine(std::string_view text) { WriteStandard(STD_ERROR_HANDLE, Line(text)); }

@@ -12,5 +12,6 @@ void EchoText(std::string_view text);
 // ending in CR LF whether or not the text did.
 void ShowMessage(std::string_view text);
 // A message for standard error alone: for the work done without a window
-// (--list).
+// (--list, --make); the second ends it in CR LF, as ShowMessage does.
 void WriteError(std::string_view text);
+void WriteErrorLine(std::string_view text);

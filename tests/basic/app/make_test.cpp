@@ -105,6 +105,24 @@ TEST(BasicAppMake, MistakesWriteNothing) {
   }
 }
 
+// --make is a command: without --exit it still ends once the file is
+// written, or its mistakes said, and opens no window.
+TEST(BasicAppMake, EndsAsACommandDoes) {
+  const std::string out = SiblingExecutable("make_command.exe");
+  const std::string good = WriteProgram("make_command.bas", "PRINT 1\r\n");
+  const std::string broken = WriteProgram("make_command_broken.bas", "PRINT (\r\n");
+  DeleteFileA(out.c_str());
+  const BasicExeResult made = RunBasicExe("--make \"" + out + "\" \"" + good + "\"");
+  EXPECT_EQ(made.code, 0u) << made.errors;
+  EXPECT_NE(made.output.find("basic: made "), std::string::npos) << made.output;
+  EXPECT_NE(GetFileAttributesA(out.c_str()), INVALID_FILE_ATTRIBUTES);
+  const BasicExeResult refused = RunBasicExe("--make \"" + out + "\" \"" + broken + "\"");
+  EXPECT_EQ(refused.code, 1u);
+  EXPECT_NE(refused.errors.find("make_command_broken.bas:1"), std::string::npos) << refused.errors;
+  EXPECT_EQ(refused.errors.substr(refused.errors.size() - 2), "\r\n");
+  DeleteFileA(out.c_str());
+}
+
 TEST(BasicAppMadeProgram, ARunTimeErrorStaysInTheWindowAndClosingGivesItsCode) {
   const std::string source = WriteProgram("made_error.bas", "DIM A(3)\r\nA(5) = 1\r\n");
   ASSERT_EQ(Make("made_error.exe", source).code, 0u);
