@@ -62,6 +62,20 @@ TEST(ScreenPictures, APageDrawnHiddenShowsWholeInThePalettesColours) {
   EXPECT_NE(Mode7(picture, 100, 100), EgaBlue);
 }
 
+// VIEW with WINDOW maps and clips a figure; LINE's style lights the mask's
+// bits from its top one.
+TEST(ScreenPictures, ViewsWindowsAndLineStyles) {
+  const Picture picture = Snapshot("screen_pictures_view.bas",
+      "SCREEN 7: LINE (0, 190)-(15, 190), 14, , &HF0F0\r\n"
+      "VIEW (100, 50)-(199, 149): WINDOW (0, 0)-(99, 99)\r\n"
+      "PSET (10, 90), 4: PSET (150, 50), 4\r\n");
+  ASSERT_EQ(picture.width, 640);
+  constexpr uint32_t Yellow = 0x55FFFF;
+  for (int x = 0; x < 16; ++x) EXPECT_EQ(Mode7(picture, x, 190), (x / 4) % 2 == 0 ? Yellow : Black) << x;
+  EXPECT_EQ(Mode7(picture, 110, 59), EgaRed) << "(10, 90) of WINDOW's y-up units in the view";
+  EXPECT_EQ(Mode7(picture, 199, 99), Black) << "(150, 50) lies past the view: clipped";
+}
+
 // The rainbow example turns its palette once before the waiting key ends
 // it: the rings already drawn show the next colours.
 TEST(ScreenPictures, TheRainbowTurnsWhatIsDrawn) {
