@@ -10,28 +10,7 @@ namespace {
 constexpr int32_t SmallestNumber = -32768;
 constexpr int32_t LargestNumber = 32767;
 constexpr double Pi = 3.14159265358979323846;
-
-struct DrawError {
-  std::string message;
-};
-
-// A string being run: the DRAW's own, or an X substring.
-struct Source {
-  std::string_view text;
-  std::size_t at = 0;
-  std::string name;  // the variable an X substring came from; empty for the DRAW's own
-};
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-bool IsLetter(char c) { return Upper(c) >= 'A' && Upper(c) <= 'Z'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// A character as a message shows it: control bytes and the like by code.
-std::string Shown(char c) {
-  const auto code = static_cast<unsigned char>(c);
-  if (code < 32 || code > 126) return "CHR$(" + std::to_string(code) + ")";
-  return std::string("'") + c + "'";
-}
+constexpr char NumberRange[] = "DRAW's numbers go from -32768 to 32767";
 
 // The arithmetic on points wraps like the graphics statements' own.
 int32_t WrappingAdd(int32_t a, int32_t b) {
@@ -40,41 +19,21 @@ int32_t WrappingAdd(int32_t a, int32_t b) {
 
 class DrawRun {
  public:
-  DrawRun(DrawPen& pen, DrawTarget& target) : pen_(pen), target_(target) {}
+  DrawRun(std::string_view commands, DrawPen& pen, DrawTarget& target)
+      : pen_(pen), target_(target), reader_(commands, "DRAW", target) {}
 
-  void Run(std::string_view commands) {
-    sources_.push_back({commands, 0, {}});
-    while (!sources_.empty()) {
-      SkipSeparators();
-      if (AtEnd()) {
-        sources_.pop_back();
-      } else {
-        Command();
-      }
-    }
+  void Run() {
+    while (reader_.More()) Command();
   }
 
  private:
-  Source& Current() { return sources_.back(); }
-  bool AtEnd() { return Current().at >= Current().text.size(); }
-  char Peek() { return AtEnd() ? '\0' : Current().text[Current().at]; }
-  char Take() { return AtEnd() ? '\0' : Current().text[Current().at++]; }
-  void SkipSpaces() {
-    while (Peek() == ' ') Take();
-  }
-  void SkipSeparators() {
-    while (Peek() == ' ' || Peek() == ';') Take();
-  }
-
-  [[noreturn]] void Fail(const std::string& what) {
-    std::string where = " (character " + std::to_string(command_at_ + 1);
-    if (!Current().name.empty()) where += " of " + Current().name;
-    throw DrawError{what + where + ")"};
-  }
+  char Peek() const { return reader_.Peek(); }
+  char Take() { return reader_.Take(); }
+  void SkipSpaces() { reader_.SkipSpaces(); }
+  [[noreturn]] void Fail(const std::string& what) const { reader_.Fail(what); }
 
   void Command() {
-    command_at_ = Current().at;
-    const char letter = Upper(Take());
+    const char letter = reader_.Command();
     switch (letter) {
       case 'U': return Walk(0, -1);
       case 'D': return Walk(0, 1);
@@ -91,12 +50,12 @@ class DrawRun {
       case 'S': pen_.scale = Required("S", 0, 255); return;
       case 'A': pen_.angle = 90 * Required("A", 0, 3); return;
       case 'T':
-        if (Upper(Peek()) != 'A') Fail("DRAW's T is only found in TA");
+        if (UpperCase(Peek()) != 'A') Fail("DRAW's T is only found in TA");
         Take();
         pen_.angle = Required("TA", -360, 360);
         return;
       case 'P': return Paint();
-      case 'X': return Substring();
+      case 'X': return reader_.Substring();
       default: Fail(Shown(letter) + " is not a DRAW command");
     }
   }
@@ -154,20 +113,6 @@ class DrawRun {
     target_.Paint(pen_.x, pen_.y, paint, border);
   }
 
-  void Substring() {
-    const std::string name = Name();
-    if (name.back() != '$') Fail("DRAW's X needs a string variable, as in XA$;");
-    if (static_cast<int32_t>(sources_.size()) > MaxDrawNesting) {
-      Fail("DRAW's X substrings nest deeper than " + std::to_string(MaxDrawNesting));
-    }
-    const std::string_view text = target_.Text(name);
-    substring_bytes_ += text.size();
-    if (substring_bytes_ > MaxDrawSubstringBytes) {
-      Fail("DRAW's X substrings bring more than " + std::to_string(MaxDrawSubstringBytes) + " characters");
-    }
-    sources_.push_back({text, 0, name});
-  }
-
   // A number the command cannot do without, in its range.
   int32_t Required(const char* command, int32_t low, int32_t high) {
     int32_t value = 0;
@@ -190,50 +135,21 @@ class DrawRun {
     int64_t magnitude = 0;
     if (Peek() == '=') {
       Take();
-      magnitude = VariableValue();
-    } else if (IsDigit(Peek())) {
-      while (IsDigit(Peek())) {
-        magnitude = magnitude * 10 + (Take() - '0');
-        if (magnitude > -int64_t{SmallestNumber}) Fail("DRAW's numbers go from -32768 to 32767");
-      }
-    } else if (has_sign) {
-      Fail("DRAW needs a number after " + Shown(sign));
-    } else {
+      magnitude = reader_.VariableValue();
+      if (magnitude < SmallestNumber || magnitude > LargestNumber) Fail(NumberRange);
+    } else if (!reader_.Digits(-int64_t{SmallestNumber}, NumberRange, &magnitude)) {
+      if (has_sign) Fail("DRAW needs a number after " + Shown(sign));
       return false;
     }
     const int64_t number = sign == '-' ? -magnitude : magnitude;
-    if (number < SmallestNumber || number > LargestNumber) Fail("DRAW's numbers go from -32768 to 32767");
+    if (number < SmallestNumber || number > LargestNumber) Fail(NumberRange);
     *value = static_cast<int32_t>(number);
     return true;
   }
 
-  // "=name;": the variable's value, rounded as CINT rounds.
-  int64_t VariableValue() {
-    const std::string name = Name();
-    if (name.back() == '$') Fail("DRAW's =" + name + "; names a string where a number belongs");
-    const int32_t value = NumToInt32(target_.Number(name));
-    if (value < SmallestNumber || value > LargestNumber) Fail("DRAW's numbers go from -32768 to 32767");
-    return value;
-  }
-
-  // A variable's name, upper case, and the ';' that ends it.
-  std::string Name() {
-    SkipSpaces();
-    if (!IsLetter(Peek())) Fail("DRAW needs a variable's name");
-    std::string name;
-    while (IsLetter(Peek()) || IsDigit(Peek()) || Peek() == '.' || Peek() == '_') name += Upper(Take());
-    const char suffix = Peek();
-    if (suffix == '$' || suffix == '%' || suffix == '&' || suffix == '!' || suffix == '#') name += Take();
-    SkipSpaces();
-    if (Take() != ';') Fail("DRAW needs ';' after " + name);
-    return name;
-  }
-
   DrawPen& pen_;
   DrawTarget& target_;
-  std::vector<Source> sources_;
-  std::size_t command_at_ = 0;
-  std::size_t substring_bytes_ = 0;
+  CommandReader reader_;
   bool blank_ = false;      // B: the next move draws nothing
   bool come_back_ = false;  // N: the pen comes back after the next move
 };
@@ -242,8 +158,8 @@ class DrawRun {
 
 std::string RunDrawString(std::string_view commands, DrawPen& pen, DrawTarget& target) {
   try {
-    DrawRun(pen, target).Run(commands);
-  } catch (const DrawError& error) {
+    DrawRun(commands, pen, target).Run();
+  } catch (const CommandStringError& error) {
     return error.message;
   }
   return "";

@@ -27,6 +27,8 @@
 #include <string>
 #include <string_view>
 
+#include "basic/text/command_string.h"
+
 struct DrawPen {
   int32_t x = 0;        // where the pen is: the graphics last point
   int32_t y = 0;
@@ -35,24 +37,16 @@ struct DrawPen {
   int32_t angle = 0;    // degrees, counterclockwise; A n sets n * 90
 };
 
-class DrawTarget {
+// What the commands draw, and the variables they name (=name; and
+// X name$;, read as command_string.h reads them).
+class DrawTarget : public CommandVariables {
  public:
   virtual void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour) = 0;
   virtual void Paint(int32_t x, int32_t y, int32_t paint, int32_t border) = 0;
-  // The value of the variable "=name;" names (upper case, suffix as
-  // written, never '$'), and the text of the string variable "X name$;"
-  // names. The text must stay as it is until the DRAW has ended.
-  virtual double Number(const std::string& name) = 0;
-  virtual std::string_view Text(const std::string& name) = 0;
 
  protected:
   ~DrawTarget() = default;
 };
-
-// How deep X substrings may nest, and how many characters they may bring
-// in all, in one DRAW: a string that runs itself stops at the first.
-inline constexpr int32_t MaxDrawNesting = 32;
-inline constexpr std::size_t MaxDrawSubstringBytes = std::size_t{1} << 20;
 
 // Runs the commands with the pen. Gives "" when every command ran, or what
 // was wrong and where: "'Q' is not a DRAW command (character 3 of A$)".

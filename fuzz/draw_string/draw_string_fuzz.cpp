@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   pen.x = size > 0 ? INT32_MAX - data[0] : 0;  // near the edge, where moves wrap
   const std::string message = RunDrawString(target.commands(), pen, target);
   // Every command takes a character, and substrings bring a bounded number.
-  if (target.lines > size + MaxDrawSubstringBytes) std::abort();
+  if (target.lines > size + MaxSubstringBytes) std::abort();
   if (pen.colour < -1 || pen.colour > 255 || pen.scale < 0 || pen.scale > 255) std::abort();
   if (pen.angle < -360 || pen.angle > 360) std::abort();
   if (!message.empty() && message.back() != ')') std::abort();
