@@ -1,5 +1,6 @@
 #include "basic/screen/view_flood.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "basic/screen/screen_pages.h"
@@ -59,9 +60,10 @@ void FloodWithin(ScreenState& screen, ViewPoint at, const PaintInk& paint, uint8
   const Area area{view.x1, view.y1, view.x2 - view.x1 + 1, view.y2 - view.y1 + 1};
   std::vector<uint8_t> open = Passable(screen, area, border);
   if (!open[area.At(at.x, at.y)]) return;
-  // A work list of points, each row's run filled whole once reached; a
-  // filled pixel is no longer open, so each is filled once, whatever the
-  // paint puts there.
+  // A work list of points, each row's run filled whole once reached, and
+  // one point for each open run beside it, above and below; a filled pixel
+  // is no longer open, so each is filled once, whatever the paint puts
+  // there.
   std::vector<ViewPoint> work{at};
   while (!work.empty()) {
     const ViewPoint p = work.back();
@@ -70,10 +72,12 @@ void FloodWithin(ScreenState& screen, ViewPoint at, const PaintInk& paint, uint8
     int32_t left = p.x, right = p.x;
     while (left > view.x1 && open[area.At(left - 1, p.y)]) --left;
     while (right < view.x2 && open[area.At(right + 1, p.y)]) ++right;
-    for (int32_t x = left; x <= right; ++x) {
-      open[area.At(x, p.y)] = 0;
-      for (const int32_t y : {p.y - 1, p.y + 1}) {
-        if (y >= view.y1 && y <= view.y2 && open[area.At(x, y)]) work.push_back({x, y});
+    std::fill_n(open.begin() + static_cast<std::ptrdiff_t>(area.At(left, p.y)), right - left + 1, 0);
+    for (const int32_t y : {p.y - 1, p.y + 1}) {
+      if (y < view.y1 || y > view.y2) continue;
+      const uint8_t* row = open.data() + area.At(area.left, y);
+      for (int32_t x = left; x <= right; ++x) {
+        if (row[x - area.left] && (x == left || !row[x - 1 - area.left])) work.push_back({x, y});
       }
     }
     PaintRun(screen, paint, left, right, p.y);
