@@ -171,6 +171,7 @@
   STATEMENT(Color, 3, 0, 0, 0, "n--")                                                               \
   STATEMENT(Palette, 2, 0, 0, 0, "---")                                                             \
   STATEMENT(PaletteReset, 0, 0, 0, 0, "---")                                                        \
+  STATEMENT(PaletteUsing, in.b, 0, 0, 0, "ann") /* a: the array, b: its subscripts */               \
   STATEMENT(Window, 4, 0, 0, 0, "n--") /* a: 1 for WINDOW SCREEN */                                 \
   STATEMENT(WindowReset, 0, 0, 0, 0, "---")                                                         \
   /* Sprites and VIEW (screen/compile_sprites.h): a the array, b its subscripts, */               \

@@ -3,6 +3,7 @@
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/screen/compile_graphics.h"
+#include "basic/screen/compile_sprites.h"
 
 // SCREEN [mode] [, [colour switch] [, [active page] [, visible page]]]:
 // without a mode, the pages of the one there is.
@@ -29,11 +30,17 @@ void CompileColor(Compiler& c) {
   c.builder.Emit(Op::Color, written);
 }
 
-// PALETTE [attribute, colour]
+// PALETTE [attribute, colour], PALETTE USING array[(subscripts)]
 void CompilePalette(Compiler& c) {
   c.Advance();
   if (c.AtStatementEnd()) {
     c.builder.Emit(Op::PaletteReset);
+    return;
+  }
+  if (c.MatchKeyword(Keyword::Using)) {
+    int32_t slot, subscripts;
+    NumericArrayArgument(c, "PALETTE USING needs", &slot, &subscripts);
+    c.builder.Emit(Op::PaletteUsing, slot, subscripts);
     return;
   }
   NumberExpression(c);

@@ -12,7 +12,7 @@ void CompileScreen(Compiler& c);
 void CompilePcopy(Compiler& c);
 // COLOR [foreground] [, [background] [, border]]
 void CompileColor(Compiler& c);
-// PALETTE [attribute, colour]
+// PALETTE [attribute, colour], PALETTE USING array[(subscripts)]
 void CompilePalette(Compiler& c);
 // WINDOW [[SCREEN] (x1, y1)-(x2, y2)]
 void CompileWindow(Compiler& c);

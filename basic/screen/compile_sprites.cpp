@@ -5,12 +5,7 @@
 #include "basic/screen/compile_graphics.h"
 #include "basic/variables/compile_variables.h"
 
-namespace {
-
-// "array" or "array(subscripts)" or "array()": the subscripts onto the
-// stack; the array's slot in a, their number in b (0: from its first
-// element).
-void SpriteArray(Compiler& c, int32_t* slot, int32_t* subscripts) {
+void NumericArrayArgument(Compiler& c, const char* needs, int32_t* slot, int32_t* subscripts) {
   const Token& name = c.Expect(TokenKind::Name, "an array name");
   *subscripts = 0;
   if (c.Match(TokenKind::LeftParen) && !c.Match(TokenKind::RightParen)) {
@@ -22,8 +17,10 @@ void SpriteArray(Compiler& c, int32_t* slot, int32_t* subscripts) {
   }
   ValueKind kind;
   *slot = ArraySlotOf(c, name, *subscripts, &kind);
-  if (kind == ValueKind::String) c.Fail(name, "graphics GET and PUT need an array of numbers, not " + name.text);
+  if (kind == ValueKind::String) c.Fail(name, std::string(needs) + " an array of numbers, not " + name.text);
 }
+
+namespace {
 
 SpriteAction ActionAt(Compiler& c) {
   const Token& word = c.Peek();
@@ -56,7 +53,7 @@ void CompileSpriteGet(Compiler& c) {
   CompileCoordinates(c);
   c.Expect(TokenKind::Comma, "',' and the array");
   int32_t slot, subscripts;
-  SpriteArray(c, &slot, &subscripts);
+  NumericArrayArgument(c, "graphics GET and PUT need", &slot, &subscripts);
   c.builder.Emit(Op::GetSprite, slot, subscripts, steps);
 }
 
@@ -66,7 +63,7 @@ void CompileSpritePut(Compiler& c) {
   CompileCoordinates(c);
   c.Expect(TokenKind::Comma, "',' and the array");
   int32_t slot, subscripts;
-  SpriteArray(c, &slot, &subscripts);
+  NumericArrayArgument(c, "graphics GET and PUT need", &slot, &subscripts);
   const SpriteAction action = c.Match(TokenKind::Comma) ? ActionAt(c) : SpriteAction::Xor;
   c.builder.Emit(Op::PutSprite, slot, subscripts, static_cast<int32_t>(action) | (step ? SpriteStep : 0));
 }

@@ -16,6 +16,12 @@ inline constexpr int32_t SpriteStep = 8;
 inline constexpr int32_t SpriteFirstStep = 1;
 inline constexpr int32_t SpriteSecondStep = 2;
 
+// "array" or "array(subscripts)" or "array()" of a numeric array: the
+// subscripts onto the stack, the array's slot and their number (0: from its
+// first element) given back; a string array is an error that says what
+// `needs` it ("PALETTE USING needs").
+void NumericArrayArgument(Compiler& c, const char* needs, int32_t* slot, int32_t* subscripts);
+
 // Whether the statement at its word (GET or PUT) is the graphics one.
 bool IsSpriteTransfer(const Compiler& c);
 // GET [STEP](x1, y1)-[STEP](x2, y2), array[(subscripts)]

@@ -1,5 +1,6 @@
 #include "basic/screen/run_screen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "basic/screen/run_text_screen.h"
 #include "basic/screen/screen.h"
 #include "basic/text/number_text.h"
+#include "basic/variables/array_bytes.h"
 #include "runtime/console/text_colours.h"
 #include "runtime/numeric/numeric.h"
 
@@ -162,6 +164,34 @@ RunFault RunPalette(Machine& machine, const Instruction&, double*& sp) {
   if (!PaletteValueColour(*screen.mode, sp[1], &screen.palette[attribute])) {
     return machine.Fail(RunError::IllegalFunctionCall, "PALETTE: " + FormatNumber(sp[1]) + " is not a colour of " + ModeName(screen));
   }
+  PagesPaletteChanged(screen);
+  return {};
+}
+
+// PALETTE USING array(i): attribute n from element i + n, for each of the
+// mode's attributes; -1 leaves one as it is.
+RunFault RunPaletteUsing(Machine& machine, const Instruction& in, double*& sp) {
+  sp -= in.b;
+  ScreenState& screen = machine.screen;
+  if (screen.mode->number == 0) return IllegalCall("PALETTE works only in the classic screen modes (SCREEN 1 to 13)");
+  ArrayVariable& array = machine.variables.arrays[static_cast<std::size_t>(in.a)];
+  int64_t first;
+  if (const RunFault fault = ClassicElementIndex(array, sp, in.b, &first)) return fault;
+  const int32_t attributes = screen.mode->colours;
+  if (first + attributes > static_cast<int64_t>(array.numbers.size())) {
+    return machine.Fail(RunError::IllegalFunctionCall, "PALETTE USING needs " + std::to_string(attributes) +
+                                                           " elements from there, one for each of " + ModeName(screen) + "'s attributes");
+  }
+  // Every value is checked before any attribute changes.
+  Colour colours[256];
+  for (int32_t n = 0; n < attributes; ++n) {
+    const double value = array.numbers[StoredElementIndex(array, first + n)];
+    colours[n] = screen.palette[n];
+    if (value != -1 && !PaletteValueColour(*screen.mode, value, &colours[n])) {
+      return machine.Fail(RunError::IllegalFunctionCall, "PALETTE USING: " + FormatNumber(value) + " is not a colour of " + ModeName(screen));
+    }
+  }
+  std::copy_n(colours, attributes, screen.palette);
   PagesPaletteChanged(screen);
   return {};
 }
