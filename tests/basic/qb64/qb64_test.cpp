@@ -46,22 +46,6 @@ TEST(QbLimit, WaitsOutTheRestOfEachPeriod) {
   }
 }
 
-TEST(QbLimit, ALoopOfSlowAndFastFramesKeepsItsRate) {
-  // Frames taking 5 ms at 100 fps: each _LIMIT waits 5 ms more, and one
-  // slow frame of 30 ms costs only itself.
-  std::optional<double> mark;
-  double now = 0;
-  const double work[] = {0.005, 0.005, 0.030, 0.005, 0.005};
-  const double waits[] = {0, 0.005, 0, 0.005, 0.005};
-  for (int frame = 0; frame < 5; ++frame) {
-    now += frame == 0 ? 0 : work[frame];
-    const LimitPlan plan = PlanLimit(mark, now, 100);
-    EXPECT_NEAR(plan.wait, waits[frame], 1e-9) << "frame " << frame;
-    now += plan.wait;
-    mark = plan.mark;
-  }
-}
-
 TEST(QbMetacommands, AreReadAtALinesStartAndInComments) {
   const struct {
     const char* line;
