@@ -84,6 +84,8 @@ enum class BuiltinResult : uint8_t { Integer, Long, Single, Double, String, Like
   X(Ltrim, "S", String, FnLtrim)                                          \
   X(Rtrim, "S", String, FnRtrim)                                          \
   X(Timer, "", Single, FnTimer)                                           \
+  X(QbPi, "", Double, FnQbPi) /* QB64's _PI and _PI(m) */                 \
+  X(QbPi, "N", Double, FnQbPiTimes)                                      \
   X(Time, "", String, FnTime)                                             \
   X(Date, "", String, FnDate)                                             \
   X(Inkey, "", String, FnInkey)                                           \

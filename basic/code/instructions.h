@@ -193,6 +193,10 @@
   /* Keys and sound. */                                                                             \
   STATEMENT(Sleep, 1, 0, 0, 0, "---")                                                               \
   STATEMENT(SleepForKey, 0, 0, 0, 0, "---")                                                         \
+  /* QB64's words: _TITLE text$, _DELAY seconds, _LIMIT fps (basic/qb64/). */                      \
+  STATEMENT(QbTitle, 0, 0, 1, 0, "---")                                                             \
+  STATEMENT(QbDelay, 1, 0, 0, 0, "---")                                                             \
+  STATEMENT(QbLimit, 1, 0, 0, 0, "---")                                                             \
   STATEMENT(Beep, 0, 0, 0, 0, "---")                                                                \
   STATEMENT(Sound, 2, 0, 0, 0, "---") /* frequency, duration in clock ticks */                               \
   /* Files (files/). A file number is a number on the stack; b: 1 when an */                        \

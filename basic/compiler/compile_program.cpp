@@ -10,6 +10,7 @@
 #include "basic/compiler/compiler.h"
 #include "basic/procedures/call_ways.h"
 #include "basic/procedures/compile_procedures.h"
+#include "basic/qb64/compile_qb64.h"
 #include "basic/records/compile_type.h"
 #include "basic/tokens/lexer.h"
 #include "basic/variables/compile_arrays.h"
@@ -70,7 +71,7 @@ void CompileSourceLine(Compiler& c, std::string_view text) {
   c.builder.ResetDepth();
   c.block_floor = 0;
   c.nesting = 0;
-  LexResult lexed = LexLine(text);
+  LexResult lexed = LexLine(text, c.unprefixed);
   c.tokens = std::move(lexed.tokens);
   c.token_index = 0;
   RecordSourceLine(c);
@@ -79,6 +80,7 @@ void CompileSourceLine(Compiler& c, std::string_view text) {
     LineLabels(c);
     const int32_t number = c.code->source[static_cast<std::size_t>(c.current_line - 1)].number;
     if (c.traced && number >= 0) CompileTracePoint(c, number);
+    if (CompileMetacommand(c, text)) return;
     if (lexed.failed) throw CompileError{lexed.error_column, lexed.error};
     CompileStatementList(c, false);
   } catch (const CompileError& error) {

@@ -16,6 +16,7 @@
 #include "basic/procedures/compile_calls.h"
 #include "basic/procedures/compile_procedures.h"
 #include "basic/procedures/compile_shared_names.h"
+#include "basic/qb64/compile_qb64.h"
 #include "basic/records/compile_type.h"
 #include "basic/screen/compile_graphics.h"
 #include "basic/screen/compile_screen.h"
@@ -207,6 +208,13 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Bload: return CompileBload(c);
     case Keyword::View: return CompileView(c);
     case Keyword::Pcopy: return CompilePcopy(c);
+    // QB64's words (basic/qb64/).
+    case Keyword::QbTitle: return CompileQbTitle(c);
+    case Keyword::QbDelay: return CompileQbPause(c, Op::QbDelay);
+    case Keyword::QbLimit: return CompileQbPause(c, Op::QbLimit);
+    case Keyword::QbFullscreen: case Keyword::QbAllowFullscreen: case Keyword::QbSmooth:
+    case Keyword::QbSquarePixels:
+      return CompileQbWindowWord(c);
     // Errors and their trapping.
     case Keyword::Resume: return CompileResume(c);
     case Keyword::Error: return CompileRaiseError(c);

@@ -98,4 +98,5 @@ struct Compiler {
   bool traced = false;  // numbered lines begin with their trace point (compile_commands.h)
   bool numbered = false;  // every line numbered: run as classic numbered programs ran (compile_numbered.h)
   RecordTypes records;  // TYPE ... END TYPE, record variables and fixed-length strings
+  bool unprefixed = false;  // after $NOPREFIX: QB64's words without their '_' (basic/qb64/)
 };

@@ -18,17 +18,6 @@ std::string_view SkipSpaces(std::string_view text) {
   return text;
 }
 
-// The comment's text after ' or REM, or nothing when the line has none.
-std::string_view CommentOf(std::string_view line) {
-  const LexResult lexed = LexLine(line);
-  for (const Token& token : lexed.tokens) {
-    if (token.kind != TokenKind::Keyword || token.keyword != Keyword::Rem) continue;
-    const auto at = static_cast<std::size_t>(token.column - 1);
-    return line.substr(std::min(line.size(), at + (line[at] == '\'' ? 1 : 3)));
-  }
-  return {};
-}
-
 // The message for a file that cannot be read. QB.BI came with QuickBASIC
 // and declared CALL INTERRUPT's registers, which this BASIC has no use for.
 std::string ReadFailure(const std::string& name, const std::string& error) {
@@ -93,6 +82,16 @@ void AddLines(Reading& r, std::string_view source, const std::string& file) {
 }
 
 }  // namespace
+
+std::string_view CommentOf(std::string_view line) {
+  const LexResult lexed = LexLine(line);
+  for (const Token& token : lexed.tokens) {
+    if (token.kind != TokenKind::Keyword || token.keyword != Keyword::Rem) continue;
+    const auto at = static_cast<std::size_t>(token.column - 1);
+    return line.substr(std::min(line.size(), at + (line[at] == '\'' ? 1 : 3)));
+  }
+  return {};
+}
 
 std::string IncludedName(std::string_view line) {
   std::string_view comment = SkipSpaces(CommentOf(line));

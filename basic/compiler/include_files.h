@@ -21,6 +21,10 @@ inline constexpr int MaxIncludeDepth = 16;
 inline constexpr std::size_t MaxIncludedBytes = std::size_t{64} << 20;
 inline constexpr std::size_t MaxIncludeErrors = 50;
 
+// The text of the line's comment after its ' or REM, or nothing when the
+// line has none; metacommands stand there.
+std::string_view CommentOf(std::string_view line);
+
 // The file name a line's metacommand names, or "" when the line has none.
 // The metacommand stands in a comment (' or REM), alone or after statements.
 std::string IncludedName(std::string_view line);

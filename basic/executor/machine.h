@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,4 +79,5 @@ struct Machine {
   bool tracing = false;       // TRON: each numbered line's number is printed as it starts
   std::vector<bool> functions_defined;  // a numbered program's DEF FNs run so far, by procedure
   PcMemory memory;  // DEF SEG, PEEK, POKE and the ports: the PC's, emulated
+  std::optional<double> last_limit;  // the last _LIMIT's mark, in the steady clock's seconds (qb64/frame_limit.h)
 };

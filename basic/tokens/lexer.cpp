@@ -27,7 +27,7 @@ std::string UpperCase(std::string_view text) {
 
 class Lexer {
  public:
-  explicit Lexer(std::string_view line) : line_(line) {}
+  Lexer(std::string_view line, bool unprefixed) : line_(line), unprefixed_(unprefixed) {}
 
   LexResult Run() {
     while (!result_.failed) {
@@ -63,7 +63,7 @@ class Lexer {
   // Returns false when the rest of the line is consumed (a comment).
   bool NextToken() {
     const unsigned char c = Peek();
-    if (IsLetter(c)) return Word();
+    if (IsLetter(c) || (c == '_' && IsLetter(Peek(1)))) return Word();
     if (StartsNumber(line_.substr(at_))) return Number();
     if (c == '"') return String();
     if (c == '\'') return Comment(Start());
@@ -96,7 +96,7 @@ class Lexer {
       Add(std::move(token));
       return true;
     }
-    const Keyword keyword = FindKeyword(word);
+    const Keyword keyword = KeywordOf(word);
     if (keyword != Keyword::None) {
       token.kind = TokenKind::Keyword;
       token.keyword = keyword;
@@ -105,9 +105,25 @@ class Lexer {
       Add(std::move(token));
       return true;
     }
+    if (word.front() == '_') {
+      if (length > MaxNameLength) {
+        Fail(begin, "name longer than 40 characters");
+        return false;
+      }
+      if (IsSuffix(static_cast<char>(Peek()))) word += static_cast<char>(line_[at_++]);
+      return Unsupported(std::move(token), word);
+    }
     // LOCK$ and MOTOR% stay names: only the table's own spelling is reserved.
     if (!IsSuffix(static_cast<char>(Peek())) && FindClassicWord(word)) return Unsupported(std::move(token), word);
     return PlainName(std::move(token), std::move(word), begin);
+  }
+
+  // After $NOPREFIX, PI is _PI; without it, PI stays the program's name.
+  Keyword KeywordOf(const std::string& word) const {
+    const Keyword keyword = FindKeyword(word);
+    if (keyword != Keyword::None || !unprefixed_ || word.front() == '_') return keyword;
+    if (IsSuffix(static_cast<char>(Peek()))) return Keyword::None;  // PI$ stays a name
+    return FindKeyword("_" + word);
   }
 
   bool PlainName(Token token, std::string word, std::size_t begin) {
@@ -264,6 +280,7 @@ class Lexer {
   }
 
   std::string_view line_;
+  bool unprefixed_;
   std::size_t at_ = 0;
   LexResult result_;
 };
@@ -272,7 +289,7 @@ class Lexer {
 
 bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
-LexResult LexLine(std::string_view line) { return Lexer(line).Run(); }
+LexResult LexLine(std::string_view line, bool unprefixed) { return Lexer(line, unprefixed).Run(); }
 
 std::string_view TextBeforeEndMark(std::string_view source) {
   return source.substr(0, source.find(EndOfTextMark));

@@ -23,8 +23,11 @@ struct LexResult {
 };
 
 // Cuts one line (without its line end) into tokens. REM and ' give a Rem
-// keyword token and drop the rest of the line.
-LexResult LexLine(std::string_view line);
+// keyword token and drop the rest of the line. A word starting with '_'
+// followed by a letter is one of QB64's: a keyword when this BASIC has it
+// (_TITLE), else an Unsupported token. unprefixed (after $NOPREFIX): those
+// keywords may also be written without their '_' (TITLE, PI).
+LexResult LexLine(std::string_view line, bool unprefixed = false);
 
 // A Ctrl-Z ends the program text, as it ended the files of old editors:
 // the text is what comes before the first one.

@@ -58,7 +58,11 @@
   X(Peek, "PEEK") X(Poke, "POKE") X(Seg, "SEG") X(Varptr, "VARPTR")                   \
   X(Varseg, "VARSEG") X(Sadd, "SADD") X(Out, "OUT") X(Inp, "INP") X(Wait, "WAIT")     \
   /* Sprites, BSAVE and BLOAD, VIEW, pages. */                                        \
-  X(Bsave, "BSAVE") X(Bload, "BLOAD") X(View, "VIEW") X(Pmap, "PMAP") X(Pcopy, "PCOPY")
+  X(Bsave, "BSAVE") X(Bload, "BLOAD") X(View, "VIEW") X(Pmap, "PMAP") X(Pcopy, "PCOPY") \
+  /* QB64's words that QBasic-era programs carry (basic/qb64/compile_qb64.h). */      \
+  X(QbTitle, "_TITLE") X(QbDelay, "_DELAY") X(QbLimit, "_LIMIT") X(QbPi, "_PI")       \
+  X(QbFullscreen, "_FULLSCREEN") X(QbAllowFullscreen, "_ALLOWFULLSCREEN")             \
+  X(QbSmooth, "_SMOOTH") X(QbSquarePixels, "_SQUAREPIXELS")
 
 enum class Keyword : uint8_t {
   None,

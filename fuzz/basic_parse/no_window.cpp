@@ -22,3 +22,4 @@ void GfxShowPending() {}
 void PromptPrint(RtString s) { StrRelease(s); }
 RtString PromptInput() { return StrNew(0); }
 PromptCursorPlace PromptLocate(int32_t, int32_t) { return PromptCursorPlace{0, 0}; }
+void PromptSetCaption(const char*, int32_t) {}

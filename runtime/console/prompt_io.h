@@ -35,3 +35,11 @@ struct PromptCursorPlace {
   int32_t column;
 };
 PromptCursorPlace PromptLocate(int32_t row, int32_t column);
+
+// _TITLE: the window's caption becomes the text's bytes (ANSI), at most
+// PromptCaptionMax of them, and never more than length; a NUL ends it
+// sooner. Set by the window thread; does nothing when there is no window.
+// In a file of its own (prompt_caption.cpp), so that programs which never
+// change the caption do not carry it.
+inline constexpr int32_t PromptCaptionMax = 255;
+void PromptSetCaption(const char* text, int32_t length);

@@ -73,6 +73,12 @@ RtString PromptInput() {
   return s;
 }
 
+// _TITLE: the caption as the window would take it, cut where it would be.
+void PromptSetCaption(const char* text, int32_t length) {
+  const std::size_t count = static_cast<std::size_t>(std::clamp(length, 0, PromptCaptionMax));
+  TheRecording.calls.push_back("CAPTION " + std::string(text, count));
+}
+
 PromptCursorPlace PromptLocate(int32_t row, int32_t column) {
   TextCursorState place{column, row};
   TextLocate(&place);
