@@ -17,11 +17,13 @@ std::string CaptionOf(HWND window) {
 
 TEST(Caption, TitleSetsTheWindowsCaption) {
   const std::string program = WriteProgram(
-      "caption.bas", "_TITLE \"Snake \" + CHR$(&HE9) + \" 2\"\r\nDO: LOOP UNTIL INKEY$ = \"q\"\r\n");
+      "caption_test.bas", "_TITLE \"Snake \" + CHR$(&HB1) + \" 2\"\r\nDO: LOOP UNTIL INKEY$ = \"q\"\r\n");
   BasicExe basic("--exit --echo \"" + program + "\"");
   const HWND window = basic.AwaitWindow();
   ASSERT_NE(window, nullptr);
-  const std::string wanted = "Snake \xE9 2";  // the bytes as given, ANSI
+  // The bytes as given, in the ANSI code page: &HB1 is one character both in
+  // Shift-JIS (a half-width katakana) and in the Western code pages.
+  const std::string wanted = "Snake \xB1 2";
   std::string caption;
   for (int tries = 0; tries < 500 && (caption = CaptionOf(window)) != wanted; ++tries) Sleep(10);
   PostMessageA(window, WM_CHAR, 'q', 0);
