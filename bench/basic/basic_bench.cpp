@@ -255,35 +255,34 @@ std::string ReadFile(const char* path) {
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+// The parts that run alone: basic_bench.exe NAME [ROUNDS].
+struct Part {
+  const char* name;
+  int (*figures)(int rounds);
+  int default_rounds;
+  bool on_window;  // waits for the window's first paint, as figures drawn on it must
+};
+constexpr Part Parts[] = {
+    {"files", FileFigures, 5, false},
+    {"sprites", SpriteFigures, 5, true},
+    {"pages", PageFigures, 3, true},
+    {"text", TextFigures, 3, true},
+};
+
+[[noreturn]] void RunPart(const Part& part, int argc, char** argv) {
+  RuntimeStartUp();
+  if (part.on_window) AwaitFirstPaint();
+  const int status = part.figures(argc > 2 ? std::max(1, std::atoi(argv[2])) : part.default_rounds);
+  std::fflush(stdout);
+  ReleaseStringSlots();
+  ExitProcess(status);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool files_only = argc > 1 && std::string(argv[1]) == "files";
-  if (argc > 1 && std::string(argv[1]) == "text") {
-    RuntimeStartUp();
-    AwaitFirstPaint();
-    const int status = TextFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 3);
-    std::fflush(stdout);
-    ReleaseStringSlots();
-    ExitProcess(status);
-  }
-  if (argc > 1 && std::string(argv[1]) == "pages") {
-    RuntimeStartUp();
-    AwaitFirstPaint();
-    const int status = PageFigures(argc > 2 ? std::max(1, std::atoi(argv[2])) : 3);
-    std::fflush(stdout);
-    ReleaseStringSlots();
-    ExitProcess(status);
-  }
-  const bool sprites_only = argc > 1 && std::string(argv[1]) == "sprites";
-  if (files_only || sprites_only) {
-    RuntimeStartUp();
-    if (sprites_only) AwaitFirstPaint();
-    const int part_rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    const int status = files_only ? FileFigures(part_rounds) : SpriteFigures(part_rounds);
-    std::fflush(stdout);
-    ReleaseStringSlots();
-    ExitProcess(status);
+  for (const Part& part : Parts) {
+    if (argc > 1 && std::string(argv[1]) == part.name) RunPart(part, argc, argv);
   }
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
   const char* balls_path = argc > 2 ? argv[2] : BASIC_EXAMPLES_DIR "/balls.bas";
