@@ -148,6 +148,9 @@ void CompileCall(Compiler& c, int32_t index, bool parenthesised, const Token& at
     if (n > 0 && !c.Match(TokenKind::Comma)) wrong_count();
     const std::string position = "argument " + std::to_string(n + 1) + " of " + procedure.name;
     const bool record = parameters[i].record >= 0;
+    if (record && !c.records.Defined(parameters[i].record)) {
+      c.Fail(at, "the TYPE of " + position + " is defined after this line: define a TYPE before its first use");
+    }
     const std::vector<Argument> arguments =
         record && parameters[i].kind == ParameterKind::Array ? RecordArrayArgument(c, index, i, position)
         : record ? CompileRecordArgument(c, parameters[i].record, position, &numbers)

@@ -1,6 +1,9 @@
 #include "basic/records/compile_type.h"
 
+#include <cctype>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "basic/compiler/compiler.h"
 #include "basic/records/compile_records.h"
@@ -57,6 +60,8 @@ void EndType(Compiler& c) {
 // are read as fields; a type whose name is wrong is defined under none.
 void CompileType(Compiler& c) {
   const Token& at = c.Advance();
+  // The first pass looks for types at the starts of lines only.
+  if (c.token_index != FirstStatement(c) + 1) c.Fail(at, "TYPE begins its line");
   const Token& name = c.Peek();
   const bool named = name.kind == TokenKind::Name && !HasSuffix(name.text);
   const bool again = named && c.records.Find(name.text) >= 0;
@@ -105,18 +110,42 @@ void CloseOpenType(Compiler& c) {
   c.records.open = -1;
 }
 
+// Both passes must find the same types, field for field, or a procedure's
+// header (read in the first) would disagree with its body (compiled in the
+// second): the line's statements are read as the second pass reads them,
+// one TYPE block may stand on one line.
 bool FindTypeLine(Compiler& c) {
-  c.token_index = 0;
-  if (c.Check(TokenKind::Number) && c.Peek().digits_only) c.Advance();
-  const bool in_block = InTypeBlock(c);
-  if (!in_block && !c.CheckKeyword(Keyword::Type)) return false;
+  c.token_index = FirstStatement(c);
+  if (!InTypeBlock(c) && !c.CheckKeyword(Keyword::Type)) return false;
   try {
-    if (in_block) {
-      CompileTypeLine(c);
-    } else {
-      CompileType(c);
+    for (;;) {
+      while (c.Match(TokenKind::Colon)) {
+      }
+      if (InTypeBlock(c)) {
+        CompileTypeLine(c);
+      } else if (c.CheckKeyword(Keyword::Type)) {
+        CompileType(c);
+      } else {
+        break;
+      }
+      if (!c.Match(TokenKind::Colon)) break;
     }
   } catch (const CompileError&) {
   }
   return true;
+}
+
+// Where a line's first statement starts: past its number, its label and any
+// colons.
+std::size_t FirstStatement(const Compiler& c) {
+  const std::vector<Token>& tokens = c.tokens;
+  std::size_t at = 0;
+  const auto is = [&](std::size_t i, TokenKind kind) { return i < tokens.size() && tokens[i].kind == kind; };
+  if (is(at, TokenKind::Number) && tokens[at].digits_only) ++at;
+  if (is(at, TokenKind::Name) && is(at + 1, TokenKind::Colon) && !tokens[at].text.empty() &&
+      std::isalnum(static_cast<unsigned char>(tokens[at].text.back()))) {
+    at += 2;
+  }
+  while (is(at, TokenKind::Colon)) ++at;
+  return at;
 }

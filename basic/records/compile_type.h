@@ -6,6 +6,8 @@
 // that procedures' parameters and DIM SHARED may name them.
 #pragma once
 
+#include <cstddef>
+
 struct Compiler;
 
 // TYPE name, at the word.
@@ -18,3 +20,6 @@ void CloseOpenType(Compiler& c);
 // The first pass: reads the line when it belongs to a TYPE, silently;
 // false when it does not.
 bool FindTypeLine(Compiler& c);
+// Where the current line's first statement starts: past its number, its
+// label and any colons.
+std::size_t FirstStatement(const Compiler& c);

@@ -61,6 +61,11 @@ struct RecordTypes {
   // -1 when no type has that name.
   int32_t Find(const std::string& name) const;
   const RecordType& At(int32_t type) const { return types[static_cast<std::size_t>(type)]; }
+  // Whether a type found by the first pass is complete at this point of the
+  // second: a call may come before the TYPE its procedure's header names.
+  bool Defined(int32_t type) const {
+    return type >= 0 && static_cast<std::size_t>(type) < types.size() && type != open;
+  }
   // The leaves of a type, in order.
   std::vector<RecordLeaf> Leaves(int32_t type) const;
 
