@@ -93,14 +93,23 @@ balls_wine_use "$bits" && balls_binfmt_hold || { echo "package: FAILED: $BALLS_W
 balls_display_start >/dev/null
 balls_wine_prefix || { echo "package: FAILED: the wine prefix"; exit 1; }
 in_top() { (cd "$top" && timeout -k 5 120 env LANG="$BALLS_WINE_LOCALE" LC_ALL="$BALLS_WINE_LOCALE" "$WINE" "$@"); }
-check "basic.exe --make $example.exe examples/$example.bas exits with 0" \
-  in_top basic.exe --make "$example.exe" "examples/$example.bas"
+# An icon of one red pixel (a 32-bit DIB and its mask), for --icon.
+zeros='\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0'
+printf "\0\0\1\0\1\0\1\1\0\0\1\0\40\0\60\0\0\0\26\0\0\0\50\0\0\0\1\0\0\0\2\0\0\0\1\0\40\0$zeros\0\0\377\377\0\0\0\0" \
+  >"$top/red.ico"
+check "basic.exe --make $example.exe --icon red.ico examples/$example.bas exits with 0" \
+  in_top basic.exe --make "$example.exe" --icon red.ico "examples/$example.bas"
+rm -f "$top/red.ico"
 made=$top/$example.exe
+# The resources --make adds: the version (type 16), the icon (3) and its group (14).
+has_resource() { "$objdump" -p "$made" | grep -Eq "^0[0-9a-f]+ +Entry: ID: 0x0000$1,"; }
 if [ -f "$made" ]; then
   made_size=$(stat -c %s "$made")
-  limit=$(($(stat -c %s "$top/basic.exe") + $(stat -c %s "$top/examples/$example.bas")))
-  echo "package: $example.exe: $made_size bytes (basic.exe plus $example.bas: $limit)"
-  check "$example.exe is no larger than basic.exe plus $example.bas" [ "$made_size" -le "$limit" ]
+  limit=$(($(stat -c %s "$top/basic.exe") + $(stat -c %s "$top/examples/$example.bas") + 16384))
+  echo "package: $example.exe: $made_size bytes (basic.exe plus $example.bas and 16 KB of resources: $limit)"
+  check "$example.exe is no larger than basic.exe plus $example.bas and its resources" [ "$made_size" -le "$limit" ]
+  check "$example.exe carries a version resource" has_resource 10
+  check "$example.exe carries the icon and its group" eval 'has_resource 03 && has_resource 0e'
   check "$example.exe is a $bits-bit program" [ "$(balls_pe_bits "$made")" = "$bits" ]
   check "$example.exe runs and exits with 0" in_top "$example.exe"
 else

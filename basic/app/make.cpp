@@ -1,10 +1,13 @@
-// basic.exe --make OUT.exe FILE.bas: a copy of this executable with the
-// program inside, written only when the program compiles.
+// basic.exe --make OUT.exe [--icon FILE.ico] FILE.bas: a copy of this
+// executable with its resources (a version naming the program, an icon) and
+// the program inside, written only when the program compiles.
 #include "basic/app/make.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "basic/app/app.h"
+#include "basic/app/made_resources.h"
 #include "basic/app/show.h"
 #include "basic/app/source_file.h"
 #include "basic/app/own_image.h"
@@ -26,14 +29,46 @@ bool Compiles(const BasicSourceText& source, const std::string& name) {
   return false;
 }
 
+std::string BaseName(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// "GAME" for "games\game.bas".
+std::string ProgramName(const std::string& path) {
+  std::string name = BaseName(path);
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
+// A copy of basic.exe, written to `out` and given the made program's
+// resources there (Windows updates resources only in a file), read back.
+bool ImageWithResources(const BasicAppOptions& options, const IconResources& icon, const std::string& own_image,
+                        std::string* image, std::string* error) {
+  if (!WriteWholeFile(options.make, own_image)) {
+    *error = "cannot write " + options.make;
+    return false;
+  }
+  if (AddMadeResources(options.make, ProgramName(options.file), BaseName(options.make), icon, error) &&
+      ReadFileUpTo(options.make, MaxOwnImageBytes, image, error)) {
+    return true;
+  }
+  std::remove(options.make.c_str());
+  return false;
+}
+
 // The image of the made program; false, with the reason shown, when this
 // executable cannot be read or copied.
-bool MakeImage(const std::string& source, const std::string& name, std::string* image) {
-  std::string own_path, own_image, error;
+bool MakeImage(const BasicAppOptions& options, const IconResources& icon, const std::string& source,
+               std::string* image) {
+  std::string own_path, own_image, with_resources, error;
   if (!OwnFilePath(&own_path)) {
     error = "cannot find basic.exe's own file";
-  } else if (ReadFileUpTo(own_path, MaxOwnImageBytes, &own_image, &error)) {
-    if (MakeProgramImage(own_image, OwnMark(), source, name, image, &error)) return true;
+  } else if (ReadFileUpTo(own_path, MaxOwnImageBytes, &own_image, &error) &&
+             ImageWithResources(options, icon, own_image, &with_resources, &error)) {
+    if (MakeProgramImage(with_resources, OwnMark(), source, options.file, image, &error)) return true;
+    std::remove(options.make.c_str());
   }
   WriteErrorLine("basic: cannot make a program: " + error);
   return false;
@@ -50,7 +85,12 @@ int MakeProgram(const BasicAppOptions& options) {
     return BasicExitCompileError;
   }
   if (!Compiles(source, options.file)) return BasicExitCompileError;
-  if (!MakeImage(source.text, options.file, &image)) return BasicExitDamaged;
+  IconResources icon;
+  if (!options.icon.empty() && !ReadMadeIcon(options.icon, &icon, &message)) {
+    WriteErrorLine("basic: " + message);
+    return BasicExitCompileError;
+  }
+  if (!MakeImage(options, icon, source.text, &image)) return BasicExitDamaged;
   if (!WriteWholeFile(options.make, image)) {
     WriteErrorLine("basic: cannot write " + options.make);
     return BasicExitDamaged;

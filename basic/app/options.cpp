@@ -28,6 +28,9 @@ static std::string TakeArgument(const std::vector<std::string>& arguments, size_
   } else if (argument == "--make") {
     if (*i + 1 == arguments.size() || arguments[*i + 1].empty()) return "--make needs the program to write";
     options->make = arguments[++*i];
+  } else if (argument == "--icon") {
+    if (*i + 1 == arguments.size() || arguments[*i + 1].empty()) return "--icon needs the icon file";
+    options->icon = arguments[++*i];
   } else {
     return "unknown option " + argument;
   }
@@ -37,6 +40,7 @@ static std::string TakeArgument(const std::vector<std::string>& arguments, size_
 // --make writes a program and --list lists one, and neither runs it: what
 // only a run uses is a mistake beside them.
 static std::string RunlessMistake(const BasicAppOptions& options) {
+  if (!options.icon.empty() && options.make.empty()) return "basic: --icon goes with --make\r\n";
   if (options.make.empty() && !options.list) return {};
   if (!options.make.empty() && options.list) return "basic: --make and --list do not go together\r\n";
   const char* option = options.list ? "--list" : "--make";

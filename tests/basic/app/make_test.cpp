@@ -42,18 +42,44 @@ BasicExeResult CloseWhenShown(const char* made, bool awaits_a_line) {
   return {code, program.Output(), program.Errors()};
 }
 
-// The made program is basic.exe's file with its mark filled in and the
-// text after it, nothing more.
+// The made program is basic.exe's file given its resources (a few
+// kilobytes), with the text after it.
 void ExpectBasicExeWithTextAfter(const std::string& made, const std::string& source) {
   static const std::string basic = FileBytes(SiblingExecutable("basic.exe"));
   ASSERT_GT(basic.size(), 100000u);
   const std::string image = FileBytes(SiblingExecutable(made.c_str())), text = FileBytes(source);
-  ASSERT_EQ(image.size(), basic.size() + text.size());
-  EXPECT_TRUE(image.compare(basic.size(), text.size(), text) == 0);
-  size_t changed = 0;
-  for (size_t i = 0; i < basic.size(); ++i) changed += image[i] != basic[i];
-  EXPECT_GT(changed, 0u);
-  EXPECT_LE(changed, sizeof(MadeProgramMark)) << "only the mark is filled in";
+  ASSERT_GT(image.size(), basic.size() + text.size());
+  EXPECT_LE(image.size(), basic.size() + text.size() + 16384);
+  EXPECT_TRUE(image.compare(image.size() - text.size(), text.size(), text) == 0);
+}
+
+// A resource of a made program, or "" when it has none of that type and number.
+std::string ResourceOf(const std::string& made, LPCSTR type, WORD id) {
+  const HMODULE module = LoadLibraryExA(SiblingExecutable(made.c_str()).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr) return "(no module)";
+  std::string bytes;
+  if (const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type)) {
+    const HGLOBAL loaded = LoadResource(module, found);
+    bytes.assign(static_cast<const char*>(LockResource(loaded)), SizeofResource(module, found));
+  }
+  FreeLibrary(module);
+  return bytes;
+}
+
+std::string Utf16(const std::string& ascii) {
+  std::string wide;
+  for (char c : ascii) wide += {c, '\0'};
+  return wide;
+}
+
+// An icon file of one 1 x 1 picture, a DIB: its header, one pixel, its mask.
+std::string OnePixelIcon() {
+  const char header[] = "\0\0\1\0\1\0"                            // an icon, one image
+                        "\1\1\0\0\1\0\x20\0" "\x30\0\0\0" "\x16\0\0\0"  // 1 x 1, 32 bits, 48 bytes at 22
+                        "\x28\0\0\0" "\1\0\0\0" "\2\0\0\0" "\1\0\x20\0"  // DIB: 40 bytes, 1 x 2 (with mask)
+                        "\0\0\0\0" "\0\0\0\0" "\0\0\0\0" "\0\0\0\0" "\0\0\0\0" "\0\0\0\0"
+                        "\0\0\xFF\xFF" "\0\0\0\0";                    // a red pixel, then its mask row
+  return std::string(header, sizeof header - 1);
 }
 
 // Every example: those that need nothing typed end by themselves with 0,
@@ -99,6 +125,57 @@ TEST(BasicAppMake, MistakesWriteNothing) {
     SCOPED_TRACE(arguments);
     DeleteFileA(out.c_str());
     const BasicExeResult result = RunBasicExe("--exit --make \"" + out + "\" " + arguments);
+    EXPECT_EQ(result.code, 1u);
+    EXPECT_NE(result.errors.find(says), std::string::npos) << result.errors;
+    EXPECT_EQ(GetFileAttributesA(out.c_str()), INVALID_FILE_ATTRIBUTES);
+  }
+}
+
+// The made program's version names it, for a file manager to show; with
+// --icon it carries the icon file's picture as its icon, under group 1.
+TEST(BasicAppMake, GivesTheProgramItsVersionAndIcon) {
+  const std::string source = WriteProgram("make_icon.bas", "PRINT 1\r\n");
+  const std::string icon = SiblingExecutable("make_icon.ico");
+  std::ofstream(icon, std::ios::binary) << OnePixelIcon();
+  DeleteFileA(SiblingExecutable("make_icon.exe").c_str());
+  const BasicExeResult made =
+      RunBasicExe("--make \"" + SiblingExecutable("make_icon.exe") + "\" --icon \"" + icon + "\" \"" + source + "\"");
+  ASSERT_EQ(made.code, 0u) << made.errors;
+  EXPECT_EQ(ResourceOf("make_icon.exe", MAKEINTRESOURCEA(3), 1), OnePixelIcon().substr(22));
+  std::string group = OnePixelIcon().substr(0, 18);
+  group += {'\1', '\0'};  // the entry's image: icon 1
+  EXPECT_EQ(ResourceOf("make_icon.exe", MAKEINTRESOURCEA(14), 1), group);
+  const std::string version = ResourceOf("make_icon.exe", MAKEINTRESOURCEA(16), 1);
+  EXPECT_NE(version.find(Utf16("ProductName")), std::string::npos);
+  EXPECT_NE(version.find(Utf16("make_icon") + std::string(2, '\0')), std::string::npos);
+  EXPECT_NE(version.find(Utf16("make_icon.exe")), std::string::npos);
+  EXPECT_EQ(RunBasicExe("", "make_icon.exe").code, 0u);
+
+  ASSERT_EQ(Make("make_plain.exe", source).code, 0u);
+  EXPECT_EQ(ResourceOf("make_plain.exe", MAKEINTRESOURCEA(14), 1), "");
+  EXPECT_NE(ResourceOf("make_plain.exe", MAKEINTRESOURCEA(16), 1).find(Utf16("make_plain.exe")), std::string::npos);
+  for (const char* file : {"make_icon.exe", "make_plain.exe", "make_icon.ico"}) {
+    DeleteFileA(SiblingExecutable(file).c_str());
+  }
+}
+
+// An icon that is none, or missing, writes no program.
+TEST(BasicAppMake, AnIconThatIsNoneWritesNothing) {
+  const std::string source = WriteProgram("make_bad_icon.bas", "PRINT 1\r\n");
+  const std::string icon = WriteProgram("make_bad_icon.ico", "BM not an icon");
+  const std::string out = SiblingExecutable("make_bad_icon.exe");
+  const struct {
+    std::string arguments;
+    const char* says;
+  } mistakes[] = {
+      {"--make \"" + out + "\" --icon \"" + icon + "\" \"" + source + "\"", "not an icon file"},
+      {"--make \"" + out + "\" --icon Z:\\no\\such.ico \"" + source + "\"", "cannot read the file"},
+      {"--exit --icon \"" + icon + "\" \"" + source + "\"", "--icon goes with --make"},
+  };
+  for (const auto& [arguments, says] : mistakes) {
+    SCOPED_TRACE(arguments);
+    DeleteFileA(out.c_str());
+    const BasicExeResult result = RunBasicExe(arguments);
     EXPECT_EQ(result.code, 1u);
     EXPECT_NE(result.errors.find(says), std::string::npos) << result.errors;
     EXPECT_EQ(GetFileAttributesA(out.c_str()), INVALID_FILE_ATTRIBUTES);
