@@ -86,6 +86,12 @@ enum class BuiltinResult : uint8_t { Integer, Long, Single, Double, String, Like
   X(Timer, "", Single, FnTimer)                                           \
   X(QbPi, "", Double, FnQbPi) /* QB64's _PI and _PI(m) */                 \
   X(QbPi, "N", Double, FnQbPiTimes)                                      \
+  X(QbKeyHit, "", Long, FnQbKeyHit) /* QB64's keys and mouse */           \
+  X(QbKeyDown, "N", Integer, FnQbKeyDown)                                 \
+  X(QbMouseInput, "", Integer, FnQbMouseInput)                            \
+  X(QbMouseX, "", Integer, FnQbMouseX)                                    \
+  X(QbMouseY, "", Integer, FnQbMouseY)                                    \
+  X(QbMouseButton, "N", Integer, FnQbMouseButton)                         \
   X(Time, "", String, FnTime)                                             \
   X(Date, "", String, FnDate)                                             \
   X(Inkey, "", String, FnInkey)                                           \

@@ -22,6 +22,7 @@
 #include "basic/screen/draw_string.h"
 #include "basic/screen/screen.h"
 #include "basic/screen/text_screen.h"
+#include "runtime/console/mouse_input.h"
 #include "basic/variables/variables.h"
 
 class InputScript;
@@ -79,5 +80,7 @@ struct Machine {
   bool tracing = false;       // TRON: each numbered line's number is printed as it starts
   std::vector<bool> functions_defined;  // a numbered program's DEF FNs run so far, by procedure
   PcMemory memory;  // DEF SEG, PEEK, POKE and the ports: the PC's, emulated
+  MouseRecord mouse;                 // the mouse as _MOUSEINPUT last stepped to it
+  bool mouse_stepped = false;        // whether _MOUSEINPUT has stepped at all
   std::optional<double> last_limit;  // the last _LIMIT's mark, in the steady clock's seconds (qb64/frame_limit.h)
 };

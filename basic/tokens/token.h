@@ -62,7 +62,9 @@
   /* QB64's words that QBasic-era programs carry (basic/qb64/compile_qb64.h). */      \
   X(QbTitle, "_TITLE") X(QbDelay, "_DELAY") X(QbLimit, "_LIMIT") X(QbPi, "_PI")       \
   X(QbFullscreen, "_FULLSCREEN") X(QbAllowFullscreen, "_ALLOWFULLSCREEN")             \
-  X(QbSmooth, "_SMOOTH") X(QbSquarePixels, "_SQUAREPIXELS")
+  X(QbSmooth, "_SMOOTH") X(QbSquarePixels, "_SQUAREPIXELS")                           \
+  X(QbKeyHit, "_KEYHIT") X(QbKeyDown, "_KEYDOWN") X(QbMouseX, "_MOUSEX")              \
+  X(QbMouseY, "_MOUSEY") X(QbMouseButton, "_MOUSEBUTTON") X(QbMouseInput, "_MOUSEINPUT")
 
 enum class Keyword : uint8_t {
   None,

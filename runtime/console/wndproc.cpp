@@ -5,6 +5,8 @@
 
 #include "runtime/console/console_internal.h"
 #include "runtime/console/key_buffer.h"
+#include "runtime/console/key_hits.h"
+#include "runtime/console/mouse_input.h"
 #include "runtime/console/prompt_queue.h"
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
@@ -98,8 +100,39 @@ static bool ChangesShiftFlags(UINT message) {
          message == WM_SETFOCUS;
 }
 
+// Keys going down and up, and the mouse, noted for the words that ask which
+// keys are held and where the mouse is; the messages go on as before.
+static void NoteKeysAndMouse(UINT message, WPARAM wparam, LPARAM lparam) {
+  const auto key = static_cast<uint32_t>(wparam);
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+      const auto scan_code = static_cast<uint32_t>((lparam >> 16) & 0xFF);
+      KeyHitDown(key, KeyHitCodeOf(key, scan_code, ((lparam >> 24) & 1) != 0));
+      return;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: KeyHitUp(key); return;
+    case WM_CHAR: KeyHitChar(static_cast<uint8_t>(wparam & 0xFF)); return;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP: {
+      MouseRecord record;
+      record.x = static_cast<int16_t>(lparam & 0xFFFF);
+      record.y = static_cast<int16_t>((lparam >> 16) & 0xFFFF);
+      record.buttons = static_cast<uint8_t>(((wparam & MK_LBUTTON) ? 1 : 0) | ((wparam & MK_RBUTTON) ? 2 : 0) |
+                                            ((wparam & MK_MBUTTON) ? 4 : 0));
+      MouseInputPut(record);
+      return;
+    }
+    default: return;
+  }
+}
+
 LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (ChangesShiftFlags(message)) KeyBufferSetShiftFlags(ShiftFlagsNow());
+  NoteKeysAndMouse(message, wparam, lparam);
   RtString echo = StrNew(0);
   LRESULT result = 0;
   switch (message) {

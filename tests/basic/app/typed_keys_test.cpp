@@ -54,4 +54,35 @@ TEST(TypedKeys, AGameWaitingForAKeyEndsWhenTheScriptDoes) {
   EXPECT_EQ(result.output, "PRESS A KEY\r\n");
 }
 
+// QB64's words see the keys go down and up, and the mouse, from the
+// window's own messages.
+TEST(TypedKeys, KeyHitAndTheMouseReadTheWindowsMessages) {
+  const std::string program = WriteProgram(
+      "typed_keyhit.bas",
+      "DO: k& = _KEYHIT: IF k& THEN PRINT k&;\r\n"
+      "LOOP UNTIL k& = -113\r\n"
+      "WHILE _MOUSEINPUT: PRINT _MOUSEX; _MOUSEY; _MOUSEBUTTON(1);: WEND\r\n");
+  BasicExe basic("--exit --echo \"" + program + "\"");
+  const HWND window = basic.AwaitWindow();
+  ASSERT_NE(window, nullptr);
+  // The mouse first, so that its records wait while the keys are read.
+  PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(30, 40));
+  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(31, 41));
+  const LPARAM f1 = 1 | (0x3B << 16), q = 1 | (0x10 << 16);
+  const struct {
+    UINT message;
+    WPARAM code;
+    LPARAM details;
+  } keys[] = {
+      {WM_KEYDOWN, VK_F1, f1}, {WM_KEYUP, VK_F1, f1}, {WM_KEYDOWN, 'Q', q}, {WM_CHAR, 'q', q}, {WM_KEYUP, 'Q', q},
+  };
+  for (const auto& key : keys) PostMessageA(window, key.message, key.code, key.details);
+  EXPECT_EQ(basic.Finish(), 0u) << basic.Errors();
+  // The display's own pointer may move over the window too, before or
+  // after the posted records.
+  const std::string output = basic.Output();
+  EXPECT_EQ(output.substr(0, 24), " 15104 -15104  113 -113 ");
+  EXPECT_NE(output.find(" 30  40  0  31  41 -1 "), std::string::npos) << output;
+}
+
 }  // namespace

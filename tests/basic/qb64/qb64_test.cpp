@@ -1,14 +1,18 @@
 // QB64's words: _LIMIT's pacing on a clock the test chooses, the
-// metacommands' reading, how the lexer takes '_' words, and _TITLE's call.
+// metacommands' reading, how the lexer takes '_' words, _TITLE's call, and
+// the keys and the mouse as the window notes them.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "basic/qb64/frame_limit.h"
 #include "basic/qb64/metacommands.h"
 #include "basic/tokens/lexer.h"
+#include "runtime/console/key_hits.h"
+#include "runtime/console/mouse_input.h"
 #include "runtime/console/prompt_io.h"
 #include "tests/basic/recording_runtime.h"
 
@@ -126,6 +130,94 @@ TEST(QbTitle, HandsTheCaptionToTheWindow) {
     ASSERT_EQ(run.calls.size(), 1u) << c.why;
     EXPECT_EQ(run.calls[0], c.caption) << c.why;
   }
+}
+
+// What the window notes as keys go down and up, in order, as codes.
+TEST(QbKeys, EachKeyDownAndUpIsOneCode) {
+  constexpr uint32_t VkA = 0x41, VkF1 = 0x70, VkUp = 0x26, VkShift = 0x10, VkControl = 0x11, VkEscape = 0x1B;
+  EXPECT_EQ(KeyHitCodeOf(VkF1, 0x3B, false), 15104);
+  EXPECT_EQ(KeyHitCodeOf(VkUp, 0x48, true), 18432);
+  EXPECT_EQ(KeyHitCodeOf(VkShift, 0x2A, false), 100304);
+  EXPECT_EQ(KeyHitCodeOf(VkShift, 0x36, false), 100303);
+  EXPECT_EQ(KeyHitCodeOf(VkControl, 0x1D, false), 100306);
+  EXPECT_EQ(KeyHitCodeOf(VkControl, 0x1D, true), 100305);
+  EXPECT_EQ(KeyHitCodeOf(VkA, 0x1E, false), 0) << "a character key's code is its character";
+  KeyHitClear();
+  KeyHitDown(VkShift, KeyHitCodeOf(VkShift, 0x2A, false));
+  KeyHitDown(VkA, 0);
+  KeyHitChar('A');
+  EXPECT_TRUE(KeyHitIsDown('A'));
+  EXPECT_TRUE(KeyHitIsDown(100304));
+  EXPECT_FALSE(KeyHitIsDown('a'));
+  KeyHitUp(VkShift);
+  KeyHitUp(VkA);  // goes up as the character it typed going down
+  KeyHitDown(VkEscape, 0);
+  KeyHitChar(27);
+  KeyHitDown(VkF1, 15104);
+  KeyHitUp(VkF1);
+  KeyHitUp(VkUp);  // never went down: nothing
+  std::vector<int32_t> codes;
+  for (int32_t code = 0; KeyHitTake(&code);) codes.push_back(code);
+  EXPECT_EQ(codes, (std::vector<int32_t>{100304, 65, -100304, -65, 27, 15104, -15104}));
+  EXPECT_TRUE(KeyHitIsDown(27));
+  EXPECT_FALSE(KeyHitIsDown(15104));
+  KeyHitClear();
+  EXPECT_FALSE(KeyHitIsDown(27));
+}
+
+TEST(QbKeys, AFullRingKeepsTheNewestCodes) {
+  KeyHitClear();
+  for (int32_t i = 1; i <= KeyHitCapacity + 5; ++i) KeyHitDown(0x70, i);
+  int32_t code = 0;
+  ASSERT_TRUE(KeyHitTake(&code));
+  EXPECT_EQ(code, 6);
+  KeyHitClear();
+}
+
+TEST(QbKeys, TheWordsReadWhatTheWindowNoted) {
+  KeyHitClear();
+  KeyHitDown(0x70, 15104);
+  KeyHitDown(0x41, 0);
+  KeyHitChar('a');
+  KeyHitUp(0x70);
+  const ProgramRun run = RunProgram(
+      "PRINT _KEYDOWN(97); _KEYDOWN(15104); _KEYDOWN(-97); _KEYDOWN(1E+20)\n"
+      "DO: k& = _KEYHIT: PRINT k&;: LOOP UNTIL k& = 0");
+  ASSERT_TRUE(run.compiled) << run.errors;
+  EXPECT_EQ(run.printed, "-1  0  0  0 \r\n 15104  97 -15104  0 ");
+  KeyHitClear();
+}
+
+// The mouse in the screen's units: the picture's pixels on the runtime's
+// own screen, the mode's in SCREEN 13 (a 2 x 2 block each), cells on the
+// PC's text screen. _MOUSEINPUT steps through the records in order; before
+// the first step the latest counts.
+TEST(QbMouse, PlacesAndButtonsInTheScreensUnits) {
+  const struct {
+    const char* source;
+    const char* printed;
+    const char* why;
+  } cases[] = {
+      {"PRINT _MOUSEX; _MOUSEY; _MOUSEBUTTON(1); _MOUSEBUTTON(2)", " 639  399  0 -1 ",
+       "no step yet: the latest record, clamped to the picture"},
+      {"WHILE _MOUSEINPUT: PRINT _MOUSEX; _MOUSEY; _MOUSEBUTTON(1); : WEND", " 10  20 -1  100  50  0  639  399  0 ",
+       "each record in turn"},
+      {"SCREEN 13: i = _MOUSEINPUT: PRINT _MOUSEX; _MOUSEY", " 5  10 ", "SCREEN 13's pixels"},
+      {"SCREEN 0: WIDTH 40: i = _MOUSEINPUT: PRINT _MOUSEX; _MOUSEY", " 1  2 ", "cells of 16 x 16, from 1"},
+  };
+  for (const auto& c : cases) {
+    MouseInputClear();
+    MouseInputPut({10, 20, 1});
+    MouseInputPut({100, 50, 0});
+    MouseInputPut({900, -3 + 500, 2});
+    const ProgramRun run = RunProgram(c.source);
+    ASSERT_TRUE(run.compiled) << c.why << ": " << run.errors;
+    EXPECT_EQ(run.message, "") << c.why;
+    EXPECT_NE(run.printed.find(c.printed), std::string::npos) << c.why << ": " << run.printed;
+  }
+  MouseInputClear();
+  const ProgramRun wrong = RunProgram("PRINT _MOUSEBUTTON(4)");
+  EXPECT_NE(wrong.message.find("_MOUSEBUTTON takes 1"), std::string::npos) << wrong.message;
 }
 
 }  // namespace
