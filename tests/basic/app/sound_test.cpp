@@ -10,6 +10,7 @@
 
 #include "tests/basic/app/basic_exe.h"
 #include "tests/basic/keys_and_sound/wav_reading.h"
+#include "tests/support/window_harness.h"
 
 namespace {
 
@@ -51,6 +52,25 @@ TEST(BasicAppSound, AProgramStoppedByAnErrorLeavesAWholeRecording) {
   ASSERT_EQ(heard.size(), 1u) << "the queued note played out before the process ended";
   EXPECT_NEAR(heard[0].frequency, 880, 8.8);
   EXPECT_NEAR(heard[0].length_ms, 437.5, 5);
+}
+
+// A made program takes no options: BASIC_SOUND names its recording.
+TEST(BasicAppSound, AMadeProgramRecordsWhereTheEnvironmentSays) {
+  const std::string program = WriteProgram("sound_test_made.bas", "SOUND 523, 3.64\n");
+  const std::string made = SiblingExecutable("sound_test_made.exe");
+  ASSERT_EQ(RunBasicExe("--make \"" + made + "\" \"" + program + "\"").code, 0u);
+  const std::string wav = WavBeside(program);
+  DeleteFileA(wav.c_str());
+  SetEnvironmentVariableA("BASIC_SOUND", wav.c_str());
+  const BasicExeResult result = RunBasicExe("", "sound_test_made.exe");
+  SetEnvironmentVariableA("BASIC_SOUND", nullptr);
+  EXPECT_EQ(result.code, 0u) << result.errors;
+  std::vector<int16_t> samples;
+  ASSERT_TRUE(ReadWav(wav, &samples));
+  const std::vector<HeardSound> heard = SoundsIn(samples);
+  ASSERT_EQ(heard.size(), 1u);
+  EXPECT_NEAR(heard[0].frequency, 523, 5.23);
+  EXPECT_NEAR(heard[0].length_ms, 200, 5);
 }
 
 TEST(BasicAppSound, AFileThatCannotBeWrittenIsSaid) {
