@@ -54,6 +54,7 @@ bool RecordSoundTo(const std::string& path) {
 void FinishSound() {
   ProcessSound& sound = Sound();
   if (sound.queue) sound.queue->PlayOut();
+  if (sound.device) sound.device->Drain();
   sound.recording.Close();
 }
 

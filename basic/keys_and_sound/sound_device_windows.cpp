@@ -71,6 +71,17 @@ class WaveOut final : public SoundDevice {
     GiveBack(true);
   }
 
+  // The queue's clock says the tones have ended; the device, which started
+  // them a little late, may still be playing the last one.
+  void Drain() override {
+    constexpr int MostWaits = 50;  // half a second
+    for (int i = 0; i < MostWaits; ++i) {
+      GiveBack(false);
+      if (sent_.empty()) return;
+      Sleep(10);
+    }
+  }
+
  private:
   void Send(double frequency, int64_t first, int64_t count, DWORD loops) {
     auto buffer = std::make_unique<Buffer>();

@@ -31,12 +31,14 @@ class SoundClock {
 };
 
 // Where tones are heard. Queue adds count samples of a square wave after
-// what it already has; Stop silences it and forgets the rest.
+// what it already has; Stop silences it and forgets the rest; Drain waits
+// a little (a device starts late) for what it has to be heard.
 class SoundDevice {
  public:
   virtual ~SoundDevice() = default;
   virtual void Queue(double frequency, int64_t samples) = 0;
   virtual void Stop() = 0;
+  virtual void Drain() = 0;
 };
 
 inline constexpr int32_t MostQueuedTones = 32;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "basic/keys_and_sound/play_string.h"
@@ -147,6 +148,30 @@ TEST(BasicSound, FrequenciesTheWaveCannotCarryAreSilent) {
   tune.queue.Add(37, 200, 0, false);
   tune.wav.Close();
   ExpectHeard(Recorded(path), {{200, 200, 37}}, "silence, then SOUND's lowest");
+}
+
+// What the wave device is handed.
+class RecordingDevice final : public SoundDevice {
+ public:
+  void Queue(double frequency, int64_t samples) override { queued.push_back({frequency, samples}); }
+  void Stop() override { ++stops; }
+  void Drain() override {}
+  std::vector<std::pair<double, int64_t>> queued;
+  int stops = 0;
+};
+
+TEST(BasicSound, TheDeviceGetsEachToneWhenItIsQueuedAndHearsTheStop) {
+  TestClock clock;
+  RecordingDevice device;
+  SoundQueue queue(clock, &device);
+  queue.Add(440, 100, 50, true);
+  queue.Add(0, 20, 0, true);
+  const std::vector<std::pair<double, int64_t>> expected = {{440, 4410}, {0, 2205}, {0, 882}, {0, 0}};
+  EXPECT_EQ(device.queued, expected) << "the sound, then its silence, at 44.1 samples a millisecond";
+  EXPECT_EQ(clock.now, 1000) << "in the background nothing waits";
+  queue.Stop();
+  EXPECT_EQ(device.stops, 1);
+  EXPECT_EQ(queue.Queued(), 0);
 }
 
 // The statements themselves, on the process's queue moved to a test clock.
