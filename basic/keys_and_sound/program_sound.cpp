@@ -1,5 +1,6 @@
 #include "basic/keys_and_sound/program_sound.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <memory>
