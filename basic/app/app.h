@@ -15,10 +15,11 @@
 // filled in, ignores its command line and runs the program inside. Tools and
 // tests, which cannot give it options, may name snapshot files in the
 // environment: BASIC_SNAPSHOT for the back buffer, as --snapshot writes it,
-// and BASIC_WINDOW_SNAPSHOT for the window's client area.
+// and BASIC_WINDOW_SNAPSHOT for the window's client area; BASIC_SOUND
+// for the WAV file --sound records.
 #pragma once
 
-// The exit code when --snapshot cannot write its file.
+// The exit code when --snapshot or --sound cannot write its file.
 inline constexpr int BasicExitSnapshotFailed = 4;
 // The exit code of a made program that finds its inside damaged, and of
 // --make when it cannot write the program.

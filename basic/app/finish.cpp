@@ -7,6 +7,7 @@
 #include "basic/app/app.h"
 #include "basic/app/show.h"
 #include "basic/basic.h"
+#include "basic/keys_and_sound/program_sound.h"
 #include "program/program.h"
 #include "runtime/console/window.h"
 #include "runtime/console/snapshot.h"
@@ -33,6 +34,9 @@ void Finish(const BasicAppOptions& options, int code) {
     ShowMessage("basic: cannot write " + options.window_snapshot);
     code = BasicExitSnapshotFailed;
   }
+  // Notes still queued play out before the process ends, and the
+  // recording is closed whole.
+  FinishSound();
   std::fflush(stdout);
   std::fflush(stderr);
   if (!options.exit_at_end) KeepWindowOpen(code);

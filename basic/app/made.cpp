@@ -38,11 +38,12 @@ std::string EnvironmentValue(const char* name) {
   return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
 }
 
-// The snapshots tools and tests ask for, since a made program has no options.
+// The snapshots and the sound recording tools and tests ask for, since a made program has no options.
 BasicAppOptions OptionsFromEnvironment() {
   BasicAppOptions options;
   options.snapshot = EnvironmentValue("BASIC_SNAPSHOT");
   options.window_snapshot = EnvironmentValue("BASIC_WINDOW_SNAPSHOT");
+  options.sound = EnvironmentValue("BASIC_SOUND");
   return options;
 }
 

@@ -1,4 +1,4 @@
-// basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [--input LINES.txt] [FILE.bas]
+// basic.exe [--exit] [--snapshot OUT.bmp] [--echo] [--input LINES.txt] [--sound OUT.wav] [FILE.bas]
 // basic.exe --make OUT.exe FILE.bas
 // basic.exe --list FILE.bas
 // A made program: no command line.

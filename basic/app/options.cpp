@@ -25,6 +25,9 @@ static std::string TakeArgument(const std::vector<std::string>& arguments, size_
       return "--input needs the file of lines (- for standard input)";
     }
     options->input = arguments[++*i];
+  } else if (argument == "--sound") {
+    if (*i + 1 == arguments.size() || arguments[*i + 1].empty()) return "--sound needs the WAV file to write";
+    options->sound = arguments[++*i];
   } else if (argument == "--make") {
     if (*i + 1 == arguments.size() || arguments[*i + 1].empty()) return "--make needs the program to write";
     options->make = arguments[++*i];
@@ -48,8 +51,8 @@ static std::string RunlessMistake(const BasicAppOptions& options) {
     return std::string("basic: ") + option + (options.list ? " needs the BASIC file to list\r\n"
                                                            : " needs the BASIC file to make it from\r\n");
   }
-  if (!options.snapshot.empty() || options.echo || !options.input.empty()) {
-    return std::string("basic: ") + option + " runs nothing: --snapshot, --echo and --input do not go with it\r\n";
+  if (!options.snapshot.empty() || options.echo || !options.input.empty() || !options.sound.empty()) {
+    return std::string("basic: ") + option + " runs nothing: --snapshot, --echo, --input and --sound do not go with it\r\n";
   }
   return {};
 }

@@ -2,11 +2,13 @@
 
 #include <vector>
 
+#include "basic/app/app.h"
 #include "basic/app/input_file.h"
 #include "basic/app/program_text.h"
 #include "basic/app/show.h"
 #include "basic/basic.h"
 #include "basic/builtins/environment.h"
+#include "basic/keys_and_sound/program_sound.h"
 
 namespace {
 
@@ -19,6 +21,10 @@ int RunCompiled(const BasicProgramPtr& program, const std::vector<BasicDiagnosti
   // A numbered program's warnings go to the error output alone: the
   // window is the program's.
   for (const BasicDiagnostic& warning : errors) WriteError(BasicFormatDiagnostic(warning));
+  if (!options.sound.empty() && !RecordSoundTo(options.sound)) {
+    ShowMessage("basic: cannot write " + options.sound + "\r\n");
+    return BasicExitSnapshotFailed;
+  }
   std::unique_ptr<InputScript> script;
   std::string error;
   if (!OpenInputScript(options, &script, &error)) {

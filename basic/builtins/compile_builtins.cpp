@@ -6,6 +6,7 @@
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
 #include "basic/files/compile_files.h"
+#include "basic/keys_and_sound/compile_sound.h"
 #include "basic/memory/compile_memory.h"
 #include "basic/procedures/compile_calls.h"
 #include "basic/records/record_references.h"
@@ -93,6 +94,8 @@ ValueKind CompileBuiltinCall(Compiler& c) {
     return CompileVariableAddress(c, name);
   }
   if (keyword == Keyword::Pmap) return CompilePmapFunction(c);
+  if (keyword == Keyword::Play) return CompilePlayFunction(c);
+  if (keyword == Keyword::VarptrString) return CompileVariableReference(c);
   if (keyword == Keyword::Screen) return CompileScreenFunction(c);
   if (keyword == Keyword::Len && (CompileLenOfRecord(c) || CompileLenOfStringVariable(c))) return ValueKind::Long;
   const bool bare = FindBuiltin(keyword, "") >= 0;

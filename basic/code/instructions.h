@@ -199,6 +199,8 @@
   STATEMENT(QbLimit, 1, 0, 0, 0, "---")                                                             \
   STATEMENT(Beep, 0, 0, 0, 0, "---")                                                                \
   STATEMENT(Sound, 2, 0, 0, 0, "---") /* frequency, duration in clock ticks */                               \
+  STATEMENT(Play, 0, 0, 1, 0, "---") /* the music string */                                         \
+  STATEMENT(PlayQueued, 1, 1, 0, 0, "---") /* PLAY(n): the notes queued */                         \
   /* Files (files/). A file number is a number on the stack; b: 1 when an */                        \
   /* item goes to the file PRINT # or LPRINT chose, not to the screen. */                            \
   /* OPEN: the name; the number and LEN; a: FileMode, b: FileAccess, c: FileLock + 8 with LEN */     \
@@ -247,6 +249,7 @@
   STATEMENT(Out, 2, 0, 0, 0, "---")                                                                 \
   STATEMENT(Wait, 3, 0, 0, 0, "---")                                                                \
   STATEMENT(VariableAddress, in.b, 1, 0, 0, "nnn")                                                  \
+  STATEMENT(VarptrString, 0, 0, 0, 1, "n-n") /* VARPTR$: a the slot, c the type byte */        \
   /* The address of a record or of one of its fields: a the record's layout */                     \
   /* (an element's, b subscripts), c the AddressQuery and the field's byte. */                     \
   STATEMENT(RecordAddress, in.b, 1, 0, 0, "nnn")                                                    \

@@ -187,6 +187,7 @@ void CompileStatement(Compiler& c, bool in_one_line_if) {
     case Keyword::Key: return CompileKey(c);
     case Keyword::Beep: return CompileWord(c, Op::Beep);
     case Keyword::Sound: return CompileSound(c);
+    case Keyword::Play: return CompilePlay(c);
     // Files.
     case Keyword::Open: return CompileOpen(c);
     case Keyword::Close: case Keyword::Reset: return CompileClose(c);

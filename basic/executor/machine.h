@@ -17,6 +17,7 @@
 #include "basic/executor/error_trap.h"
 #include "basic/executor/run_errors.h"
 #include "basic/files/run_files.h"
+#include "basic/keys_and_sound/play_string.h"
 #include "basic/memory/memory.h"
 #include "basic/procedures/call_stack.h"
 #include "basic/screen/draw_string.h"
@@ -70,6 +71,7 @@ struct Machine {
   std::size_t data_next = 0;  // the DATA item READ takes next
   std::string message;        // a run-time error's detail, when it is made at run time
   DrawPen draw_pen;           // DRAW's colour, scale and angle, kept from one DRAW to the next
+  PlayVoice play_voice;       // PLAY's octave, length, tempo and style, kept from one PLAY to the next
   ScreenState screen = StartingScreen();
   TextGrid text;                    // the PC's text screen's active page, or a graphics mode's text
   TextPages text_pages;             // the PC's text screen's other pages

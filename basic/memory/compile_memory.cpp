@@ -7,6 +7,7 @@
 #include "basic/compiler/compiler.h"
 #include "basic/memory/variable_memory.h"
 #include "basic/records/record_references.h"
+#include "basic/text/command_string.h"
 #include "basic/variables/compile_variables.h"
 
 namespace {
@@ -106,6 +107,22 @@ ValueKind CompileVariableAddress(Compiler& c, const Token& function) {
   c.Expect(TokenKind::RightParen, "')'");
   c.builder.Emit(Op::VariableAddress, load.a, scalar ? 0 : load.b, part | static_cast<int32_t>(kind) << QueryKindShift);
   return ValueKind::Long;
+}
+
+ValueKind CompileVariableReference(Compiler& c) {
+  c.Expect(TokenKind::LeftParen, "'('");
+  const Token& at = c.Peek();
+  ValueKind kind = ValueKind::Single;
+  const Instruction load = at.kind == TokenKind::Name ? CompileVariable(c, false, &kind) : Instruction{Op::End};
+  if (load.op != Op::LoadNumber && load.op != Op::LoadString) {
+    c.Fail(at, "VARPTR$ needs a number or string variable");
+  }
+  if (load.a > 0xFFFF) c.Fail(at, "VARPTR$ names only a program's first 65536 variables of a kind");
+  static constexpr ReferenceType types[] = {ReferenceType::Integer, ReferenceType::Long, ReferenceType::Single,
+                                            ReferenceType::Double, ReferenceType::String};
+  c.Expect(TokenKind::RightParen, "')'");
+  c.builder.Emit(Op::VarptrString, load.a, 0, static_cast<int32_t>(types[static_cast<int>(kind)]));
+  return ValueKind::String;
 }
 
 void RejectMachineCodeCall(Compiler& c, const Token& name) {

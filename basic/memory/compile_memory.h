@@ -20,6 +20,9 @@ void CompileWait(Compiler& c);
 // VARPTR(variable), VARSEG(variable), SADD(string variable), after the
 // function's word: a LONG, 0 to 65535.
 ValueKind CompileVariableAddress(Compiler& c, const Token& function);
+// VARPTR$(variable), after its word: a number or string variable, named
+// for DRAW and PLAY (text/command_string.h).
+ValueKind CompileVariableReference(Compiler& c);
 // A call of ABSOLUTE, INTERRUPT or INTERRUPTX, which the program does not
 // define itself, is an error here: they ran machine code and the PC's BIOS.
 // At CALL, name is the token after it; at a statement's first name, that

@@ -5,7 +5,9 @@
 #include "basic/builtins/builtins.h"
 #include "basic/executor/machine.h"
 #include "basic/executor/statements.h"
+#include "basic/executor/string_values.h"
 #include "basic/memory/memory.h"
+#include "basic/text/command_string.h"
 #include "basic/variables/array_bytes.h"
 #include "basic/variables/arrays.h"
 
@@ -144,5 +146,11 @@ RunFault FnInp(BuiltinCall& call) {
   const char* detail = "INP needs a port from 0 to 65535 (or -32768 to -1)";
   if (RunFault fault = Address(call.numbers[0], &port, detail)) return fault;
   call.number = ReadPort(*call.machine, port);
+  return {};
+}
+
+RunFault RunVarptrString(Machine& machine, const Instruction& in, double*&) {
+  const auto type = static_cast<ReferenceType>(static_cast<uint8_t>(in.c));
+  machine.Push(NewString(VarptrBytes(type, static_cast<uint16_t>(in.a))));
   return {};
 }

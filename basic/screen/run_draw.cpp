@@ -3,11 +3,8 @@
 // it where the string took it; its colour, scale and angle go on from one
 // DRAW to the next.
 //
-// The names a string gives ("XA$;", "=N;") are looked up here, by name,
-// when the DRAW runs: the string is only known then, as it is mostly built
-// by the program (with STR$ and variables). A lookup finds the program's
-// own variables, never a procedure's, and makes none: a name the program
-// never uses has the value 0 or the empty string.
+// The names a string gives ("XA$;", "=N;") are the program's own variables
+// (variables/command_variables.h).
 #include <string>
 
 #include "basic/executor/machine.h"
@@ -18,6 +15,7 @@
 #include "basic/screen/run_text_screen.h"
 #include "basic/screen/screen.h"
 #include "basic/screen/screen_draw.h"
+#include "basic/variables/command_variables.h"
 #include "basic/variables/variables.h"
 #include "runtime/graphics/graphics.h"
 
@@ -52,23 +50,8 @@ class ProgramDrawing final : public DrawTarget {
 
   const std::string& error() const { return error_; }
 
-  // A name without a suffix is the program's variable of that name in
-  // whatever type it has: plain, or made integer or long by DEFINT, DEFLNG.
-  double Number(const std::string& name) override {
-    const std::string canonical = CanonicalName(name);
-    int32_t slot = variables_.FindNumberSlot(canonical);
-    if (!HasSuffix(canonical)) {
-      for (const ValueKind kind : {ValueKind::Integer, ValueKind::Long}) {
-        if (slot < 0) slot = variables_.FindNumberSlot(NameOfKind(canonical, kind));
-      }
-    }
-    return slot < 0 ? 0 : variables_.numbers[static_cast<std::size_t>(slot)];
-  }
-
-  std::string_view Text(const std::string& name) override {
-    const int32_t slot = variables_.FindStringSlot(name);
-    return slot < 0 ? std::string_view() : BytesOf(variables_.strings[static_cast<std::size_t>(slot)]);
-  }
+  double Number(const std::string& name) override { return CommandNumber(variables_, name); }
+  std::string_view Text(const std::string& name) override { return CommandText(variables_, name); }
 
  private:
   bool Known(int32_t number, uint8_t* colour) {

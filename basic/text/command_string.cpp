@@ -56,15 +56,54 @@ bool CommandReader::Digits(int64_t most, const char* too_large, int64_t* value) 
   return true;
 }
 
+namespace {
+
+bool IsReferenceType(char c) {
+  switch (static_cast<ReferenceType>(static_cast<uint8_t>(c))) {
+    case ReferenceType::Integer:
+    case ReferenceType::String:
+    case ReferenceType::Single:
+    case ReferenceType::Double:
+    case ReferenceType::Long: return true;
+  }
+  return false;
+}
+
+bool NamesString(const std::string& name) {
+  ReferenceType type;
+  int32_t slot;
+  return IsVarptrBytes(name, &type, &slot) ? type == ReferenceType::String : name.back() == '$';
+}
+
+// How messages show a name: VARPTR$'s bytes are no name to show.
+std::string ShownName(const std::string& name) {
+  ReferenceType type;
+  int32_t slot;
+  return IsVarptrBytes(name, &type, &slot) ? "VARPTR$'s variable" : name;
+}
+
+}  // namespace
+
+std::string VarptrBytes(ReferenceType type, uint16_t slot) {
+  return {static_cast<char>(type), static_cast<char>(slot & 0xFF), static_cast<char>(slot >> 8)};
+}
+
+bool IsVarptrBytes(std::string_view name, ReferenceType* type, int32_t* slot) {
+  if (name.size() != 3 || !IsReferenceType(name[0])) return false;
+  *type = static_cast<ReferenceType>(static_cast<uint8_t>(name[0]));
+  *slot = static_cast<uint8_t>(name[1]) | static_cast<uint8_t>(name[2]) << 8;
+  return true;
+}
+
 int64_t CommandReader::VariableValue() {
   const std::string name = Name();
-  if (name.back() == '$') Fail(Own() + "=" + name + "; names a string where a number belongs");
+  if (NamesString(name)) Fail(Own() + "=" + ShownName(name) + "; names a string where a number belongs");
   return NumToInt32(variables_.Number(name));
 }
 
 void CommandReader::Substring() {
   const std::string name = Name();
-  if (name.back() != '$') Fail(Own() + "X needs a string variable, as in XA$;");
+  if (!NamesString(name)) Fail(Own() + "X needs a string variable, as in XA$;");
   if (static_cast<int32_t>(sources_.size()) > MaxCommandNesting) {
     Fail(Own() + "X substrings nest deeper than " + std::to_string(MaxCommandNesting));
   }
@@ -73,7 +112,7 @@ void CommandReader::Substring() {
   if (substring_bytes_ > MaxSubstringBytes) {
     Fail(Own() + "X substrings bring more than " + std::to_string(MaxSubstringBytes) + " characters");
   }
-  sources_.push_back({text, 0, name});
+  sources_.push_back({text, 0, ShownName(name)});
 }
 
 void CommandReader::Fail(const std::string& what) const {
@@ -85,6 +124,16 @@ void CommandReader::Fail(const std::string& what) const {
 // A variable's name, upper case, and the ';' that ends it.
 std::string CommandReader::Name() {
   SkipSpaces();
+  if (IsReferenceType(Peek())) {
+    std::string reference;
+    for (int i = 0; i < 3; ++i) {
+      if (AtEnd()) Fail(std::string(statement_) + "'s VARPTR$ is cut short");
+      reference += Take();
+    }
+    SkipSpaces();
+    if (Peek() == ';') Take();
+    return reference;
+  }
   if (!IsLetter(Peek())) Fail(std::string(statement_) + " needs a variable's name");
   std::string name;
   while (IsLetter(Peek()) || IsDigit(Peek()) || Peek() == '.' || Peek() == '_') name += UpperCase(Take());

@@ -26,6 +26,15 @@ class CommandVariables {
   ~CommandVariables() = default;
 };
 
+// VARPTR$(variable): three bytes that name a variable in a command string
+// ("X" + VARPTR$(A$), "=" + VARPTR$(N)): a type byte (2 INTEGER, 3 STRING,
+// 4 SINGLE, 8 DOUBLE, 20 LONG) and the variable's slot, low byte first. A
+// reader hands the three bytes on as the name; ';' after them is optional.
+enum class ReferenceType : uint8_t { Integer = 2, String = 3, Single = 4, Double = 8, Long = 20 };
+std::string VarptrBytes(ReferenceType type, uint16_t slot);
+// True for such a name, with its type and slot.
+bool IsVarptrBytes(std::string_view name, ReferenceType* type, int32_t* slot);
+
 inline constexpr int32_t MaxCommandNesting = 32;
 inline constexpr std::size_t MaxSubstringBytes = std::size_t{1} << 20;
 

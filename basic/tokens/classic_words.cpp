@@ -1,5 +1,5 @@
 // One table of the classic vocabulary this BASIC lacks. A word that is
-// both a statement and a function (SCREEN, PLAY, SEEK) is listed as a
+// both a statement and a function is listed as a
 // function: at the start of a statement every word here is reported as a
 // statement anyway.
 #include "basic/tokens/classic_words.h"
@@ -11,12 +11,12 @@ constexpr ClassicUse F = ClassicUse::Function;
 
 constexpr ClassicWord ClassicWords[] = {
     // The screen, the keyboard, sound and pens.
-    {"PEN", F}, {"PLAY", F}, {"STICK", F},
+    {"PEN", F}, {"STICK", F},
     {"STRIG", F},
     // Files and devices.
     {"IOCTL", S}, {"IOCTL$", F}, {"LLIST", S}, {"LOCK", S}, {"LPOS", F}, {"UNLOCK", S},
     // Memory and ports.
-    {"FRE", F}, {"SETMEM", F}, {"USR", F}, {"VARPTR$", F},
+    {"FRE", F}, {"SETMEM", F}, {"USR", F},
     // Error trapping.
     {"ERDEV", F}, {"ERDEV$", F},
     // Programs and the system around them.

@@ -38,7 +38,7 @@
   X(Draw, "DRAW")                                                                     \
   X(Inkey, "INKEY$") X(InputChars, "INPUT$") X(Pos, "POS") X(Csrlin, "CSRLIN")        \
   X(Locate, "LOCATE") X(Width, "WIDTH") X(Key, "KEY") X(Beep, "BEEP")                 \
-  X(Sound, "SOUND")                                                                   \
+  X(Sound, "SOUND") X(Play, "PLAY")                                                  \
   X(Screen, "SCREEN") X(Color, "COLOR") X(Palette, "PALETTE") X(Paint, "PAINT")       \
   X(Point, "POINT") X(Preset, "PRESET") X(Window, "WINDOW")                          \
   X(Mki, "MKI$") X(Mkl, "MKL$") X(Mks, "MKS$") X(Mkd, "MKD$") X(Cvi, "CVI")           \
@@ -56,6 +56,7 @@
   X(Type, "TYPE")                                                                     \
   /* Memory and ports. */                                                             \
   X(Peek, "PEEK") X(Poke, "POKE") X(Seg, "SEG") X(Varptr, "VARPTR")                   \
+  X(VarptrString, "VARPTR$")                                                          \
   X(Varseg, "VARSEG") X(Sadd, "SADD") X(Out, "OUT") X(Inp, "INP") X(Wait, "WAIT")     \
   /* Sprites, BSAVE and BLOAD, VIEW, pages. */                                        \
   X(Bsave, "BSAVE") X(Bload, "BLOAD") X(View, "VIEW") X(Pmap, "PMAP") X(Pcopy, "PCOPY") \

@@ -23,6 +23,10 @@
 // (j) the PC's 80 x 25 text screen filled 1 000 times, each row one PRINT
 //     of 80 box-drawing and block characters in its own colours, in ms per
 //     screen.
+// (l) PLAY of a 64-note tune in the background (T240, sixteenths: 4 s),
+//     the program waiting with _DELAY until PLAY(0) is 0: the wall time
+//     and the whole process's processor time (the wave device's threads
+//     included) from the PLAY until the tune has played out, in ms.
 //
 // Each figure is the median of its rounds. (a), (b) and (d) also give the main
 // thread's processor time, which other work on a shared machine disturbs
@@ -35,6 +39,7 @@
 //   basic_bench.exe sprites [ROUNDS]    (h) only
 //   basic_bench.exe text [ROUNDS]       (j) only
 //   basic_bench.exe pages [ROUNDS]      (i) only
+//   basic_bench.exe sound [ROUNDS]      (l) only
 #include <windows.h>
 
 #include <algorithm>
@@ -250,6 +255,37 @@ int TextFigures(int rounds) {
   return 0;
 }
 
+// (l): a tune of 64 notes, four times up and down an octave.
+std::string BackgroundTune() {
+  std::string notes;
+  for (int i = 0; i < 4; ++i) notes += "CDEFGAB>C<" "C>BAGFEDC<";
+  return "PLAY \"MB T240 L16 O3 " + notes + "\"\n"
+         "DO WHILE PLAY(0) > 0: _DELAY 0.01: LOOP\n";
+}
+constexpr int TuneNotes = 64;
+
+// Processor time of the whole process so far, in ms.
+double ProcessMilliseconds() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  const auto ticks = [](const FILETIME& t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
+  return static_cast<double>(ticks(kernel) + ticks(user)) / 1e4;  // 100 ns ticks
+}
+
+int SoundFigures(int rounds) {
+  const BasicProgramPtr tune = Compile(BackgroundTune(), "background tune");
+  if (!tune) return 1;
+  std::vector<double> wall, cpu;
+  for (int round = 0; round < rounds; ++round) {
+    const double cpu_before = ProcessMilliseconds();
+    wall.push_back(Milliseconds([&] { BasicRun(tune.get(), BasicRunOptions{}); }));
+    cpu.push_back(ProcessMilliseconds() - cpu_before);
+  }
+  std::printf("background_tune_ms=%.1f for %d notes (processor %.1f, %.2f%% of the time)\n", Median(wall),
+              TuneNotes, Median(cpu), 100 * Median(cpu) / Median(wall));
+  return 0;
+}
+
 std::string ReadFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -267,6 +303,7 @@ constexpr Part Parts[] = {
     {"sprites", SpriteFigures, 5, true},
     {"pages", PageFigures, 3, true},
     {"text", TextFigures, 3, true},
+    {"sound", SoundFigures, 3, true},
 };
 
 [[noreturn]] void RunPart(const Part& part, int argc, char** argv) {
@@ -340,6 +377,7 @@ int main(int argc, char** argv) {
   SpriteFigures(rounds);
   PageFigures(rounds);
   TextFigures(rounds);
+  SoundFigures(3);
   std::fflush(stdout);
   ReleaseStringSlots();
   ExitProcess(0);

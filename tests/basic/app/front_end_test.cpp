@@ -73,6 +73,8 @@ TEST(FrontEnd, WhatCannotBeRunIsAnErrorBeforeTheRun) {
       {"--list", "--list needs the BASIC file"},
       {"--list --make out.exe a.bas", "--make and --list do not go together"},
       {"--list --echo a.bas", "--list runs nothing"},
+      {"--exit --sound", "--sound needs the WAV file"},
+      {"--make out.exe --sound x.wav a.bas", "--make runs nothing: --snapshot, --echo, --input and --sound"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments);

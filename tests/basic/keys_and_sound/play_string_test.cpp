@@ -118,4 +118,41 @@ TEST(PlayString, MistakesSayWhatAndWhere) {
   }
 }
 
+// VARPTR$'s three bytes reach the variables as the name itself, for X and
+// for '=', with or without the ';' after them.
+TEST(PlayString, VarptrBytesNameTheVariable) {
+  const std::string tune = VarptrBytes(ReferenceType::String, 0x0102);
+  const std::string octave = VarptrBytes(ReferenceType::Integer, 7);
+  const struct {
+    std::string commands;
+    std::size_t tones;
+    const char* message;
+  } cases[] = {
+      {"X" + tune, 3, ""},
+      {"X" + tune + ";C", 4, ""},
+      {"O=" + octave + "C", 1, ""},
+      {"O=" + octave + ";C", 1, ""},
+      {"X" + octave, 0, "PLAY's X needs a string variable, as in XA$; (character 1)"},
+      {"O=" + tune, 0, "PLAY's =VARPTR$'s variable; names a string where a number belongs (character 1)"},
+      {"X" + tune.substr(0, 2), 0, "PLAY's VARPTR$ is cut short (character 1)"},
+      {"X" + VarptrBytes(ReferenceType::String, 9), 1, "'Q' is not a PLAY command (character 2 of VARPTR$'s variable)"},
+  };
+  for (const auto& c : cases) {
+    RecordingTarget target;
+    target.texts[tune] = "CDE";
+    target.texts[VarptrBytes(ReferenceType::String, 9)] = "CQ";
+    target.numbers[octave] = 2;
+    PlayVoice voice;
+    EXPECT_EQ(RunPlayString(c.commands, voice, target), c.message) << c.message;
+    EXPECT_EQ(target.tones.size(), c.tones) << c.message;
+  }
+  ReferenceType type;
+  int32_t slot;
+  EXPECT_TRUE(IsVarptrBytes(VarptrBytes(ReferenceType::Long, 65535), &type, &slot));
+  EXPECT_EQ(type, ReferenceType::Long);
+  EXPECT_EQ(slot, 65535);
+  EXPECT_FALSE(IsVarptrBytes("A$;", &type, &slot)) << "a name is no VARPTR$";
+  EXPECT_FALSE(IsVarptrBytes(std::string("\x05\x00\x00", 3), &type, &slot)) << "5 is no type";
+}
+
 }  // namespace

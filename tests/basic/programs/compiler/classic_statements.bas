@@ -4,7 +4,7 @@ MOTOR 1, 0 ' expect error 1: MOTOR is not a statement of this BASIC
 ' any case, after a line number
 10 shell ' expect error 4: SHELL is not a statement of this BASIC
 ' in a one-line IF
-IF X THEN PLAY "C" ' expect error 11: PLAY is not a statement of this BASIC
+IF X THEN LLIST ' expect error 11: LLIST is not a statement of this BASIC
 ' classic words are reserved
 MERGE = 3 ' expect error 1: MERGE is not a statement of this BASIC
 ' the serial port's trap
