@@ -18,6 +18,7 @@ packages=(
   clang libclang-rt-14-dev                   # the fuzzers (libFuzzer)
   fonts-ipafont-gothic fonts-ipafont-mincho  # a Japanese fixed-pitch face for wine
   console-setup-linux                        # the VGA console fonts: basic.exe's code page 437 glyphs
+  pulseaudio pulseaudio-utils                # tools/audible-check.sh: wine plays into a null sink, parec records it
 )
 
 missing=()

@@ -46,6 +46,7 @@ struct Buffer {
 };
 
 constexpr int64_t LoopSamples = SoundSampleRate;  // a second
+constexpr int64_t StartSilenceMs = 150;
 
 class WaveOut final : public SoundDevice {
  public:
@@ -74,7 +75,7 @@ class WaveOut final : public SoundDevice {
   // The queue's clock says the tones have ended; the device, which started
   // them a little late, may still be playing the last one.
   void Drain() override {
-    constexpr int MostWaits = 50;  // half a second
+    constexpr int MostWaits = 100;  // a second
     for (int i = 0; i < MostWaits; ++i) {
       GiveBack(false);
       if (sent_.empty()) return;
@@ -129,5 +130,9 @@ std::unique_ptr<SoundDevice> OpenSoundDevice() {
   format.nAvgBytesPerSec = SoundSampleRate * 2;
   HWAVEOUT device = nullptr;
   if (calls.open(&device, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) return nullptr;
-  return std::make_unique<WaveOut>(calls, device);
+  // A moment of silence first: a device starting up (wine's above all)
+  // loses what it is given before it runs, and the first note is whole.
+  auto wave_out = std::make_unique<WaveOut>(calls, device);
+  wave_out->Queue(0, SoundSampleRate * StartSilenceMs / 1000);
+  return wave_out;
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/basic/app/basic_exe.h"
-#include "tests/basic/keys_and_sound/wav_reading.h"
+#include "tools/wav_notes/wav_notes.h"
 #include "tests/support/window_harness.h"
 
 namespace {

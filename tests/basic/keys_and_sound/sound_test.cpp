@@ -13,7 +13,7 @@
 #include "basic/keys_and_sound/program_sound.h"
 #include "basic/keys_and_sound/sound_queue.h"
 #include "basic/keys_and_sound/wav_writer.h"
-#include "tests/basic/keys_and_sound/wav_reading.h"
+#include "tools/wav_notes/wav_notes.h"
 #include "tests/basic/recording_runtime.h"
 
 namespace {

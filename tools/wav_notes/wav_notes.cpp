@@ -1,4 +1,4 @@
-#include "tests/basic/keys_and_sound/wav_reading.h"
+#include "tools/wav_notes/wav_notes.h"
 
 #include <cstdio>
 #include <fstream>

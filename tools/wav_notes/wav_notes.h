@@ -1,4 +1,5 @@
-// Reading back a WAV file the sound module wrote: its samples, and the
+// Reading back a WAV file the sound module wrote (or a recording in its
+// format): its samples, and the
 // sounds in it found as runs of samples that are not silent, each with its
 // start, its length and its frequency (from the square wave's rising edges).
 #pragma once
