@@ -193,6 +193,16 @@
   /* Keys and sound. */                                                                             \
   STATEMENT(Sleep, 1, 0, 0, 0, "---")                                                               \
   STATEMENT(SleepForKey, 0, 0, 0, 0, "---")                                                         \
+  /* Event traps (keys_and_sound/events.h): the check before each statement of a program that */  \
+  /* traps events; ON KEY/TIMER/PLAY(n) GOSUB a (b: the kind, 0 key, 1 timer, 2 play; a -1 for */    \
+  /* none); KEY(n)/TIMER/PLAY ON, OFF, STOP (a: the kind, b: 0 off, 1 on, 2 stop). */                \
+  INLINE(EventCheck, 0, 0, 0, 0, "---")                                                             \
+  STATEMENT(OnEvent, 1, 0, 0, 0, "jn-")                                                             \
+  STATEMENT(SwitchEvent, 1, 0, 0, 0, "nn-")                                                         \
+  /* The soft keys: KEY n, text$; KEY LIST; KEY ON (a: 1) and OFF (a: 0). */                        \
+  STATEMENT(KeyDefine, 1, 0, 1, 0, "---")                                                           \
+  STATEMENT(KeyList, 0, 0, 0, 0, "---")                                                             \
+  STATEMENT(KeyShow, 0, 0, 0, 0, "n--")                                                             \
   /* QB64's words: _TITLE text$, _DELAY seconds, _LIMIT fps (basic/qb64/). */                      \
   STATEMENT(QbTitle, 0, 0, 1, 0, "---")                                                             \
   STATEMENT(QbDelay, 1, 0, 0, 0, "---")                                                             \

@@ -114,6 +114,7 @@ int32_t Restart(Machine& machine, int32_t target) {
   machine.data_next = 0;
   machine.trap = ErrorTrap{};
   machine.functions_defined.clear();
+  machine.events = EventTraps{};
   return target;
 }
 
@@ -267,7 +268,18 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
     if (machine.gosubs.size() <= machine.gosub_floor) FAIL(RunFault{RunError::ReturnWithoutGosub});
     pc = machine.gosubs.back();
     machine.gosubs.pop_back();
+    if (machine.events.handlers_running > 0) EndHandlers(machine.events, machine.gosubs.size());
     DISPATCH();
+  HANDLER(EventCheck): {
+    // A countdown per statement; the keys and the clock only when it runs out.
+    if (--machine.events.countdown > 0) DISPATCH();
+    const int32_t handler = TakeEvent(machine, machine.gosubs.size() + 1);
+    if (handler >= 0) {
+      if (!PushReturn(machine, pc)) FAIL(GosubTooDeep);
+      pc = handler;
+    }
+    DISPATCH();
+  }
   HANDLER(ForStartDouble): HANDLER(ForStartSingle): HANDLER(ForStartInteger): HANDLER(ForStartLong): {
     sp -= 3;
     const ValueKind kind = LoopKind(in->op);

@@ -17,6 +17,8 @@
 #include "basic/executor/error_trap.h"
 #include "basic/executor/run_errors.h"
 #include "basic/files/run_files.h"
+#include "basic/keys_and_sound/events.h"
+#include "basic/keys_and_sound/soft_keys.h"
 #include "basic/memory/memory.h"
 #include "basic/procedures/call_stack.h"
 #include "basic/screen/draw_string.h"
@@ -79,5 +81,7 @@ struct Machine {
   bool tracing = false;       // TRON: each numbered line's number is printed as it starts
   std::vector<bool> functions_defined;  // a numbered program's DEF FNs run so far, by procedure
   PcMemory memory;  // DEF SEG, PEEK, POKE and the ports: the PC's, emulated
+  EventTraps events;   // ON KEY, ON TIMER, ON PLAY
+  SoftKeys soft_keys;  // the function keys' texts and KEY ON's line
   std::optional<double> last_limit;  // the last _LIMIT's mark, in the steady clock's seconds (qb64/frame_limit.h)
 };

@@ -23,6 +23,9 @@
 // (j) the PC's 80 x 25 text screen filled 1 000 times, each row one PRINT
 //     of 80 box-drawing and block characters in its own colours, in ms per
 //     screen.
+// (k) FOR I = 1 TO 10^5 with two statements, with an ON TIMER and an ON
+//     KEY trap set and no event due, against the same loop with no trap:
+//     ns per iteration and their ratio.
 //
 // Each figure is the median of its rounds. (a), (b) and (d) also give the main
 // thread's processor time, which other work on a shared machine disturbs
@@ -35,6 +38,7 @@
 //   basic_bench.exe sprites [ROUNDS]    (h) only
 //   basic_bench.exe text [ROUNDS]       (j) only
 //   basic_bench.exe pages [ROUNDS]      (i) only
+//   basic_bench.exe events [ROUNDS]     (k) only
 #include <windows.h>
 
 #include <algorithm>
@@ -250,6 +254,29 @@ int TextFigures(int rounds) {
   return 0;
 }
 
+// (k): the same loop with an ON TIMER and an ON KEY trap set and none due
+// (the program then checks for events before each statement), and without.
+constexpr char EventLoopBody[] =
+    "FOR I = 1 TO 100000: T = T + I * 0.5: IF T < 0 THEN T = 0\n"
+    "NEXT\nEND\nTick: RETURN\n";
+constexpr double EventIterations = 1e5;
+
+int EventFigures(int rounds) {
+  const BasicProgramPtr plain = Compile(EventLoopBody, "no traps");
+  const BasicProgramPtr trapped =
+      Compile(std::string("ON TIMER(3600) GOSUB Tick: TIMER ON: ON KEY(1) GOSUB Tick: KEY(1) ON\n") + EventLoopBody,
+              "traps");
+  if (!plain || !trapped) return 1;
+  const Timing without = TimeRuns(plain.get(), rounds);
+  const Timing with = TimeRuns(trapped.get(), rounds);
+  std::printf("events_plain_ns=%.2f (processor %.2f)\nevents_trapped_ns=%.2f (processor %.2f)\n",
+              without.wall_ms * 1e6 / EventIterations, without.cpu_ms * 1e6 / EventIterations,
+              with.wall_ms * 1e6 / EventIterations, with.cpu_ms * 1e6 / EventIterations);
+  std::printf("events_ratio=%.3f (processor %.3f) (target at most 1.1)\n", with.wall_ms / without.wall_ms,
+              with.cpu_ms / without.cpu_ms);
+  return 0;
+}
+
 std::string ReadFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -267,6 +294,7 @@ constexpr Part Parts[] = {
     {"sprites", SpriteFigures, 5, true},
     {"pages", PageFigures, 3, true},
     {"text", TextFigures, 3, true},
+    {"events", EventFigures, 9, false},
 };
 
 [[noreturn]] void RunPart(const Part& part, int argc, char** argv) {
@@ -340,6 +368,7 @@ int main(int argc, char** argv) {
   SpriteFigures(rounds);
   PageFigures(rounds);
   TextFigures(rounds);
+  EventFigures(rounds);
   std::fflush(stdout);
   ReleaseStringSlots();
   ExitProcess(0);

@@ -99,6 +99,25 @@ void KeyBufferClear() {
   SysLockLeave(RingLock());
 }
 
+void KeyBufferExtract(KeyTaker take, void* context) {
+  SysLockEnter(RingLock());
+  uint8_t kept[KeyBufferCapacity];
+  int32_t kept_count = 0;
+  int32_t at = 0;
+  while (at < TheRing.count) {
+    uint8_t key[2] = {TheRing.bytes[(TheRing.first + at) % KeyBufferCapacity], 0};
+    const int32_t length = key[0] == 0 && at + 1 < TheRing.count ? 2 : 1;
+    if (length == 2) key[1] = TheRing.bytes[(TheRing.first + at + 1) % KeyBufferCapacity];
+    if (!take(key, length, context)) {
+      for (int32_t i = 0; i < length; ++i) kept[kept_count++] = key[i];
+    }
+    at += length;
+  }
+  for (int32_t i = 0; i < kept_count; ++i) TheRing.bytes[(TheRing.first + i) % KeyBufferCapacity] = kept[i];
+  TheRing.count = kept_count;
+  SysLockLeave(RingLock());
+}
+
 namespace {
 std::atomic<uint16_t> ShiftFlags{0};
 }  // namespace
