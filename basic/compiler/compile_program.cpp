@@ -72,6 +72,7 @@ void CompileSourceLine(Compiler& c, std::string_view text) {
   c.builder.ResetDepth();
   c.block_floor = 0;
   c.nesting = 0;
+  c.line_checked = false;
   LexResult lexed = LexLine(text, c.unprefixed);
   c.tokens = std::move(lexed.tokens);
   c.token_index = 0;

@@ -68,15 +68,21 @@ bool MayTrapEvents(const std::vector<std::string_view>& lines) {
 }
 
 void CompileEventCheck(Compiler& c, const Token& first) {
+  bool loop_end = false;
   if (first.kind == TokenKind::Keyword) {
     switch (first.keyword) {
       case Keyword::Case: case Keyword::Sub: case Keyword::Function: case Keyword::Def:
       case Keyword::Declare: case Keyword::Type: case Keyword::Data: case Keyword::Rem:
         return;
+      case Keyword::Next: case Keyword::Loop: case Keyword::Wend:
+        loop_end = true;
+        break;
       default: break;
     }
   }
+  if (c.line_checked && !loop_end) return;
   c.builder.Emit(Op::EventCheck);
+  c.line_checked = true;
 }
 
 // ON KEY(n) GOSUB target; ON TIMER(seconds) ...; ON PLAY(notes) ... A

@@ -13,8 +13,10 @@ struct Token;
 // Whether the lines hold ON KEY(, ON TIMER( or ON PLAY(.
 bool MayTrapEvents(const std::vector<std::string_view>& lines);
 // The check before a statement that starts with `first`, in a program
-// that traps events; none before the words that compile to no code of
-// their own place (SUB, CASE, DATA ...).
+// that traps events: before a line's first statement and before each
+// NEXT, LOOP and WEND, so that every loop, even on one line, looks once
+// an iteration; none before the words that compile to no code of their
+// own place (SUB, CASE, DATA ...).
 void CompileEventCheck(Compiler& c, const Token& first);
 
 // After ON: true when it was an event trap, now compiled.
