@@ -18,6 +18,7 @@ struct KeyedRun {
   BasicOutcome outcome = BasicOutcome::Ended;
   std::string message;
   std::string printed;
+  std::string shown;  // what the PC's text screen showed
 };
 
 // Runs the program with these keys waiting: characters, or a virtual-key
@@ -34,9 +35,12 @@ KeyedRun RunWithWindowKeys(const std::string& source, const std::vector<uint32_t
     if (key > 0xFF) KeyBufferPutKeyDown(key - 0x100);
     else KeyBufferPutChar(static_cast<uint8_t>(key));
   }
-  const BasicRunResult result = BasicRun(program.get(), BasicRunOptions{});
+  std::string transcript;
+  BasicRunOptions options;
+  options.transcript = &transcript;
+  const BasicRunResult result = BasicRun(program.get(), options);
   KeyBufferClear();
-  return KeyedRun{result.outcome, result.message, TheRecording.printed};
+  return KeyedRun{result.outcome, result.message, TheRecording.printed, transcript};
 }
 
 TEST(BasicEvents, KeyTrapsTakeTheirKeysAsTheSwitchesSay) {
@@ -137,6 +141,28 @@ TEST(BasicEvents, TheTimerEndsASleepOnItsSecond) {
   EXPECT_EQ(run.printed, " 1 \r\n");
   EXPECT_GE(seconds, 0.99);
   EXPECT_LT(seconds, 1.5) << "a generous limit for a loaded machine; the wait wakes at the timer's second";
+}
+
+TEST(BasicSoftKeys, AFunctionKeyTypesItsTextIntoALineOnTheTextScreen) {
+  constexpr uint32_t F3 = 0x72, F4 = 0x73;
+  const struct {
+    const char* source;
+    std::vector<uint32_t> keys;
+    const char* shown;
+    const char* why;
+  } cases[] = {
+      {"WIDTH 80: KEY 3, \"ab\": LINE INPUT A$: PRINT \"[\"; A$; \"]\"", {'x', 0x100 + F3, 'y', 13},
+       "xaby\r\n[xaby]\r\n", "typed where the cursor is, as keys"},
+      {"WIDTH 80: KEY 3, \"run\" + CHR$(13): LINE INPUT A$: PRINT \"[\"; A$; \"]\"", {0x100 + F3, 'z', 13},
+       "run\r\n[run]\r\n", "its Enter ends the line"},
+      {"WIDTH 80: KEY 4, CHR$(0) + CHR$(62) + \"q\": LINE INPUT A$: PRINT \"[\"; A$; \"]\"", {0x100 + F4, 13},
+       "q\r\n[q]\r\n", "a text naming a function key types nothing for it, and never loops"},
+  };
+  for (const auto& c : cases) {
+    const KeyedRun run = RunWithWindowKeys(c.source, c.keys);
+    EXPECT_EQ(run.message, "") << c.why;
+    EXPECT_EQ(run.shown, c.shown) << c.why;
+  }
 }
 
 TEST(BasicSoftKeys, KeyListShowsTheTextsAsDefinedAndCut) {
