@@ -79,7 +79,7 @@ bool TakeTrappedKey(const uint8_t* key, int32_t length, void* context) {
 void Gather(Machine& machine) {
   EventTraps& events = machine.events;
   if (!events.any_armed) return;
-  KeyBufferExtract(TakeTrappedKey, &events);
+  if (KeyBufferMayHaveKey()) KeyBufferExtract(TakeTrappedKey, &events);
   EventTrap& timer = events.traps[TimerTrap];
   if (Takes(timer) && events.timer_period > 0) {
     const double now = EventClock();

@@ -36,10 +36,11 @@ struct EventTrap {
   int32_t handling_depth = 0;   // the GOSUB stack's size in its handler; 0 when not in it
 };
 
-// Statements between two looks at the keys and the clock, while any trap
-// is ON or STOPped: often enough that a due event waits microseconds,
-// seldom enough to cost nothing.
-inline constexpr int32_t EventPollInterval = 32;
+// Checks between two looks at the keys and the clock, while any trap is
+// ON or STOPped: often enough that a due event waits microseconds in a
+// loop of plain statements (a millisecond or two in one of slow ones),
+// seldom enough that the clock's reading costs nothing.
+inline constexpr int32_t EventPollInterval = 256;
 
 struct EventTraps {
   EventTrap traps[TrapCount];

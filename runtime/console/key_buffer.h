@@ -26,6 +26,9 @@ void KeyBufferPutKeyDown(uint32_t virtual_key);
 bool KeyBufferTake(uint8_t* byte);
 // Whether a byte is waiting, leaving it there.
 bool KeyBufferHasKey();
+// Whether a key may be waiting, without the lock: false only when the ring
+// was empty at its last change (a key put since may not be seen yet).
+bool KeyBufferMayHaveKey();
 // Drops every waiting byte.
 void KeyBufferClear();
 // Offers each waiting key (a character, or 0 and its scan code) to take,
