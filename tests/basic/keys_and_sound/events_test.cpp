@@ -73,6 +73,10 @@ TEST(BasicEvents, KeyTrapsTakeTheirKeysAsTheSwitchesSay) {
       {"ON KEY(1) GOSUB Hit\nWork\nPRINT \"back\": END\nHit: PRINT \"hit\": RETURN\n"
        "SUB Work\n  x = 5\n  KEY(1) ON\n  PRINT \"in sub\"; x\nEND SUB",
        {0x100 + F1}, "hit\r\nin sub 5 \r\nback\r\n", "the handler's RETURN resumes inside the SUB"},
+      {"ON KEY(1) GOSUB Hit\nn = 10\nPRINT Twice(3); n: END\nHit: n = n + 1: PRINT \"hit\"; n: RETURN\n"
+       "FUNCTION Twice (x)\n  n = 100\n  KEY(1) ON\n  Twice = x * 2 + n\nEND FUNCTION",
+       {0x100 + F1}, "hit 11 \r\n 106  11 \r\n",
+       "inside a FUNCTION, in the middle of an expression: the handler has the program's variables"},
       {"ON KEY(1) GOSUB Hit: KEY(1) ON\nFOR i = 1 TO 100: NEXT\nPRINT n: END\n"
        "Hit: n = n + 1: FOR j = 1 TO 100: NEXT: RETURN",
        {0x100 + F1, 0x100 + F1}, " 1 \r\n", "two presses before a look are one event: a trap keeps one flag"},
