@@ -52,6 +52,10 @@ void TakeKeyLineAway(Machine& machine) {
 
 }  // namespace
 
+void ShowSoftKeyLine(Machine& machine) {
+  if (machine.soft_keys.shown && ShowsPcText(machine.screen)) PutKeyLine(machine);
+}
+
 RunFault RunOnEvent(Machine& machine, const Instruction& in, double*& sp) {
   const double argument = *--sp;
   EventTraps& events = machine.events;
@@ -92,7 +96,10 @@ RunFault RunKeyDefine(Machine& machine, const Instruction& /*in*/, double*& sp) 
   const int32_t soft = key >= 1 && key <= 10 ? key - 1 : key == 30 || key == 31 ? key - 20 : -1;
   if (soft >= 0) {
     machine.soft_keys.texts[soft] = bytes.substr(0, SoftKeyLength);
-    if (machine.soft_keys.shown && ShowsPcText(machine.screen)) PutKeyLine(machine);
+    if (machine.soft_keys.shown && ShowsPcText(machine.screen)) {
+      PutKeyLine(machine);
+      DrawTextGrid(machine);
+    }
     return {};
   }
   if (key < 15 || key > 25) return IllegalCall("KEY n needs a key from 1 to 25, 30 or 31");

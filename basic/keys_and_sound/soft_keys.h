@@ -17,6 +17,13 @@ struct SoftKeys {
   bool shown = false;  // KEY ON's line is on the bottom row
 };
 
+struct Machine;
+
+// Draws KEY ON's line on the bottom row, and keeps text above it, when it
+// is on and the PC's text screen shows; a screen started or cleared whole
+// calls it to have the line back.
+void ShowSoftKeyLine(Machine& machine);
+
 // KEY LIST's text: "F1 LIST " and so on, a line each, a CR shown as a space.
 std::string SoftKeyList(const SoftKeys& keys, int32_t count);
 // The bottom row's characters and which are reversed (1) for KEY ON, for a

@@ -17,6 +17,10 @@ PRINT CHR$(PEEK(R + 16)); CHR$(PEEK(R + 18)); CHR$(PEEK(R + 24)) ' expect: 2GO
 LOCATE 24, 1: PRINT "x": PRINT "y" ' expect: x
 ' expect: y
 PRINT CHR$(PEEK(R)); CHR$(PEEK(R + 2)); CSRLIN ' expect: 1L 24
+' CLS clears above the line only
+CLS: PRINT CHR$(PEEK(R)); CSRLIN ' expect: 1 1
+' and CLS 0 clears it, but the line comes back
+CLS 0: PRINT CHR$(PEEK(R + 2)) ' expect: L
 ' KEY OFF blanks the row and gives it back
 KEY OFF
 LOCATE 25, 1: PRINT "z"; : PRINT CHR$(PEEK(R)); PEEK(R + 2) ' expect: zz 32
