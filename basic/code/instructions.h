@@ -266,8 +266,9 @@
   INLINE(Resume, 0, 0, 0, 0, "jn-") /* b: ResumeForm; a: the line of RESUME line */                 \
   /* Error a, its detail the string b: a numbered program's line that did */                         \
   /* not compile, or its jump to a missing line; c: 1 when a condition */                          \
-  /* on the stack decides (IF X THEN 100), 0 when it always fails. */                               \
-  STATEMENT(FailWith, in.c, 0, 0, 0, "nsn")                                                          \
+  /* on the stack decides (IF X THEN 100), 0 when it always fails, 2 when */                        \
+  /* it always fails with a number to drop (ON KEY(n) GOSUB 100). */                               \
+  STATEMENT(FailWith, in.c != 0 ? 1 : 0, 0, 0, 0, "nsn")                                             \
   /* A numbered program's DEF FN of procedure a: run, it defines the function, */                   \
   /* which each call checks first (Function not defined). */                                       \
   STATEMENT(DefineFunction, 0, 0, 0, 0, "n--")                                                      \
