@@ -11,6 +11,10 @@
 
 namespace {
 
+bool IsKeyword(const Token& token, Keyword keyword) {
+  return token.kind == TokenKind::Keyword && token.keyword == keyword;
+}
+
 bool IsWordToken(const Token& token, const char* word) {
   if (token.kind == TokenKind::Keyword) return std::string(KeywordText(token.keyword)) == word;
   return (token.kind == TokenKind::Name || token.kind == TokenKind::Unsupported) && token.text == word;
@@ -32,8 +36,8 @@ void EmitSwitch(Compiler& c, EventKind kind, TrapState state) {
 bool NamesTrap(const Compiler& c, EventKind* kind) {
   if (c.Peek(1).kind != TokenKind::LeftParen) return false;
   const Token& word = c.Peek();
-  if (word.kind == TokenKind::Keyword && word.keyword == Keyword::Key) *kind = EventKind::Key;
-  else if (word.kind == TokenKind::Keyword && word.keyword == Keyword::Timer) *kind = EventKind::Timer;
+  if (IsKeyword(word, Keyword::Key)) *kind = EventKind::Key;
+  else if (IsKeyword(word, Keyword::Timer)) *kind = EventKind::Timer;
   else if (IsWordToken(word, "PLAY")) *kind = EventKind::Play;
   else return false;
   return true;
@@ -56,10 +60,8 @@ bool MayTrapEvents(const std::vector<std::string_view>& lines) {
     const std::vector<Token> tokens = LexLine(line).tokens;
     for (std::size_t i = 0; i + 2 < tokens.size(); ++i) {
       const Token& word = tokens[i + 1];
-      const bool event = (word.kind == TokenKind::Keyword && (word.keyword == Keyword::Key || word.keyword == Keyword::Timer)) ||
-                         IsWordToken(word, "PLAY");
-      if (tokens[i].kind == TokenKind::Keyword && tokens[i].keyword == Keyword::On && event &&
-          tokens[i + 2].kind == TokenKind::LeftParen) {
+      const bool event = IsKeyword(word, Keyword::Key) || IsKeyword(word, Keyword::Timer) || IsWordToken(word, "PLAY");
+      if (IsKeyword(tokens[i], Keyword::On) && event && tokens[i + 2].kind == TokenKind::LeftParen) {
         return true;
       }
     }
@@ -105,11 +107,10 @@ bool CompileOnEvent(Compiler& c) {
 bool CompileEventSwitch(Compiler& c) {
   const Token& word = c.Peek();
   const Token& next = c.Peek(1);
-  const bool switch_word = (next.kind == TokenKind::Keyword && (next.keyword == Keyword::On || next.keyword == Keyword::Stop)) ||
-                           IsWordToken(next, "OFF");
+  const bool switch_word = IsKeyword(next, Keyword::On) || IsKeyword(next, Keyword::Stop) || IsWordToken(next, "OFF");
   if (!switch_word) return false;
   EventKind kind;
-  if (word.kind == TokenKind::Keyword && word.keyword == Keyword::Timer) kind = EventKind::Timer;
+  if (IsKeyword(word, Keyword::Timer)) kind = EventKind::Timer;
   else if (IsWordToken(word, "PLAY")) kind = EventKind::Play;
   else return false;
   c.Advance();

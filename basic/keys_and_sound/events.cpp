@@ -29,7 +29,8 @@ uint8_t FixedKeyScanCode(int32_t key) {
   return 0;
 }
 
-bool IsKey(int32_t key) { return FixedKeyScanCode(key) != 0 || (key >= FirstUserKey && key < FirstUserKey + UserKeyCount); }
+bool IsUserKey(int32_t key) { return key >= FirstUserKey && key < FirstUserKey + UserKeyCount; }
+bool IsKey(int32_t key) { return FixedKeyScanCode(key) != 0 || IsUserKey(key); }
 
 // The PC scan code of the key that types a character: letters (also with
 // Ctrl, as codes 1 to 26), digits and the few keys with a character of
@@ -146,7 +147,7 @@ void SwitchTrap(EventTraps& events, int32_t index, TrapState state) {
 }
 
 void DefineUserKey(EventTraps& events, int32_t key, uint8_t shift, uint8_t scan) {
-  if (key < FirstUserKey || key >= FirstUserKey + UserKeyCount) return;
+  if (!IsUserKey(key)) return;
   events.user_keys[key - FirstUserKey] = static_cast<uint16_t>(shift << 8 | scan);
 }
 
@@ -158,7 +159,7 @@ bool TrapKey(EventTraps& events, const uint8_t* key, int32_t length, uint8_t shi
     EventTrap& trap = events.traps[n];
     if (!Takes(trap)) continue;
     bool match = false;
-    if (n >= FirstUserKey && n < FirstUserKey + UserKeyCount) {
+    if (IsUserKey(n)) {
       const uint16_t user = events.user_keys[n - FirstUserKey];
       match = user != 0 && (user & 0xFF) == scan && ShiftsAgree(static_cast<uint8_t>(user >> 8), shift_flags);
     } else {

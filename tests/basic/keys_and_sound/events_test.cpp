@@ -197,7 +197,8 @@ TEST(BasicSoftKeys, AFunctionKeyTypesItsTextIntoALineOnTheTextScreen) {
 }
 
 TEST(BasicSoftKeys, KeyListShowsTheTextsAsDefinedAndCut) {
-  const KeyedRun run = RunWithWindowKeys("KEY 1, \"FILES\" + CHR$(13): KEY 3, STRING$(20, \"x\"): KEY 31, \"end\": KEY LIST", {});
+  const KeyedRun run =
+      RunWithWindowKeys("KEY 1, \"FILES\" + CHR$(13): KEY 3, STRING$(20, \"x\"): KEY 31, \"end\": KEY LIST", {});
   EXPECT_EQ(run.message, "");
   EXPECT_EQ(run.printed,
             "F1 FILES \r\nF2 RUN \r\nF3 xxxxxxxxxxxxxxx\r\nF4 SAVE\"\r\nF5 CONT \r\nF6 ,\"LPT1:\" \r\n"
