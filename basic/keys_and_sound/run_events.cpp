@@ -96,6 +96,7 @@ RunFault RunKeyDefine(Machine& machine, const Instruction& /*in*/, double*& sp) 
   const int32_t soft = key >= 1 && key <= 10 ? key - 1 : key == 30 || key == 31 ? key - 20 : -1;
   if (soft >= 0) {
     machine.soft_keys.texts[soft] = bytes.substr(0, SoftKeyLength);
+    HandSoftKeyToWindow(machine.soft_keys, soft);
     if (machine.soft_keys.shown && ShowsPcText(machine.screen)) {
       PutKeyLine(machine);
       DrawTextGrid(machine);

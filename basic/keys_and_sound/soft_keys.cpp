@@ -1,5 +1,7 @@
 #include "basic/keys_and_sound/soft_keys.h"
 
+#include "runtime/console/soft_key_texts.h"
+
 namespace {
 
 // A label's byte as the screen shows it: a control character (a CR above
@@ -39,4 +41,10 @@ std::string SoftKeyLine(const SoftKeys& keys, int32_t columns, std::string* reve
     reversed->resize(static_cast<std::size_t>(columns));
   }
   return line;
+}
+
+void HandSoftKeyToWindow(const SoftKeys& keys, int32_t index) {
+  if (index < 0 || index >= SoftKeyCount) return;
+  const std::string& text = keys.texts[index];
+  SoftKeyTextSet(index, text.data(), static_cast<int32_t>(text.size()));
 }

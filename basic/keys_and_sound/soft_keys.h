@@ -24,6 +24,10 @@ struct Machine;
 // calls it to have the line back.
 void ShowSoftKeyLine(Machine& machine);
 
+// Gives the window key index's text, which it types into a line INPUT
+// reads on the runtime's own screen; a run hands it all twelve at its start.
+void HandSoftKeyToWindow(const SoftKeys& keys, int32_t index);
+
 // KEY LIST's text: "F1 LIST " and so on, a line each, a CR shown as a space.
 std::string SoftKeyList(const SoftKeys& keys, int32_t count);
 // The bottom row's characters and which are reversed (1) for KEY ON, for a
