@@ -78,6 +78,8 @@ BasicRunResult Stop(Machine& machine, int32_t next, RunState* state) {
   state->position = next;
   state->gosubs = machine.gosubs;
   state->loops = machine.loops;
+  state->events = machine.events;
+  state->soft_keys = machine.soft_keys;
   return BasicRunResult{BasicOutcome::Stopped, std::string(), std::string()};
 }
 
@@ -86,6 +88,10 @@ int32_t Resume(Machine& machine, const RunState* state) {
   if (!state) return 0;
   machine.gosubs = state->gosubs;
   if (state->loops.size() == machine.loops.size()) machine.loops = state->loops;
+  machine.events = state->events;
+  machine.events.countdown = 1;  // what happened while stopped is looked at first
+  machine.soft_keys = state->soft_keys;
+  for (int32_t key = 0; key < SoftKeyCount; ++key) HandSoftKeyToWindow(machine.soft_keys, key);
   const auto size = static_cast<int32_t>(machine.code.instructions.size());
   return state->position >= 0 && state->position < size ? state->position : size - 1;
 }

@@ -29,11 +29,14 @@
 class InputScript;
 
 // Where a run that STOP ended goes on: the instruction after the STOP, with
-// the GOSUB returns and the loops as they were.
+// the GOSUB returns, the loops, the event traps and the soft keys as they
+// were.
 struct RunState {
   int32_t position = 0;
   std::vector<int32_t> gosubs;
   std::vector<LoopState> loops;
+  EventTraps events;
+  SoftKeys soft_keys;
 };
 
 struct Machine {
