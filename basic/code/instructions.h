@@ -193,6 +193,16 @@
   /* Keys and sound. */                                                                             \
   STATEMENT(Sleep, 1, 0, 0, 0, "---")                                                               \
   STATEMENT(SleepForKey, 0, 0, 0, 0, "---")                                                         \
+  /* Event traps (keys_and_sound/events.h): the check before each statement of a program that */  \
+  /* traps events; ON KEY/TIMER/PLAY(n) GOSUB a (b: the kind, 0 key, 1 timer, 2 play; a -1 for */    \
+  /* none); KEY(n)/TIMER/PLAY ON, OFF, STOP (a: the kind, b: 0 off, 1 on, 2 stop). */                \
+  INLINE(EventCheck, 0, 0, 0, 0, "---")                                                             \
+  STATEMENT(OnEvent, 1, 0, 0, 0, "jn-")                                                             \
+  STATEMENT(SwitchEvent, 1, 0, 0, 0, "nn-")                                                         \
+  /* The soft keys: KEY n, text$; KEY LIST; KEY ON (a: 1) and OFF (a: 0). */                        \
+  STATEMENT(KeyDefine, 1, 0, 1, 0, "---")                                                           \
+  STATEMENT(KeyList, 0, 0, 0, 0, "---")                                                             \
+  STATEMENT(KeyShow, 0, 0, 0, 0, "n--")                                                             \
   /* QB64's words: _TITLE text$, _DELAY seconds, _LIMIT fps (basic/qb64/). */                      \
   STATEMENT(QbTitle, 0, 0, 1, 0, "---")                                                             \
   STATEMENT(QbDelay, 1, 0, 0, 0, "---")                                                             \
@@ -259,8 +269,9 @@
   INLINE(Resume, 0, 0, 0, 0, "jn-") /* b: ResumeForm; a: the line of RESUME line */                 \
   /* Error a, its detail the string b: a numbered program's line that did */                         \
   /* not compile, or its jump to a missing line; c: 1 when a condition */                          \
-  /* on the stack decides (IF X THEN 100), 0 when it always fails. */                               \
-  STATEMENT(FailWith, in.c, 0, 0, 0, "nsn")                                                          \
+  /* on the stack decides (IF X THEN 100), 0 when it always fails, 2 when */                        \
+  /* it always fails with a number to drop (ON KEY(n) GOSUB 100). */                               \
+  STATEMENT(FailWith, in.c != 0 ? 1 : 0, 0, 0, 0, "nsn")                                             \
   /* A numbered program's DEF FN of procedure a: run, it defines the function, */                   \
   /* which each call checks first (Function not defined). */                                       \
   STATEMENT(DefineFunction, 0, 0, 0, 0, "n--")                                                      \

@@ -4,6 +4,7 @@
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compile_traps.h"
 #include "basic/compiler/compiler.h"
+#include "basic/keys_and_sound/compile_events.h"
 
 void CompileJump(Compiler& c, Op op) {
   const Token& at = c.Peek();
@@ -33,6 +34,7 @@ void AddJump(Compiler& c, int32_t position, const Token& at, std::string label) 
 void CompileOn(Compiler& c) {
   const Token& on = c.Advance();
   if (c.CheckKeyword(Keyword::Error)) return CompileOnError(c);
+  if (CompileOnEvent(c)) return;
   RejectEventTrap(c, on);
   NumberExpression(c);
   Op op;

@@ -88,7 +88,8 @@ bool FailWhenTaken(Compiler& c, const PendingJump& jump) {
   if (jump.label.empty() || !std::isdigit(static_cast<unsigned char>(jump.label[0]))) return false;
   Instruction& in = c.code->instructions[static_cast<std::size_t>(jump.position)];
   // IF X THEN 100 leaves its condition for the jump: it decides the error.
-  const int32_t condition = in.op == Op::JumpIfTrue ? 1 : 0;
+  // ON KEY(n) GOSUB 100 leaves n, which the error drops.
+  const int32_t condition = in.op == Op::JumpIfTrue ? 1 : in.op == Op::OnEvent ? 2 : 0;
   in = Instruction{Op::FailWith, static_cast<int32_t>(RunError::UndefinedLine),
                    c.builder.StringConstant("no line " + jump.label), condition};
   return true;

@@ -8,6 +8,7 @@
 #include "basic/compiler/compile_numbered.h"
 #include "basic/compiler/compile_statement.h"
 #include "basic/compiler/compiler.h"
+#include "basic/keys_and_sound/compile_events.h"
 #include "basic/procedures/call_ways.h"
 #include "basic/procedures/compile_procedures.h"
 #include "basic/qb64/compile_qb64.h"
@@ -71,6 +72,7 @@ void CompileSourceLine(Compiler& c, std::string_view text) {
   c.builder.ResetDepth();
   c.block_floor = 0;
   c.nesting = 0;
+  c.line_checked = false;
   LexResult lexed = LexLine(text, c.unprefixed);
   c.tokens = std::move(lexed.tokens);
   c.token_index = 0;
@@ -113,7 +115,7 @@ void ResolveJumps(Compiler& c) {
       // The handler and RESUME's line belong to the program's own code,
       // wherever ON ERROR stands.
       const Op op = c.code->instructions[static_cast<std::size_t>(jump.position)].op;
-      const bool module_level = op == Op::OnErrorGoto || op == Op::Resume;
+      const bool module_level = op == Op::OnErrorGoto || op == Op::Resume || op == Op::OnEvent;
       const std::string crossing = CrossesProcedure(c, module_level ? -1 : jump.position, label->second, jump.label);
       if (!crossing.empty()) c.Report(jump.line, jump.column, crossing);
     } else if (c.numbered && FailWhenTaken(c, jump)) {
@@ -142,6 +144,7 @@ bool CompileText(Compiler& c) {
   c.numbered = c.input.reported_lines == nullptr && IsNumberedProgram(OwnLines(c));
   if (c.numbered) KeepLaterDuplicates(&c.lines);
   c.traced = MayTrace(c.lines);
+  c.traps_events = MayTrapEvents(c.lines);
   c.code->messages_add_numbers = c.input.reported_lines == nullptr;
   c.code->source.resize(c.lines.size());
   for (std::size_t i = 0; i < c.lines.size(); ++i) {

@@ -10,6 +10,7 @@
 #include "basic/compiler/compiler.h"
 #include "basic/files/compile_bsave.h"
 #include "basic/files/compile_files.h"
+#include "basic/keys_and_sound/compile_events.h"
 #include "basic/keys_and_sound/compile_keys.h"
 #include "basic/keys_and_sound/compile_sound.h"
 #include "basic/memory/compile_memory.h"
@@ -86,6 +87,7 @@ void CompileStatementList(Compiler& c, bool in_one_line_if) {
     if (c.Check(TokenKind::EndOfLine) || (in_one_line_if && c.CheckKeyword(Keyword::Else))) return;
     c.builder.SetColumn(c.Peek().column);
     const int32_t start = c.builder.Here();
+    if (c.traps_events) CompileEventCheck(c, c.Peek());
     CompileStatement(c, in_one_line_if);
     c.builder.EndStatement(start);
     if (c.Match(TokenKind::Colon)) continue;
@@ -97,6 +99,7 @@ void CompileStatementList(Compiler& c, bool in_one_line_if) {
 
 void CompileStatement(Compiler& c, bool in_one_line_if) {
   if (InTypeBlock(c)) return CompileTypeLine(c);
+  if (CompileEventSwitch(c)) return;
   RejectClassicStatement(c);
   const Token& first = c.Peek();
   CheckCaseComesFirst(c, first);

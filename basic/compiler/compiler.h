@@ -95,6 +95,8 @@ struct Compiler {
   TypeDeclarations types;
   std::map<std::string, Constant> constants;  // CONST: the push of its value, and its kind
   ProcedureTable procedures;
+  bool traps_events = false;  // lines and loops' ends begin with an event check (keys_and_sound/compile_events.h)
+  bool line_checked = false;  // this line has its event check
   bool traced = false;  // numbered lines begin with their trace point (compile_commands.h)
   bool numbered = false;  // every line numbered: run as classic numbered programs ran (compile_numbered.h)
   RecordTypes records;  // TYPE ... END TYPE, record variables and fixed-length strings

@@ -78,6 +78,8 @@ BasicRunResult Stop(Machine& machine, int32_t next, RunState* state) {
   state->position = next;
   state->gosubs = machine.gosubs;
   state->loops = machine.loops;
+  state->events = machine.events;
+  state->soft_keys = machine.soft_keys;
   return BasicRunResult{BasicOutcome::Stopped, std::string(), std::string()};
 }
 
@@ -86,6 +88,10 @@ int32_t Resume(Machine& machine, const RunState* state) {
   if (!state) return 0;
   machine.gosubs = state->gosubs;
   if (state->loops.size() == machine.loops.size()) machine.loops = state->loops;
+  machine.events = state->events;
+  machine.events.countdown = 1;  // what happened while stopped is looked at first
+  machine.soft_keys = state->soft_keys;
+  for (int32_t key = 0; key < SoftKeyCount; ++key) HandSoftKeyToWindow(machine.soft_keys, key);
   const auto size = static_cast<int32_t>(machine.code.instructions.size());
   return state->position >= 0 && state->position < size ? state->position : size - 1;
 }
@@ -114,6 +120,7 @@ int32_t Restart(Machine& machine, int32_t target) {
   machine.data_next = 0;
   machine.trap = ErrorTrap{};
   machine.functions_defined.clear();
+  machine.events = EventTraps{};
   return target;
 }
 
@@ -267,7 +274,18 @@ BasicRunResult ExecuteFrom(const Code& code, Variables& variables, const BasicRu
     if (machine.gosubs.size() <= machine.gosub_floor) FAIL(RunFault{RunError::ReturnWithoutGosub});
     pc = machine.gosubs.back();
     machine.gosubs.pop_back();
+    if (machine.events.handlers_running > 0) EndHandlers(machine.events, machine.gosubs.size());
     DISPATCH();
+  HANDLER(EventCheck): {
+    // A countdown per statement; the keys and the clock only when it runs out.
+    if (--machine.events.countdown > 0) DISPATCH();
+    const int32_t handler = TakeEvent(machine, machine.gosubs.size() + 1);
+    if (handler >= 0) {
+      if (!PushReturn(machine, pc)) FAIL(GosubTooDeep);
+      pc = handler;
+    }
+    DISPATCH();
+  }
   HANDLER(ForStartDouble): HANDLER(ForStartSingle): HANDLER(ForStartInteger): HANDLER(ForStartLong): {
     sp -= 3;
     const ValueKind kind = LoopKind(in->op);

@@ -14,7 +14,9 @@ Machine::Machine(const Code& code_, Variables& variables_, const BasicRunOptions
       numbers(static_cast<std::size_t>(code_.number_stack) + 1),
       strings(static_cast<std::size_t>(code_.string_stack) + 1),
       strings_top(strings.data()),
-      loops(static_cast<std::size_t>(code_.loop_count)) {}
+      loops(static_cast<std::size_t>(code_.loop_count)) {
+  for (int32_t key = 0; key < SoftKeyCount; ++key) HandSoftKeyToWindow(soft_keys, key);
+}
 
 Machine::~Machine() {
   UnwindProcedures(*this);

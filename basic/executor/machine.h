@@ -18,6 +18,8 @@
 #include "basic/executor/run_errors.h"
 #include "basic/files/run_files.h"
 #include "basic/keys_and_sound/play_string.h"
+#include "basic/keys_and_sound/events.h"
+#include "basic/keys_and_sound/soft_keys.h"
 #include "basic/memory/memory.h"
 #include "basic/procedures/call_stack.h"
 #include "basic/screen/draw_string.h"
@@ -29,11 +31,14 @@
 class InputScript;
 
 // Where a run that STOP ended goes on: the instruction after the STOP, with
-// the GOSUB returns and the loops as they were.
+// the GOSUB returns, the loops, the event traps and the soft keys as they
+// were.
 struct RunState {
   int32_t position = 0;
   std::vector<int32_t> gosubs;
   std::vector<LoopState> loops;
+  EventTraps events;
+  SoftKeys soft_keys;
 };
 
 struct Machine {
@@ -84,5 +89,7 @@ struct Machine {
   PcMemory memory;  // DEF SEG, PEEK, POKE and the ports: the PC's, emulated
   MouseRecord mouse;                 // the mouse as _MOUSEINPUT last stepped to it
   bool mouse_stepped = false;        // whether _MOUSEINPUT has stepped at all
+  EventTraps events;   // ON KEY, ON TIMER, ON PLAY
+  SoftKeys soft_keys;  // the function keys' texts and KEY ON's line
   std::optional<double> last_limit;  // the last _LIMIT's mark, in the steady clock's seconds (qb64/frame_limit.h)
 };

@@ -29,6 +29,7 @@ RunFault RunRaiseError(Machine& /*machine*/, const Instruction& /*in*/, double*&
 
 RunFault RunFailWith(Machine& machine, const Instruction& in, double*& sp) {
   if (in.c == 1 && *--sp == 0) return {};
+  if (in.c == 2) --sp;
   return RunFault{static_cast<RunError>(in.a), machine.code.strings[static_cast<std::size_t>(in.b)].c_str()};
 }
 

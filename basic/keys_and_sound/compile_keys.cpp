@@ -2,14 +2,31 @@
 
 #include "basic/compiler/compile_expression.h"
 #include "basic/compiler/compiler.h"
+#include "basic/keys_and_sound/compile_events.h"
 
 // KEY ON, KEY OFF and KEY LIST show, hide and list the function keys'
-// line. KEY(n) ON is an event trap, which this BASIC does not have.
+// texts; KEY n, text$ sets one (or, for 15 to 25, a key to trap); KEY(n)
+// switches a key's trap.
 void CompileKey(Compiler& c) {
-  const Token& key = c.Advance();
-  if (c.Check(TokenKind::LeftParen)) c.Fail(key, "KEY(n) is not a statement of this BASIC");
-  if (c.MatchKeyword(Keyword::On) || c.MatchKeyword(Keyword::List) || c.MatchWord("OFF")) return;
-  c.Unexpected("ON, OFF or LIST");
+  c.Advance();
+  if (c.Check(TokenKind::LeftParen)) return CompileKeySwitch(c);
+  if (c.MatchKeyword(Keyword::On)) {
+    c.builder.Emit(Op::KeyShow, 1);
+    return;
+  }
+  if (c.MatchWord("OFF")) {
+    c.builder.Emit(Op::KeyShow, 0);
+    return;
+  }
+  if (c.MatchKeyword(Keyword::List)) {
+    c.builder.Emit(Op::KeyList);
+    return;
+  }
+  if (c.AtStatementEnd()) c.Unexpected("ON, OFF, LIST or a key's number");
+  NumberExpression(c);
+  c.Expect(TokenKind::Comma, "','");
+  StringExpression(c);
+  c.builder.Emit(Op::KeyDefine);
 }
 
 // SLEEP seconds, or SLEEP alone: until a key is pressed.

@@ -1,6 +1,6 @@
 // The keys' statements: SLEEP, which waits for a time or for a key, and
-// KEY ON, OFF and LIST, accepted for the classic programs that start with
-// them (this screen has no line of function keys to show or hide).
+// KEY: ON, OFF and LIST (the soft keys' line and list), KEY n, text$ and
+// KEY(n) ON, OFF, STOP.
 #pragma once
 
 struct Compiler;

@@ -8,6 +8,7 @@
 #include "basic/builtins/builtins.h"
 #include "basic/executor/machine.h"
 #include "basic/executor/string_values.h"
+#include "basic/keys_and_sound/events.h"
 #include "basic/text/input_script.h"
 #include "basic/text/input_source.h"
 #include "runtime/console/key_buffer.h"
@@ -29,8 +30,28 @@ char ScriptKey(char byte) { return byte == '\n' ? '\r' : byte; }
 
 namespace {
 
+// A trap's key never reaches the program: it is taken out first.
+void TakeTrappedKeys(Machine& machine) {
+  if (machine.events.any_armed) EventDue(machine);
+}
+
+// Whether a wait ends for an event its trap takes now; the event is taken
+// before the next statement.
+bool WaitEndsForEvent(Machine& machine) { return machine.events.any_armed && EventDue(machine); }
+
+// How long a wait may sleep before it looks again: the poll, cut short by
+// the timer's next event.
+int32_t NextLookMs(const Machine& machine, double left_ms) {
+  double ms = std::min<double>(left_ms, KeyPollMs);
+  if (machine.events.any_armed) ms = std::min(ms, SecondsToTimer(machine.events) * 1000);
+  return ms <= 0 ? 0 : static_cast<int32_t>(std::ceil(ms));
+}
+
 bool TakeNextKeyByte(Machine& machine, uint8_t* byte) {
-  if (!machine.script) return KeyBufferTake(byte);
+  if (!machine.script) {
+    TakeTrappedKeys(machine);
+    return KeyBufferTake(byte);
+  }
   char key = 0;
   if (!machine.script->NextKey(&key)) return false;
   *byte = static_cast<uint8_t>(ScriptKey(key));
@@ -53,7 +74,7 @@ bool TakeKeyByte(Machine& machine, uint8_t* byte) {
 bool AwaitKeyByte(Machine& machine, uint8_t* byte) {
   if (machine.script) return TakeKeyByte(machine, byte);
   ShowBeforeWaiting(machine);
-  while (!KeyBufferTake(byte)) SysSleep(KeyPollMs);
+  while (!TakeNextKeyByte(machine, byte)) SysSleep(NextLookMs(machine, KeyPollMs));
   NoteKeyByte(machine.memory.ports, *byte);
   return true;
 }
@@ -61,8 +82,11 @@ bool AwaitKeyByte(Machine& machine, uint8_t* byte) {
 bool AwaitKeyWaiting(Machine& machine) {
   if (machine.script) return machine.script->HasKey();
   ShowBeforeWaiting(machine);
-  while (!KeyBufferHasKey()) SysSleep(KeyPollMs);
-  return true;
+  for (;;) {
+    TakeTrappedKeys(machine);
+    if (KeyBufferHasKey() || WaitEndsForEvent(machine)) return true;
+    SysSleep(NextLookMs(machine, KeyPollMs));
+  }
 }
 
 void AwaitKeyOrTime(Machine& machine, double ms) {
@@ -71,10 +95,12 @@ void AwaitKeyOrTime(Machine& machine, double ms) {
   using Clock = std::chrono::steady_clock;
   const Clock::time_point end =
       Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(ms));
-  while (machine.script || !KeyBufferHasKey()) {
+  for (;;) {
+    TakeTrappedKeys(machine);
+    if ((!machine.script && KeyBufferHasKey()) || WaitEndsForEvent(machine)) return;
     const double left = std::chrono::duration<double, std::milli>(end - Clock::now()).count();
     if (left <= 0) return;
-    SysSleep(static_cast<int32_t>(std::ceil(std::min<double>(left, KeyPollMs))));
+    SysSleep(NextLookMs(machine, left));
   }
 }
 
@@ -90,6 +116,7 @@ RunFault FnInkey(BuiltinCall& call) {
   } else {
     ShowBeforeWaiting(machine);  // a program that polls for a key shows what it drew
     SysSleep(EmptyInkeyPauseMs);
+    machine.events.countdown = 1;  // an INKEY$ loop looks for events at once
   }
   call.text = NewString(key);
   return {};

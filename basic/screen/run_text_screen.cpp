@@ -5,6 +5,7 @@
 
 #include "basic/builtins/builtins.h"
 #include "basic/executor/machine.h"
+#include "basic/keys_and_sound/soft_keys.h"
 #include "basic/executor/statements.h"
 #include "basic/screen/screen.h"
 #include "basic/screen/text_screen_draw.h"
@@ -105,6 +106,8 @@ void StartTextGrid(Machine& machine, int32_t columns, int32_t rows) {
   TextGridColours(machine);
   TextGridClearRows(&machine.text, 0, machine.text.rows - 1);
   DrawBlankTextGrid(&machine.text, LookOf(machine));
+  ShowSoftKeyLine(machine);
+  DrawChanged(machine);
   machine.column = 0;
   const int32_t pages = ShowsPcText(machine.screen) ? TextPageCount(columns, rows) : 1;
   machine.text_pages = TextPages{std::vector<TextGrid>(static_cast<std::size_t>(pages), machine.text), 0, 0};
@@ -181,6 +184,8 @@ void ClearTextGrid(Machine& machine, int32_t mode) {
     if (ShowsPcText(machine.screen)) GfxCls(3);
     TextGridClearRows(&text, 0, text.rows - 1);
     DrawBlankTextGrid(&text, LookOf(machine));
+    ShowSoftKeyLine(machine);
+    DrawChanged(machine);
   }
   TextGridLocate(&text, text.top, 0);
   machine.column = 0;

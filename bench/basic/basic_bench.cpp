@@ -23,6 +23,9 @@
 // (j) the PC's 80 x 25 text screen filled 1 000 times, each row one PRINT
 //     of 80 box-drawing and block characters in its own colours, in ms per
 //     screen.
+// (k) FOR I = 1 TO 10^5 with two statements, with an ON TIMER and an ON
+//     KEY trap set and no event due, against the same loop with no trap:
+//     ns per iteration and their ratio.
 // (l) PLAY of a 64-note tune in the background (T240, sixteenths: 4 s),
 //     the program waiting with _DELAY until PLAY(0) is 0: the wall time
 //     and the whole process's processor time (the wave device's threads
@@ -39,6 +42,7 @@
 //   basic_bench.exe sprites [ROUNDS]    (h) only
 //   basic_bench.exe text [ROUNDS]       (j) only
 //   basic_bench.exe pages [ROUNDS]      (i) only
+//   basic_bench.exe events [ROUNDS]     (k) only
 //   basic_bench.exe sound [ROUNDS]      (l) only
 #include <windows.h>
 
@@ -255,6 +259,26 @@ int TextFigures(int rounds) {
   return 0;
 }
 
+// (k): the same loop with an ON TIMER and an ON KEY trap set and none due
+// (the program then checks for events before each statement), and without.
+constexpr char EventLoopBody[] =
+    "FOR I = 1 TO 100000: T = T + I * 0.5: IF T < 0 THEN T = 0\n"
+    "NEXT\nEND\nTick: RETURN\n";
+constexpr double EventIterations = 1e5;
+
+int EventFigures(int rounds) {
+  const BasicProgramPtr plain = Compile(EventLoopBody, "no traps");
+  const BasicProgramPtr trapped =
+      Compile(std::string("ON TIMER(3600) GOSUB Tick: TIMER ON: ON KEY(1) GOSUB Tick: KEY(1) ON\n") + EventLoopBody,
+              "traps");
+  if (!plain || !trapped) return 1;
+  const Timing without = TimeRuns(plain.get(), rounds);
+  const Timing with = TimeRuns(trapped.get(), rounds);
+  // A run takes about a millisecond, below the processor clock's tick:
+  // only the wall clock's medians say anything.
+  std::printf("events_plain_ns=%.2f\nevents_trapped_ns=%.2f\n", without.wall_ms * 1e6 / EventIterations,
+              with.wall_ms * 1e6 / EventIterations);
+  std::printf("events_ratio=%.3f (target at most 1.1)\n", with.wall_ms / without.wall_ms);
 // (l): a tune of 64 notes, four times up and down an octave.
 std::string BackgroundTune() {
   std::string notes;
@@ -303,6 +327,7 @@ constexpr Part Parts[] = {
     {"sprites", SpriteFigures, 5, true},
     {"pages", PageFigures, 3, true},
     {"text", TextFigures, 3, true},
+    {"events", EventFigures, 9, false},
     {"sound", SoundFigures, 3, true},
 };
 
@@ -377,6 +402,7 @@ int main(int argc, char** argv) {
   SpriteFigures(rounds);
   PageFigures(rounds);
   TextFigures(rounds);
+  EventFigures(rounds);
   SoundFigures(3);
   std::fflush(stdout);
   ReleaseStringSlots();

@@ -34,6 +34,9 @@ struct Ring {
   int32_t count;
 };
 Ring TheRing;  // guarded by RingLock()
+// The ring's count as last left, read without the lock by a look that only
+// wants to know whether to take the lock at all.
+std::atomic<int32_t> CountSeen{0};
 
 // Made on first use, so that the ring needs no set-up call from either
 // thread; the language makes that first use safe from any thread.
@@ -53,6 +56,7 @@ void PutWhole(const uint8_t* bytes, int32_t length) {
       ++TheRing.count;
     }
   }
+  CountSeen.store(TheRing.count, std::memory_order_relaxed);
   SysLockLeave(RingLock());
 }
 
@@ -82,6 +86,7 @@ bool KeyBufferTake(uint8_t* byte) {
     TheRing.first = (TheRing.first + 1) % KeyBufferCapacity;
     --TheRing.count;
   }
+  CountSeen.store(TheRing.count, std::memory_order_relaxed);
   SysLockLeave(RingLock());
   return any;
 }
@@ -93,9 +98,32 @@ bool KeyBufferHasKey() {
   return any;
 }
 
+bool KeyBufferMayHaveKey() { return CountSeen.load(std::memory_order_relaxed) > 0; }
+
 void KeyBufferClear() {
   SysLockEnter(RingLock());
   TheRing.count = 0;
+  CountSeen.store(TheRing.count, std::memory_order_relaxed);
+  SysLockLeave(RingLock());
+}
+
+void KeyBufferExtract(KeyTaker take, void* context) {
+  SysLockEnter(RingLock());
+  uint8_t kept[KeyBufferCapacity];
+  int32_t kept_count = 0;
+  int32_t at = 0;
+  while (at < TheRing.count) {
+    uint8_t key[2] = {TheRing.bytes[(TheRing.first + at) % KeyBufferCapacity], 0};
+    const int32_t length = key[0] == 0 && at + 1 < TheRing.count ? 2 : 1;
+    if (length == 2) key[1] = TheRing.bytes[(TheRing.first + at + 1) % KeyBufferCapacity];
+    if (!take(key, length, context)) {
+      for (int32_t i = 0; i < length; ++i) kept[kept_count++] = key[i];
+    }
+    at += length;
+  }
+  for (int32_t i = 0; i < kept_count; ++i) TheRing.bytes[(TheRing.first + i) % KeyBufferCapacity] = kept[i];
+  TheRing.count = kept_count;
+  CountSeen.store(TheRing.count, std::memory_order_relaxed);
   SysLockLeave(RingLock());
 }
 

@@ -26,8 +26,16 @@ void KeyBufferPutKeyDown(uint32_t virtual_key);
 bool KeyBufferTake(uint8_t* byte);
 // Whether a byte is waiting, leaving it there.
 bool KeyBufferHasKey();
+// Whether a key may be waiting, without the lock: false only when the ring
+// was empty at its last change (a key put since may not be seen yet).
+bool KeyBufferMayHaveKey();
 // Drops every waiting byte.
 void KeyBufferClear();
+// Offers each waiting key (a character, or 0 and its scan code) to take,
+// oldest first, and removes those it answers true for; the rest keep their
+// order. Event traps take their keys this way, wherever they wait.
+using KeyTaker = bool (*)(const uint8_t* key, int32_t length, void* context);
+void KeyBufferExtract(KeyTaker take, void* context);
 
 // The shift keys and locks as a PC's BIOS kept them, the byte at 0:&H417
 // low and the one at 0:&H418 high: the window thread sets them as keys

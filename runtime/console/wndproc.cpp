@@ -8,6 +8,7 @@
 #include "runtime/console/key_hits.h"
 #include "runtime/console/mouse_input.h"
 #include "runtime/console/prompt_queue.h"
+#include "runtime/console/soft_key_texts.h"
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
 #include "runtime/strings/strings.h"
@@ -37,8 +38,24 @@ static void OnDestroy() {
 }
 
 // Keys pressed while no line is being typed are the program's to read.
-static void OnKeyDown(WPARAM key) {
-  if (InputLine.length != -1) return;
+// A function key while a line is read types its soft key's text there, as
+// its characters would: Enter in it ends the line, other control codes
+// are left out.
+static void TypeSoftKey(HWND window, int32_t index, RtString* echo) {
+  char text[SoftKeyTextCapacity];
+  const int32_t length = SoftKeyTextGet(index, text);
+  for (int32_t i = 0; i < length && InputLine.length != -1; ++i) {
+    const auto byte = static_cast<uint8_t>(text[i]);
+    if (byte >= ' ' || byte == '\r') LineInputChar(window, byte, echo);
+  }
+}
+
+static void OnKeyDown(HWND window, WPARAM key, RtString* echo) {
+  if (InputLine.length != -1) {
+    const int32_t soft_key = SoftKeyOfVirtualKey(static_cast<uint32_t>(key));
+    if (soft_key >= 0) TypeSoftKey(window, soft_key, echo);
+    return;
+  }
   LastKey = static_cast<uint8_t>(key & 0xFF);
   KeyBufferPutKeyDown(static_cast<uint32_t>(key));
 }
@@ -139,7 +156,7 @@ LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_CREATE: result = OnCreate(window); break;
     case WM_PAINT: OnPaint(window); break;
     case WM_DESTROY: OnDestroy(); break;
-    case WM_KEYDOWN: OnKeyDown(wparam); break;
+    case WM_KEYDOWN: OnKeyDown(window, wparam, &echo); break;
     case WM_SETFOCUS: LineInputSetFocus(window); break;
     case WM_KILLFOCUS: LineInputKillFocus(window); break;
     case WM_CHAR: OnChar(window, wparam, &echo); break;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/basic/app/basic_exe.h"
+#include "tests/support/window_harness.h"
 
 namespace {
 
@@ -33,6 +34,23 @@ TEST(TypedKeys, ReachInkeyInOrderWithExtendedKeysAsPairs) {
   for (const auto& key : keys) PostMessageA(window, key.message, key.code, 0);
   EXPECT_EQ(basic.Finish(), 0u) << basic.Errors();
   EXPECT_EQ(basic.Output(), " 1  97  2  72  2  59  2  71  1  13  2  81  2  134  1  113 ");
+}
+
+TEST(TypedKeys, AFunctionKeyTypesItsTextIntoALineBeingRead) {
+  const std::string program = WriteProgram(
+      "soft_key.bas", "KEY 2, \"ab\": KEY 3, \"cd\" + CHR$(13)\r\nLINE INPUT A$: LINE INPUT B$\r\n"
+                      "PRINT \"[\"; A$; \"|\"; B$; \"]\"\r\n");
+  BasicExe basic("--exit --echo \"" + program + "\"");
+  const HWND window = basic.AwaitWindow();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(AwaitLineInput(window));
+  SendMessageA(window, WM_CHAR, 'x', 0);
+  SendMessageA(window, WM_KEYDOWN, VK_F2, 0);
+  SendMessageA(window, WM_CHAR, '\r', 0);
+  ASSERT_TRUE(AwaitLineInput(window));
+  SendMessageA(window, WM_KEYDOWN, VK_F3, 0);  // its Enter ends the line
+  EXPECT_EQ(basic.Finish(), 0u) << basic.Errors();
+  EXPECT_NE(basic.Output().find("[xab|cd]"), std::string::npos) << basic.Output();
 }
 
 TEST(TypedKeys, TheCatchGamePlaysFromItsScript) {

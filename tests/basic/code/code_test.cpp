@@ -149,4 +149,33 @@ TEST(BasicCode, OnlyTheTronKeywordBringsTracePoints) {
   }
 }
 
+int EventChecks(const char* source) {
+  std::vector<BasicDiagnostic> errors;
+  BasicProgramPtr program = BasicCompile(source, "t.bas", &errors);
+  if (program == nullptr) return -1;
+  int count = 0;
+  for (const Instruction& in : program->code.instructions) count += in.op == Op::EventCheck;
+  return count;
+}
+
+TEST(BasicCode, OnlyAProgramThatTrapsEventsChecksForThem) {
+  struct Row {
+    const char* source;
+    int checks;
+    const char* why;
+  };
+  const Row rows[] = {
+      {"ON TIMER(1) GOSUB H\nPRINT 1: PRINT 2\nH: RETURN", 3, "a check per line, not per statement"},
+      {"on key(1) gosub h\nh: return", 2, "in any case"},
+      {"ON KEY(1) GOSUB H: DO: LOOP\nFOR I = 1 TO 2: NEXT\nH: RETURN", 5, "and before each loop's end"},
+      {"ON PLAY(1) GOSUB H\nSUB S\nEND SUB\nH: RETURN", 3, "none at a SUB's header"},
+      {"SELECT CASE 1\nCASE 1\nEND SELECT\nON TIMER(1) GOSUB H\nH: RETURN", 4, "nor at a CASE"},
+      {"PRINT \"ON KEY(1)\": KEY ON: X = TIMER\nEND", 0, "the words in a string, KEY ON, TIMER alone"},
+      {"' ON TIMER(1) GOSUB 10\nONKEY = 1: PRINT ONKEY\nEND", 0, "a comment, a name"},
+      {"KEY(1) ON: TIMER ON\nEND", 0, "switches without a handler"},
+  };
+  StartRecording();
+  for (const Row& row : rows) EXPECT_EQ(EventChecks(row.source), row.checks) << row.why << ": " << row.source;
+}
+
 }  // namespace

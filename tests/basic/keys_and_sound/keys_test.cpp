@@ -45,6 +45,29 @@ TEST(BasicKeyBuffer, AFullRingDropsWholeKeys) {
   EXPECT_FALSE(KeyBufferHasKey());
 }
 
+// Takes the extended keys with an even scan code, and the character 'b'.
+bool TakeEvenOrB(const uint8_t* key, int32_t length, void* taken) {
+  const bool take = (length == 2 && key[1] % 2 == 0) || (length == 1 && key[0] == 'b');
+  if (take) static_cast<std::string*>(taken)->append(reinterpret_cast<const char*>(key), static_cast<std::size_t>(length));
+  return take;
+}
+
+TEST(BasicKeyBuffer, ExtractTakesWholeKeysAndKeepsTheRestInOrder) {
+  KeyBufferClear();
+  EXPECT_FALSE(KeyBufferMayHaveKey());
+  KeyBufferPutChar('a');
+  KeyBufferPutKeyDown(0x26);  // up, 72: taken
+  KeyBufferPutChar('b');      // taken
+  KeyBufferPutKeyDown(0x25);  // left, 75: kept
+  KeyBufferPutChar(0);        // a NUL typed alone, last: a key of one byte
+  EXPECT_TRUE(KeyBufferMayHaveKey());
+  std::string taken;
+  KeyBufferExtract(TakeEvenOrB, &taken);
+  EXPECT_EQ(taken, Bytes("\0Hb", 3));
+  EXPECT_EQ(TakeAll(), Bytes("a\0K\0", 4));
+  EXPECT_FALSE(KeyBufferMayHaveKey());
+}
+
 TEST(BasicKeyBuffer, ScanCodesOfThePcKeyboard) {
   const struct {
     uint32_t virtual_key;

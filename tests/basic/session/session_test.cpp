@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "basic/text/input_script.h"
+#include "runtime/console/key_buffer.h"
 #include "tests/basic/recording_runtime.h"
 
 namespace {
@@ -222,6 +223,24 @@ TEST_F(BasicSessionTest, AnErrorInsideANumbersOnlyCallLeavesTheProgramsVariables
       Type({"10 X = 1: L = 4: PRINT F(X)", "20 FUNCTION F (N): L = 9: N = N + 1: F = N MOD 0", "30 END FUNCTION",
             "RUN", "PRINT X; L"});
   EXPECT_EQ(printed.substr(0, 8), " 2  4 \r\n");
+}
+
+// A run stopped inside an event's handler goes on in it with CONT: the
+// trap stays set and stopped until the handler's RETURN, the soft keys'
+// texts stay.
+TEST_F(BasicSessionTest, ContKeepsTheTrapsAndTheSoftKeys) {
+  session_ = BasicNewSession(BasicRunOptions{});
+  Type({"10 KEY 1, \"hey\": ON KEY(1) GOSUB 100: KEY(1) ON", "20 FOR I = 1 TO 50: NEXT",
+        "30 PRINT \"back\"; N: END", "100 N = N + 1: STOP", "110 RETURN"});
+  TheRecording.printed.clear();
+  KeyBufferClear();
+  KeyBufferPutKeyDown(0x70);  // F1
+  std::string printed = Type({"RUN"});
+  KeyBufferPutKeyDown(0x70);  // pressed while stopped in the handler: taken after its RETURN
+  printed += Type({"CONT"});  // the handler's RETURN, and the second press's handler at once
+  printed += Type({"CONT"});
+  KeyBufferClear();
+  EXPECT_EQ(printed, "Break in 100\r\nBreak in 100\r\nback 2 \r\n");
 }
 
 }  // namespace

@@ -9,11 +9,9 @@ IF X THEN LLIST ' expect error 11: LLIST is not a statement of this BASIC
 MERGE = 3 ' expect error 1: MERGE is not a statement of this BASIC
 ' the serial port's trap
 ON COM(1) GOSUB 10 ' expect error 1: ON COM is not a statement of this BASIC
-' event trapping
-ON KEY(1) GOSUB 10 ' expect error 1: ON KEY is not a statement of this BASIC
-' TIMER is not ours here
-ON TIMER(1) GOSUB 10 ' expect error 1: ON TIMER is not a statement of this BASIC
-' KEY OFF is, but not its trap
-KEY(1) ON ' expect error 1: KEY(n) is not a statement of this BASIC
+' the light pen's trap
+ON PEN GOSUB 10 ' expect error 1: ON PEN is not a statement of this BASIC
+' the joystick's
+ON STRIG(0) GOSUB 10 ' expect error 1: ON STRIG is not a statement of this BASIC
 ' before ELSE
 IF 1 THEN CLEARSCREEN ELSE END ' expect error 11: CLEARSCREEN is not a statement of this BASIC

@@ -1,9 +1,9 @@
 ' Keys, sound and the cursor found wrong before the run.
 ' KEY needs its word
 KEY
-' expect error 3:4: expected ON, OFF or LIST, found end of line
-' event traps are not ours
-KEY(1) OFF ' expect error 1: KEY(n) is not a statement of this BASIC
+' expect error 3:4: expected ON, OFF, LIST or a key's number, found end of line
+' a key's trap is switched ON, OFF or STOP
+KEY(1) LIST ' expect error 8: expected ON, OFF or STOP, found 'LIST'
 ' SOUND needs its duration
 SOUND 440
 ' expect error 8:10: expected ',', found end of line

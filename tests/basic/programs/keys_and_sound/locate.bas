@@ -17,7 +17,8 @@ LOCATE 1, 5: PRINT TAB(10); "x" ' expect:      x
 LOCATE 1, 12: PRINT "a", "b" ' expect: a  b
 ' the cursor's shape is accepted
 LOCATE 2, 3, 0, 5, 7: PRINT POS(X) ' expect:  3
-' KEY changes nothing (WIDTH chooses the PC's text screen: text_screen.bas)
-KEY OFF: KEY ON: KEY LIST: PRINT 1 ' expect:  1
+' KEY ON and OFF change nothing on the runtime's own screen (WIDTH chooses
+' the PC's text screen, where KEY ON's line shows: tests/basic/keys_and_sound)
+KEY OFF: KEY ON: PRINT 1 ' expect:  1
 ' the layer's last cell
 LOCATE 101, 255: P = POS(0): PRINT CSRLIN; P ' expect:  101  255
