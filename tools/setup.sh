@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, and nothing when they are
 # all present, then sets up the emulated 32-bit wine once (in a cache outside
-# the work tree; see tools/wine32-setup.sh). Runs apt-get as root, or through
+# the work tree; see tools/wine32-setup.sh). With --audible it also installs
+# what tools/audible-check.sh needs (PulseAudio, whose null sink wine plays
+# into), which the test command does not. Runs apt-get as root, or through
 # sudo. Without the 32-bit wine everything else still works: its tests are
 # then reported as skipped.
 set -euo pipefail
@@ -18,8 +20,10 @@ packages=(
   clang libclang-rt-14-dev                   # the fuzzers (libFuzzer)
   fonts-ipafont-gothic fonts-ipafont-mincho  # a Japanese fixed-pitch face for wine
   console-setup-linux                        # the VGA console fonts: basic.exe's code page 437 glyphs
-  pulseaudio pulseaudio-utils                # tools/audible-check.sh: wine plays into a null sink, parec records it
 )
+
+[ "${1:-}" = --audible ] &&
+  packages+=(pulseaudio pulseaudio-utils)   # tools/audible-check.sh: wine plays into a null sink, parec records it
 
 missing=()
 for p in "${packages[@]}"; do

@@ -15,7 +15,7 @@ namespace {
 
 TEST(Examples, EveryOneCompiles) {
   StartRuntimeOnce();
-  for (const char* name : {"balls.bas", "echo.bas", "arcs.bas", "guess.bas", "strings.bas", "pig.bas", "catch.bas", "addresses.bas", "scores.bas", "snake.bas", "rainbow.bas"}) {
+  for (const char* name : {"balls.bas", "echo.bas", "arcs.bas", "guess.bas", "strings.bas", "pig.bas", "catch.bas", "addresses.bas", "scores.bas", "snake.bas", "rainbow.bas", "tune.bas"}) {
     SCOPED_TRACE(name);
     std::ifstream in(ExampleFile(name), std::ios::binary);
     const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -80,4 +80,36 @@ TEST(BasicAppSound, AFileThatCannotBeWrittenIsSaid) {
   EXPECT_NE(result.errors.find("cannot write"), std::string::npos) << result.errors;
 }
 
+// The example tune plays its first phrase in the background, and F1 while
+// it plays repaints the screen in new colours (its words printed again)
+// without a break in the music; Esc ends it.
+TEST(BasicAppSound, TheTuneExamplePlaysOnAndAnswersF1) {
+  const std::string wav = SiblingExecutable("sound_test_example.wav");
+  DeleteFileA(wav.c_str());
+  BasicExe basic("--exit --echo --sound \"" + wav + "\" \"" + ExampleFile("tune.bas") + "\"");
+  const HWND window = basic.AwaitWindow();
+  ASSERT_NE(window, nullptr);
+  Sleep(1500);
+  PostMessageA(window, WM_KEYDOWN, VK_F1, 1 | (0x3B << 16));
+  Sleep(1000);
+  PostMessageA(window, WM_CHAR, 27, 1);
+  EXPECT_EQ(basic.Finish(), 0u) << basic.Errors();
+  const std::string output = basic.Output();
+  const std::size_t first = output.find("Frere Jacques,");
+  ASSERT_NE(first, std::string::npos) << output;
+  EXPECT_NE(output.find("Frere Jacques,", first + 1), std::string::npos) << "F1 printed the words again:\n" << output;
+  EXPECT_NE(output.find("The end."), std::string::npos) << output;
+  std::vector<int16_t> samples;
+  ASSERT_TRUE(ReadWav(wav, &samples));
+  const std::vector<HeardSound> heard = SoundsIn(samples);
+  // "C D E C" in the fourth octave, quarters at T160: 375 ms, 7/8 sounding.
+  const double first_phrase[] = {Hz(3), Hz(5), Hz(7), Hz(3)};
+  ASSERT_GE(heard.size(), 4u);
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_NEAR(heard[i].frequency, first_phrase[i], first_phrase[i] * 0.01) << "note " << i;
+    EXPECT_NEAR(heard[i].length_ms, 375 * 7 / 8.0, 5) << "note " << i;
+  }
+  DeleteFileA(wav.c_str());
+}
+
 }  // namespace
