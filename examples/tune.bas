@@ -22,11 +22,12 @@ Played = 0
 GOSUB NextPhrase
 Shown = -1
 DO
-  IF PLAY(0) <> Shown THEN Shown = PLAY(0): LOCATE 20, 30: PRINT "notes queued:"; Shown;
+  IF PLAY(0) <> Shown THEN Shown = PLAY(0): LOCATE 22, 30: PRINT "notes queued:"; Shown; " ";
   K$ = INKEY$
 LOOP UNTIL K$ = CHR$(27) OR (Played = 8 AND PLAY(0) = 0)
 PLAY OFF: KEY(1) OFF
-LOCATE 22, 30: PRINT "The end."
+LOCATE 22, 30: PRINT "notes queued:"; PLAY(0); " "
+LOCATE 23, 30: PRINT "The end."
 END
 
 NextPhrase:
