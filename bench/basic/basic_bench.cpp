@@ -56,6 +56,7 @@
 #include <vector>
 
 #include "basic/basic.h"
+#include "bench/basic/bench_runs.h"
 #include "bench/timing.h"
 #include "program/program.h"
 #include "runtime/numeric/numeric.h"
@@ -133,36 +134,6 @@ std::string FileUsing(const std::string& path) {
 }
 constexpr double UsingNumbers = 1e5;
 
-BasicProgramPtr Compile(const std::string& source, const char* name) {
-  std::vector<BasicDiagnostic> errors;
-  BasicProgramPtr program = BasicCompile(source, name, &errors);
-  for (const BasicDiagnostic& error : errors) std::fputs(BasicFormatDiagnostic(error).c_str(), stderr);
-  return program;
-}
-
-// Processor time of the calling thread so far, in ms.
-double ThreadMilliseconds() {
-  FILETIME created, exited, kernel, user;
-  GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
-  const auto ticks = [](const FILETIME& t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
-  return static_cast<double>(ticks(kernel) + ticks(user)) / 1e4;  // 100 ns ticks
-}
-
-struct Timing {
-  double wall_ms, cpu_ms;
-};
-
-// The medians of a program's runs.
-Timing TimeRuns(BasicProgram* program, int rounds) {
-  std::vector<double> wall, cpu;
-  for (int round = 0; round < rounds; ++round) {
-    const double cpu_before = ThreadMilliseconds();
-    wall.push_back(Milliseconds([&] { BasicRun(program, BasicRunOptions{}); }));
-    cpu.push_back(ThreadMilliseconds() - cpu_before);
-  }
-  return {Median(wall), Median(cpu)};
-}
-
 // ns per iteration, wall and processor, as "W (processor P)".
 void PrintPerIteration(const char* name, const Timing& timing, double iterations, const char* target) {
   std::printf("%s_ns_per_iteration=%.2f (processor %.2f)%s\n", name, timing.wall_ms * 1e6 / iterations,
@@ -178,14 +149,9 @@ int FileFigures(int rounds) {
   if (!write || !read || !using_) return 1;
   // The read runs right after the write it reads, each round.
   std::vector<double> write_ms, write_cpu, read_ms, read_cpu;
-  const auto time = [](BasicProgram* program, std::vector<double>* wall, std::vector<double>* cpu) {
-    const double cpu_before = ThreadMilliseconds();
-    wall->push_back(Milliseconds([&] { BasicRun(program, BasicRunOptions{}); }));
-    cpu->push_back(ThreadMilliseconds() - cpu_before);
-  };
   for (int round = 0; round < rounds; ++round) {
-    time(write.get(), &write_ms, &write_cpu);
-    time(read.get(), &read_ms, &read_cpu);
+    TimeRun(write.get(), &write_ms, &write_cpu);
+    TimeRun(read.get(), &read_ms, &read_cpu);
   }
   const Timing formatted = TimeRuns(using_.get(), rounds);
   DeleteFileA(path.c_str());
@@ -256,60 +222,6 @@ int TextFigures(int rounds) {
   const Timing timing = TimeRuns(fill.get(), rounds);
   std::printf("text_screen_ms_per_screen=%.3f (processor %.3f)\n", timing.wall_ms / TextScreens,
               timing.cpu_ms / TextScreens);
-  return 0;
-}
-
-// (k): the same loop with an ON TIMER and an ON KEY trap set and none due
-// (the program then checks for events before each statement), and without.
-constexpr char EventLoopBody[] =
-    "FOR I = 1 TO 100000: T = T + I * 0.5: IF T < 0 THEN T = 0\n"
-    "NEXT\nEND\nTick: RETURN\n";
-constexpr double EventIterations = 1e5;
-
-int EventFigures(int rounds) {
-  const BasicProgramPtr plain = Compile(EventLoopBody, "no traps");
-  const BasicProgramPtr trapped =
-      Compile(std::string("ON TIMER(3600) GOSUB Tick: TIMER ON: ON KEY(1) GOSUB Tick: KEY(1) ON\n") + EventLoopBody,
-              "traps");
-  if (!plain || !trapped) return 1;
-  const Timing without = TimeRuns(plain.get(), rounds);
-  const Timing with = TimeRuns(trapped.get(), rounds);
-  // A run takes about a millisecond, below the processor clock's tick:
-  // only the wall clock's medians say anything.
-  std::printf("events_plain_ns=%.2f\nevents_trapped_ns=%.2f\n", without.wall_ms * 1e6 / EventIterations,
-              with.wall_ms * 1e6 / EventIterations);
-  std::printf("events_ratio=%.3f (target at most 1.1)\n", with.wall_ms / without.wall_ms);
-  return 0;
-}
-
-// (l): a tune of 64 notes, four times up and down an octave.
-std::string BackgroundTune() {
-  std::string notes;
-  for (int i = 0; i < 4; ++i) notes += "CDEFGAB>C<" "C>BAGFEDC<";
-  return "PLAY \"MB T240 L16 O3 " + notes + "\"\n"
-         "DO WHILE PLAY(0) > 0: _DELAY 0.01: LOOP\n";
-}
-constexpr int TuneNotes = 64;
-
-// Processor time of the whole process so far, in ms.
-double ProcessMilliseconds() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  const auto ticks = [](const FILETIME& t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
-  return static_cast<double>(ticks(kernel) + ticks(user)) / 1e4;  // 100 ns ticks
-}
-
-int SoundFigures(int rounds) {
-  const BasicProgramPtr tune = Compile(BackgroundTune(), "background tune");
-  if (!tune) return 1;
-  std::vector<double> wall, cpu;
-  for (int round = 0; round < rounds; ++round) {
-    const double cpu_before = ProcessMilliseconds();
-    wall.push_back(Milliseconds([&] { BasicRun(tune.get(), BasicRunOptions{}); }));
-    cpu.push_back(ProcessMilliseconds() - cpu_before);
-  }
-  std::printf("background_tune_ms=%.1f for %d notes (processor %.1f, %.2f%% of the time)\n", Median(wall),
-              TuneNotes, Median(cpu), 100 * Median(cpu) / Median(wall));
   return 0;
 }
 
