@@ -1,6 +1,7 @@
 #include "runtime/console/key_hits.h"
 
 #include "runtime/console/key_buffer.h"
+#include "runtime/console/newest_ring.h"
 #include "runtime/system.h"
 
 namespace {
@@ -15,8 +16,7 @@ constexpr uint32_t RightShiftScanCode = 0x36;
 constexpr int32_t ModifierBase = 100000;
 
 struct State {
-  int32_t ring[KeyHitCapacity];
-  int32_t first, count;
+  NewestRing<int32_t, KeyHitCapacity> codes;
   int32_t code_of[VirtualKeys];  // a held key's code; 0 when up
   uint32_t last_down;            // the key whose character comes next
 };
@@ -30,14 +30,7 @@ SysLock* StateLock() {
 }
 
 // Under the lock.
-void Put(int32_t code) {
-  if (TheState.count == KeyHitCapacity) {
-    TheState.first = (TheState.first + 1) % KeyHitCapacity;
-    --TheState.count;
-  }
-  TheState.ring[(TheState.first + TheState.count) % KeyHitCapacity] = code;
-  ++TheState.count;
-}
+void Put(int32_t code) { TheState.codes.Put(code); }
 
 }  // namespace
 
@@ -82,12 +75,7 @@ void KeyHitUp(uint32_t virtual_key) {
 
 bool KeyHitTake(int32_t* code) {
   SysLockEnter(StateLock());
-  const bool any = TheState.count > 0;
-  if (any) {
-    *code = TheState.ring[TheState.first];
-    TheState.first = (TheState.first + 1) % KeyHitCapacity;
-    --TheState.count;
-  }
+  const bool any = TheState.codes.Take(code);
   SysLockLeave(StateLock());
   return any;
 }

@@ -1,12 +1,12 @@
 #include "runtime/console/mouse_input.h"
 
+#include "runtime/console/newest_ring.h"
 #include "runtime/system.h"
 
 namespace {
 
 struct State {
-  MouseRecord ring[MouseInputCapacity];
-  int32_t first = 0, count = 0;
+  NewestRing<MouseRecord, MouseInputCapacity> records;
   MouseRecord latest;
 };
 State TheState;  // guarded by StateLock()
@@ -22,24 +22,14 @@ SysLock* StateLock() {
 
 void MouseInputPut(const MouseRecord& record) {
   SysLockEnter(StateLock());
-  if (TheState.count == MouseInputCapacity) {
-    TheState.first = (TheState.first + 1) % MouseInputCapacity;
-    --TheState.count;
-  }
-  TheState.ring[(TheState.first + TheState.count) % MouseInputCapacity] = record;
-  ++TheState.count;
+  TheState.records.Put(record);
   TheState.latest = record;
   SysLockLeave(StateLock());
 }
 
 bool MouseInputTake(MouseRecord* record) {
   SysLockEnter(StateLock());
-  const bool any = TheState.count > 0;
-  if (any) {
-    *record = TheState.ring[TheState.first];
-    TheState.first = (TheState.first + 1) % MouseInputCapacity;
-    --TheState.count;
-  }
+  const bool any = TheState.records.Take(record);
   SysLockLeave(StateLock());
   return any;
 }
