@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
 #include "runtime/strings/strings.h"
 
@@ -20,8 +21,24 @@ extern bool UnderscoreStandIn;
 // Line input's share of the window procedure. `echo` is the procedure's
 // EchoString, which a typed character replaces.
 void LineInputSetFocus(HWND window);
+// Places the composition window at the text cursor and moves the caret to
+// CompositionCaretCell(), as after a scroll.
+void LineInputPlaceCaret(HWND window);
 void LineInputKillFocus(HWND window);
 void LineInputChar(HWND window, WPARAM code, RtString* echo);
 // Starts a line for `request`; when a line is already being typed, ends the
 // request at once with no line.
 void LineInputStart(HWND window, LineInputRequest* request);
+
+// The input method's composition, which the window draws at the text cursor
+// while a line is typed (composition_window.cpp). CompositionMessage takes
+// WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION and WM_IME_ENDCOMPOSITION and
+// says whether the message must still go to the default procedure.
+bool CompositionMessage(HWND window, UINT message, LPARAM lparam);
+// Draws the composition over the layer; part of every paint.
+void CompositionPaint(HDC dc);
+// The cell of the composition's cursor while one is shown, else the cursor's.
+TextCursorState CompositionCaretCell();
+// Draws a composition again after the cursor moved under it, and takes it
+// away once the line has ended.
+void CompositionFollowCursor(HWND window);

@@ -39,14 +39,27 @@ static void PlaceCompositionWindow(HWND window) {
 }
 
 // The caret covers the six pixel lines that end one line above the bottom
-// of the cursor's cell.
+// of its cell: the cursor's, or the composition's cursor's while the window
+// shows one.
+static void MoveCaretTo(TextCursorState cell) {
+  SetCaretPos(cell.column * CellWidth, (cell.row + 1) * CellHeight - 1 - CaretHeight);
+}
+
 static void ShowInputCaret(HWND window) {
   CreateCaret(window, nullptr, CaretWidth, CaretHeight);
-  SetCaretPos(TextCursor.column * CellWidth, (TextCursor.row + 1) * CellHeight - 1 - CaretHeight);
+  MoveCaretTo(CompositionCaretCell());
   ShowCaret(window);
 }
 
+void LineInputPlaceCaret(HWND window) {
+  PlaceCompositionWindow(window);
+  MoveCaretTo(CompositionCaretCell());
+}
+
+// A composition being shown follows the cursor (or goes, once the line
+// has ended) before the caret is placed for it.
 void LineInputSetFocus(HWND window) {
+  CompositionFollowCursor(window);
   if (!LineInputActive()) return;
   PlaceCompositionWindow(window);
   ShowInputCaret(window);

@@ -19,6 +19,7 @@ static void OnPaint(HWND window) {
   HDC dc = BeginPaint(window, &paint);
   BackBufferCopyTo(dc);
   TextRender(dc, -1, 0);
+  CompositionPaint(dc);
   EndPaint(window, &paint);
   FirstPaintFlag.store(1);
 }
@@ -160,6 +161,11 @@ LRESULT CALLBACK PromptWndProc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_SETFOCUS: LineInputSetFocus(window); break;
     case WM_KILLFOCUS: LineInputKillFocus(window); break;
     case WM_CHAR: OnChar(window, wparam, &echo); break;
+    case WM_IME_STARTCOMPOSITION:
+    case WM_IME_COMPOSITION:
+    case WM_IME_ENDCOMPOSITION:
+      if (CompositionMessage(window, message, lparam)) result = DefWindowProcA(window, message, wparam, lparam);
+      break;
     case PromptQueueMessage: result = OnQueueMessage(window); break;
     default: result = DefWindowProcA(window, message, wparam, lparam); break;
   }
