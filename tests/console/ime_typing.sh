@@ -124,6 +124,19 @@ convert "$photos/committed.png" -crop "$glyphs" +repage "$photos/committed-glyph
 same=$(compare -metric AE "$photos/converted-glyphs.png" "$photos/committed-glyphs.png" null: 2>&1)
 [ "$same" = 0 ] || { echo "the committed text differs from the converted composition in $same pixels" >&2; exit 1; }
 
+# A composition taken back with Escape leaves at most the caret's blinking.
+underline_y=$((Y + H - 1))
+xdotool type a
+await_change committed composing-again
+xdotool key Escape
+sleep 1.5
+photo cancelled
+read_box "$(changed_box committed cancelled)"
+if [ "$W" != 0 ] && [ $((Y + H - 1)) -ge "$underline_y" ]; then
+  echo "something of the cancelled composition stayed: changed ${W}x$H+$X+$Y" >&2
+  exit 1
+fi
+
 xdotool key Return  # the line ends
 sleep 2
 xdotool key Return  # an empty line ends prompt-echo
