@@ -13,6 +13,8 @@
 
 #include <imm.h>
 
+#include <algorithm>
+
 #include "runtime/console/composition.h"
 #include "runtime/console/console_internal.h"
 #include "runtime/console/text_layer.h"
@@ -58,31 +60,49 @@ static void ReadComposition(HWND window) {
   CompositionSetText(&Composing, bytes, length, attributes, attribute_count, cursor, IsLeadByte);
 }
 
-static void InvalidateRows(HWND window, int32_t from, int32_t to) {
-  const RECT rows{0, from * CellHeight, ClientWidth(), (to + 1) * CellHeight};
-  InvalidateRect(window, &rows, FALSE);
+// Rows from..to as a paint shows them: the picture, the layer's text and
+// the composition, drawn at once and only there (a paint draws every row
+// of text). The caret is hidden meanwhile, as a paint hides it.
+static void DrawRows(HWND window, int32_t from, int32_t to) {
+  HideCaret(window);
+  HDC dc = GetDC(window);
+  const int top = from * CellHeight;
+  BackBufferLockEnter();
+  BitBlt(dc, 0, top, ClientWidth(), (to + 1) * CellHeight - top, BackBuffer.dc, 0, top, SRCCOPY);
+  BackBufferLockLeave();
+  TextRender(dc, from, to);
+  CompositionPaint(dc);
+  ReleaseDC(window, dc);
+  ShowCaret(window);
 }
 
-// Paints the rows the composition covered without it, and the rows it
-// covers now with it, scrolling the layer first when it reaches below the
-// client area; then the caret stands at its cursor.
+// Draws the rows the composition covered without it, and the rows it
+// covers now with it; then the caret stands at its cursor. When it reaches
+// below the client area the layer scrolls first, and everything is painted
+// again with the composition window moved along with the cursor.
 static void Redraw(HWND window) {
-  if (DrawnFrom >= 0) InvalidateRows(window, DrawnFrom, DrawnTo);
+  int32_t from = DrawnFrom;
+  int32_t to = DrawnTo;
   DrawnFrom = DrawnTo = -1;
+  bool scrolled = false;
   if (Shown()) {
     RECT client{};
     GetClientRect(window, &client);
     LayOutAtCursor();
-    if (CompositionScrollIntoView(Layout.last_row - TextCursor.row, client.bottom)) {
-      InvalidateRect(window, nullptr, FALSE);
-      LayOutAtCursor();
-    }
+    scrolled = CompositionScrollIntoView(Layout.last_row - TextCursor.row, client.bottom);
+    if (scrolled) LayOutAtCursor();
     DrawnFrom = TextCursor.row;
     DrawnTo = Layout.last_row;
-    InvalidateRows(window, DrawnFrom, DrawnTo);
+    from = from < 0 ? DrawnFrom : std::min(from, DrawnFrom);
+    to = std::max(to, DrawnTo);
   }
-  UpdateWindow(window);
-  if (InputLine.length != -1) LineInputPlaceCaret(window);
+  if (scrolled) {
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+  } else if (from >= 0) {
+    DrawRows(window, from, to);
+  }
+  if (InputLine.length != -1) LineInputPlaceCaret(window, scrolled);
 }
 
 bool CompositionMessage(HWND window, UINT message, LPARAM lparam) {

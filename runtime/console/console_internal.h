@@ -21,9 +21,9 @@ extern bool UnderscoreStandIn;
 // Line input's share of the window procedure. `echo` is the procedure's
 // EchoString, which a typed character replaces.
 void LineInputSetFocus(HWND window);
-// Places the composition window at the text cursor and moves the caret to
-// CompositionCaretCell(), as after a scroll.
-void LineInputPlaceCaret(HWND window);
+// Moves the caret to CompositionCaretCell(), and the composition window to
+// the text cursor when that has moved (after a scroll).
+void LineInputPlaceCaret(HWND window, bool cursor_moved);
 void LineInputKillFocus(HWND window);
 void LineInputChar(HWND window, WPARAM code, RtString* echo);
 // Starts a line for `request`; when a line is already being typed, ends the

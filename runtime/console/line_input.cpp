@@ -51,8 +51,8 @@ static void ShowInputCaret(HWND window) {
   ShowCaret(window);
 }
 
-void LineInputPlaceCaret(HWND window) {
-  PlaceCompositionWindow(window);
+void LineInputPlaceCaret(HWND window, bool cursor_moved) {
+  if (cursor_moved) PlaceCompositionWindow(window);
   MoveCaretTo(CompositionCaretCell());
 }
 

@@ -7,15 +7,13 @@
 
 #include <windows.h>
 
-#include <imm.h>
-
-#include <functional>
 #include <memory>
 #include <string>
 
 #include "runtime/console/prompt_io.h"
 #include "runtime/console/text_layer.h"
 #include "runtime/console/window.h"
+#include "tests/support/input_method.h"
 #include "tests/support/input_thread.h"
 #include "tests/support/window_harness.h"
 
@@ -25,70 +23,6 @@ constexpr uint32_t White = 0xFFFFFF;
 constexpr uint32_t Canvas = 0x402010;
 const std::wstring NihongoKana = L"\x306B\x307B\x3093\x3054";
 const std::string NihongoShiftJis = "\x82\xC9\x82\xD9\x82\xF1\x82\xB2";
-
-// The window thread's input method, told what to compose as a user's typing
-// would tell it: its calls are made on the window thread, through a hook
-// that runs them there when a message of the test's own arrives.
-class InputMethod {
- public:
-  InputMethod() {
-    hook_ = SetWindowsHookExA(WH_CALLWNDPROC, RunPending, nullptr, GetWindowThreadProcessId(PromptWindow, nullptr));
-    OnWindowThread([this] {
-      context_ = ImmGetContext(PromptWindow);
-      if (context_ != nullptr) ImmSetOpenStatus(context_, TRUE);
-    });
-  }
-  ~InputMethod() {
-    OnWindowThread([this] {
-      if (context_ == nullptr) return;
-      ImmNotifyIME(context_, NI_COMPOSITIONSTR, CPS_CANCEL, 0);
-      ImmSetOpenStatus(context_, FALSE);
-      ImmReleaseContext(PromptWindow, context_);
-    });
-    UnhookWindowsHookEx(hook_);
-  }
-  bool Present() const { return context_ != nullptr; }
-  void Compose(const std::wstring& text) {
-    OnWindowThread([&] {
-      ImmSetCompositionStringW(context_, SCS_SETSTR, const_cast<wchar_t*>(text.data()),
-                               static_cast<DWORD>(text.size() * sizeof(wchar_t)), nullptr, 0);
-    });
-  }
-  void Cancel() {
-    OnWindowThread([this] { ImmNotifyIME(context_, NI_COMPOSITIONSTR, CPS_CANCEL, 0); });
-  }
-  void Complete() {
-    OnWindowThread([this] { ImmNotifyIME(context_, NI_COMPOSITIONSTR, CPS_COMPLETE, 0); });
-  }
-
- private:
-  // Runs `action` on the window thread, then lets the messages it posted
-  // there (typed characters) be handled too.
-  static void OnWindowThread(const std::function<void()>& action) {
-    Pending = &action;
-    SendMessageA(PromptWindow, RunMessage(), 0, 0);
-    for (int i = 0; i < 5; ++i) {
-      Sleep(10);
-      SendMessageA(PromptWindow, WM_NULL, 0, 0);
-    }
-  }
-  static UINT RunMessage() {
-    static const UINT message = RegisterWindowMessageA("composition test: run on the window thread");
-    return message;
-  }
-  static LRESULT CALLBACK RunPending(int code, WPARAM wparam, LPARAM lparam) {
-    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
-    if (code == HC_ACTION && sent->message == RunMessage() && Pending != nullptr) {
-      const std::function<void()>* action = Pending;
-      Pending = nullptr;
-      (*action)();
-    }
-    return CallNextHookEx(nullptr, code, wparam, lparam);
-  }
-  static inline const std::function<void()>* Pending = nullptr;
-  HHOOK hook_ = nullptr;
-  HIMC context_ = nullptr;
-};
 
 class CompositionWindowTest : public testing::Test {
  protected:
@@ -201,27 +135,29 @@ TEST_F(CompositionWindowTest, ACommittedCompositionEntersTheLineAsTypedCharacter
 
 TEST_F(CompositionWindowTest, ALongCompositionFlowsOntoTheNextRowScrollingFromTheLastOne) {
   const int32_t last_row = ClientRect().bottom / CellHeight - 1;
+  const int32_t columns = ClientRect().right / CellWidth;
   std::string line_breaks;
   for (int32_t row = 0; row < last_row; ++row) line_breaks += "\r\n";
   Print(line_breaks);
   ASSERT_EQ(TextCursor.row, last_row);
   InputThread input;
-  Type(std::string(74, 'x'));
+  const std::string typed(static_cast<size_t>(columns) - 6, 'x');  // room for three kana
+  Type(typed);
 
   input_method_->Compose(NihongoKana);
   EXPECT_EQ(TextCursor.row, last_row - 1) << "the fourth kana needs a row below the client: one line up";
   const Picture composing = Photo();
-  EXPECT_EQ(CountColour(composing, UnderlineOf(last_row - 1, 74, 80), White), 6 * CellWidth);
+  EXPECT_EQ(CountColour(composing, UnderlineOf(last_row - 1, columns - 6, columns), White), 6 * CellWidth);
   EXPECT_EQ(CountColour(composing, UnderlineOf(last_row, 0, 2), White), 2 * CellWidth) << "the fourth kana";
   ExpectCaretInCell(2, last_row, "the caret after it");
-  EXPECT_EQ(LayerRowText(last_row - 1), std::string(74, 'x'));
+  EXPECT_EQ(LayerRowText(last_row - 1), typed);
   EXPECT_EQ(LayerRowText(last_row), "");
 
   input_method_->Cancel();
   EXPECT_TRUE(SameIn(Photo(), Repainted(), ClientRect())) << "nothing of it left on either row";
-  EXPECT_EQ(CountColour(Photo(), UnderlineOf(last_row, 0, 80), White), 0);
+  EXPECT_EQ(CountColour(Photo(), UnderlineOf(last_row, 0, columns), White), 0);
   SendMessageA(PromptWindow, WM_CHAR, '\r', 0);
-  EXPECT_EQ(input.Finish(), std::string(74, 'x'));
+  EXPECT_EQ(input.Finish(), typed);
 }
 
 TEST_F(CompositionWindowTest, WhileNoLineIsTypedNothingIsDrawn) {
