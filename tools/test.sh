@@ -38,7 +38,7 @@ step "build win64" cmake --build --preset win64
 # The benchmarks are not part of the default build; building them here keeps
 # them compiling (they are run by hand: bench/).
 step "build benchmarks" bash -c "cmake --build --preset host --target numeric_bench &&
-  cmake --build --preset win64 --target basic_bench scene_bench made_bench circle_limits"
+  cmake --build --preset win64 --target basic_bench scene_bench made_bench circle_limits composition_bench"
 
 # The 32-bit build and the fuzzers go on beside the host and win64 tests,
 # which leave the processor idle much of the time (waiting for windows and
