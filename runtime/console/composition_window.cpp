@@ -153,6 +153,10 @@ static void DrawGlyph(HDC dc, const CompositionGlyph& glyph) {
 void CompositionPaint(HDC dc) {
   if (!Shown()) return;
   LayOutAtCursor();
+  // A paint after a resize may lay it out over more rows than the last
+  // redraw did: they are to be cleared as well.
+  DrawnFrom = DrawnFrom < 0 ? TextCursor.row : std::min(DrawnFrom, TextCursor.row);
+  DrawnTo = std::max(DrawnTo, Layout.last_row);
   HGDIOBJ kept_font = SelectObject(dc, PromptFont.handle);
   SetTextColor(dc, TextForeColor);
   if (TextBackColor == TransparentColor) {

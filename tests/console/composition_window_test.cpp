@@ -160,6 +160,27 @@ TEST_F(CompositionWindowTest, ALongCompositionFlowsOntoTheNextRowScrollingFromTh
   EXPECT_EQ(input.Finish(), typed);
 }
 
+TEST_F(CompositionWindowTest, AfterANarrowerWindowRepaintedItAllOfItIsTakenAway) {
+  SetClientSize(16 * CellWidth, 400);
+  const int32_t columns = ClientRect().right / CellWidth;  // the window may keep a wider least width
+  SetClientSize(640, 400);
+  InputThread input;
+  const std::string typed(static_cast<size_t>(columns) - 4, 'x');  // room for two kana once narrower
+  Type(typed);
+  input_method_->Compose(NihongoKana);
+  SetClientSize(columns * CellWidth, 400);
+  SettleWindow();  // the display's late exposures, so that none paints after the cancel
+  RepaintNow(nullptr);
+  // Photographed without the focus going: its return would draw the
+  // composition again, and so hide what the paint alone leaves.
+  EXPECT_EQ(CountColour(CaptureWindow(ClientRect()), UnderlineOf(1, 0, 4), White), 4 * CellWidth)
+      << "two kana on the next row";
+  input_method_->Cancel();
+  EXPECT_EQ(CountColour(Photo(), UnderlineOf(1, 0, 4), White), 0) << "and gone from it";
+  SendMessageA(PromptWindow, WM_CHAR, '\r', 0);
+  EXPECT_EQ(input.Finish(), typed);
+}
+
 TEST_F(CompositionWindowTest, WhileNoLineIsTypedNothingIsDrawn) {
   Print("ready");
   const Picture before = Photo();
