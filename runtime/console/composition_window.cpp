@@ -1,9 +1,10 @@
 // The input method's composition, drawn by the window itself while a line
 // is typed: an input method that draws nothing of its own (under an X input
 // server, say) would otherwise leave the user typing blind. The text is
-// drawn on the window only, in paints, over the picture and the layer; it
-// never reaches the back buffer, the layer's cells or the input line, so a
-// paint without it gives the picture back as it was.
+// drawn on the window only, over the picture and the layer, in every paint
+// and whenever it changes; it never reaches the back buffer, the layer's
+// cells or the input line, so drawing its rows again without it gives the
+// picture back as it was.
 //
 // While a line is typed the composition messages are kept from the default
 // procedure, so that the input method opens no window of its own over this
