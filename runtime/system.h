@@ -24,6 +24,14 @@ struct SysLock {
 void SysLockInit(SysLock* lock);
 void SysLockEnter(SysLock* lock);
 void SysLockLeave(SysLock* lock);
+// A lock initialised where it is first reached, for a file's state that
+// lives as long as the process: a function-local `static` of this type
+// needs no set-up call, and the language makes that first use safe from
+// any thread.
+struct SysLockMadeOnFirstUse {
+  SysLockMadeOnFirstUse() { SysLockInit(&lock); }
+  SysLock lock;
+};
 
 // Compares two byte strings of the given lengths in the system's locale:
 // 1 when a sorts before b, 2 when they are equal, 3 when a sorts after b,

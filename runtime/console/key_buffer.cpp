@@ -38,13 +38,9 @@ Ring TheRing;  // guarded by RingLock()
 // wants to know whether to take the lock at all.
 std::atomic<int32_t> CountSeen{0};
 
-// Made on first use, so that the ring needs no set-up call from either
-// thread; the language makes that first use safe from any thread.
 SysLock* RingLock() {
-  static SysLock lock;
-  static const bool ready = (SysLockInit(&lock), true);
-  (void)ready;
-  return &lock;
+  static SysLockMadeOnFirstUse made;
+  return &made.lock;
 }
 
 // Adds all of bytes or, when they do not fit, none.

@@ -23,10 +23,8 @@ struct State {
 State TheState;  // guarded by StateLock()
 
 SysLock* StateLock() {
-  static SysLock lock;
-  static const bool ready = (SysLockInit(&lock), true);
-  (void)ready;
-  return &lock;
+  static SysLockMadeOnFirstUse made;
+  return &made.lock;
 }
 
 // Under the lock.

@@ -13,10 +13,8 @@ struct SoftKeyText {
 SoftKeyText Texts[SoftKeyTextCount];  // guarded by TextsLock()
 
 SysLock* TextsLock() {
-  static SysLock lock;
-  static const bool ready = (SysLockInit(&lock), true);
-  (void)ready;
-  return &lock;
+  static SysLockMadeOnFirstUse made;
+  return &made.lock;
 }
 
 constexpr uint32_t VirtualKeyF1 = 0x70;
