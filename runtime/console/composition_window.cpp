@@ -159,13 +159,7 @@ void CompositionPaint(HDC dc) {
   DrawnFrom = DrawnFrom < 0 ? TextCursor.row : std::min(DrawnFrom, TextCursor.row);
   DrawnTo = std::max(DrawnTo, Layout.last_row);
   HGDIOBJ kept_font = SelectObject(dc, PromptFont.handle);
-  SetTextColor(dc, TextForeColor);
-  if (TextBackColor == TransparentColor) {
-    SetBkMode(dc, TRANSPARENT);
-  } else {
-    SetBkMode(dc, OPAQUE);
-    SetBkColor(dc, TextBackColor);
-  }
+  SelectTextColours(dc, TextForeColor, TextBackColor);
   for (int32_t i = 0; i < Layout.count; ++i) DrawGlyph(dc, Layout.glyphs[i]);
   SelectObject(dc, kept_font);
 }

@@ -18,6 +18,8 @@ void BackBufferDestroy();
 // underscore when rasterised at this size. The layer then draws the line
 // itself, along the cell's bottom row, where the glyph's box stands.
 extern bool UnderscoreStandIn;
+// Text in `foreground` on `background`, which may be TransparentColor.
+void SelectTextColours(HDC dc, uint32_t foreground, uint32_t background);
 // Line input's share of the window procedure. `echo` is the procedure's
 // EchoString, which a typed character replaces.
 void LineInputSetFocus(HWND window);

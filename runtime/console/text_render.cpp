@@ -16,15 +16,18 @@ static int GlyphAt(const char* text, int32_t length, int32_t j, char glyph[3]) {
   return 2;
 }
 
-static void SetCellColours(HDC dc, int32_t row, int32_t column) {
-  SetTextColor(dc, TextScreen.foreground[row][column]);
-  const uint32_t background = TextScreen.background[row][column];
+void SelectTextColours(HDC dc, uint32_t foreground, uint32_t background) {
+  SetTextColor(dc, foreground);
   if (background == TransparentColor) {
     SetBkMode(dc, TRANSPARENT);
   } else {
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, background);
   }
+}
+
+static void SetCellColours(HDC dc, int32_t row, int32_t column) {
+  SelectTextColours(dc, TextScreen.foreground[row][column], TextScreen.background[row][column]);
 }
 
 static void DrawUnderscore(HDC dc, int left, int y, int32_t row, int32_t column) {
